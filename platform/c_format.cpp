@@ -1,0 +1,40 @@
+#include "platform/c_format.h"
+
+#include <clocale>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+
+namespace ovix {
+
+std::string cformat(const char *format, ...)
+{
+    char small[256];
+    va_list args;
+    va_start(args, format);
+    int n = std::vsnprintf(small, sizeof small, format, args);
+    va_end(args);
+    if (n < 0)
+        return {};
+    if (static_cast<size_t>(n) < sizeof small)
+        return std::string(small, static_cast<size_t>(n));
+    std::string big(static_cast<size_t>(n), '\0');
+    va_start(args, format);
+    std::vsnprintf(big.data(), big.size() + 1, format, args);
+    va_end(args);
+    return big;
+}
+
+void useCNumericLocale()
+{
+    std::setlocale(LC_NUMERIC, "C");
+}
+
+double roundMoney(double amount)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.2f", amount);
+    return std::strtod(text, nullptr);
+}
+
+} // namespace ovix

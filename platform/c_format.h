@@ -1,0 +1,19 @@
+#pragma once
+// printf-style formatting into a std::string, always with the C numeric
+// locale ("%.2f" gives "12.50" whatever the desktop's language).
+
+#include <string>
+
+namespace ovix {
+
+std::string cformat(const char *format, ...) __attribute__((format(printf, 1, 2)));
+
+// Sets LC_NUMERIC back to "C" (Qt sets the C library locale from the
+// environment when it starts); call after creating the application object.
+void useCNumericLocale();
+
+// Re-rounds an amount to two decimals the way every running total is kept:
+// format with "%.2f", parse back.
+double roundMoney(double amount);
+
+} // namespace ovix

@@ -1,0 +1,70 @@
+#include "platform/data_dir.h"
+
+#include "platform/file.h"
+
+#include <dirent.h>
+#include <strings.h>
+#include <sys/stat.h>
+
+namespace ovix {
+
+DataDir::DataDir(std::string root) : root_(std::move(root))
+{
+    if (root_.empty())
+        root_ = ".";
+    size_t last = root_.find_last_not_of('/');
+    root_.resize(last == std::string::npos ? 1 : last + 1);
+}
+
+static bool exists(const std::string &path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+std::string DataDir::resolveComponent(const std::string &folder, const std::string &name) const
+{
+    const std::string exact = folder + "/" + name;
+    if (exists(exact))
+        return exact;
+    DIR *dir = opendir(folder.c_str());
+    if (!dir)
+        return exact;
+    std::string match;
+    while (dirent *entry = readdir(dir)) {
+        if (strcasecmp(entry->d_name, name.c_str()) == 0) {
+            match = folder + "/" + entry->d_name;
+            break;
+        }
+    }
+    closedir(dir);
+    return match.empty() ? exact : match;
+}
+
+std::string DataDir::path(std::string_view name) const
+{
+    std::string key(name);
+    std::string exact = root_ + "/" + key;
+    if (exists(exact))
+        return exact;
+    auto cached = found_.find(key);
+    if (cached != found_.end() && exists(cached->second))
+        return cached->second;
+
+    std::string folder = root_;
+    size_t start = 0;
+    while (start <= key.size()) {
+        size_t slash = key.find('/', start);
+        std::string component = key.substr(start, slash == std::string::npos ? std::string::npos
+                                                                               : slash - start);
+        folder = component.empty() ? folder : resolveComponent(folder, component);
+        if (slash == std::string::npos)
+            break;
+        start = slash + 1;
+    }
+    if (exists(folder))
+        found_[key] = folder;
+    return folder;
+}
+
+} // namespace ovix

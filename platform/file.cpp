@@ -1,0 +1,229 @@
+#include "platform/file.h"
+
+#include "platform/file_access.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace ovix {
+
+File File::open(const std::string &path, Mode mode)
+{
+    int flags = 0;
+    switch (mode) {
+    case Mode::Read: flags = O_RDONLY; break;
+    case Mode::ReadWrite: flags = O_RDWR; break;
+    case Mode::ReadWriteCreate: flags = O_RDWR | O_CREAT; break;
+    case Mode::Append: flags = O_WRONLY | O_CREAT | O_APPEND; break;
+    case Mode::Truncate: flags = O_RDWR | O_CREAT | O_TRUNC; break;
+    }
+    File file;
+    file.fd_ = fileAccess().open(path, flags, 0644);
+    if (file.fd_ < 0)
+        file.error_ = errno;
+    return file;
+}
+
+File::~File()
+{
+    close();
+}
+
+File::File(File &&other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), error_(other.error_)
+{
+}
+
+File &File::operator=(File &&other) noexcept
+{
+    if (this != &other) {
+        close();
+        fd_ = std::exchange(other.fd_, -1);
+        error_ = other.error_;
+    }
+    return *this;
+}
+
+int64_t File::size()
+{
+    struct stat st;
+    if (fd_ < 0 || fstat(fd_, &st) != 0) {
+        error_ = fd_ < 0 ? EBADF : errno;
+        return -1;
+    }
+    return st.st_size;
+}
+
+int64_t File::readSomeAt(int64_t offset, void *buffer, size_t size)
+{
+    auto *out = static_cast<char *>(buffer);
+    size_t done = 0;
+    while (done < size) {
+        ssize_t n = fileAccess().pread(fd_, out + done, size - done, offset + done);
+        if (n < 0) {
+            error_ = errno;
+            return -1;
+        }
+        if (n == 0)
+            break;
+        done += static_cast<size_t>(n);
+    }
+    return static_cast<int64_t>(done);
+}
+
+bool File::readAt(int64_t offset, void *buffer, size_t size)
+{
+    int64_t n = readSomeAt(offset, buffer, size);
+    if (n >= 0 && static_cast<size_t>(n) != size)
+        error_ = EIO;
+    return n >= 0 && static_cast<size_t>(n) == size;
+}
+
+bool File::writeAt(int64_t offset, const void *buffer, size_t size)
+{
+    const auto *in = static_cast<const char *>(buffer);
+    size_t done = 0;
+    while (done < size) {
+        ssize_t n = fileAccess().pwrite(fd_, in + done, size - done, offset + done);
+        if (n <= 0) {
+            error_ = n < 0 ? errno : EIO;
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+bool File::append(const void *buffer, size_t size)
+{
+    const auto *in = static_cast<const char *>(buffer);
+    size_t done = 0;
+    while (done < size) {
+        ssize_t n = fileAccess().write(fd_, in + done, size - done);
+        if (n <= 0) {
+            error_ = n < 0 ? errno : EIO;
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+bool File::sync()
+{
+    if (fileAccess().fsync(fd_) != 0) {
+        error_ = errno;
+        return false;
+    }
+    return true;
+}
+
+bool File::truncate(int64_t length)
+{
+    if (fileAccess().ftruncate(fd_, length) != 0) {
+        error_ = errno;
+        return false;
+    }
+    return true;
+}
+
+bool File::close()
+{
+    if (fd_ < 0)
+        return true;
+    int r = fileAccess().close(fd_);
+    fd_ = -1;
+    if (r != 0) {
+        error_ = errno;
+        return false;
+    }
+    return true;
+}
+
+bool fileExists(const std::string &path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool isDirectory(const std::string &path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+int64_t fileSize(const std::string &path)
+{
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0)
+        return -1;
+    return st.st_size;
+}
+
+std::optional<std::string> readWholeFile(const std::string &path)
+{
+    File file = File::open(path, File::Mode::Read);
+    if (!file.isOpen())
+        return std::nullopt;
+    int64_t size = file.size();
+    if (size < 0)
+        return std::nullopt;
+    std::string bytes(static_cast<size_t>(size), '\0');
+    int64_t n = file.readSomeAt(0, bytes.data(), bytes.size());
+    if (n < 0)
+        return std::nullopt;
+    bytes.resize(static_cast<size_t>(n));
+    return bytes;
+}
+
+std::string parentDirectory(const std::string &path)
+{
+    auto slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
+    return path.substr(0, slash);
+}
+
+bool syncDirectory(const std::string &path)
+{
+    int fd = fileAccess().open(path, O_RDONLY | O_DIRECTORY, 0);
+    if (fd < 0)
+        return false;
+    bool ok = fileAccess().fsync(fd) == 0;
+    fileAccess().close(fd);
+    return ok;
+}
+
+bool replaceFileAtomically(const std::string &path, std::string_view bytes, std::string *error)
+{
+    auto fail = [&](const char *step, int err, const std::string &temporary) {
+        if (!temporary.empty())
+            fileAccess().unlink(temporary);
+        if (error)
+            *error = std::string(step) + " " + path + ": " + std::strerror(err);
+        return false;
+    };
+    const std::string temporary = path + ".new~";
+    File file = File::open(temporary, File::Mode::Truncate);
+    if (!file.isOpen())
+        return fail("cannot create", file.error(), "");
+    if (!file.writeAt(0, bytes.data(), bytes.size()))
+        return fail("cannot write", file.error(), temporary);
+    if (!file.sync())
+        return fail("cannot sync", file.error(), temporary);
+    if (!file.close())
+        return fail("cannot close", file.error(), temporary);
+    if (fileAccess().rename(temporary, path) != 0)
+        return fail("cannot replace", errno, temporary);
+    if (!syncDirectory(parentDirectory(path)))
+        return fail("cannot sync the folder of", errno, "");
+    return true;
+}
+
+} // namespace ovix
