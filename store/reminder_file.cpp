@@ -1,0 +1,63 @@
+#include "store/reminder_file.h"
+
+#include "platform/data_dir.h"
+#include "platform/file.h"
+
+#include <cstring>
+#include <string>
+
+namespace ovix {
+
+ReminderRecord blankReminderRecord(int number)
+{
+    ReminderRecord record;
+    std::memset(&record, 0, sizeof record);
+    record.number = number;
+    return record;
+}
+
+static void putRecord(std::string &bytes, int slot, const ReminderRecord &record)
+{
+    std::memcpy(bytes.data() + slot * kReminderRecordSize, &record, sizeof record);
+}
+
+static std::string blankReminderFileBytes()
+{
+    std::string bytes(static_cast<size_t>(kReminderFileSize), '\0');
+    for (int slot = 0; slot < kReminderRecordCount; ++slot)
+        putRecord(bytes, slot, blankReminderRecord(slot));
+    return bytes;
+}
+
+bool createBlankReminderFile(const DataDir &dir)
+{
+    return replaceFileAtomically(dir.path(kReminderFileName), blankReminderFileBytes());
+}
+
+ReminderShiftResult shiftReminderDays(const DataDir &dir, int elapsedDays)
+{
+    if (elapsedDays <= 0)
+        return ReminderShiftResult::Unchanged;
+    const std::string path = dir.path(kReminderFileName);
+    if (elapsedDays > kReminderDays - 1 || !fileExists(path)) {
+        if (!createBlankReminderFile(dir))
+            return ReminderShiftResult::WriteFailed;
+        return ReminderShiftResult::Created;
+    }
+    std::optional<std::string> old = readWholeFile(path);
+    if (!old || static_cast<int64_t>(old->size()) != kReminderFileSize)
+        return ReminderShiftResult::Unusable;
+
+    std::string bytes = blankReminderFileBytes();
+    for (int from = elapsedDays; from < kReminderDays; ++from) {
+        ReminderRecord record;
+        std::memcpy(&record, old->data() + from * kReminderRecordSize, sizeof record);
+        record.number = from - elapsedDays;
+        putRecord(bytes, record.number, record);
+    }
+    if (!replaceFileAtomically(path, bytes))
+        return ReminderShiftResult::WriteFailed;
+    return ReminderShiftResult::Shifted;
+}
+
+} // namespace ovix

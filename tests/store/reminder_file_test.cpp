@@ -1,0 +1,179 @@
+#include "platform/data_dir.h"
+#include "platform/file.h"
+#include "platform/file_access.h"
+#include "store/reminder_file.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+using namespace ovix;
+using ovix::test::TempDir;
+
+namespace {
+
+constexpr size_t kRecord = 12932;
+constexpr size_t kFile = 30 * kRecord;
+
+// A resn.dat built by hand: every record numbered, and record k of days
+// 0..27 carrying one reminder whose texts name the day, so moves can be traced.
+std::string markedReminderFile()
+{
+    std::string bytes(kFile, '\0');
+    for (size_t k = 0; k < 30; ++k) {
+        const size_t at = k * kRecord;
+        test::putI32(bytes, at, static_cast<int32_t>(k));
+        if (k < 28) {
+            test::putI32(bytes, at + 4, 2);
+            test::putI32(bytes, at + 804, 1);
+            test::putText(bytes, at + 812, "CUSTOMER " + std::to_string(k));
+            test::putText(bytes, at + 6872, "ITEM " + std::to_string(k));
+        }
+    }
+    return bytes;
+}
+
+void expectBlank(std::string_view bytes, size_t k)
+{
+    EXPECT_EQ(test::getI32(bytes, k * kRecord), static_cast<int32_t>(k));
+    std::string_view rest = bytes.substr(k * kRecord + 4, kRecord - 4);
+    EXPECT_EQ(rest.find_first_not_of('\0'), std::string_view::npos) << "record " << k;
+}
+
+} // namespace
+
+TEST(ReminderFile, BlankFileIsThirtyNumberedEmptyRecords)
+{
+    TempDir dir;
+    ASSERT_TRUE(createBlankReminderFile(DataDir(dir.path())));
+    const std::string bytes = test::readBytes(dir.file("resn.dat"));
+    ASSERT_EQ(bytes.size(), kFile);
+    for (size_t k = 0; k < 30; ++k)
+        expectBlank(bytes, k);
+}
+
+TEST(ReminderFile, FailedCreateLeavesTheOldFile)
+{
+    TempDir dir;
+    const std::string old = markedReminderFile();
+    test::writeBytes(dir.file("RESN.DAT"), old);
+    FaultyFileAccess faulty;
+    faulty.faultWriteNumber(1, FaultyFileAccess::Mode::Fail);
+    setFileAccess(&faulty);
+    bool ok = createBlankReminderFile(DataDir(dir.path()));
+    setFileAccess(nullptr);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(test::readBytes(dir.file("RESN.DAT")), old);
+}
+
+TEST(ReminderFile, ShiftMovesTheWindowForward)
+{
+    for (int elapsed : {1, 5, 27}) {
+        TempDir dir;
+        const std::string old = markedReminderFile();
+        test::writeBytes(dir.file("resn.dat"), old);
+        EXPECT_EQ(shiftReminderDays(DataDir(dir.path()), elapsed), ReminderShiftResult::Shifted);
+        const std::string bytes = test::readBytes(dir.file("resn.dat"));
+        ASSERT_EQ(bytes.size(), kFile);
+        for (int k = 0; k < 30; ++k) {
+            const size_t at = static_cast<size_t>(k) * kRecord;
+            if (k <= 27 - elapsed) {
+                // The record of day k + elapsed, renumbered k, otherwise byte for byte.
+                const size_t from = static_cast<size_t>(k + elapsed) * kRecord;
+                EXPECT_EQ(test::getI32(bytes, at), k);
+                EXPECT_EQ(bytes.substr(at + 4, kRecord - 4), old.substr(from + 4, kRecord - 4))
+                    << "elapsed " << elapsed << " record " << k;
+                EXPECT_EQ(test::getText(bytes, at + 812, 30),
+                          "CUSTOMER " + std::to_string(k + elapsed));
+            } else {
+                expectBlank(bytes, static_cast<size_t>(k));
+            }
+        }
+    }
+}
+
+TEST(ReminderFile, ShiftByMoreThan27DaysStartsAfresh)
+{
+    for (int elapsed : {28, 400}) {
+        TempDir dir;
+        test::writeBytes(dir.file("resn.dat"), markedReminderFile());
+        EXPECT_EQ(shiftReminderDays(DataDir(dir.path()), elapsed), ReminderShiftResult::Created);
+        const std::string bytes = test::readBytes(dir.file("resn.dat"));
+        ASSERT_EQ(bytes.size(), kFile);
+        for (size_t k = 0; k < 30; ++k)
+            expectBlank(bytes, k);
+    }
+}
+
+TEST(ReminderFile, ShiftWithNoDayElapsedWritesNothing)
+{
+    TempDir dir;
+    const std::string old = markedReminderFile();
+    test::writeBytes(dir.file("resn.dat"), old);
+    EXPECT_EQ(shiftReminderDays(DataDir(dir.path()), 0), ReminderShiftResult::Unchanged);
+    EXPECT_EQ(shiftReminderDays(DataDir(dir.path()), -2), ReminderShiftResult::Unchanged);
+    EXPECT_EQ(test::readBytes(dir.file("resn.dat")), old);
+}
+
+TEST(ReminderFile, MissingFileIsCreated)
+{
+    TempDir dir;
+    EXPECT_EQ(shiftReminderDays(DataDir(dir.path()), 1), ReminderShiftResult::Created);
+    EXPECT_EQ(fileSize(dir.file("resn.dat")), static_cast<int64_t>(kFile));
+}
+
+TEST(ReminderFile, DamagedOrUnreadableFileIsNeverWiped)
+{
+    const std::string marked = markedReminderFile();
+    for (size_t size : {size_t{0}, kRecord, kFile - 1, kFile + 1}) {
+        TempDir dir;
+        const std::string old = marked.substr(0, std::min(size, kFile)) +
+                                std::string(size > kFile ? size - kFile : 0, 'z');
+        test::writeBytes(dir.file("resn.dat"), old);
+        EXPECT_EQ(shiftReminderDays(DataDir(dir.path()), 1), ReminderShiftResult::Unusable)
+            << size;
+        EXPECT_EQ(test::readBytes(dir.file("resn.dat")), old);
+    }
+    if (::geteuid() != 0) {
+        TempDir dir;
+        test::writeBytes(dir.file("resn.dat"), marked);
+        ASSERT_EQ(::chmod(dir.file("resn.dat").c_str(), 0), 0);
+        EXPECT_EQ(shiftReminderDays(DataDir(dir.path()), 1), ReminderShiftResult::Unusable);
+        ::chmod(dir.file("resn.dat").c_str(), 0644);
+        EXPECT_EQ(test::readBytes(dir.file("resn.dat")), marked);
+    }
+}
+
+TEST(ReminderFile, FailedShiftKeepsTheOldWindow)
+{
+    TempDir dir;
+    const std::string old = markedReminderFile();
+    test::writeBytes(dir.file("resn.dat"), old);
+    FaultyFileAccess faulty;
+    faulty.faultSyncNumber(1, FaultyFileAccess::Mode::Fail);
+    setFileAccess(&faulty);
+    ReminderShiftResult result = shiftReminderDays(DataDir(dir.path()), 3);
+    setFileAccess(nullptr);
+    EXPECT_EQ(result, ReminderShiftResult::WriteFailed);
+    EXPECT_EQ(test::readBytes(dir.file("resn.dat")), old);
+}
+
+namespace {
+void shiftAndCrash(void *context)
+{
+    static FaultyFileAccess faulty;
+    faulty.faultWriteNumber(2, FaultyFileAccess::Mode::Crash); // at the rename
+    setFileAccess(&faulty);
+    shiftReminderDays(DataDir(*static_cast<std::string *>(context)), 3);
+}
+} // namespace
+
+TEST(ReminderFile, CrashDuringShiftLeavesTheOldFile)
+{
+    TempDir dir;
+    const std::string old = markedReminderFile();
+    test::writeBytes(dir.file("resn.dat"), old);
+    std::string root = dir.path();
+    EXPECT_EQ(test::runInChild(shiftAndCrash, &root), FaultyFileAccess::kCrashExitCode);
+    EXPECT_EQ(test::readBytes(dir.file("resn.dat")), old);
+}
