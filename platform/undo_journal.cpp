@@ -315,6 +315,10 @@ bool saveFile(const DataDir &dir, const std::string &name,
         const int64_t available = std::clamp<int64_t>(saved.oldLength - offset, 0, size);
         if (available == 0)
             continue;
+        if (available > kLargestJournal) {
+            error = "Too much of " + path + " to keep a copy of before changing it.";
+            return false;
+        }
         SavedFile::Range range;
         range.offset = offset;
         range.bytes.resize(static_cast<size_t>(available));
@@ -400,6 +404,10 @@ bool FileTransaction::begin()
 
     const std::string journal = serialize(saved);
     const std::string path = dir_.path(kJournalName);
+    if (static_cast<int64_t>(journal.size()) > kLargestJournal) {
+        error_ = "Too much data to keep a copy of before changing it.";
+        return false;
+    }
     File file = File::open(path, File::Mode::Truncate);
     bool written = file.isOpen() && file.writeAt(0, journal.data(), journal.size())
                 && file.sync() && file.close();

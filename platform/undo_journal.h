@@ -40,7 +40,8 @@ public:
     explicit FileTransaction(const DataDir &dir);
     // Rolls back when begin() succeeded and neither commit() nor rollback()
     // finished the work; a rollback that fails leaves the journal for the
-    // next start.
+    // next start (or the next begin()). A caller that wants to tell the user
+    // about such a failure calls rollback() itself and shows error().
     ~FileTransaction();
     FileTransaction(const FileTransaction &) = delete;
     FileTransaction &operator=(const FileTransaction &) = delete;
