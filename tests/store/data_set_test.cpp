@@ -3,13 +3,17 @@
 #include "platform/file.h"
 #include "platform/file_access.h"
 #include "platform/scripted_messages.h"
+#include "store/customer_index.h"
 #include "store/data_set.h"
+#include "store/item_index.h"
+#include "store/supplier_index.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <map>
+#include <set>
 
 using namespace ovix;
 using ovix::test::TempDir;
@@ -395,4 +399,158 @@ TEST(RebuildDataSet, AFailedWriteIsReportedAndARerunFinishes)
     ASSERT_TRUE(rebuildDataSet(DataDir(dir.path()), messages));
     EXPECT_EQ(test::readBytes(dir.file("FILM.DAT")), expectedItems());
     EXPECT_EQ(test::readBytes(dir.file("member.dat")), expectedCustomers());
+}
+
+namespace {
+
+bool validEan13(const std::string &code)
+{
+    if (code.size() != 13 || code.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    int sum = 0;
+    for (size_t i = 0; i < 13; ++i)
+        sum += (code[i] - '0') * (i % 2 == 0 ? 1 : 3);
+    return sum % 10 == 0;
+}
+
+} // namespace
+
+TEST(DemoShop, ABelievableShopReadableByTheTill)
+{
+    TempDir dir;
+    DataDir data(dir.path());
+    ScriptedMessages messages;
+    ASSERT_TRUE(createDataSet(data, kNow, "\xA3", messages));
+    ASSERT_TRUE(addDemoShop(data, kNow, messages));
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+
+    ItemIndex items(data);
+    CustomerIndex customers(data);
+    SupplierIndex suppliers(data);
+    ASSERT_TRUE(items.load(messages) && customers.load(messages) && suppliers.load(messages));
+    EXPECT_GE(items.liveCount(), 60);
+    EXPECT_EQ(customers.liveCount(), 10);
+    EXPECT_EQ(suppliers.liveCount(), 3);
+
+    // The files read byte by byte, as the publisher program would.
+    const std::string film = test::readBytes(dir.file("film.dat"));
+    ASSERT_EQ(film.size() % kItem, 0u);
+    std::map<int64_t, size_t> slotOf;
+    for (size_t at = 0; at < film.size(); at += kItem)
+        slotOf[test::getI64(film, at)] = at;
+    int bundles = 0, bogof = 0, ageChecks = 0, barcodes = 0;
+    std::set<int32_t> categories, taxCodes;
+    int64_t highest = 0;
+    for (size_t at = 0; at < film.size(); at += kItem) {
+        const int64_t number = test::getI64(film, at);
+        ASSERT_GT(number, 0);
+        highest = std::max(highest, number);
+        const std::string description = test::getText(film, at + 8, 82);
+        EXPECT_GE(description.size(), 2u);
+        EXPECT_LE(description.size(), 38u);
+        EXPECT_EQ(description.find_first_of("abcdefghijklmnopqrstuvwxyz"), std::string::npos);
+        const std::string sku1 = test::getText(film, at + 90, 40);
+        if (!sku1.empty()) {
+            EXPECT_TRUE(validEan13(sku1)) << sku1;
+            ++barcodes;
+        }
+        const std::string added = test::getText(film, at + 630, 20);
+        EXPECT_EQ(added, "05/03/2024");
+        const int32_t picture = test::getI32(film, at + 1202);
+        EXPECT_TRUE(picture >= 1 && picture <= 24) << picture;
+        categories.insert(test::getI32(film, at + 1787));
+        bogof += test::getI32(film, at + 1270) == 2;
+        if (test::getI32(film, at + 1214) != 0) {
+            EXPECT_EQ(test::getI32(film, at + 1214), 18);
+            ++ageChecks;
+        }
+        if (test::getI32(film, at + 1802) == 2) {
+            ++bundles;
+            // Components: format, component_2 and _3, then _4 to _6.
+            const size_t fields[] = {270, 1697, 1717, 590, 610, 650};
+            int used = 0;
+            for (int c = 0; c < 6; ++c) {
+                const std::string text = test::getText(film, at + fields[c], 20);
+                if (text.empty())
+                    continue;
+                ++used;
+                const int64_t component = std::stoll(text);
+                ASSERT_TRUE(slotOf.count(component)) << text;
+                EXPECT_NE(test::getI32(film, slotOf[component] + 1802), 2);
+                const int32_t quantity = test::getI32(film, at + 1246 + 4 * c);
+                EXPECT_TRUE(quantity >= 1 && quantity <= 50);
+                const int32_t free = test::getI32(film, at + 1222 + 4 * c);
+                EXPECT_TRUE(free == 0 || free == 2);
+            }
+            EXPECT_GE(used, 2);
+            continue;
+        }
+        taxCodes.insert(test::getI32(film, at + 686));
+        const float cost = test::getF32(film, at + 814);
+        const float trade = test::getF32(film, at + 818);
+        const float retail = test::getF32(film, at + 822);
+        EXPECT_GT(retail, 0.0f) << description;
+        EXPECT_LE(cost, trade) << description;
+        EXPECT_LE(trade, retail) << description;
+        EXPECT_GE(test::getI32(film, at + 670), 0);
+    }
+    EXPECT_EQ(bundles, 1);
+    EXPECT_EQ(bogof, 1);
+    EXPECT_EQ(ageChecks, 1);
+    EXPECT_GE(barcodes, 20);
+    EXPECT_EQ(categories.size(), 18u);
+    EXPECT_EQ(*categories.begin(), 0);
+    EXPECT_EQ(*categories.rbegin(), 17);
+    EXPECT_EQ(taxCodes, (std::set<int32_t>{0, 1, 2, 3}));
+
+    const std::string members = test::readBytes(dir.file("member.dat"));
+    int withBalance = 0;
+    for (size_t at = 0; at < members.size(); at += kCustomer) {
+        if (test::getI64(members, at) <= 0)
+            continue;
+        EXPECT_GE(test::getText(members, at + 8, 30).size(), 2u);
+        EXPECT_FALSE(test::getText(members, at + 38, 30).empty());
+        EXPECT_FALSE(test::getText(members, at + 138, 20).empty());
+        const int32_t terms = test::getI32(members, at + 1006);
+        EXPECT_TRUE(terms >= 1 && terms <= 8);
+        const int32_t group = test::getI32(members, at + 652);
+        EXPECT_TRUE(group >= 1 && group <= 2000);
+        EXPECT_EQ(test::getI64(members, at + 1582), 1);
+        EXPECT_EQ(test::getText(members, at + 1122, 16), "09:0705/03/2024");
+        const float balance = test::getF32(members, at + 1554);
+        if (balance > 0) {
+            ++withBalance;
+            EXPECT_LE(balance, test::getF32(members, at + 1558));
+        }
+    }
+    EXPECT_GE(withBalance, 2);
+
+    const std::string cfg = test::readBytes(dir.file("wr.cfg"));
+    ASSERT_EQ(cfg.size(), kConfig);
+    EXPECT_EQ(test::getI64(cfg, 1000), highest);
+    EXPECT_EQ(test::getI64(cfg, 1008), 10);
+    EXPECT_EQ(items.offerNumber(test::getI64(cfg, 1000)), highest + 1);
+
+    const std::string heading = test::readBytes(dir.file("ADDRESS.VT"));
+    ASSERT_EQ(heading.size(), 7u * 42u);
+    for (size_t line = 0; line < 6; ++line)
+        EXPECT_FALSE(test::getText(heading, line * 42, 42).empty()) << line;
+}
+
+TEST(DemoShop, KeepsTheShopsOwnHeadingAndNeedsADataSet)
+{
+    TempDir dir;
+    DataDir data(dir.path());
+    ScriptedMessages messages;
+    EXPECT_FALSE(addDemoShop(data, kNow, messages));
+    EXPECT_EQ(messages.lastCaption(), "Fatal error");
+    EXPECT_TRUE(snapshot(dir.path()).empty());
+
+    std::string heading(7 * 42, '\0');
+    test::putText(heading, 0, "MY OWN SHOP");
+    test::writeBytes(dir.file("address.vt"), heading);
+    ASSERT_TRUE(createDataSet(data, kNow, "$", messages));
+    ASSERT_TRUE(addDemoShop(data, kNow, messages));
+    EXPECT_EQ(test::readBytes(dir.file("address.vt")), heading);
+    EXPECT_FALSE(fileExists(dir.file("ADDRESS.VT")));
 }
