@@ -1,6 +1,5 @@
 #include "platform/data_dir.h"
 #include "platform/file.h"
-#include "platform/file_access.h"
 #include "store/store_heading.h"
 #include "support/test_support.h"
 
@@ -121,23 +120,4 @@ TEST(StoreHeading, LineLengthsKept)
     heading.setLine(HeadingLine::Seventh, "SEVENTH");
     heading.setLineFromDialog(HeadingLine::Seventh, "DIALOG");
     EXPECT_EQ(heading.line(HeadingLine::Seventh), "SEVENTH");
-}
-
-TEST(StoreHeading, FailedStoreKeepsTheOldFile)
-{
-    TempDir dir;
-    DataDir data(dir.path());
-    const std::string original = handBuiltHeading();
-    writeBytes(dir.file("ADDRESS.VT"), original);
-    StoreHeading heading = StoreHeading::sample();
-    for (int n = 1; n <= 2; ++n) {
-        FaultyFileAccess faulty;
-        faulty.faultWriteNumber(n, FaultyFileAccess::Mode::Fail);
-        setFileAccess(&faulty);
-        std::string error;
-        EXPECT_FALSE(storeStoreHeading(data, heading, &error));
-        setFileAccess(nullptr);
-        EXPECT_FALSE(error.empty());
-        EXPECT_EQ(readBytes(dir.file("ADDRESS.VT")), original);
-    }
 }
