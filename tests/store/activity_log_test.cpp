@@ -36,11 +36,8 @@ TEST(TimeStamp, StampAndLogPrefixFromTheClock)
     EXPECT_EQ(logTimePrefix(stamp), "09:07 05/03/2024");
     EXPECT_EQ(logTimePrefixNow(), "09:07 05/03/2024");
 
-    // A year with more digits is not cut; a stamp read from a damaged record
-    // (short, or with a NUL early) is padded rather than read past its end.
-    EXPECT_EQ(makeTimeStamp(LocalTime{.year = 10000, .month = 12, .day = 31, .hour = 23,
-                                      .minute = 59}),
-              "23:5931/12/10000");
+    // A stamp read from a damaged record (short, or with a NUL early) is
+    // padded rather than read past its end.
     EXPECT_EQ(logTimePrefix("12:3"), "12:3  ");
     EXPECT_EQ(logTimePrefix(std::string_view("0\0:07" "05/03/2024", 15)), "0 :07 05/03/2024");
     EXPECT_EQ(logTimePrefix(""), "  :   ");
@@ -55,16 +52,6 @@ TEST(ActivityLog, AppendCreatesTheFileThenAddsToTheEnd)
     EXPECT_TRUE(appendToLog(data, "Clerk: 1, Administrator\r\n"));
     EXPECT_EQ(test::readBytes(dir.file("bun4.dat")),
               "\r\n09:07 05/03/2024  Switched on.\r\nClerk: 1, Administrator\r\n");
-}
-
-TEST(ActivityLog, AppendGoesToAnUpperCaseLogWhenThatIsTheOneThere)
-{
-    TempDir dir;
-    test::writeBytes(dir.file("BUN4.DAT"), "old\r\n");
-    DataDir data(dir.path());
-    EXPECT_TRUE(appendToLog(data, "new\r\n"));
-    EXPECT_EQ(test::readBytes(dir.file("BUN4.DAT")), "old\r\nnew\r\n");
-    EXPECT_FALSE(fileExists(dir.file("bun4.dat")));
 }
 
 TEST(ActivityLog, FailedAppendIsReported)
@@ -84,17 +71,6 @@ TEST(ActivityLog, FailedAppendIsReported)
     TempDir other;
     ASSERT_EQ(::mkdir(other.file("bun4.dat").c_str(), 0755), 0);
     EXPECT_FALSE(appendToLog(DataDir(other.path()), "text"));
-}
-
-TEST(ActivityLog, CapacityLimits)
-{
-    EXPECT_EQ(logCapacityBytes(0), 100000);
-    EXPECT_EQ(logCapacityBytes(1), 150000);
-    EXPECT_EQ(logCapacityBytes(8), 500000);
-    // A capacity index outside 0..8 in wr.cfg counts as 0.
-    EXPECT_EQ(logCapacityBytes(9), 100000);
-    EXPECT_EQ(logCapacityBytes(-1), 100000);
-    EXPECT_EQ(logCapacityBytes(1 << 30), 100000);
 }
 
 TEST(ActivityLog, RollOverOnlyPastTheCapacity)

@@ -52,20 +52,6 @@ TEST(ReminderFile, BlankFileIsThirtyNumberedEmptyRecords)
         expectBlank(bytes, k);
 }
 
-TEST(ReminderFile, FailedCreateLeavesTheOldFile)
-{
-    TempDir dir;
-    const std::string old = markedReminderFile();
-    test::writeBytes(dir.file("RESN.DAT"), old);
-    FaultyFileAccess faulty;
-    faulty.faultWriteNumber(1, FaultyFileAccess::Mode::Fail);
-    setFileAccess(&faulty);
-    bool ok = createBlankReminderFile(DataDir(dir.path()));
-    setFileAccess(nullptr);
-    EXPECT_FALSE(ok);
-    EXPECT_EQ(test::readBytes(dir.file("RESN.DAT")), old);
-}
-
 TEST(ReminderFile, ShiftMovesTheWindowForward)
 {
     for (int elapsed : {1, 5, 27}) {
