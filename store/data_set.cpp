@@ -62,17 +62,12 @@ bool createDataSet(const DataDir &dir, const LocalTime &now,
     }
 
     const TillConfig config = makeDataSetDefaults(now, currencySymbolCp1252);
-    std::string reminders(static_cast<size_t>(kReminderFileSize), '\0');
-    for (int day = 0; day < kReminderRecordCount; ++day) {
-        const ReminderRecord blank = blankReminderRecord(day);
-        std::memcpy(reminders.data() + day * kReminderRecordSize, &blank, sizeof blank);
-    }
     const NewFile files[] = {
         {kItemFileName, recordBytes(freeRecord<ItemRecord>())},
         {kCustomerFileName, recordBytes(freeRecord<CustomerRecord>())},
         {kSupplierFileName, recordBytes(freeRecord<SupplierRecord>())},
         {kTillConfigFileName, std::string(config.view())},
-        {kReminderFileName, reminders},
+        {kReminderFileName, blankReminderFileBytes()},
     };
 
     // None of the five was there, so whatever of them exists after a failure

@@ -21,7 +21,7 @@ static void putRecord(std::string &bytes, int slot, const ReminderRecord &record
     std::memcpy(bytes.data() + slot * kReminderRecordSize, &record, sizeof record);
 }
 
-static std::string blankReminderFileBytes()
+std::string blankReminderFileBytes()
 {
     std::string bytes(static_cast<size_t>(kReminderFileSize), '\0');
     for (int slot = 0; slot < kReminderRecordCount; ++slot)

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace ovix {
 
@@ -42,6 +43,9 @@ inline constexpr int64_t kReminderFileSize = kReminderRecordSize * kReminderReco
 
 // An empty record carrying the number `number`.
 ReminderRecord blankReminderRecord(int number);
+
+// The bytes of a new resn.dat: 30 empty records numbered 0 to 29.
+std::string blankReminderFileBytes();
 
 // Writes resn.dat anew as 30 empty records numbered 0 to 29, replacing any file
 // of that name all at once. False when it cannot be written; an old file is
