@@ -25,7 +25,8 @@ inline void writeFixedText(char *field, size_t width, std::string_view text)
     if (width == 0)
         return;
     size_t length = text.size() < width - 1 ? text.size() : width - 1;
-    std::memcpy(field, text.data(), length);
+    if (length > 0) // an empty view may carry no data pointer at all
+        std::memcpy(field, text.data(), length);
     std::memset(field + length, 0, width - length);
 }
 
