@@ -3,6 +3,8 @@
 // at byte n × 2094. Text fields hold NUL-terminated Windows-1252 bytes, zero
 // filled; read them with readText() from store/fixed_text.h. Reserved bytes are
 // kept exactly as read.
+// Packed fields are unaligned: copy a number into a local (or use +field)
+// before anything binds a reference to it, such as std::min or EXPECT_EQ.
 
 #include "store/item_record.h" // kMaxRecordNumber, shared with items
 

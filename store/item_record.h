@@ -3,6 +3,8 @@
 // byte n × 1874. Text fields hold NUL-terminated Windows-1252 bytes, zero
 // filled; read them with readText() from store/fixed_text.h, which never runs
 // past the field's width. Reserved bytes are kept exactly as read.
+// Packed fields are unaligned: copy a number into a local (or use +field)
+// before anything binds a reference to it, such as std::min or EXPECT_EQ.
 
 #include <bit>
 #include <cstddef>

@@ -62,17 +62,21 @@ int64_t RecordIndex::slotForNewEntry() const
 
 size_t RecordIndex::insert(int64_t number)
 {
-    int64_t slot = slotForNewEntry();
-    if (freeCount_ > 0) {
-        entries_.erase(entries_.begin());
-        --freeCount_;
-    } else {
-        ++slotCount_;
-    }
+    const int64_t slot = slotForNewEntry();
     size_t position = find(number);
-    entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(position), {number, slot});
     ++liveCount_;
-    return position;
+    if (freeCount_ == 0) {
+        ++slotCount_;
+        entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(position), {number, slot});
+        return position;
+    }
+    // The free entry at the front gives up its slot: the entries before the
+    // new one move down by one into its place.
+    --freeCount_;
+    auto begin = entries_.begin();
+    std::move(begin + 1, begin + static_cast<std::ptrdiff_t>(position), begin);
+    entries_[position - 1] = {number, slot};
+    return position - 1;
 }
 
 size_t RecordIndex::markFree(size_t position)

@@ -3,6 +3,8 @@
 // byte n × 1058. Apart from the number every field is free Windows-1252 text,
 // NUL-terminated and zero filled; read them with readText() from
 // store/fixed_text.h. Reserved bytes are kept exactly as read.
+// Packed fields are unaligned: copy a number into a local (or use +field)
+// before anything binds a reference to it, such as std::min or EXPECT_EQ.
 
 #include <bit>
 #include <cstddef>

@@ -16,14 +16,21 @@ inline constexpr size_t kItemBytes = 1874;
 inline constexpr size_t kCustomerBytes = 2094;
 inline constexpr size_t kSupplierBytes = 1058;
 
+// putText for texts that may be empty (an empty view may have no data at all).
+inline void putField(std::string &bytes, size_t offset, std::string_view text)
+{
+    if (!text.empty())
+        putText(bytes, offset, text);
+}
+
 // One film.dat record: number at 0, description at 8, sku1 at 90.
 inline std::string itemBytes(int64_t number, std::string_view description,
                              std::string_view sku1 = {})
 {
     std::string record(kItemBytes, '\0');
     putI64(record, 0, number);
-    putText(record, 8, description);
-    putText(record, 90, sku1);
+    putField(record, 8, description);
+    putField(record, 90, sku1);
     return record;
 }
 
@@ -32,7 +39,7 @@ inline std::string customerBytes(int64_t number, std::string_view name)
 {
     std::string record(kCustomerBytes, '\0');
     putI64(record, 0, number);
-    putText(record, 8, name);
+    putField(record, 8, name);
     return record;
 }
 
@@ -41,7 +48,7 @@ inline std::string supplierBytes(int64_t number, std::string_view name)
 {
     std::string record(kSupplierBytes, '\0');
     putI64(record, 0, number);
-    putText(record, 8, name);
+    putField(record, 8, name);
     return record;
 }
 

@@ -105,20 +105,20 @@ TEST(RecordLayout, HandBuiltItemReadsIntoTheNamedFields)
     ASSERT_TRUE(items.load(messages));
     ItemRecord item;
     ASSERT_TRUE(items.readRecord(0, item, messages));
-    EXPECT_EQ(item.number, 77);
+    EXPECT_EQ(+item.number, 77);
     EXPECT_EQ(readText(item.description), "MILK");
     EXPECT_EQ(readText(item.sku1), "123");
     EXPECT_EQ(readText(item.sku2), std::string(40, 'K'));
     EXPECT_EQ(readText(item.format), "501");
-    EXPECT_EQ(item.reorder_quantity, 4);
-    EXPECT_EQ(item.labels_to_print, 6);
-    EXPECT_EQ(item.trade_price, 3.5f);
-    EXPECT_EQ(item.delivery_charge, 0.5f);
-    EXPECT_EQ(item.age_warning, 18);
-    EXPECT_EQ(item.component_free[1], 2);
-    EXPECT_EQ(item.buy_one_get_one_free, 2);
-    EXPECT_EQ(item.sell_by_day, 31);
-    EXPECT_EQ(item.sale_or_return, 1);
+    EXPECT_EQ(+item.reorder_quantity, 4);
+    EXPECT_EQ(+item.labels_to_print, 6);
+    EXPECT_EQ(+item.trade_price, 3.5f);
+    EXPECT_EQ(+item.delivery_charge, 0.5f);
+    EXPECT_EQ(+item.age_warning, 18);
+    EXPECT_EQ(+item.component_free[1], 2);
+    EXPECT_EQ(+item.buy_one_get_one_free, 2);
+    EXPECT_EQ(+item.sell_by_day, 31);
+    EXPECT_EQ(+item.sale_or_return, 1);
     EXPECT_EQ(readText(item.component_2), "502");
 }
 
