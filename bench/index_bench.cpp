@@ -39,8 +39,8 @@ constexpr int kCustomers = 100000;
 struct DataSet {
     std::string folder;
     std::unique_ptr<DataDir> dir;
-    std::vector<int64_t> itemNumbers;     // live item numbers
-    std::vector<std::string> barcodes;    // sku1 texts to look up
+    std::vector<int64_t> itemNumbers; // live item numbers
+    std::vector<std::string> barcodes; // sku1 texts to look up
 };
 
 DataSet *data = nullptr;
@@ -114,7 +114,7 @@ void buildDataSet()
     const std::vector<int64_t> items = historyOfNumbers(kItems, random);
     std::string film(items.size() * kItemRecordSize, '\0');
     for (size_t slot = 0; slot < items.size(); ++slot) {
-        ItemRecord record{};
+        ItemRecord record {};
         record.number = items[slot];
         if (record.number > 0) {
             writeText(record.description, "ITEM " + std::to_string(record.number));
@@ -133,7 +133,7 @@ void buildDataSet()
     const std::vector<int64_t> customers = historyOfNumbers(kCustomers, random);
     std::string member(customers.size() * kCustomerRecordSize, '\0');
     for (size_t slot = 0; slot < customers.size(); ++slot) {
-        CustomerRecord record{};
+        CustomerRecord record {};
         record.number = customers[slot];
         if (record.number > 0)
             writeText(record.name, "CUSTOMER " + std::to_string(record.number));
@@ -162,15 +162,15 @@ struct PlainIndex {
     void insert(int64_t number)
     {
         size_t p = find(number);
-        entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(p), IndexEntry{});
+        entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(p), IndexEntry {});
         if (free > 0) {
-            entries[p] = {number, entries[0].slot};
+            entries[p] = { number, entries[0].slot };
             for (size_t i = 0; i + 1 < entries.size(); ++i)
                 entries[i] = entries[i + 1];
             entries.pop_back();
             --free;
         } else {
-            entries[p] = {number, slots++};
+            entries[p] = { number, slots++ };
         }
     }
 
@@ -182,7 +182,7 @@ struct PlainIndex {
         const int64_t slot = entries[d].slot;
         for (size_t i = d; i > f; --i)
             entries[i] = entries[i - 1];
-        entries[f] = {-1, slot};
+        entries[f] = { -1, slot };
         ++free;
     }
 };
@@ -206,7 +206,7 @@ bool plainLoad(const std::string &path, size_t recordSize, PlainIndex &index)
         std::memcpy(&number, record.data(), 8);
         if (number <= 0)
             number = -1;
-        index.entries.push_back({number, slot});
+        index.entries.push_back({ number, slot });
         index.prefixes[static_cast<size_t>(slot) * 2] = record[8];
         index.prefixes[static_cast<size_t>(slot) * 2 + 1] = record[9];
         index.free += number < 0;
@@ -220,7 +220,7 @@ bool plainLoad(const std::string &path, size_t recordSize, PlainIndex &index)
         }
         index.entries[j] = key;
     }
-    index.entries.push_back({0, 0});
+    index.entries.push_back({ 0, 0 });
     return true;
 }
 
@@ -265,7 +265,7 @@ void BM_LoadFloorReadWhole(benchmark::State &state)
 {
     std::vector<char> block(size_t(1) << 20);
     for (auto _ : state) {
-        for (const char *name : {kItemFileName, kCustomerFileName}) {
+        for (const char *name : { kItemFileName, kCustomerFileName }) {
             File file = File::open(data->dir->path(name), File::Mode::Read);
             int64_t offset = 0;
             int64_t n;
@@ -293,8 +293,8 @@ void BM_LoadPlain(benchmark::State &state)
     for (auto _ : state) {
         PlainIndex items;
         PlainIndex customers;
-        if (!plainLoad(data->dir->path(kItemFileName), kItemRecordSize, items) ||
-            !plainLoad(data->dir->path(kCustomerFileName), kCustomerRecordSize, customers))
+        if (!plainLoad(data->dir->path(kItemFileName), kItemRecordSize, items)
+            || !plainLoad(data->dir->path(kCustomerFileName), kCustomerRecordSize, customers))
             state.SkipWithError("load failed");
         benchmark::DoNotOptimize(items.entries.size() + customers.entries.size());
     }
@@ -371,7 +371,7 @@ void BM_InsertDeleteWithFiles(benchmark::State &state)
 {
     ItemIndex &items = ourItems();
     ScriptedMessages messages;
-    ItemRecord record{};
+    ItemRecord record {};
     writeText(record.description, "BENCH ITEM");
     writeText(record.sku1, "BENCH");
     int64_t number = 1;
@@ -397,14 +397,17 @@ BENCHMARK(BM_InsertDeleteWithFiles)->Unit(benchmark::kMicrosecond)->MinTime(0.5)
 // Prints the usual table and keeps each benchmark's time for the summary.
 class SummaryReporter : public benchmark::ConsoleReporter {
 public:
-    SummaryReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Color : OO_None) {}
+    SummaryReporter()
+        : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Color : OO_None)
+    {
+    }
 
     void ReportRuns(const std::vector<Run> &runs) override
     {
         for (const Run &run : runs) {
             if (!run.error_occurred && run.run_type == Run::RT_Iteration)
-                microseconds[run.run_name.function_name] =
-                    run.GetAdjustedRealTime() * 1e6 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+                microseconds[run.run_name.function_name] = run.GetAdjustedRealTime() * 1e6
+                    / benchmark::GetTimeUnitMultiplier(run.time_unit);
         }
         ConsoleReporter::ReportRuns(runs);
     }
@@ -424,8 +427,7 @@ void printSummary(const std::map<std::string, double> &us)
     };
     std::printf("\n%" PRId64 " items in %" PRId64 " slots (%" PRId64 " free), %d customers; "
                 "files in slot order, numbers mostly ascending; warm page cache\n",
-                ourItems().liveCount(), ourItems().slotCount(), ourItems().freeCount(),
-                kCustomers);
+        ourItems().liveCount(), ourItems().slotCount(), ourItems().freeCount(), kCustomers);
     std::printf("%-34s %17s %17s   %17s\n", "", "ours", "plain", "");
     line("load items + customers", "BM_LoadOurs", "BM_LoadPlain");
     line("find by number", "BM_FindOurs", "BM_FindPlain");
@@ -433,9 +435,9 @@ void printSummary(const std::map<std::string, double> &us)
     line("insert + delete (index only)", "BM_InsertDeleteOurs", "BM_InsertDeletePlain");
     const double floor = time("BM_LoadFloorReadWhole");
     std::printf("reading both files whole (floor)   %14.2f us; our load is %.2fx the floor\n",
-                floor, floor > 0 ? time("BM_LoadOurs") / floor : 0);
+        floor, floor > 0 ? time("BM_LoadOurs") / floor : 0);
     std::printf("insert + delete with film.dat writes and the log line: %.2f us\n",
-                time("BM_InsertDeleteWithFiles"));
+        time("BM_InsertDeleteWithFiles"));
 }
 
 } // namespace

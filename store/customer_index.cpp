@@ -29,7 +29,8 @@ const RecordFileLayout kCustomerLayout = {
 
 } // namespace
 
-CustomerIndex::CustomerIndex(const DataDir &dir) : IndexedRecordFile(dir, kCustomerLayout)
+CustomerIndex::CustomerIndex(const DataDir &dir)
+    : IndexedRecordFile(dir, kCustomerLayout)
 {
 }
 
@@ -70,9 +71,8 @@ bool CustomerIndex::deleteCustomer(int64_t number, Messages &messages)
         return false;
     const LocalTime now = localNow();
     const std::string stamp = makeTimeStamp(now);
-    const std::string line =
-        cformat("\r\n%c%c:%c%c %d/%d/%d Customer %" PRId64 ", %s deleted.\r\n", stamp[0],
-                stamp[1], stamp[3], stamp[4], now.day, now.month, now.year, number, name.c_str());
+    const std::string line = cformat("\r\n%c%c:%c%c %d/%d/%d Customer %" PRId64 ", %s deleted.\r\n",
+        stamp[0], stamp[1], stamp[3], stamp[4], now.day, now.month, now.year, number, name.c_str());
     if (!appendToLog(dir(), line))
         reportFatal(messages, "Data file: bun4.dat, not present.");
     return true;

@@ -34,7 +34,10 @@ public:
     bool deleteCustomer(int64_t number, Messages &messages);
 
     // The first two bytes of the slot's name; zero for a free slot.
-    std::array<char, 2> namePrefix(int64_t slot) const { return key(slot); }
+    std::array<char, 2> namePrefix(int64_t slot) const
+    {
+        return key(slot);
+    }
 };
 
 // Caption of the delete question: "%I64d Name: %s" (UTF-8; the name is

@@ -46,7 +46,7 @@ struct CustomerRecord {
     char credit_card_2[80];
     char credit_card_expiry[20];
     char credit_card_2_expiry[160];
-    int32_t terms;            // band 1..8
+    int32_t terms; // band 1..8
     int32_t last_transaction; // transaction last charged to or paid on the account
     char comment2[40];
     char email[40];
@@ -54,7 +54,7 @@ struct CustomerRecord {
     unsigned char reserved_1098[12];
     char origination[12];
     char customer_last_used[16]; // time stamp
-    char last_payment[16];       // time stamp, empty until the first payment
+    char last_payment[16]; // time stamp, empty until the first payment
     int32_t loan_table_1[10][2];
     char loan_table_2[10][16];
     char loan_table_3[10][16];
@@ -62,11 +62,11 @@ struct CustomerRecord {
     float credit_limit;
     unsigned char reserved_1562[16];
     int32_t transactions;
-    int64_t tax;               // 1 taxable, 0 pays no tax
+    int64_t tax; // 1 taxable, 0 pays no tax
     int64_t items_on_loan[10]; // item numbers, 0 = empty entry
     int32_t loan_table_4[10][2];
     char loan_dates[10][16]; // time stamp per entry of items_on_loan
-    char loan_due[10][16];   // time stamp per entry of items_on_loan
+    char loan_due[10][16]; // time stamp per entry of items_on_loan
     unsigned char reserved_2070[20];
     int32_t import_marker; // cleared when created, set by the import
 };
@@ -74,7 +74,7 @@ struct CustomerRecord {
 
 static_assert(std::endian::native == std::endian::little, "records are stored little-endian");
 static_assert(std::numeric_limits<float>::is_iec559 && sizeof(float) == 4,
-              "record amounts are IEEE 754 singles");
+    "record amounts are IEEE 754 singles");
 
 static_assert(sizeof(CustomerRecord) == kCustomerRecordSize);
 static_assert(offsetof(CustomerRecord, number) == 0);

@@ -31,7 +31,8 @@ int64_t indexedNumber(int64_t stored)
 } // namespace
 
 IndexedRecordFile::IndexedRecordFile(const DataDir &dir, const RecordFileLayout &layout)
-    : dir_(dir), layout_(layout)
+    : dir_(dir)
+    , layout_(layout)
 {
 }
 
@@ -99,7 +100,8 @@ bool IndexedRecordFile::load(Messages &messages)
     std::vector<char> block(static_cast<size_t>(std::min(perBlock, slots) * recordSize));
     for (int64_t first = 0; first < slots; first += perBlock) {
         const int64_t count = std::min(perBlock, slots - first);
-        if (!file.readAt(first * recordSize, block.data(), static_cast<size_t>(count * recordSize))) {
+        if (!file.readAt(
+                first * recordSize, block.data(), static_cast<size_t>(count * recordSize))) {
             // The file shrank or the disk failed under us.
             reportFatal(messages, layout_.corruptAtStart);
             return false;
@@ -115,9 +117,10 @@ bool IndexedRecordFile::load(Messages &messages)
                 keys[2 * slot] = record[layout_.keyOffset];
                 keys[2 * slot + 1] = record[layout_.keyOffset + 1];
             }
-            if (layout_.lookupOffset >= 0 && live &&
-                (layout_.keyOffset < 0 || keys[2 * slot] != '\0'))
-                lookupText[slot] = readFixedText(record + layout_.lookupOffset, layout_.lookupWidth);
+            if (layout_.lookupOffset >= 0 && live
+                && (layout_.keyOffset < 0 || keys[2 * slot] != '\0'))
+                lookupText[slot]
+                    = readFixedText(record + layout_.lookupOffset, layout_.lookupWidth);
         }
     }
 
@@ -150,13 +153,13 @@ std::optional<int64_t> IndexedRecordFile::slotOf(int64_t number) const
 std::array<char, 2> IndexedRecordFile::key(int64_t slot) const
 {
     if (keys_.empty() || slot < 0 || slot >= index_.slotCount())
-        return {'\0', '\0'};
+        return { '\0', '\0' };
     const auto at = static_cast<size_t>(slot) * 2;
-    return {keys_[at], keys_[at + 1]};
+    return { keys_[at], keys_[at + 1] };
 }
 
-std::optional<RecordIndex::Range> IndexedRecordFile::walkRange(int64_t low, int64_t high,
-                                                               Messages &messages) const
+std::optional<RecordIndex::Range> IndexedRecordFile::walkRange(
+    int64_t low, int64_t high, Messages &messages) const
 {
     RecordIndex::Range range = index_.range(low, high);
     if (range.empty()) {
@@ -174,16 +177,16 @@ bool IndexedRecordFile::readBytes(int64_t slot, void *record, Messages &messages
         return false;
     }
     const auto recordSize = static_cast<int64_t>(layout_.recordSize);
-    if (slot < 0 || slot >= index_.slotCount() ||
-        !file.readAt(slot * recordSize, record, layout_.recordSize)) {
+    if (slot < 0 || slot >= index_.slotCount()
+        || !file.readAt(slot * recordSize, record, layout_.recordSize)) {
         reportProblem(messages, cformat("Not able to read %s", layout_.fileName));
         return false;
     }
     return true;
 }
 
-bool IndexedRecordFile::writeRecordAt(int64_t slot, const void *record,
-                                      const char *failureFormat, Messages &messages) const
+bool IndexedRecordFile::writeRecordAt(
+    int64_t slot, const void *record, const char *failureFormat, Messages &messages) const
 {
     File file = File::open(path(), File::Mode::ReadWrite);
     if (!file.isOpen()) {
@@ -191,9 +194,9 @@ bool IndexedRecordFile::writeRecordAt(int64_t slot, const void *record,
         return false;
     }
     const int64_t lengthBefore = file.size();
-    bool written = lengthBefore >= 0 &&
-                   file.writeAt(slot * static_cast<int64_t>(layout_.recordSize), record,
-                                layout_.recordSize);
+    bool written = lengthBefore >= 0
+        && file.writeAt(
+            slot * static_cast<int64_t>(layout_.recordSize), record, layout_.recordSize);
     if (!written && lengthBefore >= 0 && file.size() > lengthBefore) {
         // A part of an appended record reached the disk: cut it off again so
         // the file stays a whole number of records.
@@ -310,8 +313,8 @@ std::optional<int64_t> IndexedRecordFile::lookupSlot(std::string_view text) cons
 bool IndexedRecordFile::lookupApplies(int64_t slot) const
 {
     const auto at = static_cast<size_t>(slot);
-    return layout_.lookupOffset >= 0 && slotNumbers_[at] > 0 &&
-           (keys_.empty() || keys_[at * 2] != '\0');
+    return layout_.lookupOffset >= 0 && slotNumbers_[at] > 0
+        && (keys_.empty() || keys_[at * 2] != '\0');
 }
 
 void IndexedRecordFile::setKey(int64_t slot, const char *record)

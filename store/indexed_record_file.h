@@ -31,10 +31,10 @@ class Messages;
 struct RecordFileLayout {
     const char *fileName; // as created in a new data set, e.g. "film.dat"
     size_t recordSize;
-    int keyOffset;            // text whose first two bytes form the key table; -1 none
-    int lookupOffset;         // text field kept in the look-up map; -1 none
+    int keyOffset; // text whose first two bytes form the key table; -1 none
+    int lookupOffset; // text field kept in the look-up map; -1 none
     size_t lookupWidth;
-    int64_t maxNumber;        // highest number insert() accepts
+    int64_t maxNumber; // highest number insert() accepts
     // Start-up messages (caption "Fatal error").
     const char *missingAtStart;
     const char *emptyAtStart;
@@ -51,22 +51,43 @@ public:
     IndexedRecordFile(const IndexedRecordFile &) = delete;
     IndexedRecordFile &operator=(const IndexedRecordFile &) = delete;
 
-    const char *fileName() const { return layout_.fileName; }
-    size_t recordSize() const { return layout_.recordSize; }
+    const char *fileName() const
+    {
+        return layout_.fileName;
+    }
+    size_t recordSize() const
+    {
+        return layout_.recordSize;
+    }
 
     // Reads the whole file and builds the index, key table and look-up map. A
     // missing, empty or corrupt file (size not a multiple of the record size)
     // is reported with the start-up messages and leaves the previous state.
     bool load(Messages &messages);
 
-    const RecordIndex &index() const { return index_; }
-    int64_t slotCount() const { return index_.slotCount(); }
-    int64_t liveCount() const { return index_.liveCount(); }
-    int64_t freeCount() const { return index_.freeCount(); }
+    const RecordIndex &index() const
+    {
+        return index_;
+    }
+    int64_t slotCount() const
+    {
+        return index_.slotCount();
+    }
+    int64_t liveCount() const
+    {
+        return index_.liveCount();
+    }
+    int64_t freeCount() const
+    {
+        return index_.freeCount();
+    }
 
     // Position of the first entry whose number is >= `number`, or
     // index().size() (the terminator).
-    size_t find(int64_t number) const { return index_.find(number); }
+    size_t find(int64_t number) const
+    {
+        return index_.find(number);
+    }
     // The slot holding `number`, or nothing when it is not on file.
     std::optional<int64_t> slotOf(int64_t number) const;
 
@@ -76,15 +97,21 @@ public:
 
     // The number to offer for a new record: the first unused one after
     // `lastIssued` (from 1 when that is not positive).
-    int64_t offerNumber(int64_t lastIssued) const { return index_.offerNumber(lastIssued); }
+    int64_t offerNumber(int64_t lastIssued) const
+    {
+        return index_.offerNumber(lastIssued);
+    }
 
     // The positions of the records numbered low..high. When there are none,
     // "No items in range." (caption "Problem") and nothing.
-    std::optional<RecordIndex::Range> walkRange(int64_t low, int64_t high,
-                                                Messages &messages) const;
+    std::optional<RecordIndex::Range> walkRange(
+        int64_t low, int64_t high, Messages &messages) const;
 
 protected:
-    const DataDir &dir() const { return dir_; }
+    const DataDir &dir() const
+    {
+        return dir_;
+    }
     // Reads the record of `slot` into `record` (recordSize() bytes).
     bool readBytes(int64_t slot, void *record, Messages &messages) const;
     // Rewrites the record of `slot` in place. The record's number must be the
@@ -111,16 +138,16 @@ private:
             return std::hash<std::string_view>()(text);
         }
     };
-    using LookupMap =
-        std::unordered_map<std::string, std::vector<int64_t>, TextHash, std::equal_to<>>;
+    using LookupMap
+        = std::unordered_map<std::string, std::vector<int64_t>, TextHash, std::equal_to<>>;
 
     std::string path() const;
     bool replacePlaceholder(const std::string &path, Messages &messages);
     // Writes `record` at `slot`; on a failed append the file is cut back to
     // its old length. Reports the failure with `failureFormat` (a "%s" for the
     // file name).
-    bool writeRecordAt(int64_t slot, const void *record, const char *failureFormat,
-                       Messages &messages) const;
+    bool writeRecordAt(
+        int64_t slot, const void *record, const char *failureFormat, Messages &messages) const;
     bool lookupApplies(int64_t slot) const;
     void setKey(int64_t slot, const char *record);
     void addToLookup(int64_t slot, std::string text);
@@ -130,8 +157,8 @@ private:
     RecordFileLayout layout_;
     RecordIndex index_;
     std::vector<int64_t> slotNumbers_; // number per slot as the index holds it (-1 free)
-    std::vector<char> keys_;           // two bytes per slot, when there is a key table
-    LookupMap lookup_;                 // text -> live slots in ascending order
+    std::vector<char> keys_; // two bytes per slot, when there is a key table
+    LookupMap lookup_; // text -> live slots in ascending order
     std::vector<std::string> lookupText_; // per slot: the text entered in lookup_
 };
 

@@ -28,7 +28,8 @@ const RecordFileLayout kItemLayout = {
 
 } // namespace
 
-ItemIndex::ItemIndex(const DataDir &dir) : IndexedRecordFile(dir, kItemLayout)
+ItemIndex::ItemIndex(const DataDir &dir)
+    : IndexedRecordFile(dir, kItemLayout)
 {
 }
 
@@ -53,8 +54,7 @@ bool ItemIndex::remove(size_t position, Messages &messages)
     if (!removeAt(position, &removed, messages))
         return false;
     const std::string line = cformat("\r\nItem %" PRId64 ", %s deleted.  Date: %s\r\n",
-                                     removed.number, readText(removed.description).c_str(),
-                                     logTimePrefixNow().c_str());
+        removed.number, readText(removed.description).c_str(), logTimePrefixNow().c_str());
     if (!appendToLog(dir(), line))
         reportFatal(messages, "Data file: bun4.dat, not present.");
     return true;

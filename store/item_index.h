@@ -40,10 +40,16 @@ public:
     // The slot the barcode look-up finds for `text`: the first slot, in slot
     // order, of a live item with a description whose sku1 equals `text`
     // exactly. Reads nothing from disk.
-    std::optional<int64_t> findBySku1(std::string_view text) const { return lookupSlot(text); }
+    std::optional<int64_t> findBySku1(std::string_view text) const
+    {
+        return lookupSlot(text);
+    }
 
     // The first two bytes of the slot's description; zero for a free slot.
-    std::array<char, 2> descriptionPrefix(int64_t slot) const { return key(slot); }
+    std::array<char, 2> descriptionPrefix(int64_t slot) const
+    {
+        return key(slot);
+    }
 };
 
 // Caption of the delete question: "%I64d Item: %s" (UTF-8; the description is

@@ -21,25 +21,25 @@ inline constexpr size_t kItemRecordSize = 1874;
 
 #pragma pack(push, 1)
 struct ItemRecord {
-    int64_t number;                // 1..kMaxRecordNumber; 0 or less marks a free slot
+    int64_t number; // 1..kMaxRecordNumber; 0 or less marks a free slot
     char description[82];
-    char sku1[40];                 // compared by the barcode look-up
+    char sku1[40]; // compared by the barcode look-up
     char sku2[40];
     char sku3[40];
     char sku4[60];
-    char format[20];               // bundle: component 1 item number as text
+    char format[20]; // bundle: component 1 item number as text
     char category[60];
     char location[200];
     char order_code[40];
     char component_4[20];
     char component_5[20];
-    char date_added[20];           // "%02d/%02d/%d" day, month, year
+    char date_added[20]; // "%02d/%02d/%d" day, month, year
     char component_6[20];
     int32_t quantity;
     int32_t reorder_quantity;
     int32_t minimum_order;
     int32_t order_quantity;
-    int32_t tax;                   // 0 none, 1 tax 1 and 2, 2 tax 1, 3 tax 2
+    int32_t tax; // 0 none, 1 tax 1 and 2, 2 tax 1, 3 tax 2
     int32_t delivery_lead;
     int32_t on_order;
     int32_t committed;
@@ -49,48 +49,48 @@ struct ItemRecord {
     unsigned char reserved_718[96];
     float cost_price;
     float trade_price;
-    float retail_price;            // without tax
+    float retail_price; // without tax
     unsigned char reserved_826[36];
     float delivery_charge;
     float weight;
     unsigned char reserved_870[12];
     char website[40];
     char web_image[280];
-    int32_t picture_number;        // stock picture 1..24
-    int32_t no_tax_rounding;       // 2 = not rounded
+    int32_t picture_number; // stock picture 1..24
+    int32_t no_tax_rounding; // 2 = not rounded
     int32_t special_order;
-    int32_t age_warning;           // 0 or minimum age 2..30
-    int32_t omit_quick_select;     // 2 = left off the quick-select buttons
-    int32_t component_free[6];     // bundle: 2 = given free
+    int32_t age_warning; // 0 or minimum age 2..30
+    int32_t omit_quick_select; // 2 = left off the quick-select buttons
+    int32_t component_free[6]; // bundle: 2 = given free
     int32_t component_quantity[6]; // bundle: 1..50
-    int32_t buy_one_get_one_free;  // 2 = on
+    int32_t buy_one_get_one_free; // 2 = on
     unsigned char reserved_1274[4];
     int32_t sell_by_day;
     int32_t sell_by_month;
-    int32_t sell_by_year;          // 0 none, n = year 2011 + n
+    int32_t sell_by_year; // 0 none, n = year 2011 + n
     unsigned char reserved_1290[272];
-    int32_t own_picture;           // 1 = picture file named after the item number
+    int32_t own_picture; // 1 = picture file named after the item number
     int32_t sale_or_return;
     unsigned char reserved_1570[40];
     char notes[87];
     char component_2[20];
     char component_3[60];
-    char reserved_1777[4];         // a text, emptied when an item is created
+    char reserved_1777[4]; // a text, emptied when an item is created
     unsigned char reserved_1781[6];
-    int32_t display_category;      // 0..17
+    int32_t display_category; // 0..17
     unsigned char reserved_1791[11];
-    int32_t record_kind;           // 2 = bundle
+    int32_t record_kind; // 2 = bundle
     unsigned char reserved_1806[4];
-    char last_used[16];            // time stamp of the last sale
-    int64_t loaned_to;             // customer number, 0 = not on loan
-    char due_back[16];             // time stamp, empty when not on loan
+    char last_used[16]; // time stamp of the last sale
+    int64_t loaned_to; // customer number, 0 = not on loan
+    char due_back[16]; // time stamp, empty when not on loan
     unsigned char reserved_1850[24];
 };
 #pragma pack(pop)
 
 static_assert(std::endian::native == std::endian::little, "records are stored little-endian");
 static_assert(std::numeric_limits<float>::is_iec559 && sizeof(float) == 4,
-              "record prices are IEEE 754 singles");
+    "record prices are IEEE 754 singles");
 
 static_assert(sizeof(ItemRecord) == kItemRecordSize);
 static_assert(offsetof(ItemRecord, number) == 0);

@@ -20,7 +20,7 @@ void RecordIndex::assign(const std::vector<int64_t> &numbersBySlot)
     int64_t free = 0;
     for (size_t slot = 0; slot < numbersBySlot.size(); ++slot) {
         int64_t number = numbersBySlot[slot] > 0 ? numbersBySlot[slot] : kFree;
-        entries[slot] = {number, static_cast<int64_t>(slot)};
+        entries[slot] = { number, static_cast<int64_t>(slot) };
         free += number == kFree;
     }
     // Slots are unique, so ordering by (number, slot) gives exactly the order a
@@ -67,7 +67,7 @@ size_t RecordIndex::insert(int64_t number)
     ++liveCount_;
     if (freeCount_ == 0) {
         ++slotCount_;
-        entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(position), {number, slot});
+        entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(position), { number, slot });
         return position;
     }
     // The free entry at the front gives up its slot: the entries before the
@@ -75,7 +75,7 @@ size_t RecordIndex::insert(int64_t number)
     --freeCount_;
     auto begin = entries_.begin();
     std::move(begin + 1, begin + static_cast<std::ptrdiff_t>(position), begin);
-    entries_[position - 1] = {number, slot};
+    entries_[position - 1] = { number, slot };
     return position - 1;
 }
 
@@ -84,8 +84,8 @@ size_t RecordIndex::markFree(size_t position)
     size_t firstLive = static_cast<size_t>(freeCount_);
     auto begin = entries_.begin();
     std::rotate(begin + static_cast<std::ptrdiff_t>(firstLive),
-                begin + static_cast<std::ptrdiff_t>(position),
-                begin + static_cast<std::ptrdiff_t>(position) + 1);
+        begin + static_cast<std::ptrdiff_t>(position),
+        begin + static_cast<std::ptrdiff_t>(position) + 1);
     entries_[firstLive].number = kFree;
     ++freeCount_;
     --liveCount_;
@@ -98,8 +98,7 @@ int64_t RecordIndex::offerNumber(int64_t lastIssued) const
     int64_t number = lastIssued < 0 || lastIssued == highest ? 1 : lastIssued + 1;
     size_t position = find(number);
     // A file may hold the same number twice; the offer must still be unused.
-    while (position < entries_.size() && entries_[position].number == number &&
-           number < highest) {
+    while (position < entries_.size() && entries_[position].number == number && number < highest) {
         while (position < entries_.size() && entries_[position].number == number)
             ++position;
         ++number;
@@ -111,12 +110,10 @@ RecordIndex::Range RecordIndex::range(int64_t low, int64_t high) const
 {
     // Free entries are never part of a range, whatever the lower bound.
     size_t first = find(std::max<int64_t>(low, 1));
-    auto end = std::upper_bound(entries_.begin() + static_cast<std::ptrdiff_t>(first),
-                                entries_.end(), high,
-                                [](int64_t number, const IndexEntry &entry) {
-                                    return number < entry.number;
-                                });
-    return {first, static_cast<size_t>(end - entries_.begin())};
+    auto end
+        = std::upper_bound(entries_.begin() + static_cast<std::ptrdiff_t>(first), entries_.end(),
+            high, [](int64_t number, const IndexEntry &entry) { return number < entry.number; });
+    return { first, static_cast<size_t>(end - entries_.begin()) };
 }
 
 } // namespace ovix

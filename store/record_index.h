@@ -28,13 +28,31 @@ public:
     void assign(const std::vector<int64_t> &numbersBySlot);
     void clear();
 
-    size_t size() const { return entries_.size(); }
-    const IndexEntry &operator[](size_t position) const { return entries_[position]; }
-    const std::vector<IndexEntry> &entries() const { return entries_; }
+    size_t size() const
+    {
+        return entries_.size();
+    }
+    const IndexEntry &operator[](size_t position) const
+    {
+        return entries_[position];
+    }
+    const std::vector<IndexEntry> &entries() const
+    {
+        return entries_;
+    }
 
-    int64_t slotCount() const { return slotCount_; }
-    int64_t liveCount() const { return liveCount_; }
-    int64_t freeCount() const { return freeCount_; }
+    int64_t slotCount() const
+    {
+        return slotCount_;
+    }
+    int64_t liveCount() const
+    {
+        return liveCount_;
+    }
+    int64_t freeCount() const
+    {
+        return freeCount_;
+    }
 
     // Position of the first entry whose number is >= `number`, or size().
     size_t find(int64_t number) const;
@@ -61,7 +79,10 @@ public:
     struct Range {
         size_t first;
         size_t last;
-        bool empty() const { return first == last; }
+        bool empty() const
+        {
+            return first == last;
+        }
     };
     Range range(int64_t low, int64_t high) const;
 

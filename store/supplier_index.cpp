@@ -19,7 +19,8 @@ const RecordFileLayout kSupplierLayout = {
 
 } // namespace
 
-SupplierIndex::SupplierIndex(const DataDir &dir) : IndexedRecordFile(dir, kSupplierLayout)
+SupplierIndex::SupplierIndex(const DataDir &dir)
+    : IndexedRecordFile(dir, kSupplierLayout)
 {
 }
 

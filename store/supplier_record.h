@@ -42,7 +42,7 @@ struct SupplierRecord {
     char comment[30];
     char origination[40];
     char credit_limit[40]; // as text
-    char terms[100];       // as text
+    char terms[100]; // as text
     char comment2[40];
     char email[124];
 };
@@ -50,7 +50,7 @@ struct SupplierRecord {
 
 static_assert(std::endian::native == std::endian::little, "records are stored little-endian");
 static_assert(std::numeric_limits<float>::is_iec559 && sizeof(float) == 4,
-              "record amounts are IEEE 754 singles");
+    "record amounts are IEEE 754 singles");
 
 static_assert(sizeof(SupplierRecord) == kSupplierRecordSize);
 static_assert(offsetof(SupplierRecord, number) == 0);

@@ -17,13 +17,13 @@ namespace {
 
 struct Folder {
     TempDir temp;
-    DataDir dir{temp.path()};
+    DataDir dir { temp.path() };
     ScriptedMessages messages;
 };
 
 CustomerRecord makeCustomer(int64_t number, std::string_view name)
 {
-    CustomerRecord record{};
+    CustomerRecord record {};
     record.number = number;
     writeText(record.name, name);
     return record;
@@ -31,7 +31,7 @@ CustomerRecord makeCustomer(int64_t number, std::string_view name)
 
 SupplierRecord makeSupplier(int64_t number, std::string_view name)
 {
-    SupplierRecord record{};
+    SupplierRecord record {};
     record.number = number;
     writeText(record.name, name);
     return record;
@@ -46,10 +46,11 @@ struct StartCase {
 
 TEST(CustomerIndex, StartRefusesMissingEmptyOrCorruptMemberDat)
 {
-    for (const StartCase &c : {StartCase{std::nullopt, "Data file member.dat not present in Opendata."},
-                               StartCase{0, "Data file member.dat no data in Opendata."},
-                               StartCase{2093, "Data file member.dat corrupt in Opendata."},
-                               StartCase{2095, "Data file member.dat corrupt in Opendata."}}) {
+    for (const StartCase &c :
+        { StartCase { std::nullopt, "Data file member.dat not present in Opendata." },
+            StartCase { 0, "Data file member.dat no data in Opendata." },
+            StartCase { 2093, "Data file member.dat corrupt in Opendata." },
+            StartCase { 2095, "Data file member.dat corrupt in Opendata." } }) {
         Folder f;
         if (c.size)
             writeBytes(f.temp.file("member.dat"), std::string(*c.size, '\0'));
@@ -63,19 +64,19 @@ TEST(CustomerIndex, StartRefusesMissingEmptyOrCorruptMemberDat)
 TEST(CustomerIndex, LoadsNamePrefixesAndKeepsTheNumberRange)
 {
     Folder f;
-    writeBytes(f.temp.file("member.dat"), customerBytes(20, "JONES") + customerBytes(0, "OLD") +
-                                              customerBytes(10, "ADAMS"));
+    writeBytes(f.temp.file("member.dat"),
+        customerBytes(20, "JONES") + customerBytes(0, "OLD") + customerBytes(10, "ADAMS"));
     CustomerIndex customers(f.dir);
     ASSERT_TRUE(customers.load(f.messages));
     EXPECT_EQ(customers.liveCount(), 2);
     EXPECT_EQ(customers.freeCount(), 1);
     EXPECT_EQ(customers.slotOf(10), 2);
-    EXPECT_EQ(customers.namePrefix(0), (std::array<char, 2>{'J', 'O'}));
-    EXPECT_EQ(customers.namePrefix(1), (std::array<char, 2>{0, 0}));
+    EXPECT_EQ(customers.namePrefix(0), (std::array<char, 2> { 'J', 'O' }));
+    EXPECT_EQ(customers.namePrefix(1), (std::array<char, 2> { 0, 0 }));
     EXPECT_EQ(customers.offerNumber(9), 11);
 
     const std::string before = readBytes(f.temp.file("member.dat"));
-    for (int64_t number : {int64_t(0), kMaxRecordNumber + 1}) {
+    for (int64_t number : { int64_t(0), kMaxRecordNumber + 1 }) {
         EXPECT_FALSE(customers.insert(makeCustomer(number, "X"), f.messages));
         EXPECT_EQ(f.messages.lastText(), "Number outside range.");
     }
@@ -90,7 +91,7 @@ TEST(CustomerIndex, LoadsNamePrefixesAndKeepsTheNumberRange)
 
 TEST(CustomerIndex, DeleteAsksFreesAndLogs)
 {
-    FixedClock clock(LocalTime{.year = 2026, .month = 3, .day = 7, .hour = 14, .minute = 2});
+    FixedClock clock(LocalTime { .year = 2026, .month = 3, .day = 7, .hour = 14, .minute = 2 });
     Folder f;
     std::string record = customerBytes(31, "SMITH");
     putF32(record, 1554, 12.5f); // balance
@@ -98,13 +99,13 @@ TEST(CustomerIndex, DeleteAsksFreesAndLogs)
     CustomerIndex customers(f.dir);
     ASSERT_TRUE(customers.load(f.messages));
 
-    f.messages.answers = {Answer::Cancel};
+    f.messages.answers = { Answer::Cancel };
     EXPECT_FALSE(customers.deleteCustomer(31, f.messages));
     EXPECT_EQ(f.messages.lastText(), "Are you sure?");
     EXPECT_EQ(f.messages.lastCaption(), "31 Name: SMITH");
     EXPECT_TRUE(customers.slotOf(31));
 
-    f.messages.answers = {Answer::Ok};
+    f.messages.answers = { Answer::Ok };
     ASSERT_TRUE(customers.deleteCustomer(31, f.messages));
     const std::string freed = slotBytes(readBytes(f.temp.file("member.dat")), 1, kCustomerBytes);
     EXPECT_EQ(getI64(freed, 0), -1);
@@ -112,10 +113,10 @@ TEST(CustomerIndex, DeleteAsksFreesAndLogs)
     EXPECT_EQ(freed[9], '\0');
     EXPECT_EQ(getText(freed, 10, 28), "ITH");
     EXPECT_EQ(getF32(freed, 1554), 12.5f);
-    EXPECT_EQ(customers.namePrefix(1), (std::array<char, 2>{0, 0}));
+    EXPECT_EQ(customers.namePrefix(1), (std::array<char, 2> { 0, 0 }));
     EXPECT_EQ(customers.liveCount(), 1);
-    EXPECT_EQ(readBytes(f.temp.file("bun4.dat")),
-              "\r\n14:02 7/3/2026 Customer 31, SMITH deleted.\r\n");
+    EXPECT_EQ(
+        readBytes(f.temp.file("bun4.dat")), "\r\n14:02 7/3/2026 Customer 31, SMITH deleted.\r\n");
 
     // Pruning removes without a log line; the freed slots are reused in turn.
     ASSERT_TRUE(customers.remove(customers.find(5), f.messages));
@@ -127,7 +128,7 @@ TEST(CustomerIndex, DeleteAsksFreesAndLogs)
 
 TEST(SupplierIndex, PlaceholderIsReplacedByOneFreeRecord)
 {
-    for (const char *name : {"mans.dat", "MANS.DAT"}) {
+    for (const char *name : { "mans.dat", "MANS.DAT" }) {
         Folder f;
         writeBytes(f.temp.file(name), std::string(66, 'p'));
         SupplierIndex suppliers(f.dir);
@@ -145,11 +146,12 @@ TEST(SupplierIndex, PlaceholderIsReplacedByOneFreeRecord)
 
 TEST(SupplierIndex, StartRefusesMissingEmptyOrCorruptMansDat)
 {
-    for (const StartCase &c : {StartCase{std::nullopt, "Data file mans.dat not present in Opendata."},
-                               StartCase{0, "Data file mans.dat no data in Opendata."},
-                               StartCase{65, "Data file mans.dat corrupt in Opendata."},
-                               StartCase{67, "Data file mans.dat corrupt in Opendata."},
-                               StartCase{1057, "Data file mans.dat corrupt in Opendata."}}) {
+    for (const StartCase &c :
+        { StartCase { std::nullopt, "Data file mans.dat not present in Opendata." },
+            StartCase { 0, "Data file mans.dat no data in Opendata." },
+            StartCase { 65, "Data file mans.dat corrupt in Opendata." },
+            StartCase { 67, "Data file mans.dat corrupt in Opendata." },
+            StartCase { 1057, "Data file mans.dat corrupt in Opendata." } }) {
         Folder f;
         if (c.size)
             writeBytes(f.temp.file("mans.dat"), std::string(*c.size, '\0'));
@@ -176,7 +178,7 @@ TEST(SupplierIndex, OneFreeRecordLoadsEmptyAndSuppliersComeAndGo)
     EXPECT_EQ(f.messages.lastText(), "Number outside range.");
     EXPECT_EQ(suppliers.insert(makeSupplier(kMaxSupplierNumber, "TOP"), f.messages), 0);
     EXPECT_EQ(suppliers.insert(makeSupplier(7, "SEVEN"), f.messages), 1);
-    EXPECT_EQ(suppliers.key(1), (std::array<char, 2>{0, 0})); // no name table for suppliers
+    EXPECT_EQ(suppliers.key(1), (std::array<char, 2> { 0, 0 })); // no name table for suppliers
 
     // Freed: number -1, the name stays, no log.
     ASSERT_TRUE(suppliers.remove(suppliers.find(7), f.messages));

@@ -20,18 +20,27 @@ namespace {
 
 struct ItemFolder {
     TempDir temp;
-    DataDir dir{temp.path()};
+    DataDir dir { temp.path() };
     ScriptedMessages messages;
-    ItemIndex items{dir};
+    ItemIndex items { dir };
 
-    std::string film() const { return readBytes(temp.file("film.dat")); }
-    void writeFilm(const std::string &bytes) { writeBytes(temp.file("film.dat"), bytes); }
-    bool load() { return items.load(messages); }
+    std::string film() const
+    {
+        return readBytes(temp.file("film.dat"));
+    }
+    void writeFilm(const std::string &bytes)
+    {
+        writeBytes(temp.file("film.dat"), bytes);
+    }
+    bool load()
+    {
+        return items.load(messages);
+    }
 };
 
 ItemRecord makeItem(int64_t number, std::string_view description, std::string_view sku1 = {})
 {
-    ItemRecord record{};
+    ItemRecord record {};
     record.number = number;
     writeText(record.description, description);
     writeText(record.sku1, sku1);
@@ -53,19 +62,20 @@ using Entries = std::vector<std::pair<int64_t, int64_t>>;
 TEST(ItemIndexLoad, CountsAndNormalisesFreeSlots)
 {
     ItemFolder f;
-    f.writeFilm(itemBytes(7, "AB") + itemBytes(-1, "") + itemBytes(3, "CD") +
-                itemBytes(0, "ZZ", "999") + itemBytes(-5, "QQ", "999") + itemBytes(12, "EF"));
+    f.writeFilm(itemBytes(7, "AB") + itemBytes(-1, "") + itemBytes(3, "CD")
+        + itemBytes(0, "ZZ", "999") + itemBytes(-5, "QQ", "999") + itemBytes(12, "EF"));
     ASSERT_TRUE(f.load());
     EXPECT_TRUE(f.messages.shown.empty());
     EXPECT_EQ(f.items.slotCount(), 6);
     EXPECT_EQ(f.items.liveCount(), 3);
     EXPECT_EQ(f.items.freeCount(), 3);
-    EXPECT_EQ(entriesOf(f.items), (Entries{{-1, 1}, {-1, 3}, {-1, 4}, {3, 2}, {7, 0}, {12, 5}}));
-    EXPECT_EQ(f.items.descriptionPrefix(0), (std::array<char, 2>{'A', 'B'}));
+    EXPECT_EQ(entriesOf(f.items),
+        (Entries { { -1, 1 }, { -1, 3 }, { -1, 4 }, { 3, 2 }, { 7, 0 }, { 12, 5 } }));
+    EXPECT_EQ(f.items.descriptionPrefix(0), (std::array<char, 2> { 'A', 'B' }));
     // Free slots have empty prefixes even when their description bytes are not,
     // and the barcode look-up never lands on them.
-    EXPECT_EQ(f.items.descriptionPrefix(3), (std::array<char, 2>{0, 0}));
-    EXPECT_EQ(f.items.descriptionPrefix(4), (std::array<char, 2>{0, 0}));
+    EXPECT_EQ(f.items.descriptionPrefix(3), (std::array<char, 2> { 0, 0 }));
+    EXPECT_EQ(f.items.descriptionPrefix(4), (std::array<char, 2> { 0, 0 }));
     EXPECT_FALSE(f.items.findBySku1("999"));
     // The disk is not touched by the normalisation.
     EXPECT_EQ(getI64(slotBytes(f.film(), 4, kItemBytes), 0), -5);
@@ -88,11 +98,11 @@ TEST(ItemIndexLoad, MissingEmptyOrCorruptFileStopsTheStart)
         std::optional<size_t> size;
         const char *message;
     };
-    for (const Case &c : {Case{std::nullopt, "Unable to open film.dat in Opendata"},
-                          Case{0, "Film.dat has no data in Opendata."},
-                          Case{1873, "Data file film.dat corrupt in Opendata."},
-                          Case{1875, "Data file film.dat corrupt in Opendata."},
-                          Case{2 * 1874 + 1, "Data file film.dat corrupt in Opendata."}}) {
+    for (const Case &c : { Case { std::nullopt, "Unable to open film.dat in Opendata" },
+             Case { 0, "Film.dat has no data in Opendata." },
+             Case { 1873, "Data file film.dat corrupt in Opendata." },
+             Case { 1875, "Data file film.dat corrupt in Opendata." },
+             Case { 2 * 1874 + 1, "Data file film.dat corrupt in Opendata." } }) {
         ItemFolder f;
         if (c.size)
             f.writeFilm(std::string(*c.size, '\x7f'));
@@ -111,7 +121,7 @@ TEST(ItemIndexLoad, FailedReloadKeepsThePreviousIndex)
     ASSERT_TRUE(f.load());
     f.writeFilm(std::string(100, '\0'));
     EXPECT_FALSE(f.load());
-    EXPECT_EQ(entriesOf(f.items), (Entries{{4, 0}, {9, 1}}));
+    EXPECT_EQ(entriesOf(f.items), (Entries { { 4, 0 }, { 9, 1 } }));
     EXPECT_EQ(f.items.findBySku1("77"), 1);
 }
 
@@ -133,12 +143,12 @@ TEST(ItemIndexLoad, HostileNumbersAndTextDoNotUpsetTheIndex)
     const int64_t lowest = std::numeric_limits<int64_t>::min();
     std::string unterminated = itemBytes(8, "");
     std::memset(unterminated.data() + 8, 'X', 1874 - 8); // no NUL in any text
-    f.writeFilm(itemBytes(highest, "HI") + itemBytes(lowest, "LO") + itemBytes(8, "D1", "S") +
-                itemBytes(8, "D2", "S") + unterminated + itemBytes(highest - 1, "H2"));
+    f.writeFilm(itemBytes(highest, "HI") + itemBytes(lowest, "LO") + itemBytes(8, "D1", "S")
+        + itemBytes(8, "D2", "S") + unterminated + itemBytes(highest - 1, "H2"));
     ASSERT_TRUE(f.load());
     EXPECT_EQ(f.items.liveCount(), 5);
     EXPECT_EQ(entriesOf(f.items),
-              (Entries{{-1, 1}, {8, 2}, {8, 3}, {8, 4}, {highest - 1, 5}, {highest, 0}}));
+        (Entries { { -1, 1 }, { 8, 2 }, { 8, 3 }, { 8, 4 }, { highest - 1, 5 }, { highest, 0 } }));
     // The first of equal numbers is found; the offer skips every copy.
     EXPECT_EQ(f.items.slotOf(8), 2);
     EXPECT_EQ(f.items.offerNumber(7), 9);
@@ -147,7 +157,7 @@ TEST(ItemIndexLoad, HostileNumbersAndTextDoNotUpsetTheIndex)
     EXPECT_EQ(f.items.findBySku1("S"), 2);
     EXPECT_EQ(f.items.findBySku1(std::string(40, 'X')), 4); // bounded by the width
     // Numbers beyond the shop's range can still be freed.
-    f.messages.answers = {Answer::Ok};
+    f.messages.answers = { Answer::Ok };
     EXPECT_TRUE(f.items.deleteItem(highest, f.messages));
     EXPECT_EQ(f.items.liveCount(), 4);
 }
@@ -168,14 +178,14 @@ TEST(ItemIndexInsert, ReusesTheFirstFreeSlotElseAppends)
     EXPECT_EQ(f.film().size(), 4 * kItemBytes);
     EXPECT_EQ(f.items.slotCount(), 4);
     EXPECT_EQ(f.items.liveCount(), 4);
-    EXPECT_EQ(entriesOf(f.items), (Entries{{5, 1}, {7, 3}, {10, 0}, {20, 2}}));
+    EXPECT_EQ(entriesOf(f.items), (Entries { { 5, 1 }, { 7, 3 }, { 10, 0 }, { 20, 2 } }));
 
     const std::string film = f.film();
     EXPECT_EQ(getI64(film, 1 * kItemBytes), 5);
     EXPECT_EQ(getText(film, 1 * kItemBytes + 8, 82), "FIVE");
     EXPECT_EQ(getText(film, 1 * kItemBytes + 90, 40), "5005");
     EXPECT_EQ(getI64(film, 3 * kItemBytes), 7);
-    EXPECT_EQ(f.items.descriptionPrefix(3), (std::array<char, 2>{'S', 'E'}));
+    EXPECT_EQ(f.items.descriptionPrefix(3), (std::array<char, 2> { 'S', 'E' }));
     EXPECT_EQ(f.items.findBySku1("5005"), 1);
     EXPECT_TRUE(f.messages.shown.empty());
 }
@@ -185,10 +195,10 @@ TEST(ItemIndexInsert, FreeSlotsAreReusedInIndexOrderNotSlotOrder)
     ItemFolder f;
     f.writeFilm(itemBytes(1, "A1") + itemBytes(2, "A2") + itemBytes(3, "A3"));
     ASSERT_TRUE(f.load());
-    f.messages.answers = {Answer::Ok, Answer::Ok};
+    f.messages.answers = { Answer::Ok, Answer::Ok };
     ASSERT_TRUE(f.items.deleteItem(3, f.messages)); // slot 2 freed first
     ASSERT_TRUE(f.items.deleteItem(1, f.messages)); // slot 0 joins the end of the free group
-    EXPECT_EQ(entriesOf(f.items), (Entries{{-1, 2}, {-1, 0}, {2, 1}}));
+    EXPECT_EQ(entriesOf(f.items), (Entries { { -1, 2 }, { -1, 0 }, { 2, 1 } }));
     EXPECT_EQ(f.items.insert(makeItem(9, "B9"), f.messages), 2);
     EXPECT_EQ(f.items.insert(makeItem(8, "B8"), f.messages), 0);
     EXPECT_EQ(f.film().size(), 3 * kItemBytes);
@@ -206,8 +216,8 @@ TEST(ItemIndexInsert, DuplicateOrOutOfRangeNumberWritesNothing)
     EXPECT_EQ(f.messages.lastCaption(), "Problem");
     EXPECT_EQ(f.messages.beeps, 1);
 
-    for (int64_t number : {kMaxRecordNumber + 1, int64_t(0), int64_t(-1), int64_t(-77),
-                           std::numeric_limits<int64_t>::max()}) {
+    for (int64_t number : { kMaxRecordNumber + 1, int64_t(0), int64_t(-1), int64_t(-77),
+             std::numeric_limits<int64_t>::max() }) {
         EXPECT_FALSE(f.items.insert(makeItem(number, "NEW"), f.messages)) << number;
         EXPECT_EQ(f.messages.lastText(), "Number outside range.");
         EXPECT_EQ(f.messages.lastCaption(), "Problem");
@@ -222,7 +232,7 @@ TEST(ItemIndexInsert, DuplicateOrOutOfRangeNumberWritesNothing)
 
 TEST(ItemIndexInsert, FailedWriteChangesNothingAndARetryWorks)
 {
-    for (bool reuse : {true, false}) {
+    for (bool reuse : { true, false }) {
         ItemFolder f;
         f.writeFilm(itemBytes(3, "C3") + (reuse ? itemBytes(-1, "") : itemBytes(4, "C4")));
         ASSERT_TRUE(f.load());
@@ -311,34 +321,34 @@ TEST(ItemIndexInsert, MissingFileIsFatalAndChangesNothing)
 
 TEST(ItemIndexDelete, RecordStaysInPlaceFreedAndLogged)
 {
-    FixedClock clock(LocalTime{.year = 2026, .month = 12, .day = 8, .hour = 9, .minute = 5});
+    FixedClock clock(LocalTime { .year = 2026, .month = 12, .day = 8, .hour = 9, .minute = 5 });
     ItemFolder f;
     std::string record = itemBytes(42, "ABCDEF", "4242");
     putI32(record, 670, 17); // quantity
     f.writeFilm(itemBytes(7, "SEVEN") + record);
     ASSERT_TRUE(f.load());
 
-    f.messages.answers = {Answer::Cancel};
+    f.messages.answers = { Answer::Cancel };
     EXPECT_FALSE(f.items.deleteItem(42, f.messages));
     EXPECT_EQ(f.messages.lastText(), "Are you sure?");
     EXPECT_EQ(f.messages.lastCaption(), "42 Item: ABCDEF");
     EXPECT_EQ(f.items.liveCount(), 2);
     EXPECT_FALSE(fileExists(f.temp.file("bun4.dat")));
 
-    f.messages.answers = {Answer::Ok};
+    f.messages.answers = { Answer::Ok };
     ASSERT_TRUE(f.items.deleteItem(42, f.messages));
     const std::string freed = slotBytes(f.film(), 1, kItemBytes);
     std::string expected = record;
     putI64(expected, 0, -1);
     expected[8] = expected[9] = '\0';
     EXPECT_EQ(freed, expected); // "CDEF", sku1 and quantity stay
-    EXPECT_EQ(f.items.descriptionPrefix(1), (std::array<char, 2>{0, 0}));
+    EXPECT_EQ(f.items.descriptionPrefix(1), (std::array<char, 2> { 0, 0 }));
     EXPECT_EQ(f.items.liveCount(), 1);
     EXPECT_EQ(f.items.freeCount(), 1);
-    EXPECT_EQ(entriesOf(f.items), (Entries{{-1, 1}, {7, 0}}));
+    EXPECT_EQ(entriesOf(f.items), (Entries { { -1, 1 }, { 7, 0 } }));
     EXPECT_FALSE(f.items.findBySku1("4242"));
     EXPECT_EQ(readBytes(f.temp.file("bun4.dat")),
-              "\r\nItem 42, ABCDEF deleted.  Date: 09:05 08/12/2026\r\n");
+        "\r\nItem 42, ABCDEF deleted.  Date: 09:05 08/12/2026\r\n");
 
     EXPECT_EQ(f.items.insert(makeItem(50, "FIFTY"), f.messages), 1);
     EXPECT_EQ(f.film().size(), 2 * kItemBytes);
@@ -368,14 +378,14 @@ TEST(ItemIndexDelete, FailedWriteLeavesTheItemOnFile)
 TEST(ItemIndexOffer, FirstUnusedNumberAfterTheLastIssued)
 {
     ItemFolder f;
-    f.writeFilm(itemBytes(-1, "") + itemBytes(6, "B") + itemBytes(5, "A") + itemBytes(7, "C") +
-                itemBytes(1, "D"));
+    f.writeFilm(itemBytes(-1, "") + itemBytes(6, "B") + itemBytes(5, "A") + itemBytes(7, "C")
+        + itemBytes(1, "D"));
     ASSERT_TRUE(f.load());
     EXPECT_EQ(f.items.offerNumber(4), 8);
     EXPECT_EQ(f.items.offerNumber(5), 8);
     EXPECT_EQ(f.items.offerNumber(7), 8);
     EXPECT_EQ(f.items.offerNumber(1), 2);
-    EXPECT_EQ(f.items.offerNumber(0), 2);  // starts at 1, which is taken
+    EXPECT_EQ(f.items.offerNumber(0), 2); // starts at 1, which is taken
     EXPECT_EQ(f.items.offerNumber(-9), 2); // not positive: from 1
     EXPECT_EQ(f.items.offerNumber(100), 101);
 }
@@ -394,12 +404,13 @@ TEST(ItemIndexRange, WalkFindsTheNumbersInRangeOrSaysThereAreNone)
         }
         return numbers;
     };
-    EXPECT_EQ(numbersIn(10, 20), (std::vector<int64_t>{10, 20}));
-    EXPECT_EQ(numbersIn(11, 1000), (std::vector<int64_t>{20, 30}));
-    EXPECT_EQ(numbersIn(-5, 10), (std::vector<int64_t>{10})); // never the free slot
+    EXPECT_EQ(numbersIn(10, 20), (std::vector<int64_t> { 10, 20 }));
+    EXPECT_EQ(numbersIn(11, 1000), (std::vector<int64_t> { 20, 30 }));
+    EXPECT_EQ(numbersIn(-5, 10), (std::vector<int64_t> { 10 })); // never the free slot
     EXPECT_TRUE(f.messages.shown.empty());
 
-    for (auto [low, high] : {std::pair<int64_t, int64_t>{11, 19}, {31, 99}, {-5, 9}, {20, 10}}) {
+    for (auto [low, high] :
+        { std::pair<int64_t, int64_t> { 11, 19 }, { 31, 99 }, { -5, 9 }, { 20, 10 } }) {
         f.messages.shown.clear();
         EXPECT_TRUE(numbersIn(low, high).empty());
         ASSERT_EQ(f.messages.shown.size(), 1u);
@@ -423,7 +434,7 @@ TEST(ItemIndexWrite, AmendmentFollowsPrefixAndSkuButNeverTheNumber)
     const std::string film = f.film();
     EXPECT_EQ(getText(film, 8, 82), "PEAR");
     EXPECT_EQ(getI32(film, 670), 12);
-    EXPECT_EQ(f.items.descriptionPrefix(0), (std::array<char, 2>{'P', 'E'}));
+    EXPECT_EQ(f.items.descriptionPrefix(0), (std::array<char, 2> { 'P', 'E' }));
     EXPECT_FALSE(f.items.findBySku1("111"));
     EXPECT_EQ(f.items.findBySku1("333"), 0);
 
@@ -464,7 +475,7 @@ TEST(ItemIndexSku1, MatchesASlotOrderScanThroughAddsAmendsAndDeletes)
     ASSERT_TRUE(f.load());
 
     std::mt19937 random(20261208);
-    const std::vector<std::string> skus = {"", "S1", "S2", "S3", "S4", "5012345678900"};
+    const std::vector<std::string> skus = { "", "S1", "S2", "S3", "S4", "5012345678900" };
     auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
     auto checkAll = [&](int step) {
         const std::string film = f.film();

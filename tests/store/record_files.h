@@ -24,8 +24,8 @@ inline void putField(std::string &bytes, size_t offset, std::string_view text)
 }
 
 // One film.dat record: number at 0, description at 8, sku1 at 90.
-inline std::string itemBytes(int64_t number, std::string_view description,
-                             std::string_view sku1 = {})
+inline std::string itemBytes(
+    int64_t number, std::string_view description, std::string_view sku1 = {})
 {
     std::string record(kItemBytes, '\0');
     putI64(record, 0, number);
@@ -61,8 +61,14 @@ inline std::string slotBytes(const std::string &file, size_t slot, size_t size)
 // Fixes the clock for the life of the object.
 class FixedClock {
 public:
-    explicit FixedClock(LocalTime time) { setFixedLocalTime(time); }
-    ~FixedClock() { setFixedLocalTime(std::nullopt); }
+    explicit FixedClock(LocalTime time)
+    {
+        setFixedLocalTime(time);
+    }
+    ~FixedClock()
+    {
+        setFixedLocalTime(std::nullopt);
+    }
     FixedClock(const FixedClock &) = delete;
     FixedClock &operator=(const FixedClock &) = delete;
 };

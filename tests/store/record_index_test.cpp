@@ -21,7 +21,7 @@ public:
             int64_t number = numbers[slot];
             if (number <= 0 && number != -1)
                 number = -1;
-            entries_.push_back({number, static_cast<int64_t>(slot)});
+            entries_.push_back({ number, static_cast<int64_t>(slot) });
             (number < 0 ? free_ : live_) += 1;
         }
         for (size_t i = 1; i < entries_.size(); ++i) {
@@ -34,7 +34,7 @@ public:
             entries_[j] = key;
         }
         slots_ = static_cast<int64_t>(numbers.size());
-        entries_.push_back({0, 0});
+        entries_.push_back({ 0, 0 });
     }
 
     size_t find(int64_t key) const
@@ -48,13 +48,13 @@ public:
     void insert(int64_t number)
     {
         size_t p = find(number);
-        entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(p), IndexEntry{});
+        entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(p), IndexEntry {});
         if (free_ > 0) {
-            entries_[p] = {number, entries_[0].slot};
+            entries_[p] = { number, entries_[0].slot };
             entries_.erase(entries_.begin());
             --free_;
         } else {
-            entries_[p] = {number, slots_++};
+            entries_[p] = { number, slots_++ };
         }
         ++live_;
     }
@@ -67,7 +67,7 @@ public:
         const int64_t slot = entries_[d].slot;
         for (size_t i = d; i > f; --i)
             entries_[i] = entries_[i - 1];
-        entries_[f] = {-1, slot};
+        entries_[f] = { -1, slot };
         ++free_;
         --live_;
     }
@@ -86,7 +86,7 @@ public:
     // Entries without the terminator.
     std::vector<IndexEntry> entries() const
     {
-        return {entries_.begin(), entries_.end() - 1};
+        return { entries_.begin(), entries_.end() - 1 };
     }
     int64_t slots_ = 0;
     int64_t live_ = 0;
@@ -137,12 +137,12 @@ TEST(RecordIndex, GivesTheSameResultsAsTheLiteralAlgorithms)
                 if (index.contains(number))
                     continue;
                 ASSERT_EQ(index.slotForNewEntry(),
-                          literal.free_ > 0 ? literal.entries()[0].slot : literal.slots_);
+                    literal.free_ > 0 ? literal.entries()[0].slot : literal.slots_);
                 index.insert(number);
                 literal.insert(number);
             } else {
-                const size_t position =
-                    static_cast<size_t>(index.freeCount() + pick(int(index.liveCount())));
+                const size_t position
+                    = static_cast<size_t>(index.freeCount() + pick(int(index.liveCount())));
                 index.markFree(position);
                 literal.remove(position);
             }
@@ -158,9 +158,9 @@ TEST(RecordIndex, GivesTheSameResultsAsTheLiteralAlgorithms)
 TEST(RecordIndex, EqualNumbersKeepSlotOrder)
 {
     RecordIndex index;
-    index.assign({9, 0, 4, 9, -1, 4, -8});
-    const std::vector<std::pair<int64_t, int64_t>> expected = {
-        {-1, 1}, {-1, 4}, {-1, 6}, {4, 2}, {4, 5}, {9, 0}, {9, 3}};
+    index.assign({ 9, 0, 4, 9, -1, 4, -8 });
+    const std::vector<std::pair<int64_t, int64_t>> expected
+        = { { -1, 1 }, { -1, 4 }, { -1, 6 }, { 4, 2 }, { 4, 5 }, { 9, 0 }, { 9, 3 } };
     ASSERT_EQ(index.size(), expected.size());
     for (size_t p = 0; p < expected.size(); ++p) {
         EXPECT_EQ(index[p].number, expected[p].first);

@@ -26,7 +26,7 @@ TEST(RecordLayout, ItemWrittenByTheIndexReadsBackAtTheFileOffsets)
     ItemIndex items(dir);
     ASSERT_TRUE(items.load(messages));
 
-    ItemRecord item{};
+    ItemRecord item {};
     item.number = 1234567890123;
     writeText(item.description, "CHEDDAR \xA3 MATURE"); // Windows-1252 stays as bytes
     writeText(item.sku1, "5012345678900");
@@ -87,17 +87,17 @@ TEST(RecordLayout, HandBuiltItemReadsIntoTheNamedFields)
     DataDir dir(temp.path());
     ScriptedMessages messages;
     std::string r = itemBytes(77, "MILK", "123");
-    putText(r, 270, "501");       // format: bundle component 1
-    putI32(r, 674, 4);            // reorder_quantity
-    putI32(r, 702, 6);            // labels_to_print
-    putF32(r, 818, 3.5f);         // trade_price
-    putF32(r, 862, 0.5f);         // delivery_charge
-    putI32(r, 1214, 18);          // age_warning
-    putI32(r, 1222 + 4, 2);       // component_free[1]
-    putI32(r, 1270, 2);           // buy_one_get_one_free
-    putI32(r, 1278, 31);          // sell_by_day
-    putI32(r, 1566, 1);           // sale_or_return
-    putText(r, 1697, "502");      // component_2
+    putText(r, 270, "501"); // format: bundle component 1
+    putI32(r, 674, 4); // reorder_quantity
+    putI32(r, 702, 6); // labels_to_print
+    putF32(r, 818, 3.5f); // trade_price
+    putF32(r, 862, 0.5f); // delivery_charge
+    putI32(r, 1214, 18); // age_warning
+    putI32(r, 1222 + 4, 2); // component_free[1]
+    putI32(r, 1270, 2); // buy_one_get_one_free
+    putI32(r, 1278, 31); // sell_by_day
+    putI32(r, 1566, 1); // sale_or_return
+    putText(r, 1697, "502"); // component_2
     std::memset(r.data() + 130, 'K', 40); // sku2 filling its width, no NUL
     writeBytes(temp.file("film.dat"), r);
 
@@ -134,7 +134,7 @@ TEST(RecordLayout, CustomerAndSupplierFieldsSitAtTheirOffsets)
     ASSERT_TRUE(customers.load(messages));
     ASSERT_TRUE(suppliers.load(messages));
 
-    CustomerRecord customer{};
+    CustomerRecord customer {};
     customer.number = 31;
     writeText(customer.name, "SMITH");
     writeText(customer.postcode, "AB1 2CD");
@@ -185,9 +185,9 @@ TEST(RecordLayout, CustomerAndSupplierFieldsSitAtTheirOffsets)
     EXPECT_EQ(getText(c, 1750 + 16, 16), "D1");
     EXPECT_EQ(getText(c, 1910 + 144, 16), "D9");
     EXPECT_EQ(getI32(c, 2090), 7);
-    EXPECT_EQ(customers.namePrefix(0), (std::array<char, 2>{'S', 'M'}));
+    EXPECT_EQ(customers.namePrefix(0), (std::array<char, 2> { 'S', 'M' }));
 
-    SupplierRecord supplier{};
+    SupplierRecord supplier {};
     supplier.number = 2000000000000000;
     writeText(supplier.name, "WHOLESALE LTD");
     supplier.list_number = 12;
