@@ -159,8 +159,9 @@ TEST(SupplierIndex, StartRefusesMissingEmptyOrCorruptMansDat)
         EXPECT_FALSE(suppliers.load(f.messages));
         EXPECT_EQ(f.messages.lastText(), c.message);
         EXPECT_EQ(f.messages.lastCaption(), "Fatal error");
-        if (c.size)
+        if (c.size) {
             EXPECT_EQ(readBytes(f.temp.file("mans.dat")).size(), *c.size);
+        }
     }
 }
 
