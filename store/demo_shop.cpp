@@ -265,8 +265,8 @@ ItemRecord makeHamper(const LocalTime &now)
     writeText(hamper.component_2, cformat("%" PRId64, itemNumber("BOX OF CHOCOLATES 400G")));
     writeText(hamper.component_3, cformat("%" PRId64, itemNumber("GROUND COFFEE 227G")));
     writeText(hamper.component_4, cformat("%" PRId64, itemNumber("GIFT WRAP 3M")));
-    for (int32_t &quantity : hamper.component_quantity)
-        quantity = 1;
+    for (size_t i = 0; i < sizeof hamper.component_quantity / sizeof(int32_t); ++i)
+        hamper.component_quantity[i] = 1;
     hamper.component_free[3] = 2; // the gift wrap comes free
     return hamper;
 }
