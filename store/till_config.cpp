@@ -146,6 +146,9 @@ constexpr TillConfigFieldSpan kFields[] = {
     OVIX_FIELD(taxThreshold),
     OVIX_FIELD(conversionRate),
     OVIX_FIELD(loanReturnTime),
+    OVIX_FIELD(userControl),
+    OVIX_FIELD(tipIndex),
+    OVIX_FIELD(hiResPicture),
 };
 
 #undef OVIX_FIELD

@@ -130,10 +130,14 @@
 //               and reporting work)
 //   42240-42245 loan return time "HH:MM" (text 6); the loan commands once read
 //               it from bytes 0-4, which hold the second currency symbol
-//   42246-42549 reserved
+//   42246-42353 user-control flags (int32[27], in the order of the
+//               "PASSWORD CONTROL" dialog)
+//   42354       tip of the day index (int32)
+//   42358       "Hi res picture" toggle (int32, 0 or 2)
+//   42362-42549 reserved
 // Every other byte is reserved. Settings that have no place yet (user-control
 // flags, statement and letter options, upload choices, tip index, ...) take
-// reserved bytes that no range above claims, e.g. 11162-32433 or 42246-42549.
+// reserved bytes that no range above claims, e.g. 11162-32433 or 42362-42549.
 
 #include <array>
 #include <bit>
@@ -391,6 +395,13 @@ inline constexpr Int32ArrayField<5> customReceiptCustomerLines{40926};
 inline constexpr DoubleField taxThreshold{40950};
 inline constexpr DoubleField conversionRate{40982};
 inline constexpr TextField<6> loanReturnTime{42240}; // "HH:MM"
+
+// The "PASSWORD CONTROL" flags, in the order of UserControlItem; non-zero =
+// the item is not available to clerks other than 1 and 2.
+inline constexpr int kUserControlCount = 27;
+inline constexpr Int32ArrayField<kUserControlCount> userControl{42246};
+inline constexpr Int32Field tipIndex{42354};     // next tip of the day, 0-25
+inline constexpr Int32Field hiResPicture{42358}; // 0 or 2; a stored toggle only
 } // namespace cfg
 
 // Name, offset and width of one descriptor, for checks over the whole layout.
