@@ -8,6 +8,7 @@
 
 #include "platform/clock.h"
 #include "platform/data_dir.h"
+#include "print/logic/receipt_words.h"
 #include "store/customer_index.h"
 #include "store/item_index.h"
 #include "store/store_heading.h"
@@ -45,8 +46,8 @@ public:
     // False when ADDRESS.VT exists but could not be read: then it is not
     // written back at exit, so the shop's own heading is never replaced by samples.
     bool headingWritable = true;
-    // The 4640 bytes of language.ini: 58 slots of 80 bytes.
-    std::string receiptWords;
+    // The words printed on receipts and invoices, from language.ini.
+    ReceiptWords receiptWords;
     StartStamp start;
     // Set when any start-up step failed or was cancelled: nothing is stored at exit.
     bool startFailed = false;
