@@ -30,7 +30,9 @@
 //    480-499    last switch-off: minute, hour, day, month, year (int32[5])
 //    520-539    last backup: minute, hour, day, month, year (int32[5])
 //    544        tips off (int32)
-//    604-879    open: per-category line counts of the day and the month (sale work)
+//    604-675    line counts of the day per display category 0-17 (int32[18])
+//    676-747    line counts of the month per display category 0-17 (int32[18])
+//    748-879    reserved
 //    912-1039   int64 settings: drawer repeat 912, drawer open character 928, no
 //               number on new item 936, drawer port 944, print confirm 952, no
 //               number on new customer 968, no summary box 976, listing lines
@@ -121,13 +123,19 @@
 //   40926-40945 custom receipt customer address 1-4 and telephone lines
 //               (int32[5])
 //   40950       tax threshold (double)
-//   40958-40981 open: today's takings by tender (sale and reporting work)
+//   40958-40981 today's till takings 40958, cash sales 40966, CH sales 40974
+//               (double each)
 //   40982       second-currency conversion rate (double)
 //   41030-41101 open: EFT exchange state (card work)
-//   41750-41933 open: today's refunds, balance payments, petty cash, cash back,
-//               taxes, cost of sales (sale and reporting work)
-//   42070-42229 open: today's per-category values and other day totals (sale
-//               and reporting work)
+//   41750-41901 today's totals (double each): EFT sales 41750, credit sales
+//               41758; refunds (negative) cash 41766, CH 41774, EFT 41782,
+//               credit 41790; balance payments cash 41798, CH 41806, EFT 41814;
+//               petty cash 41822, cash back 41830; non-taxable sales 41838,
+//               taxable sales 41846, subtotal 41854, tax 1 41862, tax 2 41870,
+//               sales total 41878, discounts 41886, cost of sales 41894
+//   41902-41933 open: further day totals (sale and reporting work)
+//   42070-42213 today's sales value per display category 0-17 (double[18])
+//   42214-42229 open: further day totals (sale and reporting work)
 //   42240-42245 loan return time "HH:MM" (text 6); the loan commands once read
 //               it from bytes 0-4, which hold the second currency symbol
 //   42246-42353 user-control flags (int32[27], in the order of the
@@ -249,6 +257,9 @@ inline constexpr Int64Field todayTransactionCount{320};
 inline constexpr Int32ArrayField<5> lastSwitchOff{480}; // minute, hour, day, month, year
 inline constexpr Int32ArrayField<5> lastBackup{520};    // minute, hour, day, month, year
 inline constexpr Int32Field tipsOff{544};
+// Lines sold per display category 0-17: today, and this month.
+inline constexpr Int32ArrayField<kCategoryCount> categoryDayCounts{604};
+inline constexpr Int32ArrayField<kCategoryCount> categoryMonthCounts{676};
 inline constexpr Int64Field yesterdayItemCount{880};
 inline constexpr Int64Field yesterdayTransactionCount{888};
 inline constexpr Int64Field drawerRepeat{912};
@@ -394,6 +405,33 @@ inline constexpr Int32Field defaultItemTaxCode{40918}; // 0-3
 inline constexpr Int32ArrayField<5> customReceiptCustomerLines{40926};
 inline constexpr DoubleField taxThreshold{40950};
 inline constexpr DoubleField conversionRate{40982};
+
+// Today's running totals, cleared at the first start of a new day. Refunds
+// are kept as negative amounts; petty cash and cash back as positive ones.
+inline constexpr DoubleField tillTakings{40958};
+inline constexpr DoubleField cashSales{40966};
+inline constexpr DoubleField chequeSales{40974};
+inline constexpr DoubleField eftSales{41750};
+inline constexpr DoubleField creditSales{41758};
+inline constexpr DoubleField cashRefunds{41766};
+inline constexpr DoubleField chequeRefunds{41774};
+inline constexpr DoubleField eftRefunds{41782};
+inline constexpr DoubleField creditRefunds{41790};
+inline constexpr DoubleField cashBalancePayments{41798};
+inline constexpr DoubleField chequeBalancePayments{41806};
+inline constexpr DoubleField eftBalancePayments{41814};
+inline constexpr DoubleField pettyCash{41822};
+inline constexpr DoubleField cashBack{41830};
+inline constexpr DoubleField nonTaxableSales{41838};
+inline constexpr DoubleField taxableSales{41846};
+inline constexpr DoubleField subtotalSales{41854};
+inline constexpr DoubleField taxOneSales{41862};
+inline constexpr DoubleField taxTwoSales{41870};
+inline constexpr DoubleField salesTotal{41878};
+inline constexpr DoubleField discounts{41886};
+inline constexpr DoubleField costOfSales{41894};
+// Today's sales value per display category 0-17.
+inline constexpr DoubleArrayField<kCategoryCount> categoryDayValues{42070};
 inline constexpr TextField<6> loanReturnTime{42240}; // "HH:MM"
 
 // The "PASSWORD CONTROL" flags, in the order of UserControlItem; non-zero =
