@@ -1,0 +1,207 @@
+#include "till/logic/startup.h"
+
+#include "platform/c_format.h"
+#include "platform/clock.h"
+#include "platform/file.h"
+#include "platform/locale_text.h"
+#include "platform/messages.h"
+#include "platform/undo_journal.h"
+#include "store/activity_log.h"
+#include "store/reminder_file.h"
+#include "store/supplier_record.h"
+#include "store/till_config.h"
+#include "store/time_stamp.h"
+#include "till/logic/archive_folders.h"
+#include "till/logic/day_summary.h"
+#include "till/logic/new_day.h"
+#include "till/logic/till_state.h"
+
+#include <cinttypes>
+#include <cstddef>
+
+namespace ovix {
+
+namespace {
+
+constexpr const char *kFolderPermissions = "Problem, please check folder permissions";
+constexpr const char *kReminderUpdateFailure
+    = "Unable to open resn.dat for complete update in Opendata.";
+
+bool failStart(TillState &state)
+{
+    state.startFailed = true;
+    return false;
+}
+
+void setSwitchOff(TillConfig &config, const LocalTime &time)
+{
+    const int32_t parts[5] = {time.minute, time.hour, time.day, time.month, time.year};
+    for (size_t i = 0; i < 5; ++i)
+        config.set(cfg::lastSwitchOff, i, parts[i]);
+}
+
+// True when bun4.dat is missing (it will be created) or can be opened for writing.
+bool logUsable(const DataDir &dir)
+{
+    const std::string path = dir.path(kCurrentLogName);
+    return !fileExists(path) || File::open(path, File::Mode::ReadWrite).isOpen();
+}
+
+// True when moving the reminder days on will find a file it can use: none at
+// all, or every day past (both made anew), or exactly 30 readable records.
+bool remindersUsable(const DataDir &dir, int elapsedDays)
+{
+    const std::string path = dir.path(kReminderFileName);
+    if (elapsedDays > kReminderDays - 1 || !fileExists(path))
+        return true;
+    File file = File::open(path, File::Mode::Read);
+    return file.isOpen() && file.size() == kReminderFileSize;
+}
+
+// Today's count from the first reminder record; 0 when it cannot be read.
+int32_t remindersForToday(const DataDir &dir)
+{
+    File file = File::open(dir.path(kReminderFileName), File::Mode::Read);
+    int32_t count = 0;
+    if (!file.isOpen()
+        || !file.readAt(offsetof(ReminderRecord, used_entries), &count, sizeof count))
+        return 0;
+    return count;
+}
+
+} // namespace
+
+bool openData(TillState &state, Messages &messages)
+{
+    const LocalTime now = localNow();
+    state.startFailed = false;
+    state.start.started = now;
+    state.start.switchOnHour = now.hour;
+    state.start.switchOnMinute = now.minute;
+    const DataDir &dir = state.dir;
+
+    const RecoveryResult recovery = recoverInterruptedWork(dir);
+    if (!recovery.ok) {
+        reportFatal(messages, cformat("Work cut short by a crash could not be undone: %s",
+                                      recovery.error.c_str()));
+        return failStart(state);
+    }
+    if (recovery.rolledBack)
+        reportInfo(messages, "Work cut short by a crash was undone.", "Start-up");
+
+    // Reading and checking: nothing is written here.
+    if (!state.items.load(messages) || !state.customers.load(messages))
+        return failStart(state);
+    state.headingWritable = loadStoreHeading(dir, state.heading) != StoreHeadingLoad::Unreadable;
+    const bool supplierPlaceholder
+        = fileSize(dir.path(kSupplierFileName)) == kSupplierPlaceholderSize;
+    if (!supplierPlaceholder && !state.suppliers.load(messages))
+        return failStart(state);
+    TillConfig config;
+    if (!loadTillConfig(dir, config, messages))
+        return failStart(state);
+    loadReceiptWords(dir, state.receiptWords, receiptLanguageIndex(config));
+
+    applyStartUpFixes(config);
+    const bool firstUse = config.get(cfg::dayOfLastUse) == 0;
+    if (firstUse)
+        applyFirstUseDefaults(config, now, localeCurrencySymbolCp1252());
+    if (!logUsable(dir)) {
+        reportProblem(messages, "Unable to manipulate log.", kFolderPermissions);
+        return failStart(state);
+    }
+    const DayChange change = findDayChange(config, now);
+    if (change.newDay) {
+        if (change.askUser
+            && !messages.confirm(usageGapText(config), usageGapCaption(now),
+                                 MessageKind::Warning))
+            return failStart(state);
+        if (!firstUse && !remindersUsable(dir, change.elapsedDays)) {
+            reportProblem(messages, kReminderUpdateFailure);
+            return failStart(state);
+        }
+    }
+
+    // Every check passed: the files may change now.
+    if (supplierPlaceholder && !state.suppliers.load(messages))
+        return failStart(state);
+    if (firstUse && !createBlankReminderFile(dir)) {
+        reportProblem(messages, "Unable to create resn.dat in first run Opendata.",
+                      kFolderPermissions);
+        return failStart(state);
+    }
+    if (change.newDay) {
+        rollOverDay(config, change, now);
+        const ReminderShiftResult shifted = shiftReminderDays(dir, change.elapsedDays);
+        if (shifted == ReminderShiftResult::Unusable
+            || shifted == ReminderShiftResult::WriteFailed) {
+            reportProblem(messages, kReminderUpdateFailure);
+            return failStart(state);
+        }
+    }
+    if (rollOverLog(dir, logCapacityIndex(config)) == RollOverResult::Failed) {
+        reportProblem(messages, "Unable to manipulate log.", kFolderPermissions);
+        return failStart(state);
+    }
+    state.config = config;
+    return true;
+}
+
+bool completeStart(TillState &state, Messages &messages)
+{
+    if (state.startFailed)
+        return false;
+    const LocalTime &now = state.start.started;
+    const DataDir &dir = state.dir;
+
+    for (size_t i = 0; i < 5; ++i)
+        state.start.previousSwitchOff[i] = state.config.get(cfg::lastSwitchOff, i);
+    setSwitchOff(state.config, now);
+    storeTillConfig(dir, state.config, messages, TillConfigStoreMoment::AfterStart);
+
+    const std::string switchedOn
+        = "\r\n" + logTimePrefix(makeTimeStamp(now)) + "  Switched on.\r\n";
+    if (!appendToLog(dir, switchedOn))
+        reportProblem(messages, "Unable to open bun4.dat in WM_CREATE.");
+
+    if (!fileExists(dir.path(kReminderFileName))) {
+        reportInfo(messages, "New", "Reservation file");
+        if (!createBlankReminderFile(dir))
+            reportProblem(messages, "Unable to create reservation file.");
+    }
+
+    fillCurrencySymbolFromLocale(state.config, localeCurrencySymbolCp1252());
+    ensureArchiveFolders(dir, now, messages);
+    applyQuickSelectStart(state.config);
+
+    const int32_t today = remindersForToday(dir);
+    if (today != 0)
+        reportInfo(messages, cformat("For today: %d", today), "Reminders");
+    return true;
+}
+
+void shutdownTill(TillState &state, Messages &messages)
+{
+    if (state.startFailed)
+        return;
+    const LocalTime now = localNow();
+    const DataDir &dir = state.dir;
+
+    setSwitchOff(state.config, now);
+    storeTillConfig(dir, state.config, messages, TillConfigStoreMoment::AtShutdown);
+    if (state.headingWritable)
+        storeStoreHeading(dir, state.heading);
+    storeReceiptWords(dir, state.receiptWords);
+
+    const int clerk = static_cast<int>(state.clerk());
+    const std::string switchedOff = "\r\n" + logTimePrefix(makeTimeStamp(now))
+        + "  Switched off.\r\n"
+        + cformat("Clerk: %" PRId64 ", %s\r\n", state.clerk(),
+                  state.config.clerkName(clerk).c_str());
+    if (!appendToLog(dir, switchedOff))
+        reportProblem(messages, "Unable to open bun4.dat at end of WinMain.");
+
+    writeDaySummary(state, now);
+}
+
+} // namespace ovix
