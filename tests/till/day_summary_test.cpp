@@ -2,6 +2,7 @@
 #include "store/till_config.h"
 #include "support/test_support.h"
 #include "till/logic/day_summary.h"
+#include "till/logic/till_state.h"
 
 #include <gtest/gtest.h>
 
@@ -138,5 +139,29 @@ TEST(DaySummary, CountsThatAreNoNumbersPrintAsZero)
     config.assign(bytes);
     const std::string text = daySummaryText(config, facts(), tuesdayEvening());
     EXPECT_NE(text.find("\r\n\r\nCash sales (0): 100.25\r\nCH sales (0): 20.00"),
+              std::string::npos);
+}
+
+TEST(DaySummary, WrittenWholeIntoTodaysFolder)
+{
+    test::TempDir dir;
+    TillState state(dir.path());
+    state.config.assign(dayTotals());
+    state.heading.setLine(HeadingLine::SiteName, "CORNER SHOP \xA3");
+    state.start.switchOnHour = 8;
+    state.start.switchOnMinute = 5;
+
+    ASSERT_TRUE(writeDaySummary(state, tuesdayEvening()));
+    std::string expected = kExpected;
+    const std::string counts = "Inventory on the system: 42, Customers on the system: 7";
+    expected.replace(expected.find(counts), counts.size(),
+                     "Inventory on the system: 0, Customers on the system: 0");
+    EXPECT_EQ(test::readBytes(dir.file("2024/3/5/thedaily.dat")), expected);
+    EXPECT_EQ(test::readBytes(dir.file("2024/3/5/base.dat")), "17:42");
+
+    // A second switch-off the same day replaces it.
+    state.config.set(cfg::tillTakings, 0.0);
+    ASSERT_TRUE(writeDaySummary(state, tuesdayEvening()));
+    EXPECT_NE(test::readBytes(dir.file("2024/3/5/thedaily.dat")).find("takings: 0.00\r\n"),
               std::string::npos);
 }
