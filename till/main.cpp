@@ -1,17 +1,17 @@
 // The till program. It runs in the shop's data folder (its working directory).
 
 #include "platform/c_format.h"
+#include "till/widgets/till_application.h"
 
 #include <QApplication>
-#include <QMainWindow>
+#include <QDir>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ovixtill"));
+    QApplication::setApplicationVersion(QStringLiteral(OVIX_VERSION));
     ovix::useCNumericLocale();
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("OVIX Retail"));
-    window.resize(1024, 746);
-    window.show();
-    return app.exec();
+    ovix::TillApplication till(QDir::currentPath().toStdString());
+    return till.run();
 }

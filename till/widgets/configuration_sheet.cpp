@@ -1,0 +1,93 @@
+#include "till/widgets/configuration_sheet.h"
+
+#include "platform/clock.h"
+#include "till/logic/configuration_pages.h"
+#include "till/logic/till_state.h"
+#include "till/widgets/general_page.h"
+#include "till/widgets/terms_page.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace ovix {
+
+ConfigurationSheet::ConfigurationSheet(TillState &state, QWidget *parent)
+    : QDialog(parent), state_(state)
+{
+    setWindowTitle(QStringLiteral("Configuration"));
+    auto *layout = new QVBoxLayout(this);
+    tabs_ = new QTabWidget(this);
+    layout->addWidget(tabs_);
+    auto *buttons = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this);
+    applyButton_ = buttons->button(QDialogButtonBox::Apply);
+    applyButton_->setEnabled(false);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(applyButton_, &QPushButton::clicked, this, [this] { applyPages(); });
+    layout->addWidget(buttons);
+
+    const LocalTime today = localNow();
+    std::array<std::string, kCategoryNameBoxes> names;
+    for (int category = 1; category <= kCategoryNameBoxes; ++category)
+        names[static_cast<size_t>(category - 1)] = state_.config.categoryName(category);
+    general_ = new GeneralPage(loadGeneralPage(state_.config), names,
+                               historyFirstYear(state_.config, today), today.year, tabs_);
+    addPage(general_, QStringLiteral("General"), [this] {
+        applyGeneralPage(state_.config, general_->input(), localNow());
+    });
+    terms_ = new TermsPage(loadTermsPage(state_.config), tabs_);
+    addPage(terms_, QStringLiteral("Terms"),
+            [this] { applyTermsPage(state_.config, terms_->input()); });
+}
+
+void ConfigurationSheet::addPage(QWidget *page, const QString &title,
+                                 std::function<void()> apply)
+{
+    tabs_->addTab(page, title);
+    appliers_.push_back(std::move(apply));
+    watchForChanges(page);
+}
+
+void ConfigurationSheet::watchForChanges(QWidget *page)
+{
+    auto changed = [this] { applyButton_->setEnabled(true); };
+    for (QLineEdit *box : page->findChildren<QLineEdit *>())
+        connect(box, &QLineEdit::textEdited, this, changed);
+    for (QAbstractButton *box : page->findChildren<QAbstractButton *>())
+        if (box->isCheckable())
+            connect(box, &QAbstractButton::toggled, this, changed);
+    for (QComboBox *list : page->findChildren<QComboBox *>())
+        connect(list, &QComboBox::activated, this, changed);
+    for (QSpinBox *box : page->findChildren<QSpinBox *>())
+        connect(box, &QSpinBox::valueChanged, this, changed);
+}
+
+void ConfigurationSheet::applyPages()
+{
+    for (const std::function<void()> &apply : appliers_)
+        apply();
+    applied_ = true;
+    applyButton_->setEnabled(false);
+}
+
+void ConfigurationSheet::accept()
+{
+    applyPages();
+    QDialog::accept();
+}
+
+bool runConfigurationSheet(QWidget *parent, TillState &state)
+{
+    ConfigurationSheet sheet(state, parent);
+    sheet.exec();
+    return sheet.wasApplied();
+}
+
+} // namespace ovix

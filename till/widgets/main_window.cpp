@@ -1,0 +1,322 @@
+#include "till/widgets/main_window.h"
+
+#include "store/till_config.h"
+#include "till/logic/clerks.h"
+#include "till/logic/menu_toggles.h"
+#include "till/logic/till_keys.h"
+#include "till/logic/till_state.h"
+#include "till/widgets/about_box.h"
+#include "till/widgets/calendar_dialog.h"
+#include "till/widgets/configuration_sheet.h"
+#include "till/widgets/help_pages.h"
+#include "till/widgets/log_on_dialog.h"
+#include "till/widgets/menu_for_clerk.h"
+#include "till/widgets/operator_setup_dialog.h"
+#include "till/widgets/print_heading_dialog.h"
+#include "till/widgets/tax_control_dialog.h"
+#include "till/widgets/tips_dialog.h"
+#include "till/widgets/toolbar_icons.h"
+#include "till/widgets/user_control_dialog.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace ovix {
+
+namespace {
+
+// Where the item box sits below the toolbar, and its size.
+constexpr int kItemBoxLeft = 20;
+constexpr int kItemBoxTop = 68;
+constexpr int kItemBoxWidth = 172;
+constexpr int kItemBoxHeight = 32;
+
+QString actionText(const MenuEntry &entry)
+{
+    QString text = QString::fromLatin1(entry.caption);
+    if (entry.shortcut)
+        text += QLatin1Char('\t') + QString::fromLatin1(entry.shortcut);
+    return text;
+}
+
+} // namespace
+
+const std::vector<ToolbarButton> &toolbarButtons()
+{
+    static const std::vector<ToolbarButton> buttons = {
+        {"Amend inventory (F3)", Command::InventoryAmend},
+        {"Display transaction (F11)", Command::DisplayTransaction},
+        {"Print reorder list", Command::ReorderList},
+        {"Add image to inventory", Command::InventoryAddCustomImage},
+        {nullptr, Command::LogOff},
+        {"Add new inventory (F4)", Command::InventoryNewLine},
+        {"Add customer", Command::CustomerAdd},
+        {"Email report", Command::EmailReport},
+        {"Sales report", Command::SalesReport},
+        {nullptr, Command::LogOff},
+        {"Find inventory (F2)", Command::InventoryFind},
+        {"Delete inventory", Command::InventoryDelete},
+        {"Find customer", Command::CustomerFind},
+        {"Delete customer", Command::CustomerDelete},
+        {nullptr, Command::LogOff},
+        {"Add reminder", Command::ReminderAdd},
+        {"Delete reminder", Command::ReminderDelete},
+        {"Print reminders", Command::ReminderPrint},
+        {"Display reminders", Command::ReminderList},
+        {nullptr, Command::LogOff},
+        {"Print overdue letter", Command::DebtorLetterOne},
+        {"Payments", Command::CustomerStatement},
+        {"Log off (Shortcut F9)", Command::LogOff},
+        {"Backup", Command::Backup},
+    };
+    return buttons;
+}
+
+MainWindow::MainWindow(TillState &state, Messages &messages, QWidget *parent)
+    : QMainWindow(parent), state_(state), messages_(messages)
+{
+    setWindowTitle(QString::fromUtf8(kLoggedOffCaption));
+    buildMenus();
+    buildToolBar();
+    buildCentralArea();
+    registerOwnCommands();
+    applyButtonTips();
+    refreshMenus();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus()
+{
+    std::map<std::pair<Popup, std::string>, QMenu *> submenus;
+    for (const MenuEntry &entry : menuTable()) {
+        QMenu *&popup = popups_[entry.popup];
+        if (!popup) {
+            popup = menuBar()->addMenu(QString::fromLatin1(popupCaption(entry.popup)));
+            connect(popup, &QMenu::aboutToShow, this, [this] { refreshMenus(); });
+        }
+        QMenu *container = popup;
+        if (entry.submenu) {
+            QMenu *&submenu = submenus[{entry.popup, entry.submenu}];
+            if (!submenu) {
+                if (entry.separatorBefore)
+                    popup->addSeparator();
+                submenu = popup->addMenu(QString::fromLatin1(entry.submenu));
+            } else if (entry.separatorBefore) {
+                submenu->addSeparator();
+            }
+            container = submenu;
+        } else if (entry.separatorBefore) {
+            popup->addSeparator();
+        }
+        QAction *action = container->addAction(actionText(entry));
+        action->setCheckable(entry.checkable);
+        const Command command = entry.command;
+        connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
+        actions_[command] = action;
+    }
+}
+
+void MainWindow::buildToolBar()
+{
+    toolBar_ = addToolBar(QStringLiteral("Toolbar"));
+    toolBar_->setMovable(false);
+    toolBar_->setFloatable(false);
+    toolBar_->setIconSize(QSize(kToolbarIconWidth, kToolbarIconHeight));
+    for (const ToolbarButton &button : toolbarButtons()) {
+        if (!button.toolTip) {
+            toolBar_->addSeparator();
+            continue;
+        }
+        const Command command = button.command;
+        QAction *action = toolBar_->addAction(toolbarIcon(command),
+                                              QString::fromLatin1(button.toolTip));
+        action->setToolTip(QString::fromLatin1(button.toolTip));
+        connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
+        toolActions_.emplace_back(command, action);
+        if (QWidget *widget = toolBar_->widgetForAction(action))
+            widget->installEventFilter(this);
+    }
+}
+
+void MainWindow::buildCentralArea()
+{
+    // The till screen's buttons, keypad and totals come with the sale work;
+    // until then the area holds the item box alone.
+    auto *area = new QWidget(this);
+    itemBox_ = new QPlainTextEdit(area);
+    itemBox_->setGeometry(kItemBoxLeft, kItemBoxTop, kItemBoxWidth, kItemBoxHeight);
+    itemBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    itemBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    itemBox_->setTabChangesFocus(true);
+    itemBox_->installEventFilter(this);
+    setCentralWidget(area);
+}
+
+void MainWindow::registerOwnCommands()
+{
+    registerCommand(Command::Exit, [this] { close(); });
+    registerCommand(Command::LogOff, [this] { logOff(); });
+    registerCommand(Command::Configuration, [this] {
+        if (runConfigurationSheet(this, state_))
+            refreshMenus();
+    });
+    registerCommand(Command::TaxSetup, [this] { runTaxControl(this, state_.config); });
+    registerCommand(Command::StorePrintHeading,
+                    [this] { runPrintHeading(this, state_.heading); });
+    registerCommand(Command::SoundEffects, [this] {
+        toggleSoundEffects(state_.config);
+        refreshMenus();
+    });
+    registerCommand(Command::ButtonTips, [this] {
+        toggleButtonTips(state_.config);
+        applyButtonTips();
+        refreshMenus();
+    });
+    registerCommand(Command::HiResPicture, [this] {
+        toggleHiResPicture(state_.config);
+        refreshMenus();
+    });
+    registerCommand(Command::FileReset, [] {});
+    registerCommand(Command::IndentListings, [this] {
+        chooseListingIndent(state_.config, messages_);
+        refreshMenus();
+    });
+    registerCommand(Command::HelpContents, [this] { openHelpPage(kHelpContentsPage, messages_); });
+    registerCommand(Command::HelpUsingHelp,
+                    [this] { openHelpPage(kHelpUsingHelpPage, messages_); });
+    registerCommand(Command::TipOfTheDay, [this] { showTipsDialog(this, state_.config); });
+    registerCommand(Command::Calendar, [this] { showCalendar(this); });
+    registerCommand(Command::About, [this] { showAboutBox(this, state_); });
+    registerCommand(Command::OperatorSetup,
+                    [this] { runOperatorSetup(this, state_, messages_); });
+    registerCommand(Command::UserControl, [this] {
+        if (runUserControl(this, state_))
+            refreshMenus();
+    });
+}
+
+void MainWindow::registerCommand(Command command, std::function<void()> work)
+{
+    work_[command] = std::move(work);
+    built_.insert(command);
+    refreshMenus();
+}
+
+void MainWindow::runCommand(Command command)
+{
+    if (tenderAmountBox_) {
+        tenderAmountBox_->setFocus();
+        return;
+    }
+    const MenuEntry *entry = menuEntry(command);
+    if (state_.restricted()) {
+        if (entry && !menuCommandAllowed(*entry, state_.config, true))
+            return;
+        int flag = controlFlagOfButton(command);
+        if (flag >= 0 && userControlSet(state_.config, static_cast<UserControlItem>(flag)))
+            return;
+    }
+    auto found = work_.find(command);
+    if (found == work_.end())
+        return;
+    if (entry && entry->leavesSale && emptyBasket_)
+        emptyBasket_();
+    // A copy: the work may register commands anew while it runs.
+    std::function<void()> work = found->second;
+    work();
+    focusEntryBox();
+}
+
+void MainWindow::setEmptyBasket(std::function<void()> emptyBasket)
+{
+    emptyBasket_ = std::move(emptyBasket);
+}
+
+void MainWindow::setTenderAmountBox(QWidget *amountBox)
+{
+    tenderAmountBox_ = amountBox;
+}
+
+void MainWindow::setOnClosed(std::function<void()> onClosed)
+{
+    onClosed_ = std::move(onClosed);
+}
+
+void MainWindow::logOff()
+{
+    if (emptyBasket_)
+        emptyBasket_();
+    runLogOnUntilSuccess(this, state_, messages_, [this] {
+        if (emptyBasket_)
+            emptyBasket_();
+        refreshMenus();
+    });
+    focusEntryBox();
+}
+
+void MainWindow::refreshMenus()
+{
+    updateMenuForClerk(actions_, popups_, state_, built_);
+    for (const MenuEntry &entry : menuTable())
+        if (entry.checkable)
+            actions_[entry.command]->setChecked(commandChecked(entry.command, state_.config));
+    for (auto &[command, action] : toolActions_)
+        action->setEnabled(isBuilt(command));
+}
+
+void MainWindow::applyButtonTips()
+{
+    tipsShown_ = state_.config.get(cfg::tooltipsOff) == 0;
+}
+
+void MainWindow::focusEntryBox()
+{
+    if (tenderAmountBox_)
+        tenderAmountBox_->setFocus();
+    else if (isVisible())
+        itemBox_->setFocus();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted() && onClosed_)
+        onClosed_();
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        focusEntryBox();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip && !tipsShown_)
+        return true;
+    if (watched == itemBox_ && event->type() == QEvent::KeyPress)
+        return handleItemBoxKey(static_cast<QKeyEvent *>(event));
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::handleItemBoxKey(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const bool control = (modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier);
+    std::optional<Command> command = commandForKey(event->key(), control);
+    if (!command)
+        return false;
+    runCommand(*command);
+    // F5 goes on to the box as well.
+    return event->key() != Qt::Key_F5;
+}
+
+} // namespace ovix

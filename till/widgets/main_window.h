@@ -1,0 +1,109 @@
+#pragma once
+// The till's main window: the menu bar built from the command table, the
+// toolbar of 20 picture buttons, the item box, and the dispatch of every
+// command, key and button to the work registered for it.
+//
+// Work is connected with registerCommand(); a command with nothing registered
+// is shown greyed and does nothing. The window owns its menus, actions and
+// controls; the TillState and Messages must outlive it.
+
+#include "till/logic/commands.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+#include <map>
+#include <set>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QPlainTextEdit;
+class QToolBar;
+
+namespace ovix {
+
+class Messages;
+class TillState;
+
+// The toolbar buttons in order: tooltip and the command each runs. Null
+// tooltips stand for the gaps between the five groups.
+struct ToolbarButton {
+    const char *toolTip;
+    Command command;
+};
+const std::vector<ToolbarButton> &toolbarButtons();
+
+class MainWindow : public QMainWindow {
+public:
+    MainWindow(TillState &state, Messages &messages, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Connects `work` to `command` (replacing what was there) and enables it.
+    void registerCommand(Command command, std::function<void()> work);
+    bool isBuilt(Command command) const { return built_.count(command) != 0; }
+
+    // Runs a command as a menu item, toolbar button, key or sale button does:
+    // while a tender box is open only its amount box gets the focus; a
+    // restricted clerk is stopped silently from what the user-control flags
+    // keep from them; nothing happens for an unbuilt command; the basket is
+    // emptied first for commands that leave the sale; afterwards the item box
+    // has the focus.
+    void runCommand(Command command);
+
+    // Emptying the basket, done before commands that leave the sale and at
+    // log off. Set by the sale work; nothing until then.
+    void setEmptyBasket(std::function<void()> emptyBasket);
+    // While `amountBox` is not null a tender box is open (see runCommand).
+    void setTenderAmountBox(QWidget *amountBox);
+    // Called after the window has closed (File "Exit", the close button, or
+    // close() from a stop signal).
+    void setOnClosed(std::function<void()> onClosed);
+
+    // Log off: empties the basket, sets the caption "OVIX Retail" and asks for
+    // a log-on until a clerk has logged on.
+    void logOff();
+
+    // Greys and checks the menus for the logged-on clerk and the built
+    // commands; enables the toolbar buttons of built commands.
+    void refreshMenus();
+    // Switches the tooltips of the till screen on or off as the
+    // configuration says ("Button tips").
+    void applyButtonTips();
+
+    const std::map<Command, QAction *> &menuActions() const { return actions_; }
+    const std::map<Popup, QMenu *> &popupMenus() const { return popups_; }
+    QToolBar *toolBar() const { return toolBar_; }
+    QPlainTextEdit *itemBox() const { return itemBox_; }
+    bool tipsShown() const { return tipsShown_; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildToolBar();
+    void buildCentralArea();
+    bool handleItemBoxKey(QKeyEvent *event);
+    void registerOwnCommands();
+    void focusEntryBox();
+
+    TillState &state_;
+    Messages &messages_;
+    std::map<Command, std::function<void()>> work_;
+    std::set<Command> built_;
+    std::map<Command, QAction *> actions_;
+    std::map<Popup, QMenu *> popups_;
+    std::vector<std::pair<Command, QAction *>> toolActions_;
+    QToolBar *toolBar_ = nullptr;
+    QPlainTextEdit *itemBox_ = nullptr;
+    QPointer<QWidget> tenderAmountBox_;
+    std::function<void()> emptyBasket_;
+    std::function<void()> onClosed_;
+    bool tipsShown_ = true;
+};
+
+} // namespace ovix

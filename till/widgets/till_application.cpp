@@ -1,0 +1,160 @@
+#include "till/widgets/till_application.h"
+
+#include "platform/data_lock.h"
+#include "platform/messages.h"
+#include "platform/widgets/qt_messages.h"
+#include "till/logic/startup.h"
+#include "till/logic/till_state.h"
+#include "till/logic/tips.h"
+#include "till/widgets/log_on_dialog.h"
+#include "till/widgets/main_window.h"
+#include "till/widgets/splash_window.h"
+#include "till/widgets/stop_signals.h"
+#include "till/widgets/tips_dialog.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+
+#include <cstring>
+
+namespace ovix {
+
+namespace {
+
+constexpr int kNarrowestDesktop = 800;
+constexpr int kWideDesktop = 1028; // from this width on, the large window
+constexpr int kTallDesktop = 800;
+constexpr int kLargeWidth = 1024;
+constexpr int kLargeHeight = 746;
+constexpr int kSmallWidth = 800;
+constexpr int kSmallHeight = 600;
+
+// Sizes and places the main window for the desktop: 1024 x 746 without a
+// sizing border on a wide desktop (at the top, centred across, when the
+// desktop is low), else 800 x 600 at the top left, resizable and with a
+// maximise box.
+void fitToDesktop(MainWindow &window, const QRect &desktop)
+{
+    Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+    if (desktop.width() >= kWideDesktop) {
+        window.setWindowFlags(flags);
+        window.setFixedSize(kLargeWidth, kLargeHeight);
+        const int left = desktop.left() + (desktop.width() - kLargeWidth) / 2;
+        int top = desktop.top();
+        if (desktop.height() >= kTallDesktop)
+            top += (desktop.height() - kLargeHeight) / 2;
+        window.move(left, top);
+    } else {
+        window.setWindowFlags(flags | Qt::WindowMaximizeButtonHint);
+        window.setMinimumSize(kSmallWidth, kSmallHeight);
+        window.resize(kSmallWidth, kSmallHeight);
+        window.move(desktop.topLeft());
+    }
+}
+
+// Closes what stands open so that the run can end: the log-on dialog (which
+// would otherwise come straight back) is destroyed, other dialogs and message
+// boxes are cancelled. True when nothing modal was open.
+bool closeOpenDialogs()
+{
+    bool nothingOpen = true;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        auto *dialog = qobject_cast<QDialog *>(widget);
+        if (!dialog || !dialog->isVisible())
+            continue;
+        nothingOpen = false;
+        if (dynamic_cast<LogOnDialog *>(dialog))
+            dialog->deleteLater();
+        else
+            dialog->reject();
+    }
+    return nothingOpen;
+}
+
+} // namespace
+
+TillApplication::TillApplication(std::string dataFolder) : dataFolder_(std::move(dataFolder)) {}
+
+int TillApplication::run()
+{
+    DataFolderLock lock;
+    QtMessages messages;
+    if (!lock.tryLock(dataFolder_)) {
+        if (lock.heldElsewhere())
+            return 0;
+        reportProblem(messages, "Unable to open the data folder " + dataFolder_ + ": "
+                                    + std::strerror(lock.error()));
+        return 1;
+    }
+
+    QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen || screen->geometry().width() < kNarrowestDesktop) {
+        reportProblem(messages, "Program requires desktop of at least 800 by 600");
+        return 1;
+    }
+    const QRect desktop = screen->geometry();
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // A stop signal ends the run the normal way at any point: during the
+    // start by cancelling its questions, later by closing the main window.
+    bool stopping = false;
+    QPointer<MainWindow> window;
+    QPointer<SplashWindow> splash;
+    StopSignals stopSignals;
+    std::function<void()> finishStopping = [&] {
+        if (!closeOpenDialogs()) {
+            QTimer::singleShot(50, [&] { finishStopping(); });
+            return;
+        }
+        if (splash && splash->isVisible())
+            splash->close();
+        else if (window && window->isVisible())
+            window->close();
+        else
+            QApplication::quit();
+    };
+    stopSignals.watch([&] {
+        stopping = true;
+        finishStopping();
+    });
+
+    TillState state(dataFolder_);
+    if (!openData(state, messages) || !completeStart(state, messages))
+        return 1;
+
+    MainWindow mainWindow(state, messages);
+    window = &mainWindow;
+    fitToDesktop(mainWindow, desktop);
+    mainWindow.setOnClosed([] { QApplication::quit(); });
+
+    // When the splash closes: the main window, the first log-on, the tips.
+    SplashWindow splashWindow([&] {
+        QTimer::singleShot(0, &mainWindow, [&] {
+            if (stopping) {
+                QApplication::quit();
+                return;
+            }
+            mainWindow.show();
+            mainWindow.activateWindow();
+            mainWindow.logOff();
+            if (!stopping && mainWindow.isVisible() && tipsShownAtStart(state.config))
+                showTipsDialog(&mainWindow, state.config);
+        });
+    });
+    splash = &splashWindow;
+    if (!stopping) {
+        splashWindow.start();
+        QApplication::exec();
+    }
+    splash = nullptr;
+    window = nullptr;
+    shutdownTill(state, messages);
+    return 0;
+}
+
+} // namespace ovix
