@@ -1,0 +1,41 @@
+#pragma once
+// What the basket operations tell the till screen and its devices: the till
+// list box, the totals panel, the item box, the pole display and the sounds.
+// The till window implements it; NullBasketView ignores everything.
+//
+// Texts are Windows-1252 as the basket holds them. The list always holds one
+// entry per basket line, in line order.
+
+#include <string_view>
+
+namespace ovix {
+
+// Wave resources of the till's sounds.
+inline constexpr int kSoundKey = 8002;
+inline constexpr int kSoundVoid = 8003;
+inline constexpr int kSoundAdd = 8004;
+
+class BasketView {
+public:
+    virtual ~BasketView() = default;
+
+    // A new last entry of the till list, selected.
+    virtual void lineAdded(std::string_view listText) = 0;
+    // List entry `index` (0-based) removed; the new last entry is selected.
+    virtual void lineRemoved(int index) = 0;
+    // The till list emptied.
+    virtual void listCleared() = 0;
+    // Repaint the totals panel from the basket and the configuration.
+    virtual void totalsChanged() = 0;
+    // Empty the item box.
+    virtual void clearItemBox() = 0;
+    // Pole display: the passive text; the line just added (description and
+    // price including tax). Called only while the pole display is in use.
+    virtual void poleShowPassive() = 0;
+    virtual void poleShowItem(std::string_view description, double priceWithTax) = 0;
+    // Play wave resource kSoundKey, kSoundVoid or kSoundAdd. Called only while
+    // sounds are on; a sound that cannot be played is no error.
+    virtual void playSound(int resource) = 0;
+};
+
+} // namespace ovix
