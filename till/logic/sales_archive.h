@@ -1,0 +1,126 @@
+#pragma once
+// The sales archive in the data folder: one folder per day, Y/M/D (decimal,
+// no leading zeros), holding saleslog.dat and itemslog.dat, and per year the
+// index Y/base.dat. Files are only ever appended to.
+//
+// Appending goes through SalesArchiveWriter inside a FileTransaction, so that
+// a sale's index entry, record and lines reach the disk together or not at
+// all. A file left with a torn tail by an earlier crash outside any journal
+// (a size that is not a whole number of records) is cut back to its last
+// whole record before anything is appended; the journal keeps the cut bytes,
+// so undoing the work puts them back too.
+//
+// The readers skip such a torn tail; they never fail on a short or damaged
+// file, they only read less.
+
+#include "till/logic/archive_folders.h" // dayFolderName
+#include "till/logic/archive_records.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ovix {
+
+class DataDir;
+class FileTransaction;
+
+inline constexpr const char *kArchiveMarkerName = "base.dat";
+inline constexpr const char *kSalesLogName = "saleslog.dat";
+inline constexpr const char *kItemsLogName = "itemslog.dat";
+
+// Names relative to the data folder, '/' between the parts.
+std::string yearIndexName(int year); // "2026/base.dat"
+std::string dayFileName(int year, int month, int day, std::string_view file);
+
+enum class ArchiveFile { YearIndex, SalesLog, ItemsLog };
+
+// The message for a file that cannot be opened: "Unable to open invoice
+// log.", "Unable to open sales log." or "Unable to open items log.".
+const char *unableToOpenMessage(ArchiveFile file);
+// The message for a file that opened but could not be written or cut back:
+// "Unable to write to invoice log." and the like.
+const char *unableToWriteMessage(ArchiveFile file);
+
+// How a file of the archive lies before an append.
+struct ArchiveFileShape {
+    bool exists = false;
+    int64_t size = 0;
+    // The length it is cut back to before appending: the end of its last
+    // whole record (for a year index also of its header).
+    int64_t wholeLength = 0;
+    // Year index only: no valid header yet (missing, empty or shorter than
+    // 4 bytes); the header is written before the first entry.
+    bool needsHeader = false;
+    // Year index only: an index written without its header (its first word is
+    // a transaction number, never 0); entries then start at byte 0 and are
+    // appended that way, so none of them is lost or misread.
+    bool headerless = false;
+};
+
+// The shape of an existing or missing archive file; nothing when it exists
+// but is a folder or its size or first word cannot be read.
+std::optional<ArchiveFileShape> shapeOfYearIndex(const DataDir &dir, int year);
+std::optional<ArchiveFileShape> shapeOfRecordFile(const std::string &path, size_t recordSize);
+
+// Appends one transaction to the archive of one day.
+//
+// Use: inspect() before FileTransaction::begin(), protect() to name the work,
+// then append() after begin(). Window thread only.
+class SalesArchiveWriter {
+public:
+    // `dir` must outlive the writer. The day is the archive folder written to.
+    SalesArchiveWriter(const DataDir &dir, int year, int month, int day);
+
+    // Looks at the three files as they are now. False when one of them exists
+    // but cannot be examined; `failed` names it.
+    bool inspect(ArchiveFile &failed);
+    // Names, for the journal, the torn tails that will be cut and the three
+    // lengths that will grow.
+    void protect(FileTransaction &work) const;
+
+    // Cuts back torn tails, writes a missing year index header, then appends
+    // the index entry, the record and the lines, each record one checked
+    // write. Stops at the first failure with `problem` set to the message for
+    // the user; what was written is left for the journal to undo. The files
+    // must still be as inspect() saw them, else nothing is written.
+    bool append(const YearIndexEntry &entry, const TransactionRecord &transaction,
+                std::span<const SoldItemRecord> lines, std::string &problem);
+
+    std::string yearIndex() const { return yearIndexName(year_); }
+    std::string salesLog() const { return dayFileName(year_, month_, day_, kSalesLogName); }
+    std::string itemsLog() const { return dayFileName(year_, month_, day_, kItemsLogName); }
+
+private:
+    bool appendTo(ArchiveFile file, const std::string &name, const ArchiveFileShape &shape,
+                  std::span<const std::string_view> records, std::string &problem);
+
+    const DataDir &dir_;
+    int year_;
+    int month_;
+    int day_;
+    bool inspected_ = false;
+    ArchiveFileShape yearIndexShape_;
+    ArchiveFileShape salesShape_;
+    ArchiveFileShape itemsShape_;
+};
+
+// Readers. A missing file reads as empty; nothing only when the file exists
+// but cannot be read. A torn tail is left out.
+
+// The entries of a year index, with or without its header.
+std::optional<std::vector<YearIndexEntry>> readYearIndex(const DataDir &dir, int year);
+// The TransactionRecords of a day, in completion order.
+std::optional<std::vector<TransactionRecord>> readDayTransactions(const DataDir &dir, int year,
+                                                                  int month, int day);
+// The SoldItemRecords of a day, in the order written.
+std::optional<std::vector<SoldItemRecord>> readDayLines(const DataDir &dir, int year, int month,
+                                                        int day);
+// The lines of transaction `transactionNumber` among a day's lines, in order.
+std::vector<SoldItemRecord> linesOfTransaction(std::span<const SoldItemRecord> lines,
+                                               int64_t transactionNumber);
+
+} // namespace ovix
