@@ -1,0 +1,463 @@
+#include "platform/c_format.h"
+#include "platform/file.h"
+#include "platform/scripted_messages.h"
+#include "till/logic/complete_transaction.h"
+#include "till/sale_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstdio>
+
+using namespace ovix;
+using namespace ovix::test;
+using namespace std::string_literals;
+
+namespace {
+
+constexpr const char *kToday = "2026/3/5/";
+
+// Tea twice, milk, bread out of stock, and a line with no item behind it.
+struct FiveLineShop : Shop {
+    FiveLineShop()
+    {
+        addItem({101, "TEA", 5, 2.50f, 1.00f, 16, 1});
+        addItem({102, "MILK", 1, 1.20f, 0.80f, 3, 0});
+        addItem({103, "BREAD", 0, 1.99f, 0.90f, 17, 1});
+        state.config.set(cfg::nextTransactionNumber, 41);
+        state.config.set(cfg::todayTransactionCount, 6);
+        state.config.set(cfg::todayItemCount, 20);
+    }
+    Basket basket() const
+    {
+        Basket sale{};
+        ringUp(sale, 101);
+        ringUp(sale, 101);
+        ringUp(sale, 102);
+        ringUp(sale, 103);
+        ringUpNonInventory(sale, "MISC", 3.00f);
+        return sale;
+    }
+};
+
+std::string expectedLine(int64_t item, int64_t category, const char *description,
+                         float nonTaxable, float taxable, float taxOne, float cost, float total)
+{
+    std::string r(104, '\0');
+    putI64(r, 0, 41);
+    putI64(r, 8, category);
+    putI64(r, 16, 0);
+    putI64(r, 24, item);
+    putText(r, 32, description);
+    putF32(r, 72, nonTaxable);
+    putF32(r, 76, taxable);
+    putF32(r, 80, taxOne);
+    putF32(r, 84, 0);
+    putF32(r, 88, cost);
+    putF32(r, 92, 0);
+    putF32(r, 96, total);
+    putI32(r, 100, 2);
+    return r;
+}
+
+double configDouble(const Shop &shop, size_t offset)
+{
+    return getF64(shop.file("wr.cfg"), offset);
+}
+
+} // namespace
+
+TEST(CompleteTransaction, FiveLineCashSaleIsArchivedByteByByte)
+{
+    FixedClock clock(kSaleTime);
+    FiveLineShop shop;
+    Basket basket = shop.basket();
+    Shop::pay(basket, "Cash");
+    Basket archived{};
+    ScriptedMessages messages;
+
+    ASSERT_EQ(completeTransaction(shop.state, basket, messages, {&archived, nullptr}),
+              CompletionResult::Archived);
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+
+    std::string sale(950, '\0');
+    putI64(sale, 0, 41);
+    putI64(sale, 8, 7);
+    putI32(sale, 24, 2);
+    putI32(sale, 28, 5);
+    putF32(sale, 32, 4.20f);  // non-taxable: milk and the misc line
+    putF32(sale, 36, 6.99f);  // taxable
+    putF32(sale, 40, 11.19f); // subtotal
+    putF32(sale, 44, 1.40f);  // tax 1
+    putF32(sale, 52, 1.00f + 1.00f + 0.80f + 0.90f);
+    putF32(sale, 56, 12.59f);
+    putF32(sale, 88, 12.59f); // cash part
+    putText(sale, 124, "10:20");
+    putText(sale, 144, "Thu 5 Mar 26");
+    putText(sale, 354, "Cash");
+    EXPECT_EQ(shop.file(std::string(kToday) + "saleslog.dat"), sale);
+
+    const std::string lines = expectedLine(101, 16, "TEA", 0, 2.50f, 0.50f, 1.00f, 3.00f)
+                            + expectedLine(101, 16, "TEA", 0, 2.50f, 0.50f, 1.00f, 3.00f)
+                            + expectedLine(102, 3, "MILK", 1.20f, 0, 0, 0.80f, 1.20f)
+                            + expectedLine(103, 17, "BREAD", 0, 1.99f, 0.40f, 0.90f, 2.39f)
+                            + expectedLine(0, 18, "MISC", 3.00f, 0, 0, 0, 3.00f);
+    EXPECT_EQ(shop.file(std::string(kToday) + "itemslog.dat"), lines);
+
+    std::string index(16, '\0');
+    putI32(index, 4, 41);
+    putI32(index, 8, 5);
+    putI32(index, 12, 3);
+    EXPECT_EQ(shop.file("2026/base.dat"), index);
+
+    // Stock: one unit per line, never below zero; the sale stamped on each item.
+    EXPECT_EQ(shop.quantityOf(101), 3);
+    EXPECT_EQ(shop.totalSoldOf(101), 2);
+    EXPECT_EQ(shop.quantityOf(102), 0);
+    EXPECT_EQ(shop.quantityOf(103), 0);
+    EXPECT_EQ(shop.totalSoldOf(103), 1);
+    EXPECT_EQ(getText(shop.itemBytesOf(101), 1810, 16), "10:2005/03/2026");
+
+    EXPECT_EQ(shop.file("bun4.dat"), "\r\n10:20 05/03/2026 Sale: 41, Total: 12.59\r\n"
+                                     "101  TEA\r\n101  TEA\r\n102  MILK\r\n103  BREAD\r\n0  MISC\r\n"
+                                     "Clerk: 2, Manager   Items: 5\r\n"
+                                     "Payment type: Cash\r\n");
+
+    // The day totals as stored in wr.cfg.
+    const std::string config = shop.file("wr.cfg");
+    EXPECT_EQ(getI32(config, 1360), 42);
+    EXPECT_EQ(getI64(config, 320), 7);
+    EXPECT_EQ(getI64(config, 160), 25);
+    EXPECT_DOUBLE_EQ(getF64(config, 40958), 12.59); // till takings
+    EXPECT_DOUBLE_EQ(getF64(config, 40966), 12.59); // cash sales
+    EXPECT_DOUBLE_EQ(getF64(config, 41838), 4.20);
+    EXPECT_DOUBLE_EQ(getF64(config, 41846), 6.99);
+    EXPECT_DOUBLE_EQ(getF64(config, 41854), 11.19);
+    EXPECT_DOUBLE_EQ(getF64(config, 41862), 1.40);
+    EXPECT_DOUBLE_EQ(getF64(config, 41878), 12.59);
+    EXPECT_NEAR(getF64(config, 41894), 3.70, 1e-5);
+    EXPECT_EQ(getF32(config, 3030), 1.0f);
+    EXPECT_EQ(getI32(config, 604 + 4 * 16), 2);
+    EXPECT_EQ(getI32(config, 676 + 4 * 16), 2);
+    EXPECT_EQ(getI32(config, 604 + 4 * 3), 1);
+    EXPECT_EQ(getI32(config, 604 + 4 * 17), 1);
+    EXPECT_DOUBLE_EQ(getF64(config, 42070 + 8 * 16), 6.00);
+    EXPECT_DOUBLE_EQ(getF64(config, 42070 + 8 * 17), 2.39);
+    EXPECT_EQ(shop.state.config.view(), config);
+
+    EXPECT_EQ(basket.lineCount, 0);
+    EXPECT_EQ(basket.total(BasketTotal::Total), 0.0f);
+    EXPECT_EQ(archived.transactionNumber, 41);
+    EXPECT_EQ(archived.daySequence, 7);
+    EXPECT_EQ(archived.lineCount, 5);
+}
+
+TEST(CompleteTransaction, EveryLineTakesOneUnitButStockStopsAtZero)
+{
+    FixedClock clock(kSaleTime);
+    Shop shop;
+    shop.addItem({7, "SOAP", 2, 1.00f, 0.50f, 4, 0});
+    Basket basket{};
+    for (int i = 0; i < 3; ++i)
+        shop.ringUp(basket, 7);
+    Shop::pay(basket, "CH");
+    ScriptedMessages messages;
+    ASSERT_EQ(completeTransaction(shop.state, basket, messages), CompletionResult::Archived);
+    EXPECT_EQ(shop.quantityOf(7), 0);
+    EXPECT_EQ(shop.totalSoldOf(7), 3);
+    EXPECT_EQ(shop.state.config.get(cfg::categoryDayCounts, 4), 3);
+    EXPECT_EQ(shop.state.config.get(cfg::chequeSalesCount), 1.0f);
+    EXPECT_DOUBLE_EQ(shop.state.config.get(cfg::chequeSales), 3.00);
+}
+
+TEST(CompleteTransaction, SplitCreditCustomerAndDiscountReachTheLogAndTotals)
+{
+    FixedClock clock(kSaleTime);
+    FiveLineShop shop;
+    shop.addCustomer(7, "A. SMITH", 10.0f);
+    ScriptedMessages messages;
+
+    Basket split = shop.basket(); // total 12.59
+    Shop::pay(split, "Split", 5.00f);
+    ASSERT_EQ(completeTransaction(shop.state, split, messages), CompletionResult::Archived);
+
+    Basket credit{};
+    shop.ringUp(credit, 102); // 1.20, no tax
+    credit.customerNumber = 7;
+    writeText(credit.customerName, "A. SMITH");
+    credit.setTotal(BasketTotal::BalanceBefore, 10.0f);
+    credit.setTotal(BasketTotal::BalanceAfter, 11.2f);
+    Shop::pay(credit, "Credit");
+    ASSERT_EQ(completeTransaction(shop.state, credit, messages), CompletionResult::Archived);
+
+    Basket discounted{};
+    shop.ringUp(discounted, 101); // 3.00
+    discounted.setTotal(BasketTotal::Discount, 1.00f);
+    addToRunningTotal(discounted, BasketTotal::Total, -1.00);
+    Shop::pay(discounted, "EFT");
+    ASSERT_EQ(completeTransaction(shop.state, discounted, messages), CompletionResult::Archived);
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+
+    const std::string log = shop.file("bun4.dat");
+    EXPECT_NE(log.find("Payment type: Split\r\nCash: 5.00  CH: 0.00  EFT: 7.59\r\n"),
+              std::string::npos);
+    EXPECT_NE(log.find("Sale: 42, Total: 1.20\r\n102  MILK\r\nClerk: 2, Manager   Items: 1\r\n"
+                       "Payment type: Credit\r\nCustomer: 7 A. SMITH\r\n"),
+              std::string::npos);
+    EXPECT_NE(log.find("Payment type: EFT\r\nDiscount: 1.00\r\n"), std::string::npos);
+    EXPECT_EQ(log.find("Cash: ", log.find("Sale: 42")), std::string::npos);
+
+    const std::vector<ReadTransaction> sales
+        = readSalesBytes(shop.file(std::string(kToday) + "saleslog.dat"));
+    ASSERT_EQ(sales.size(), 3u);
+    EXPECT_EQ(sales[0].cashPart, 5.00f);
+    EXPECT_EQ(sales[0].eftPart, 7.59f);
+    EXPECT_EQ(sales[1].customer, 7);
+    EXPECT_EQ(sales[1].customerName, "A. SMITH");
+    EXPECT_EQ(sales[1].balanceAfter, 11.2f);
+    EXPECT_EQ(sales[1].cashPart + sales[1].eftPart + sales[1].chequePart, 0.0f);
+    EXPECT_EQ(sales[2].discount, 1.00f);
+    const std::vector<ReadLine> lines
+        = readLineBytes(shop.file(std::string(kToday) + "itemslog.dat"));
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[5].customer, 7);
+    EXPECT_EQ(lines[5].transaction, 42);
+
+    // Credit is not in the till; a split counts under no tender.
+    EXPECT_DOUBLE_EQ(configDouble(shop, 40958), 12.59 + 2.00);
+    EXPECT_DOUBLE_EQ(configDouble(shop, 41758), 1.20);  // credit sales
+    EXPECT_DOUBLE_EQ(configDouble(shop, 41878), 12.59 + 1.20 + 2.00);
+    EXPECT_DOUBLE_EQ(configDouble(shop, 40966), 5.00);  // cash sales
+    EXPECT_DOUBLE_EQ(configDouble(shop, 41750), 7.59 + 2.00);
+    EXPECT_DOUBLE_EQ(configDouble(shop, 41886), 1.00);  // discounts
+    EXPECT_EQ(shop.state.config.get(cfg::cashSalesCount), 0.0f);
+    EXPECT_EQ(shop.state.config.get(cfg::creditSalesCount), 1.0f);
+    EXPECT_EQ(shop.state.config.get(cfg::eftSalesCount), 1.0f);
+}
+
+TEST(CompleteTransaction, ItemsThatCannotBeReachedAreStillArchivedWithoutStock)
+{
+    FixedClock clock(kSaleTime);
+    FiveLineShop shop;
+    Basket basket = shop.basket();
+    Shop::pay(basket, "Cash");
+    ScriptedMessages messages;
+    ASSERT_TRUE(shop.state.items.deleteItem(102, messages)); // deleted while in the basket
+    messages.shown.clear();
+
+    ASSERT_EQ(completeTransaction(shop.state, basket, messages), CompletionResult::Archived);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.lastText(), "Invalid entry");
+    EXPECT_EQ(messages.lastCaption(), "Problem");
+    const std::vector<ReadLine> lines
+        = readLineBytes(shop.file(std::string(kToday) + "itemslog.dat"));
+    ASSERT_EQ(lines.size(), 5u); // the record's five lines all follow it
+    EXPECT_EQ(lines[2].item, 102);
+    EXPECT_EQ(lines[2].category, 18);
+    EXPECT_EQ(shop.quantityOf(101), 3); // the lines after it still took their stock
+    EXPECT_EQ(shop.state.config.get(cfg::nextTransactionNumber), 42);
+
+    // Without film.dat no line reaches its item; the sale is still whole.
+    Basket second{};
+    shop.ringUp(second, 101);
+    Shop::pay(second, "Cash");
+    ASSERT_EQ(std::rename(shop.temp.file("film.dat").c_str(), shop.temp.file("gone").c_str()), 0);
+    messages.shown.clear();
+    ASSERT_EQ(completeTransaction(shop.state, second, messages), CompletionResult::Archived);
+    EXPECT_EQ(messages.lastText(), "Data file: film.dat, not present.");
+    EXPECT_EQ(messages.lastCaption(), "Fatal error");
+    EXPECT_FALSE(fileExists(shop.temp.file("film.dat")));
+    EXPECT_EQ(readSalesBytes(shop.file(std::string(kToday) + "saleslog.dat")).back().lineCount, 1);
+}
+
+TEST(CompleteTransaction, SaleAfterMidnightMakesTheNewDayAndWarns)
+{
+    FixedClock evening(LocalTime{2026, 12, 31, 23, 58, 0});
+    Shop shop;
+    shop.addItem({5, "CAKE", 10, 4.00f, 2.00f, 1, 0});
+    ScriptedMessages messages;
+    ASSERT_TRUE(ensureArchiveFolders(shop.state.dir, LocalTime{2026, 12, 31, 23, 58, 0}));
+    Basket first{};
+    shop.ringUp(first, 5);
+    Shop::pay(first, "Cash");
+    ASSERT_EQ(completeTransaction(shop.state, first, messages), CompletionResult::Archived);
+    EXPECT_TRUE(messages.shown.empty());
+
+    FixedClock newYear(LocalTime{2027, 1, 1, 0, 3, 0});
+    Basket second{};
+    shop.ringUp(second, 5);
+    Shop::pay(second, "Cash");
+    ASSERT_EQ(completeTransaction(shop.state, second, messages), CompletionResult::Archived);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.lastText(), "Otherwise transactions will not archive correctly");
+    EXPECT_EQ(messages.lastCaption(),
+              "IMPORTANT - DO NOT run the program over the midnight boundary");
+
+    std::string index(16, '\0');
+    putI32(index, 4, 2);
+    putI32(index, 8, 1);
+    putI32(index, 12, 1);
+    EXPECT_EQ(shop.file("2027/base.dat"), index); // the new year index starts with its header
+    EXPECT_EQ(shop.file("2027/1/base.dat"), "00:03");
+    EXPECT_EQ(shop.file("2027/1/1/base.dat"), "00:03");
+    const std::vector<ReadTransaction> sales = readSalesBytes(shop.file("2027/1/1/saleslog.dat"));
+    ASSERT_EQ(sales.size(), 1u);
+    EXPECT_EQ(sales[0].number, 2);
+    EXPECT_EQ(sales[0].daySequence, 2); // the day totals wait for the next start
+    EXPECT_EQ(readYearIndexBytes(shop.file("2026/base.dat")).size(), 1u);
+}
+
+TEST(CompleteTransaction, TornTailsOfAnEarlierCrashAreCutBeforeAppending)
+{
+    FixedClock clock(kSaleTime);
+    FiveLineShop shop;
+    ScriptedMessages messages;
+    Basket first = shop.basket();
+    Shop::pay(first, "Cash");
+    ASSERT_EQ(completeTransaction(shop.state, first, messages), CompletionResult::Archived);
+    const Shop::Snapshot whole = shop.snapshot();
+    const std::string sales = std::string(kToday) + "saleslog.dat";
+    const std::string items = std::string(kToday) + "itemslog.dat";
+    writeBytes(shop.temp.file(sales), *whole.at(sales) + std::string(300, '\x11'));
+    writeBytes(shop.temp.file(items), *whole.at(items) + std::string(50, '\x22'));
+    writeBytes(shop.temp.file("2026/base.dat"), *whole.at("2026/base.dat") + "\x2A\0\0"s);
+
+    Basket second{};
+    shop.ringUp(second, 101);
+    Shop::pay(second, "Cash");
+    ASSERT_EQ(completeTransaction(shop.state, second, messages), CompletionResult::Archived);
+    const std::string salesAfter = shop.file(sales);
+    ASSERT_EQ(salesAfter.size(), 2 * 950u);
+    EXPECT_EQ(salesAfter.substr(0, 950), *whole.at(sales));
+    EXPECT_EQ(getI64(salesAfter, 950), 42);
+    const std::string itemsAfter = shop.file(items);
+    ASSERT_EQ(itemsAfter.size(), 6 * 104u);
+    EXPECT_EQ(getI64(itemsAfter, 5 * 104), 42);
+    const std::string index = shop.file("2026/base.dat");
+    ASSERT_EQ(index.size(), 4 + 2 * 12u);
+    EXPECT_EQ(getI32(index, 16), 42);
+}
+
+TEST(CompleteTransaction, CustomerRecordIsWrittenWithTheSaleOrNotAtAll)
+{
+    FixedClock clock(kSaleTime);
+    FiveLineShop shop;
+    const int64_t slot = shop.addCustomer(7, "A. SMITH", 10.0f);
+    CustomerRecordUpdate update;
+    update.slot = slot;
+    ScriptedMessages messages;
+    ASSERT_TRUE(shop.state.customers.readRecord(slot, update.record, messages));
+    update.record.balance = 22.59f;
+    update.record.transactions = 1;
+
+    // A record that does not match its slot cannot be written: nothing of the
+    // sale may stay behind either.
+    CustomerRecordUpdate wrong = update;
+    wrong.record.number = 8;
+    const Shop::Snapshot before = shop.snapshot();
+    const TillConfig configBefore = shop.state.config;
+    Basket basket = shop.basket();
+    Shop::pay(basket, "Credit");
+    const Basket kept = basket;
+    EXPECT_EQ(completeTransaction(shop.state, basket, messages, {nullptr, &wrong}),
+              CompletionResult::NotArchived);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].text, "Invalid number.");
+    EXPECT_EQ(messages.shown[1].text, "The sale was not recorded and no file was changed. The "
+                                      "basket is kept: complete the sale again when the fault "
+                                      "is put right.");
+    EXPECT_EQ(shop.snapshot(), before);
+    EXPECT_EQ(shop.state.config.view(), configBefore.view());
+    EXPECT_EQ(std::memcmp(&basket, &kept, sizeof basket), 0);
+    EXPECT_FALSE(fileExists(shop.temp.file("ovix.jnl")));
+
+    messages.shown.clear();
+    ASSERT_EQ(completeTransaction(shop.state, basket, messages, {nullptr, &update}),
+              CompletionResult::Archived);
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+    const std::string member = shop.file("member.dat");
+    EXPECT_EQ(getF32(member, static_cast<size_t>(slot) * kCustomerBytes + 1554), 22.59f);
+    EXPECT_EQ(readSalesBytes(shop.file(std::string(kToday) + "saleslog.dat"))[0].number, 41);
+}
+
+TEST(CompleteTransaction, UnopenableArchiveChangesNothingAndTheSaleCanBeRetried)
+{
+    FixedClock clock(kSaleTime);
+    FiveLineShop shop;
+    const std::string sales = std::string(kToday) + "saleslog.dat";
+    ASSERT_EQ(mkdir(shop.temp.file(sales).c_str(), 0755), 0);
+    const Shop::Snapshot before = shop.snapshot();
+    Basket basket = shop.basket();
+    Shop::pay(basket, "Cash");
+    ScriptedMessages messages;
+    EXPECT_EQ(completeTransaction(shop.state, basket, messages), CompletionResult::NotArchived);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].text, "Unable to open sales log.");
+    EXPECT_EQ(messages.shown[0].caption, "Problem");
+    EXPECT_EQ(shop.snapshot(), before);
+    EXPECT_EQ(basket.lineCount, 5);
+    EXPECT_EQ(shop.state.config.get(cfg::nextTransactionNumber), 41);
+
+    ASSERT_EQ(rmdir(shop.temp.file(sales).c_str()), 0);
+    messages.shown.clear();
+    ASSERT_EQ(completeTransaction(shop.state, basket, messages), CompletionResult::Archived);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(readSalesBytes(shop.file(sales)).at(0).number, 41);
+}
+
+TEST(CompleteTransaction, ALogThatCannotBeOpenedDoesNotStopTheSale)
+{
+    FixedClock clock(kSaleTime);
+    FiveLineShop shop;
+    ASSERT_EQ(mkdir(shop.temp.file("bun4.dat").c_str(), 0755), 0);
+    Basket basket = shop.basket();
+    Shop::pay(basket, "Cash");
+    ScriptedMessages messages;
+    ASSERT_EQ(completeTransaction(shop.state, basket, messages), CompletionResult::Archived);
+    EXPECT_EQ(messages.lastText(), "Data file: bun4.dat, not present.");
+    EXPECT_EQ(messages.lastCaption(), "Fatal error");
+    EXPECT_EQ(readSalesBytes(shop.file(std::string(kToday) + "saleslog.dat")).size(), 1u);
+    EXPECT_EQ(getI32(shop.file("wr.cfg"), 1360), 42);
+}
+
+TEST(CompleteTransaction, EmptyOrDamagedBasketArchivesNothing)
+{
+    FixedClock clock(kSaleTime);
+    FiveLineShop shop;
+    const Shop::Snapshot before = shop.snapshot();
+    ScriptedMessages messages;
+    Basket empty{};
+    EXPECT_EQ(completeTransaction(shop.state, empty, messages),
+              CompletionResult::NothingToArchive);
+    EXPECT_TRUE(messages.shown.empty());
+
+    Basket damaged = shop.basket();
+    damaged.lineCount = kBasketLineCapacity + 1;
+    EXPECT_EQ(completeTransaction(shop.state, damaged, messages),
+              CompletionResult::NothingToArchive);
+    EXPECT_EQ(messages.lastText(), "No items");
+    EXPECT_EQ(damaged.lineCount, 0);
+    EXPECT_EQ(shop.snapshot(), before);
+}
+
+TEST(CompleteTransaction, TimeDateAndClerkLeftEmptyAreFilledIn)
+{
+    FixedClock clock(kSaleTime);
+    FiveLineShop shop;
+    Basket basket{};
+    shop.ringUp(basket, 101);
+    writeText(basket.paymentType, "Cash");
+    basket.setTotal(BasketTotal::CashPart, basket.total(BasketTotal::Total));
+    ScriptedMessages messages;
+    ASSERT_EQ(completeTransaction(shop.state, basket, messages), CompletionResult::Archived);
+    const ReadTransaction sale
+        = readSalesBytes(shop.file(std::string(kToday) + "saleslog.dat")).at(0);
+    EXPECT_EQ(sale.time, "10:20");
+    EXPECT_EQ(sale.date, "Thu 5 Mar 26");
+    EXPECT_EQ(sale.clerk, 2);
+    EXPECT_TRUE(sale.reservedZero);
+
+    EXPECT_EQ(transactionDateText(LocalTime{2026, 4, 31}), "D:31 M: 4 Y:2026");
+    EXPECT_EQ(transactionTimeText(LocalTime{2026, 4, 3, 7, 5}), "07:05");
+}
