@@ -73,12 +73,21 @@ public:
 
 TEST(ClerkLogOn, RightPasswordLogsOnAndStoresTheClerk)
 {
-    Till till;
+    std::string block = clerkBlock();
+    test::putText(block, passwordAt(7), "12345678");
+    test::putText(block, passwordAt(8), "123456789"); // nine bytes and the terminator
+    test::putI32(block, availabilityAt(1), 2);        // ignored for clerks 1 and 2
+    test::putI32(block, availabilityAt(2), 2);
+    Till till(block);
     EXPECT_TRUE(logOn(till.state, "3 Clerk 3", "7351", till.messages));
     EXPECT_EQ(till.storedClerk(), 3);
     EXPECT_TRUE(till.state.restricted());
     EXPECT_TRUE(till.messages.shown.empty());
 
+    EXPECT_TRUE(logOn(till.state, "7 Clerk 7", "12345678", till.messages));
+    EXPECT_FALSE(logOn(till.state, "8 Clerk 8", "12345678", till.messages));
+    EXPECT_TRUE(logOn(till.state, "8 Clerk 8", "123456789", till.messages));
+    EXPECT_TRUE(logOn(till.state, "1 Administrator", "7351", till.messages));
     EXPECT_TRUE(logOn(till.state, "2 Manager", "7351", till.messages));
     EXPECT_EQ(till.storedClerk(), 2);
     EXPECT_FALSE(till.state.restricted());
@@ -110,21 +119,6 @@ TEST(ClerkLogOn, RefusalsSayNothingAndChangeNothing)
     EXPECT_FALSE(fileExists(till.folder.file("bun4.dat")));
 
     EXPECT_TRUE(logOn(till.state, "5 Clerk 5", "", till.messages));
-}
-
-TEST(ClerkLogOn, PasswordsUseTheWholeFieldAndClerksOneAndTwoAreNeverUnavailable)
-{
-    std::string block = clerkBlock();
-    test::putText(block, passwordAt(7), "12345678");
-    test::putText(block, passwordAt(8), "123456789"); // nine bytes and the terminator
-    test::putI32(block, availabilityAt(1), 2);
-    test::putI32(block, availabilityAt(2), 2);
-    Till till(block);
-    EXPECT_TRUE(logOn(till.state, "7 Clerk 7", "12345678", till.messages));
-    EXPECT_FALSE(logOn(till.state, "8 Clerk 8", "12345678", till.messages));
-    EXPECT_TRUE(logOn(till.state, "8 Clerk 8", "123456789", till.messages));
-    EXPECT_TRUE(logOn(till.state, "1 Administrator", "7351", till.messages));
-    EXPECT_TRUE(logOn(till.state, "2 Manager", "7351", till.messages));
 }
 
 TEST(ClerkLogOn, LogLinesAndCaptionCarryNumberAndName)
@@ -181,16 +175,6 @@ TEST(ClerkSelector, UpAndDownWrapAndSkipUnavailableClerks)
     till.state.config.assign(block);
     EXPECT_EQ(nextAvailableClerk(config, 2, 1), 1);
     EXPECT_EQ(nextAvailableClerk(config, 1, -1), 2);
-}
-
-TEST(ClerkSelector, LeadingNumber)
-{
-    EXPECT_EQ(selectorClerkNumber("12 Clerk 12"), 12);
-    EXPECT_EQ(selectorClerkNumber("  7x"), 7);
-    EXPECT_EQ(selectorClerkNumber("99"), 99);
-    EXPECT_EQ(selectorClerkNumber("100 Clerk"), 0);
-    EXPECT_EQ(selectorClerkNumber("Clerk 5"), 0);
-    EXPECT_EQ(selectorClerkNumber("-5"), 0);
 }
 
 TEST(OperatorSetup, AvailableClerkGetsNameAndPassword)
@@ -275,22 +259,6 @@ TEST(OperatorSetup, UntickedClerkKeepsItsPasswordButClerksOneAndTwoStayAvailable
     // A mismatch for clerk 1 is still a problem, whatever the box says.
     EXPECT_EQ(applyOperatorSetup(till.state.config, 1, "Boss", false, "1", "2", till.messages),
               OperatorSetupResult::PasswordsDoNotMatch);
-}
-
-TEST(OperatorSetup, FormShowsTheStoredClerk)
-{
-    std::string block = clerkBlock();
-    test::putI32(block, availabilityAt(4), 2);
-    test::putI32(block, availabilityAt(2), 2);
-    Till till(block);
-    OperatorSetupForm form = operatorSetupForm(till.state.config, 4);
-    EXPECT_EQ(form.name, "Clerk 4");
-    EXPECT_FALSE(form.available);
-    EXPECT_FALSE(form.availabilityFixed);
-    EXPECT_EQ(form.password, "7351");
-    form = operatorSetupForm(till.state.config, 2);
-    EXPECT_TRUE(form.available);
-    EXPECT_TRUE(form.availabilityFixed);
 }
 
 TEST(OperatorSetup, ClerkNumberQuestion)
@@ -458,24 +426,4 @@ TEST(MenuForClerk, EveryMenuCommandAgainstTheGreyedList)
         EXPECT_TRUE(menuCommandAllowed(entry, config, false)) << what;
     }
     EXPECT_EQ(matched, greyed.size()) << "a greyed caption is missing from the menu";
-}
-
-TEST(MenuForClerk, SaleButtonsAndKeysGovernedByUserControl)
-{
-    using U = UserControlItem;
-    const std::map<Command, int> governed = {
-        {Command::AddDiscount, flagOf(U::InhibitDiscount)},
-        {Command::AdjustPrice, flagOf(U::InhibitAdjustPrice)},
-        {Command::ToggleTrade, flagOf(U::InhibitTradePrice)},
-        {Command::PriceByWeight, flagOf(U::InhibitByWeight)},
-        {Command::NonInventorySale, flagOf(U::NonInventorySale)},
-        {Command::RefundBasket, flagOf(U::Refunds)},
-        {Command::OpenDrawer, flagOf(U::InhibitManualTillOpen)},
-        {Command::InventoryNewLine, flagOf(U::NewInventory)},
-    };
-    for (const auto &[command, flag] : governed)
-        EXPECT_EQ(controlFlagOfButton(command), flag);
-    for (Command free : {Command::AddItem, Command::PayCash, Command::VoidLine,
-                         Command::EmptyBasket, Command::LogOff, Command::RepeatLast})
-        EXPECT_EQ(controlFlagOfButton(free), -1);
 }
