@@ -201,6 +201,30 @@ public:
     std::map<int64_t, ItemSpec> specs;
 };
 
+// Transaction 41, the seventh of the day: tea twice, milk, bread out of
+// stock, and a line with no item behind it; 12.59 in all.
+struct FiveLineShop : Shop {
+    FiveLineShop()
+    {
+        addItem({101, "TEA", 5, 2.50f, 1.00f, 16, 1});
+        addItem({102, "MILK", 1, 1.20f, 0.80f, 3, 0});
+        addItem({103, "BREAD", 0, 1.99f, 0.90f, 17, 1});
+        state.config.set(cfg::nextTransactionNumber, 41);
+        state.config.set(cfg::todayTransactionCount, 6);
+        state.config.set(cfg::todayItemCount, 20);
+    }
+    Basket basket() const
+    {
+        Basket sale{};
+        ringUp(sale, 101);
+        ringUp(sale, 101);
+        ringUp(sale, 102);
+        ringUp(sale, 103);
+        ringUpNonInventory(sale, "MISC", 3.00f);
+        return sale;
+    }
+};
+
 // What the archive holds, read from the bytes at the documented offsets.
 struct ReadTransaction {
     int64_t number = 0;
