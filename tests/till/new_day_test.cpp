@@ -104,7 +104,7 @@ std::string blockWithHistory(int lastYear, int lastMonth, int lastDay)
 
 // Rolls a blockWithHistory() last used on 10 March 2024 over to the day
 // `elapsed` days later.
-std::string rolledOver(int elapsed, DayChange *seen = nullptr)
+std::string rolledOver(int elapsed)
 {
     TillConfig config = configOf(blockWithHistory(2024, 3, 10));
     LocalTime today = at(2024, 3, 10);
@@ -114,10 +114,13 @@ std::string rolledOver(int elapsed, DayChange *seen = nullptr)
             today.day = 1;
             today.month++;
         }
+        if (today.month > 12) {
+            today.month = 1;
+            today.year++;
+        }
     }
     const DayChange change = findDayChange(config, today);
-    if (seen)
-        *seen = change;
+    EXPECT_EQ(change.elapsedDays, elapsed);
     rollOverDay(config, change, today);
     return std::string(config.view());
 }
@@ -131,21 +134,23 @@ TEST(DayChange, NextDayAndFirstOfNextMonthAskNothing)
     EXPECT_EQ(next.elapsedDays, 1);
     EXPECT_FALSE(next.askUser);
     EXPECT_FALSE(next.newMonth);
+    EXPECT_FALSE(changeFor(2024, 3, 5, at(2024, 3, 5, 17)).newDay);
 
     struct Case {
         int year, month, day;
     };
-    // Last days of months, leap and not, and a year end.
+    // Last days of months, leap and not (2100 is no leap year), and a year end.
     for (Case last : {Case{2024, 1, 31}, Case{2024, 2, 29}, Case{2023, 2, 28}, Case{2100, 2, 28},
                       Case{2024, 4, 30}, Case{2023, 12, 31}}) {
         const int month = last.month == 12 ? 1 : last.month + 1;
         const int year = last.month == 12 ? last.year + 1 : last.year;
         const DayChange change = changeFor(last.year, last.month, last.day, at(year, month, 1));
-        EXPECT_TRUE(change.newDay) << last.year << "-" << last.month;
         EXPECT_EQ(change.elapsedDays, 1) << last.year << "-" << last.month;
         EXPECT_FALSE(change.askUser) << last.year << "-" << last.month;
         EXPECT_TRUE(change.newMonth);
     }
+    // Started on the 31st, switched off after midnight, started again on the 1st.
+    EXPECT_FALSE(findDayChange(configOf(usedBlock(31, 2024, 6, 1)), at(2024, 6, 1)).askUser);
 }
 
 TEST(DayChange, GapsAreCountedInCalendarDaysAndAsked)
@@ -153,71 +158,38 @@ TEST(DayChange, GapsAreCountedInCalendarDaysAndAsked)
     const DayChange twoDays = changeFor(2024, 3, 5, at(2024, 3, 7));
     EXPECT_EQ(twoDays.elapsedDays, 2);
     EXPECT_TRUE(twoDays.askUser);
-
-    // 28 February 2023 to 2 March: no 29th in 2023; in 2024 there is one.
     EXPECT_EQ(changeFor(2023, 2, 28, at(2023, 3, 2)).elapsedDays, 2);
     EXPECT_EQ(changeFor(2024, 2, 28, at(2024, 3, 2)).elapsedDays, 3);
-    // 1 March 2024 after 29 February 2024 is the next day, but not after the
-    // 28th (the 29th was not a day of use).
-    EXPECT_TRUE(changeFor(2024, 2, 28, at(2024, 3, 1)).askUser);
 
-    // Exactly a month later, by the day of the month nothing has changed.
+    // Exactly a month later, when the day of the month alone shows no change.
     const DayChange month = changeFor(2024, 3, 5, at(2024, 4, 5));
     EXPECT_TRUE(month.newDay);
     EXPECT_EQ(month.elapsedDays, 31);
     EXPECT_TRUE(month.askUser);
-    EXPECT_TRUE(month.newMonth);
-
-    // A year later, in the same month: the month's counts are another month's.
+    // A year later in the same month: the month's counts are another month's.
     const DayChange year = changeFor(2023, 3, 5, at(2024, 3, 5));
     EXPECT_EQ(year.elapsedDays, 366);
     EXPECT_TRUE(year.newMonth);
-    // Six weeks: more than a month, not a whole number of months.
     EXPECT_EQ(changeFor(2024, 1, 20, at(2024, 3, 2)).elapsedDays, 42);
 }
 
-TEST(DayChange, SameDayIsNoNewDay)
+TEST(DayChange, UnusualStampsAndClocks)
 {
-    EXPECT_FALSE(changeFor(2024, 3, 5, at(2024, 3, 5, 17)).newDay);
-    // A new block has its switch-off time cleared; the day alone decides.
+    // A new block has no switch-off time: the day of last use counts within a month.
     EXPECT_FALSE(findDayChange(configOf(usedBlock(5, 0, 0, 0)), at(2024, 3, 5)).newDay);
-}
-
-TEST(DayChange, TillLeftRunningOverMidnightCountsFromTheDayItStarted)
-{
-    // Started on the 5th, switched off after midnight, started again the 6th.
-    const TillConfig config = configOf(usedBlock(5, 2024, 3, 6));
-    const DayChange change = findDayChange(config, at(2024, 3, 6));
-    EXPECT_TRUE(change.newDay);
-    EXPECT_EQ(change.elapsedDays, 1);
-    EXPECT_FALSE(change.askUser);
-    // The same over a month end: started 31 May, switched off 1 June.
-    EXPECT_FALSE(findDayChange(configOf(usedBlock(31, 2024, 6, 1)), at(2024, 6, 1)).askUser);
-}
-
-TEST(DayChange, WithoutAStampTheDayOfLastUseCountsWithinAMonth)
-{
-    // No switch-off date: last use in this month before today, else last month.
-    const TillConfig thisMonth = configOf(usedBlock(3, 0, 0, 0));
-    EXPECT_EQ(findDayChange(thisMonth, at(2024, 3, 5)).elapsedDays, 2);
-    const TillConfig lastMonth = configOf(usedBlock(29, 0, 0, 0));
-    const DayChange change = findDayChange(lastMonth, at(2024, 3, 1));
-    EXPECT_EQ(change.elapsedDays, 1); // 29 February 2024
-    EXPECT_FALSE(change.askUser);
-    EXPECT_EQ(findDayChange(lastMonth, at(2023, 3, 2)).elapsedDays, 2); // 28 February 2023
-}
-
-TEST(DayChange, ClockBeforeTheLastUseRollsOneDayAndAsks)
-{
-    const DayChange change = changeFor(2025, 6, 15, at(2024, 6, 10));
-    EXPECT_TRUE(change.newDay);
-    EXPECT_EQ(change.elapsedDays, 1);
-    EXPECT_TRUE(change.askUser);
-    // A day of last use that is no day: a new day, asked.
-    const DayChange broken = findDayChange(configOf(usedBlock(45, 2024, 3, 5)), at(2024, 3, 6));
-    EXPECT_TRUE(broken.newDay);
-    EXPECT_TRUE(broken.askUser);
-    EXPECT_EQ(broken.elapsedDays, 1);
+    EXPECT_EQ(findDayChange(configOf(usedBlock(3, 0, 0, 0)), at(2024, 3, 5)).elapsedDays, 2);
+    const DayChange lastMonth = findDayChange(configOf(usedBlock(29, 0, 0, 0)), at(2024, 3, 1));
+    EXPECT_EQ(lastMonth.elapsedDays, 1);
+    EXPECT_FALSE(lastMonth.askUser);
+    // A clock now before the last use, and a day of last use that is no day:
+    // one day rolls over, after the question.
+    for (const DayChange &change : {changeFor(2025, 6, 15, at(2024, 6, 10)),
+                                    findDayChange(configOf(usedBlock(45, 2024, 3, 5)),
+                                                  at(2024, 3, 6))}) {
+        EXPECT_TRUE(change.newDay);
+        EXPECT_EQ(change.elapsedDays, 1);
+        EXPECT_TRUE(change.askUser);
+    }
 }
 
 TEST(UsageGap, QuestionNamesTheSwitchOffDateAndToday)
@@ -233,24 +205,18 @@ TEST(UsageGap, QuestionNamesTheSwitchOffDateAndToday)
 
 TEST(RollOver, OneDayMovesTodayIntoYesterday)
 {
-    DayChange change;
-    const std::string bytes = rolledOver(1, &change);
-    EXPECT_EQ(change.elapsedDays, 1);
+    const std::string bytes = rolledOver(1);
     EXPECT_EQ(test::getI32(bytes, kDayOfLastUseAt), 11);
     EXPECT_EQ(test::getI64(bytes, kYesterdayTransactionsAt), 12);
     EXPECT_EQ(test::getI64(bytes, kYesterdayItemsAt), 30);
     EXPECT_EQ(test::getI64(bytes, kTodayTransactionsAt), 0);
     EXPECT_EQ(test::getI64(bytes, kTodayItemsAt), 0);
     EXPECT_EQ(test::getI64(bytes, kNewCustomersAt), 0);
-
     EXPECT_EQ(takingsEntry(bytes, 0), 500.0);
     EXPECT_EQ(takingsEntry(bytes, 1), 1.0);
     EXPECT_EQ(takingsEntry(bytes, 400), 400.0);
-    EXPECT_EQ(categoryEntry(bytes, 0, 0), 7.0);
     EXPECT_EQ(categoryEntry(bytes, 17, 0), 177.0);
-    EXPECT_EQ(categoryEntry(bytes, 17, 1), 17001.0);
     EXPECT_EQ(categoryEntry(bytes, 17, 31), 17031.0);
-    EXPECT_EQ(categoryEntry(bytes, 1, 31), 1031.0);
 
     // Everything of the day starts again; the month's counts stay.
     for (size_t c = 0; c < 18; ++c) {
@@ -265,63 +231,32 @@ TEST(RollOver, OneDayMovesTodayIntoYesterday)
     EXPECT_EQ(test::getF64(bytes, kCostOfSalesAt), 0.0);
 }
 
-TEST(RollOver, TwoDaysLeaveAnEmptyYesterday)
+TEST(RollOver, LongerGapsShiftBothHistoriesByTheDaysElapsed)
 {
-    const std::string bytes = rolledOver(2);
-    EXPECT_EQ(test::getI64(bytes, kYesterdayTransactionsAt), 0);
-    EXPECT_EQ(test::getI64(bytes, kYesterdayItemsAt), 0);
-    EXPECT_EQ(takingsEntry(bytes, 0), 0.0);
-    EXPECT_EQ(takingsEntry(bytes, 1), 500.0);
-    EXPECT_EQ(takingsEntry(bytes, 2), 1.0);
-    EXPECT_EQ(takingsEntry(bytes, 400), 399.0);
-    EXPECT_EQ(categoryEntry(bytes, 5, 0), 0.0);
-    EXPECT_EQ(categoryEntry(bytes, 5, 1), 57.0);
-    EXPECT_EQ(categoryEntry(bytes, 5, 2), 5001.0);
-    EXPECT_EQ(categoryEntry(bytes, 5, 31), 5030.0);
-}
-
-TEST(RollOver, ThirtyOneDaysKeepTheLastDayInBothHistories)
-{
-    DayChange change;
-    const std::string bytes = rolledOver(31, &change); // 10 March to 10 April
-    EXPECT_EQ(change.elapsedDays, 31);
-    EXPECT_TRUE(change.newMonth);
-    EXPECT_EQ(test::getI32(bytes, kDayOfLastUseAt), 10);
-    for (size_t k = 0; k < 30; ++k)
-        EXPECT_EQ(takingsEntry(bytes, k), 0.0) << k;
-    EXPECT_EQ(takingsEntry(bytes, 30), 500.0);
-    EXPECT_EQ(takingsEntry(bytes, 31), 1.0);
-    EXPECT_EQ(takingsEntry(bytes, 400), 370.0);
-    EXPECT_EQ(categoryEntry(bytes, 9, 29), 0.0);
-    EXPECT_EQ(categoryEntry(bytes, 9, 30), 97.0);
-    EXPECT_EQ(categoryEntry(bytes, 9, 31), 9001.0);
-    for (size_t c = 0; c < 18; ++c)
-        EXPECT_EQ(test::getI32(bytes, kCategoryMonthCountsAt + 4 * c), 0);
-}
-
-TEST(RollOver, FortyDaysPushTheCategoryHistoryOut)
-{
-    const std::string bytes = rolledOver(40); // 10 March to 19 April
-    EXPECT_EQ(takingsEntry(bytes, 38), 0.0);
-    EXPECT_EQ(takingsEntry(bytes, 39), 500.0);
-    EXPECT_EQ(takingsEntry(bytes, 40), 1.0);
-    EXPECT_EQ(takingsEntry(bytes, 400), 361.0);
-    for (size_t c = 0; c < 18; ++c) {
-        for (size_t d = 0; d < 32; ++d)
-            EXPECT_EQ(categoryEntry(bytes, c, d), 0.0) << c << "," << d;
+    for (int elapsed : {2, 31, 40, 400, 401, 500}) {
+        SCOPED_TRACE(elapsed);
+        const std::string bytes = rolledOver(elapsed);
+        EXPECT_EQ(test::getI64(bytes, kYesterdayTransactionsAt), 0);
+        EXPECT_EQ(test::getI64(bytes, kYesterdayItemsAt), 0);
+        // The last day of use lands `elapsed - 1` entries back; older days follow.
+        const auto last = static_cast<size_t>(elapsed - 1);
+        EXPECT_EQ(takingsEntry(bytes, last - 1), 0.0);
+        if (last < 401) {
+            EXPECT_EQ(takingsEntry(bytes, last), 500.0);
+        }
+        if (last + 1 < 401) {
+            EXPECT_EQ(takingsEntry(bytes, last + 1), 1.0);
+            EXPECT_EQ(takingsEntry(bytes, 400), 401.0 - elapsed);
+        }
+        if (last < 32) {
+            EXPECT_EQ(categoryEntry(bytes, 9, last), 97.0);
+            EXPECT_EQ(categoryEntry(bytes, 9, last + 1), 9001.0);
+        } else {
+            EXPECT_EQ(categoryEntry(bytes, 9, 31), 0.0);
+        }
+        const bool newMonth = elapsed >= 22; // 10 March + 22 days = 1 April
+        EXPECT_EQ(test::getI32(bytes, kCategoryMonthCountsAt), newMonth ? 0 : 40);
     }
-}
-
-TEST(RollOver, MoreDaysThanTheHistoryHoldsClearIt)
-{
-    TillConfig config = configOf(blockWithHistory(2022, 3, 10));
-    const LocalTime today = at(2024, 3, 10);
-    const DayChange change = findDayChange(config, today);
-    EXPECT_EQ(change.elapsedDays, 731);
-    rollOverDay(config, change, today);
-    const std::string bytes(config.view());
-    for (size_t k = 0; k < 401; ++k)
-        EXPECT_EQ(takingsEntry(bytes, k), 0.0) << k;
 }
 
 TEST(RollOver, SameDayChangesNothing)

@@ -137,8 +137,8 @@ bool writeDaySummary(const TillState &state, const LocalTime &now)
     facts.customersOnFile = state.customers.liveCount();
     const std::string text = daySummaryText(state.config, facts, now);
     ensureArchiveFolders(state.dir, now);
-    const std::string name = dayFolderName(now.year, now.month, now.day) + "/" + kDaySummaryFileName;
-    return replaceFileAtomically(state.dir.path(name), text);
+    const std::string folder = dayFolderName(now.year, now.month, now.day);
+    return replaceFileAtomically(state.dir.path(folder + "/" + kDaySummaryFileName), text);
 }
 
 } // namespace ovix
