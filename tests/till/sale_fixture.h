@@ -35,7 +35,7 @@ inline constexpr LocalTime kSaleTime{2026, 3, 5, 10, 20, 0};
 
 struct ItemSpec {
     int64_t number = 0;
-    const char *description = "";
+    std::string description;
     int32_t quantity = 0;
     float retail = 0;
     float cost = 0;
