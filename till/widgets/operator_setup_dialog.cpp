@@ -74,11 +74,9 @@ OperatorSetupDialog::OperatorSetupDialog(TillConfig &config, int clerk, Messages
                         layout);
     makePasswordBox(repeat_, form.password);
 
-    layout->addWidget(
-        new QLabel(QStringLiteral("The password is not updated if the Available box is unchecked."),
-                   this));
-    layout->addWidget(new QLabel(QStringLiteral("Passwords must be numeric upto 8 characters"),
-                                 this));
+    for (const char *note : {"The password is not updated if the Available box is unchecked.",
+                             "Passwords must be numeric upto 8 characters"})
+        layout->addWidget(new QLabel(QString::fromLatin1(note), this));
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &OperatorSetupDialog::accept);
