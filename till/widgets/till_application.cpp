@@ -82,6 +82,31 @@ TillApplication::TillApplication(std::string dataFolder) : dataFolder_(std::move
 
 int TillApplication::run()
 {
+    // A stop signal ends the run the normal way at any point: during the
+    // start by cancelling its questions, later by closing the main window.
+    bool stopping = false;
+    QPointer<MainWindow> window;
+    QPointer<SplashWindow> splash;
+    StopSignals stopSignals;
+    std::function<void()> finishStopping;
+    QObject stopContext; // ends the retries of finishStopping with the run
+    finishStopping = [&] {
+        if (!closeOpenDialogs()) {
+            QTimer::singleShot(50, &stopContext, [&] { finishStopping(); });
+            return;
+        }
+        if (splash && splash->isVisible())
+            splash->close();
+        else if (window && window->isVisible())
+            window->close();
+        else
+            QApplication::quit();
+    };
+    stopSignals.watch([&] {
+        stopping = true;
+        finishStopping();
+    });
+
     DataFolderLock lock;
     QtMessages messages;
     if (!lock.tryLock(dataFolder_)) {
@@ -99,29 +124,6 @@ int TillApplication::run()
     }
     const QRect desktop = screen->geometry();
     QApplication::setQuitOnLastWindowClosed(false);
-
-    // A stop signal ends the run the normal way at any point: during the
-    // start by cancelling its questions, later by closing the main window.
-    bool stopping = false;
-    QPointer<MainWindow> window;
-    QPointer<SplashWindow> splash;
-    StopSignals stopSignals;
-    std::function<void()> finishStopping = [&] {
-        if (!closeOpenDialogs()) {
-            QTimer::singleShot(50, [&] { finishStopping(); });
-            return;
-        }
-        if (splash && splash->isVisible())
-            splash->close();
-        else if (window && window->isVisible())
-            window->close();
-        else
-            QApplication::quit();
-    };
-    stopSignals.watch([&] {
-        stopping = true;
-        finishStopping();
-    });
 
     TillState state(dataFolder_);
     if (!openData(state, messages) || !completeStart(state, messages))

@@ -1,0 +1,204 @@
+// The real till program, started the way a shop starts it, on a virtual X
+// display: the log-on, the caption, the tips, help, a second copy, exit by
+// signal, a damaged item file and a narrow desktop.
+
+#include "support/test_support.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+using ovix::test::TempDir;
+
+namespace {
+
+bool haveVirtualDisplay()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("xvfb-run")).isEmpty()
+        && !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty();
+}
+
+// Runs `script` with bash under a fresh virtual display of `screen` (such as
+// "1280x1024"); the till is $TILL, the shop folder $SHOP, a scratch folder
+// $OUT (also first in PATH, for stand-in programs). Returns what it printed.
+std::string runOnDisplay(const std::string &screen, const std::string &shop,
+                         const std::string &out, const std::string &script)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("TILL"), QStringLiteral(OVIXTILL_PATH));
+    environment.insert(QStringLiteral("SHOP"), QString::fromStdString(shop));
+    environment.insert(QStringLiteral("OUT"), QString::fromStdString(out));
+    environment.insert(QStringLiteral("PATH"),
+                       QString::fromStdString(out) + QLatin1Char(':')
+                           + environment.value(QStringLiteral("PATH")));
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(QStringLiteral("xvfb-run"),
+                  {QStringLiteral("-a"), QStringLiteral("-s"),
+                   QString::fromStdString("-screen 0 " + screen + "x24"), QStringLiteral("bash"),
+                   QStringLiteral("-c"), QString::fromStdString(script)});
+    if (!process.waitForFinished(120000)) {
+        process.kill();
+        process.waitForFinished();
+    }
+    return process.readAll().toStdString();
+}
+
+void makeShop(const std::string &folder)
+{
+    QProcess init;
+    init.setWorkingDirectory(QString::fromStdString(folder));
+    init.start(QStringLiteral(OVIXINIT_PATH), {QStringLiteral("--demo")});
+    ASSERT_TRUE(init.waitForFinished(30000));
+    ASSERT_EQ(init.exitCode(), 0);
+}
+
+// Every file under `folder` with its bytes.
+std::map<std::string, std::string> snapshot(const std::string &folder)
+{
+    std::map<std::string, std::string> files;
+    QProcess find;
+    find.setWorkingDirectory(QString::fromStdString(folder));
+    find.start(QStringLiteral("find"), {QStringLiteral("."), QStringLiteral("-type"),
+                                        QStringLiteral("f")});
+    find.waitForFinished();
+    for (const QByteArray &name : find.readAllStandardOutput().split('\n'))
+        if (!name.isEmpty())
+            files[name.toStdString()] = ovix::test::readBytes(folder + "/" + name.toStdString());
+    return files;
+}
+
+bool contains(const std::string &text, const std::string &part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+const char *kXdgOpenStandIn = "#!/bin/sh\necho \"$@\" >> \"$OUT/xdg-open.args\"\n";
+
+} // namespace
+
+TEST(TillProgram, StartsLogsOnShowsTipsAndHelpRefusesASecondCopyAndStoresAtExit)
+{
+    if (!haveVirtualDisplay())
+        GTEST_SKIP() << "xvfb-run and xdotool are needed";
+    TempDir shop;
+    TempDir out;
+    makeShop(shop.path());
+    ovix::test::writeBytes(out.file("xdg-open"), kXdgOpenStandIn);
+    QFile::setPermissions(QString::fromStdString(out.file("xdg-open")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                              | QFileDevice::ExeOwner);
+
+    const std::string output = runOnDisplay("1280x1024", shop.path(), out.path(), R"sh(
+        cd "$SHOP"
+        "$TILL" > "$OUT/till.log" 2>&1 &
+        pid=$!
+        logon=$(timeout 20 xdotool search --sync --name '^USER LOGON$' | head -1)
+        [ -n "$logon" ] && echo "seen: log-on"
+        xdotool windowfocus --sync "$logon"
+        xdotool type --delay 40 7351
+        xdotool key Return
+        main=$(timeout 10 xdotool search --sync --name 'Assoc: ' | head -1)
+        echo "caption: $(xdotool getwindowname "$main")"
+        xdotool getwindowgeometry "$main" | grep Geometry
+        tips=$(timeout 10 xdotool search --sync --name '^Tip of the day' | head -1)
+        [ -n "$tips" ] && echo "seen: tips"
+        xdotool windowfocus --sync "$tips" key Escape
+        sleep 0.5
+        xdotool windowfocus --sync "$main" key F1
+        for i in $(seq 50); do [ -s "$OUT/xdg-open.args" ] && break; sleep 0.1; done
+        echo "help: $(cat "$OUT/xdg-open.args" 2>/dev/null)"
+        find . -type f -exec md5sum {} + | sort > "$OUT/before"
+        timeout 15 "$TILL" > "$OUT/second.log" 2>&1
+        echo "second copy: $?"
+        find . -type f -exec md5sum {} + | sort > "$OUT/after"
+        cmp -s "$OUT/before" "$OUT/after" && echo "second copy changed nothing"
+        kill -TERM $pid
+        wait $pid
+        echo "exit: $?"
+    )sh");
+    EXPECT_TRUE(contains(output, "seen: log-on")) << output;
+    EXPECT_TRUE(contains(output, "caption: OVIX Retail    Assoc: 1, Administrator")) << output;
+    EXPECT_TRUE(contains(output, "Geometry: 1024x746")) << output;
+    EXPECT_TRUE(contains(output, "seen: tips")) << output;
+    EXPECT_TRUE(contains(output, "help: file://")) << output;
+    EXPECT_TRUE(contains(output, "/help/index.html")) << output;
+    EXPECT_TRUE(contains(output, "second copy: 0")) << output;
+    EXPECT_TRUE(contains(output, "second copy changed nothing")) << output;
+    EXPECT_TRUE(contains(output, "exit: 0")) << output;
+
+    const std::string log = ovix::test::readBytes(shop.file("bun4.dat"));
+    const size_t on = log.find("  Switched on.\r\n");
+    const size_t logOn = log.find("  Log on.\r\nClerk: 1, Administrator\r\n");
+    const size_t off = log.find("  Switched off.\r\nClerk: 1, Administrator\r\n");
+    ASSERT_NE(on, std::string::npos) << log;
+    ASSERT_NE(logOn, std::string::npos) << log;
+    ASSERT_NE(off, std::string::npos) << log;
+    EXPECT_LT(on, logOn);
+    EXPECT_LT(logOn, off);
+    bool summaryWritten = false;
+    for (const auto &[name, bytes] : snapshot(shop.path()))
+        if (name.ends_with("/thedaily.dat"))
+            summaryWritten = contains(bytes, "Today's till takings: 0.00");
+    EXPECT_TRUE(summaryWritten);
+}
+
+TEST(TillProgram, ADamagedItemFileIsReportedAndNoFileChanges)
+{
+    if (!haveVirtualDisplay())
+        GTEST_SKIP() << "xvfb-run and xdotool are needed";
+    TempDir shop;
+    TempDir out;
+    makeShop(shop.path());
+    std::string film = ovix::test::readBytes(shop.file("film.dat"));
+    film.pop_back(); // no longer whole records
+    ovix::test::writeBytes(shop.file("film.dat"), film);
+    const auto before = snapshot(shop.path());
+
+    const std::string output = runOnDisplay("1280x1024", shop.path(), out.path(), R"sh(
+        cd "$SHOP"
+        "$TILL" > "$OUT/till.log" 2>&1 &
+        pid=$!
+        box=$(timeout 20 xdotool search --sync --name '^Fatal error$' | head -1)
+        [ -n "$box" ] && echo "seen: Fatal error"
+        xdotool windowfocus --sync "$box" key Return
+        for i in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+        kill -TERM $pid 2>/dev/null
+        wait $pid
+        echo "exit: $?"
+        xdotool search --name '^USER LOGON$' >/dev/null && echo "log-on shown"
+    )sh");
+    EXPECT_TRUE(contains(output, "seen: Fatal error")) << output;
+    EXPECT_TRUE(contains(output, "exit: 1")) << output;
+    EXPECT_FALSE(contains(output, "log-on shown")) << output;
+    EXPECT_EQ(snapshot(shop.path()), before);
+}
+
+TEST(TillProgram, ADesktopNarrowerThan800IsRefusedWithoutTouchingAFile)
+{
+    if (!haveVirtualDisplay())
+        GTEST_SKIP() << "xvfb-run and xdotool are needed";
+    TempDir shop;
+    TempDir out;
+    makeShop(shop.path());
+    const auto before = snapshot(shop.path());
+    const std::string output = runOnDisplay("799x600", shop.path(), out.path(), R"sh(
+        cd "$SHOP"
+        "$TILL" > "$OUT/till.log" 2>&1 &
+        pid=$!
+        box=$(timeout 20 xdotool search --sync --name '^Problem$' | head -1)
+        [ -n "$box" ] && echo "seen: Problem"
+        kill -TERM $pid
+        wait $pid
+        echo "exit: $?"
+    )sh");
+    EXPECT_TRUE(contains(output, "seen: Problem")) << output;
+    EXPECT_TRUE(contains(output, "exit: 1")) << output;
+    EXPECT_EQ(snapshot(shop.path()), before);
+}
