@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <unistd.h>
 #include <string>
 
 using ovix::test::TempDir;
@@ -39,8 +40,11 @@ std::string runOnDisplay(const std::string &screen, const std::string &shop,
                            + environment.value(QStringLiteral("PATH")));
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);
+    // Tests running side by side look for free display numbers from
+    // different starting points.
+    const QString firstDisplay = QString::number(100 + ::getpid() % 800);
     process.start(QStringLiteral("xvfb-run"),
-                  {QStringLiteral("-a"), QStringLiteral("-s"),
+                  {QStringLiteral("-a"), QStringLiteral("-n"), firstDisplay, QStringLiteral("-s"),
                    QString::fromStdString("-screen 0 " + screen + "x24"), QStringLiteral("bash"),
                    QStringLiteral("-c"), QString::fromStdString(script)});
     if (!process.waitForFinished(120000)) {

@@ -140,8 +140,7 @@ void MainWindow::buildToolBar()
         action->setToolTip(QString::fromLatin1(button.toolTip));
         connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
         toolActions_.emplace_back(command, action);
-        if (QWidget *widget = toolBar_->widgetForAction(action))
-            widget->installEventFilter(this);
+        watchToolTips(toolBar_->widgetForAction(action));
     }
 }
 
@@ -274,6 +273,12 @@ void MainWindow::refreshMenus()
 void MainWindow::applyButtonTips()
 {
     tipsShown_ = state_.config.get(cfg::tooltipsOff) == 0;
+}
+
+void MainWindow::watchToolTips(QWidget *widget)
+{
+    if (widget)
+        widget->installEventFilter(this);
 }
 
 void MainWindow::focusEntryBox()

@@ -71,6 +71,9 @@ public:
     // Switches the tooltips of the till screen on or off as the
     // configuration says ("Button tips").
     void applyButtonTips();
+    // Puts the tooltips of `widget` (a button of the till screen) under
+    // "Button tips".
+    void watchToolTips(QWidget *widget);
 
     const std::map<Command, QAction *> &menuActions() const { return actions_; }
     const std::map<Popup, QMenu *> &popupMenus() const { return popups_; }

@@ -131,6 +131,7 @@ int TillApplication::run()
 
     MainWindow mainWindow(state, messages);
     window = &mainWindow;
+    messages.setParent(&mainWindow);
     fitToDesktop(mainWindow, desktop);
     mainWindow.setOnClosed([] { QApplication::quit(); });
 
@@ -155,6 +156,7 @@ int TillApplication::run()
     }
     splash = nullptr;
     window = nullptr;
+    messages.setParent(nullptr);
     shutdownTill(state, messages);
     return 0;
 }
