@@ -1,0 +1,102 @@
+#include "sync/logic/item_file_copy.h"
+
+#include "platform/data_dir.h"
+#include "platform/file.h"
+#include "platform/file_access.h"
+#include "store/item_record.h"
+
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+namespace ovix {
+
+namespace {
+
+constexpr size_t kChunkRecords = 512;
+constexpr int kRecordReadAttempts = 20;
+
+bool fail(std::string *error, const std::string &what, int err)
+{
+    if (error)
+        *error = what + ": " + std::strerror(err);
+    return false;
+}
+
+// Reads `size` bytes at `offset` into `bytes` so that no record in them was
+// caught half-way through being rewritten: the chunk is read twice, and a
+// record that differs between the reads is read again on its own until two
+// reads in a row agree. Returns the count read (a short count at the end of
+// the file), or -1 on a read error.
+int64_t readSettledChunk(File &in, int64_t offset, char *bytes, char *check, size_t size)
+{
+    const int64_t got = in.readSomeAt(offset, bytes, size);
+    if (got <= 0)
+        return got;
+    const int64_t again = in.readSomeAt(offset, check, static_cast<size_t>(got));
+    if (again < 0)
+        return -1;
+    const size_t records = static_cast<size_t>(got) / kItemRecordSize;
+    for (size_t i = 0; i < records; ++i) {
+        char *record = bytes + i * kItemRecordSize;
+        char *reread = check + i * kItemRecordSize;
+        if (static_cast<size_t>(again) >= (i + 1) * kItemRecordSize
+            && std::memcmp(record, reread, kItemRecordSize) == 0)
+            continue;
+        const int64_t at = offset + static_cast<int64_t>(i * kItemRecordSize);
+        for (int attempt = 0; attempt < kRecordReadAttempts; ++attempt) {
+            if (!in.readAt(at, reread, kItemRecordSize))
+                return -1;
+            if (std::memcmp(record, reread, kItemRecordSize) == 0)
+                break;
+            std::memcpy(record, reread, kItemRecordSize);
+        }
+    }
+    return got;
+}
+
+} // namespace
+
+bool copyItemFile(const DataDir &dir, std::string *error)
+{
+    const std::string source = dir.path(kItemFileName);
+    const std::string target = dir.path(kItemCopyFileName);
+    const std::string temporary = target + ".new~";
+
+    File in = File::open(source, File::Mode::Read);
+    if (!in.isOpen())
+        return fail(error, "cannot open " + source, in.error());
+    File out = File::open(temporary, File::Mode::Truncate);
+    if (!out.isOpen())
+        return fail(error, "cannot create " + temporary, out.error());
+
+    std::vector<char> chunk(kChunkRecords * kItemRecordSize);
+    std::vector<char> check(chunk.size());
+    int64_t offset = 0;
+    for (;;) {
+        const int64_t got = readSettledChunk(in, offset, chunk.data(), check.data(), chunk.size());
+        if (got < 0 || (got > 0 && !out.writeAt(offset, chunk.data(), static_cast<size_t>(got)))) {
+            const int err = got < 0 ? in.error() : out.error();
+            out.close();
+            fileAccess().unlink(temporary);
+            return fail(
+                error, got < 0 ? "cannot read " + source : "cannot write " + temporary, err);
+        }
+        offset += got;
+        if (static_cast<size_t>(got) < chunk.size())
+            break;
+    }
+    if (!out.close()) {
+        const int err = out.error();
+        fileAccess().unlink(temporary);
+        return fail(error, "cannot write " + temporary, err);
+    }
+    if (fileAccess().rename(temporary, target) != 0) {
+        const int err = errno;
+        fileAccess().unlink(temporary);
+        return fail(error, "cannot replace " + target, err);
+    }
+    return true;
+}
+
+} // namespace ovix

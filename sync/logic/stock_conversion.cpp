@@ -1,0 +1,119 @@
+#include "sync/logic/stock_conversion.h"
+
+#include "platform/file.h"
+#include "platform/file_access.h"
+#include "store/item_record.h"
+#include "sync/logic/publish_log.h"
+#include "sync/logic/stock_formatter.h"
+
+#include <cstring>
+#include <vector>
+
+namespace ovix {
+
+namespace {
+
+constexpr size_t kChunkRecords = 512;
+constexpr size_t kFlushSize = 1 << 20;
+
+// The output under its temporary name until it is complete.
+class OutputFile {
+public:
+    explicit OutputFile(std::string path)
+        : path_(std::move(path))
+        , temporary_(path_ + ".new~")
+        , file_(File::open(temporary_, File::Mode::Truncate))
+        , created_(file_.isOpen())
+    {
+    }
+    ~OutputFile()
+    {
+        if (created_ && !committed_) {
+            file_.close();
+            fileAccess().unlink(temporary_);
+        }
+    }
+
+    bool isOpen() const
+    {
+        return file_.isOpen();
+    }
+
+    bool write(const std::string &bytes)
+    {
+        if (!file_.writeAt(written_, bytes.data(), bytes.size()))
+            return false;
+        written_ += static_cast<int64_t>(bytes.size());
+        return true;
+    }
+
+    bool commit()
+    {
+        if (!file_.sync() || !file_.close() || fileAccess().rename(temporary_, path_) != 0)
+            return false;
+        committed_ = true;
+        syncDirectory(parentDirectory(path_));
+        return true;
+    }
+
+private:
+    std::string path_;
+    std::string temporary_;
+    File file_;
+    bool created_;
+    int64_t written_ = 0;
+    bool committed_ = false;
+};
+
+bool failed(PublishLog &log, const char *what)
+{
+    log.add({ timeLine(), QString::fromLatin1(what), QStringLiteral("    ") });
+    return false;
+}
+
+} // namespace
+
+bool convertStockFile(const std::string &copyPath, const std::string &outputPath,
+    const StockFormatter &formatter, PublishLog &log)
+{
+    static const char *const kInputFailed = "Unable to locate inventory copy file";
+    static const char *const kOutputFailed = "Unable to produce upload file";
+
+    File in = File::open(copyPath, File::Mode::Read);
+    if (!in.isOpen())
+        return failed(log, kInputFailed);
+    OutputFile out(outputPath);
+    if (!out.isOpen())
+        return failed(log, kOutputFailed);
+
+    std::string text;
+    text.reserve(kFlushSize + 64 * 1024);
+    formatter.appendHeader(text);
+    std::vector<char> chunk(kChunkRecords * kItemRecordSize);
+    ItemRecord record;
+    int64_t offset = 0;
+    for (;;) {
+        const int64_t got = in.readSomeAt(offset, chunk.data(), chunk.size());
+        if (got < 0)
+            return failed(log, kInputFailed);
+        offset += got;
+        const size_t records = static_cast<size_t>(got) / kItemRecordSize;
+        for (size_t i = 0; i < records; ++i) {
+            std::memcpy(&record, chunk.data() + i * kItemRecordSize, kItemRecordSize);
+            formatter.appendItem(text, record);
+            if (text.size() >= kFlushSize) {
+                if (!out.write(text))
+                    return failed(log, kOutputFailed);
+                text.clear();
+            }
+        }
+        if (static_cast<size_t>(got) < chunk.size())
+            break;
+    }
+    formatter.appendFooter(text);
+    if (!out.write(text) || !out.commit())
+        return failed(log, kOutputFailed);
+    return true;
+}
+
+} // namespace ovix
