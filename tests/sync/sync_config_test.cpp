@@ -1,0 +1,234 @@
+#include "platform/data_dir.h"
+#include "platform/file_access.h"
+#include "support/test_support.h"
+#include "sync/logic/sync_config.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace ovix;
+using namespace ovix::test;
+
+namespace {
+
+std::string utf8(const QString &text)
+{
+    return text.toStdString();
+}
+
+// UTF-16 little-endian text as vx.cfg holds it, without a terminator.
+void putUtf16(std::string &bytes, size_t offset, std::u16string_view text)
+{
+    for (size_t i = 0; i < text.size(); ++i) {
+        bytes[offset + 2 * i] = static_cast<char>(text[i] & 0xFF);
+        bytes[offset + 2 * i + 1] = static_cast<char>(text[i] >> 8);
+    }
+}
+
+std::string handBuiltConfig()
+{
+    std::string bytes(40320, '\0');
+    putI32(bytes, 0, 3); // 15 minutes
+    putI32(bytes, 8, 2); // local file only
+    putI32(bytes, 16, 2); // help shown
+    putI32(bytes, 32, 2); // CSV
+    putI32(bytes, 1048 + 4 * 0, 2); // sku1 left out
+    putI32(bytes, 1048 + 4 * 18, 2); // notes left out
+    putI32(bytes, 1048 + 4 * 20, 2); // web site left out
+    putUtf16(bytes, 4960, u"ftp.shop.test:2121");
+    putUtf16(bytes, 5480, u"stock.csv");
+    putUtf16(bytes, 13280, u"artículo"); // item
+    putUtf16(bytes, 13280 + 23 * 520, u"remarks"); // notes
+    putUtf16(bytes, 35120, u"shopuser");
+    putUtf16(bytes, 35640, u"pa\u00DFw\u20AC");
+    putUtf16(bytes, 36160, u"public_html/stock");
+    bytes[4] = '\x5A'; // a reserved byte, kept as found
+    bytes[40319] = '\x01';
+    return bytes;
+}
+
+} // namespace
+
+TEST(SyncConfig, HandBuiltFileReadsAtItsOffsetsAndGoesBackUnchanged)
+{
+    TempDir dir;
+    DataDir data(dir.path());
+    const std::string original = handBuiltConfig();
+    writeBytes(dir.file("vx.cfg"), original);
+
+    SyncConfig config;
+    ASSERT_EQ(loadSyncConfig(data, config), SyncConfigLoad::Loaded);
+    EXPECT_EQ(config.uploadInterval(), 3);
+    EXPECT_TRUE(config.localFileOnly());
+    EXPECT_TRUE(config.helpShown());
+    EXPECT_EQ(config.fileFormat(), FileFormat::Csv);
+    EXPECT_FALSE(config.isIncluded(OptionalField::Sku1));
+    EXPECT_TRUE(config.isIncluded(OptionalField::Sku2));
+    EXPECT_FALSE(config.isIncluded(OptionalField::Notes));
+    EXPECT_TRUE(config.isIncluded(OptionalField::Location));
+    EXPECT_FALSE(config.isIncluded(OptionalField::Website));
+    EXPECT_EQ(utf8(config.text(ConfigText::FtpServer)), "ftp.shop.test:2121");
+    EXPECT_EQ(utf8(config.text(ConfigText::UploadFileName)), "stock.csv");
+    EXPECT_EQ(utf8(config.text(ConfigText::FtpUserName)), "shopuser");
+    EXPECT_EQ(utf8(config.text(ConfigText::FtpPassword)), "pa\u00DFw\u20AC");
+    EXPECT_EQ(utf8(config.text(ConfigText::RemoteFolder)), "public_html/stock");
+    EXPECT_EQ(utf8(config.elementName(Element::Item)), "artículo");
+    EXPECT_EQ(utf8(config.elementName(Element::Notes)), "remarks");
+    EXPECT_EQ(utf8(config.elementName(Element::Number)), "");
+
+    ASSERT_TRUE(storeSyncConfig(data, config));
+    EXPECT_EQ(readBytes(dir.file("vx.cfg")), original);
+    struct stat st { };
+    ASSERT_EQ(::stat(dir.file("vx.cfg").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u); // it holds the FTP password
+}
+
+TEST(SyncConfig, SettersWriteTheDocumentedBytes)
+{
+    SyncConfig config;
+    config.setUploadInterval(4);
+    config.setLocalFileOnly(true);
+    config.setHelpShown(true);
+    config.setFileFormat(FileFormat::Csv);
+    config.setIncluded(OptionalField::Website, false);
+    config.setText(ConfigText::RemoteFolder, QStringLiteral("stock"));
+    config.setDefaultElementNames();
+    const std::string bytes(config.bytes());
+    ASSERT_EQ(bytes.size(), 40320u);
+    EXPECT_EQ(getI32(bytes, 0), 4);
+    EXPECT_EQ(getI32(bytes, 8), 2);
+    EXPECT_EQ(getI32(bytes, 16), 2);
+    EXPECT_EQ(getI32(bytes, 32), 2);
+    EXPECT_EQ(getI32(bytes, 1048 + 80), 2);
+    EXPECT_EQ(getI32(bytes, 1048 + 76), 0);
+    EXPECT_EQ(bytes.substr(36160, 12), std::string("s\0t\0o\0c\0k\0\0\0", 12));
+    // Two-byte units: "item" then a terminator, then "number" in the next slot.
+    EXPECT_EQ(bytes.substr(13280, 10), std::string("i\0t\0e\0m\0\0\0", 10));
+    EXPECT_EQ(bytes.substr(13280 + 520, 12), std::string("n\0u\0m\0b\0e\0r\0", 12));
+    EXPECT_EQ(bytes.substr(13280 + 7 * 520, 20), std::string("c\0o\0s\0t\0_\0p\0r\0i\0c\0e\0", 20));
+    EXPECT_EQ(utf8(config.elementName(Element::Website)), "website");
+    EXPECT_EQ(utf8(config.elementName(Element::Notes)), "notes");
+
+    config.setFileFormat(FileFormat::Xml);
+    config.setLocalFileOnly(false);
+    EXPECT_EQ(getI32(std::string(config.bytes()), 32), 0);
+    EXPECT_EQ(getI32(std::string(config.bytes()), 8), 0);
+}
+
+TEST(SyncConfig, TextSlotsAreBoundedBothWays)
+{
+    std::string bytes(40320, '\0');
+    // A slot filled to its end with no terminator, followed by the next slot.
+    putUtf16(bytes, 4960, std::u16string(260, u'h'));
+    putUtf16(bytes, 5480, u"next");
+    SyncConfig config;
+    config.assign(bytes);
+    EXPECT_EQ(utf8(config.text(ConfigText::FtpServer)), std::string(260, 'h'));
+    EXPECT_EQ(utf8(config.text(ConfigText::UploadFileName)), "next");
+
+    // At most 259 units are stored, and a surrogate pair is not cut in half.
+    config.setText(ConfigText::FtpServer, QString(300, u'x'));
+    EXPECT_EQ(utf8(config.text(ConfigText::FtpServer)), std::string(259, 'x'));
+    EXPECT_EQ(utf8(config.text(ConfigText::UploadFileName)), "next");
+    QString withPair = QString(258, u'a') + QString::fromUtf8("\xF0\x9F\x98\x80");
+    config.setText(ConfigText::FtpUserName, withPair);
+    EXPECT_EQ(utf8(config.text(ConfigText::FtpUserName)), std::string(258, 'a'));
+}
+
+TEST(SyncConfig, MissingShortLongAndUnreadableFiles)
+{
+    TempDir dir;
+    DataDir data(dir.path());
+    SyncConfig config;
+    config.setUploadInterval(2);
+    ASSERT_EQ(loadSyncConfig(data, config), SyncConfigLoad::Missing);
+    EXPECT_EQ(config.uploadInterval(), 0);
+    EXPECT_EQ(config.bytes(), std::string(40320, '\0'));
+
+    const std::string full = handBuiltConfig();
+    writeBytes(dir.file("VX.CFG"), full.substr(0, 4966)); // found whatever the case
+    ASSERT_EQ(loadSyncConfig(data, config), SyncConfigLoad::WrongSize);
+    EXPECT_EQ(config.uploadInterval(), 3);
+    EXPECT_EQ(utf8(config.text(ConfigText::FtpServer)), "ftp"); // cut short by the file's end
+    EXPECT_EQ(utf8(config.text(ConfigText::FtpUserName)), "");
+
+    writeBytes(dir.file("VX.CFG"), full + "trailing bytes");
+    ASSERT_EQ(loadSyncConfig(data, config), SyncConfigLoad::WrongSize);
+    EXPECT_EQ(config.bytes(), full);
+
+    // A vx.cfg that opens but cannot be read (here a folder of that name).
+    ::unlink(dir.file("VX.CFG").c_str());
+    ::mkdir(dir.file("vx.cfg").c_str(), 0700);
+    EXPECT_EQ(loadSyncConfig(data, config), SyncConfigLoad::Unreadable);
+}
+
+TEST(SyncConfig, FailedStoreLeavesTheOldFile)
+{
+    TempDir dir;
+    DataDir data(dir.path());
+    const std::string original = handBuiltConfig();
+    writeBytes(dir.file("vx.cfg"), original);
+    SyncConfig config;
+    config.setUploadInterval(1);
+    for (int write = 1; write <= 2; ++write) {
+        FaultyFileAccess faulty;
+        faulty.faultWriteNumber(write, FaultyFileAccess::Mode::Fail);
+        setFileAccess(&faulty);
+        std::string error;
+        const bool stored = storeSyncConfig(data, config, &error);
+        setFileAccess(nullptr);
+        EXPECT_FALSE(stored) << "write " << write;
+        EXPECT_FALSE(error.empty());
+        EXPECT_EQ(readBytes(dir.file("vx.cfg")), original);
+    }
+}
+
+TEST(SyncConfig, IntervalsOutOfRangeActAsManual)
+{
+    EXPECT_EQ(utf8(uploadIntervalName(0)), "Manual");
+    EXPECT_EQ(utf8(uploadIntervalName(1)), "5 minutes");
+    EXPECT_EQ(utf8(uploadIntervalName(4)), "20 minutes");
+    EXPECT_EQ(uploadTimerPeriod(0), 0);
+    EXPECT_EQ(uploadTimerPeriod(1), 300000);
+    EXPECT_EQ(uploadTimerPeriod(4), 1200000);
+    // A damaged vx.cfg: no timer of years, nor a negative one.
+    EXPECT_EQ(uploadTimerPeriod(5), 0);
+    EXPECT_EQ(uploadTimerPeriod(-1), 0);
+    EXPECT_EQ(uploadTimerPeriod(0x7FFFFFFF), 0);
+    EXPECT_EQ(utf8(uploadIntervalName(99)), "Manual");
+}
+
+TEST(SyncConfig, UploadFileNameDefaultsAndFormatSwitch)
+{
+    SyncConfig config;
+    EXPECT_EQ(utf8(config.uploadFileName()), "inventor.xml");
+    config.setFileFormat(FileFormat::Csv);
+    EXPECT_EQ(utf8(config.uploadFileName()), "inventor.csv");
+    config.setText(ConfigText::UploadFileName, QStringLiteral("web.txt"));
+    EXPECT_EQ(utf8(config.uploadFileName()), "web.txt");
+
+    EXPECT_EQ(utf8(switchUploadNameExtension(QStringLiteral("inventor.xml"), FileFormat::Csv)),
+        "inventor.csv");
+    EXPECT_EQ(utf8(switchUploadNameExtension(QStringLiteral("inventor.csv"), FileFormat::Xml)),
+        "inventor.xml");
+    EXPECT_EQ(
+        utf8(switchUploadNameExtension(QStringLiteral("STOCK.XML"), FileFormat::Csv)), "STOCK.csv");
+    EXPECT_EQ(utf8(switchUploadNameExtension(QStringLiteral("data"), FileFormat::Csv)), "data");
+    EXPECT_EQ(utf8(switchUploadNameExtension(QStringLiteral("data"), FileFormat::Xml)), "data");
+    // Only the last character decides, and a name of three characters or fewer stays.
+    EXPECT_EQ(utf8(switchUploadNameExtension(QStringLiteral("panel"), FileFormat::Csv)), "pacsv");
+    EXPECT_EQ(utf8(switchUploadNameExtension(QStringLiteral("a.v"), FileFormat::Xml)), "a.v");
+    EXPECT_EQ(utf8(switchUploadNameExtension(QStringLiteral("inventor.xml"), FileFormat::Xml)),
+        "inventor.xml");
+}
+
+TEST(SyncConfig, UploadNamesThatWouldReplaceShopFilesAreRefused)
+{
+    EXPECT_TRUE(isUsableUploadName(QStringLiteral("inventor.xml")));
+    EXPECT_TRUE(isUsableUploadName(QStringLiteral("stock list.csv")));
+    for (const char *bad : { "film.dat", "FILM.DAT", "inventor.dat", "vx.cfg", "wr.cfg",
+             "member.dat", "../inventor.xml", "/tmp/x.xml", "a\\b", ".", "..", "", "x\ny" })
+        EXPECT_FALSE(isUsableUploadName(QString::fromLatin1(bad))) << bad;
+}

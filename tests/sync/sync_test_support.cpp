@@ -1,0 +1,138 @@
+#include "sync_test_support.h"
+
+#include <QLocale>
+
+#include <arpa/inet.h>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace ovix::test {
+
+std::string greenTeaRecord()
+{
+    std::string bytes = blankRecord(1042);
+    putText(bytes, at::description, "GREEN TEA");
+    putText(bytes, at::sku1, "5012345678900");
+    putText(bytes, at::sku2, "GT-01");
+    putText(bytes, at::sku4, "LOOSE");
+    putText(bytes, at::format, "100G");
+    putText(bytes, at::category, "DRINKS");
+    putText(bytes, at::location, "SHELF 3");
+    putText(bytes, at::orderCode, "SUP-77");
+    putText(bytes, at::dateAdded, "05/03/2024");
+    putI32(bytes, at::quantity, 12);
+    putI32(bytes, at::reorderQuantity, 4);
+    putI32(bytes, at::minimumOrder, 6);
+    putI32(bytes, at::tax, 2);
+    putI32(bytes, at::totalSold, 37);
+    putF32(bytes, at::costPrice, 1.5f);
+    putF32(bytes, at::tradePrice, 2.25f);
+    putF32(bytes, at::retailPrice, 3.99f);
+    putText(bytes, at::website, "www.shop.test/tea");
+    putText(bytes, at::notes,
+        "Caf\xE9 blend \x80"
+        "5");
+    putI32(bytes, at::displayCategory, 7);
+    putText(bytes, at::lastUsed, "14:3005/03/2024");
+    return bytes;
+}
+
+void fixClock(int year, int month, int day, int hour, int minute)
+{
+    QLocale::setDefault(QLocale::c());
+    LocalTime time;
+    time.year = year;
+    time.month = month;
+    time.day = day;
+    time.hour = hour;
+    time.minute = minute;
+    setFixedLocalTime(time);
+}
+
+int freeLocalPort()
+{
+    int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    int port = 0;
+    if (fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0
+        && ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length) == 0)
+        port = ntohs(address.sin_port);
+    if (fd >= 0)
+        ::close(fd);
+    return port;
+}
+
+static bool accepts(int port)
+{
+    int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(static_cast<uint16_t>(port));
+    const bool ok
+        = fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return ok;
+}
+
+LocalFtpServer::LocalFtpServer(const std::string &root)
+{
+    if (std::system("/usr/bin/python3 -c 'import pyftpdlib' >/dev/null 2>&1") != 0) {
+        unavailable_ = "python3-pyftpdlib is not installed (/usr/bin/python3 cannot import "
+                       "pyftpdlib)";
+        return;
+    }
+    port_ = freeLocalPort();
+    if (port_ == 0) {
+        unavailable_ = "no free local port";
+        return;
+    }
+    const std::string port = std::to_string(port_);
+    pid_ = fork();
+    if (pid_ == 0) {
+        int null = ::open("/dev/null", O_WRONLY);
+        if (null >= 0) {
+            ::dup2(null, STDOUT_FILENO);
+            ::dup2(null, STDERR_FILENO);
+        }
+        ::execl("/usr/bin/python3", "python3", "-m", "pyftpdlib", "-i", "127.0.0.1", "-p",
+            port.c_str(), "-w", "-d", root.c_str(), "-u", "user", "-P", "pass",
+            static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (accepts(port_))
+            return;
+        int status = 0;
+        if (::waitpid(pid_, &status, WNOHANG) == pid_) {
+            pid_ = -1;
+            unavailable_ = "the FTP server ended at start";
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    unavailable_ = "the FTP server did not accept connections within 10 s";
+}
+
+LocalFtpServer::~LocalFtpServer()
+{
+    if (pid_ > 0) {
+        ::kill(pid_, SIGTERM);
+        int status = 0;
+        ::waitpid(pid_, &status, 0);
+    }
+}
+
+} // namespace ovix::test
