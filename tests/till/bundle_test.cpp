@@ -129,12 +129,3 @@ TEST(Bundle, HostileQuantitiesStopAtTheLineLimit)
     EXPECT_EQ(till.said(), (Said { "Problem: Transaction limit 400 items" }));
 }
 
-TEST(Bundle, RungUpByBarcodeToo)
-{
-    Till till;
-    till.state.config.set(cfg::skuOneEntry, 2);
-    till.add(ItemBytes(1, "ONE", 1.00f).sku1("111"));
-    till.add(ItemBytes(50, "SET", 0.0f).sku1("999").component(0, "1", 3));
-    EXPECT_EQ(till.entry.itemBoxEntered("999\n"), ItemBoxOutcome::Entered);
-    EXPECT_EQ(itemsOf(till.basket), (std::vector<int64_t> { 1, 1, 1 }));
-}

@@ -209,7 +209,8 @@ bool ItemEntry::withinLimit(double price)
     // Compared in whole cents: a total of exactly 99999.99 is allowed even
     // though its float is a shade above the decimal value.
     const double sum = static_cast<double>(basket_.total(BasketTotal::Total)) + price;
-    if (std::isfinite(sum) && std::fabs(sum) < 1e9 && std::llround(sum * 100) <= 9999999)
+    if (std::isfinite(sum) && std::fabs(sum) < 1e9
+        && std::llround(sum * 100) <= std::llround(kTransactionLimit * 100))
         return true;
     reportProblem(messages_, "Transaction limit 100000.00");
     return false;
@@ -317,7 +318,8 @@ ItemEntry::Outcome ItemEntry::addOne(
     added.taxable = amounts.taxable;
     added.taxOne = amounts.taxOne;
     added.taxTwo = amounts.taxTwo;
-    added.cost = record.cost_price;
+    const float cost = record.cost_price;
+    added.cost = std::isfinite(cost) ? cost : 0.0f; // a damaged record spoils no total
     added.total = amounts.total;
     setBasketLine(basket_, line, added);
     addLineToTotals(amounts, price, added.cost);
