@@ -1,8 +1,8 @@
 #include "platform/clock.h"
 #include "store/store_heading.h"
 #include "store/till_config.h"
-#include "till/logic/configuration_pages.h"
 #include "support/test_support.h"
+#include "till/logic/configuration_pages.h"
 
 #include <gtest/gtest.h>
 
@@ -27,35 +27,35 @@ const LocalTime kToday = day(2026, 3, 15);
 TillConfig handBuiltBlock()
 {
     std::string bytes(kTillConfigSize, '\0');
-    putI64(bytes, 1000, 4999);            // last item number issued
-    putI64(bytes, 1008, 120);             // last customer number issued
-    putI32(bytes, 40226, 19);             // default display category: ALL
-    putI32(bytes, 40234, 3);              // default item category 3
-    putF32(bytes, 3342, 150.0f);          // start-of-day till
+    putI64(bytes, 1000, 4999); // last item number issued
+    putI64(bytes, 1008, 120); // last customer number issued
+    putI32(bytes, 40226, 19); // default display category: ALL
+    putI32(bytes, 40234, 3); // default item category 3
+    putF32(bytes, 3342, 150.0f); // start-of-day till
     putText(bytes, 1409, "VAT");
     putText(bytes, 1415, "LEVY");
-    putI32(bytes, 40918, 2);              // default tax code
-    putI32(bytes, 40210, 15);             // discount button rate
-    putText(bytes, 9, "ALCBEEBOO");       // categories 1-3
-    putText(bytes, 1382, "FRO");          // category 10
-    putI32(bytes, 40126, 1);              // history from 1/2/2025
+    putI32(bytes, 40918, 2); // default tax code
+    putI32(bytes, 40210, 15); // discount button rate
+    putText(bytes, 9, "ALCBEEBOO"); // categories 1-3
+    putText(bytes, 1382, "FRO"); // category 10
+    putI32(bytes, 40126, 1); // history from 1/2/2025
     putI32(bytes, 40130, 2);
     putI32(bytes, 40134, 2025);
-    putI32(bytes, 40146, 2024);           // first-use year
-    putI64(bytes, 976, 1);                // no summary box
-    putI64(bytes, 1024, 1);               // customer search as list
-    putI32(bytes, 40634, 2);              // second currency on
+    putI32(bytes, 40146, 2024); // first-use year
+    putI64(bytes, 976, 1); // no summary box
+    putI64(bytes, 1024, 1); // customer search as list
+    putI32(bytes, 40634, 2); // second currency on
     putText(bytes, 0, "EUR");
     putF64(bytes, 40982, 1.25);
-    putF32(bytes, 38802, 5.5f);           // trade discount
+    putF32(bytes, 38802, 5.5f); // trade discount
     for (int band = 0; band < 8; ++band) {
         putI32(bytes, 40 + 4 * band, 8 - band);
         putI64(bytes, 1048 + 8 * band, band + 1);
     }
-    putI64(bytes, 1112, 2);               // tax 1 active at 17.5 %
+    putI64(bytes, 1112, 2); // tax 1 active at 17.5 %
     putI64(bytes, 1144, 1750);
-    putI64(bytes, 1160, 500);             // tax 2 inactive at 5 %
-    putI32(bytes, 40630, 2);              // threshold on, over 1000.00
+    putI64(bytes, 1160, 500); // tax 2 inactive at 5 %
+    putI32(bytes, 40630, 2); // threshold on, over 1000.00
     putF64(bytes, 40950, 1000.0);
     TillConfig config;
     config.assign(bytes);
@@ -119,7 +119,7 @@ TEST(GeneralPage, StartPointsAreStoredMinusOneAndOnlyForRealNumbers)
     EXPECT_EQ(getI64(block(config), 1000), 699);
     EXPECT_EQ(getI64(block(config), 1008), 0);
 
-    for (const char *typed : {"", "abc", "12x", "0", "-5", "100000000000000001"}) {
+    for (const char *typed : { "", "abc", "12x", "0", "-5", "100000000000000001" }) {
         input.itemStartPoint = typed;
         applyGeneralPage(config, input, kToday);
         EXPECT_EQ(getI64(block(config), 1000), 699) << typed;
@@ -133,8 +133,8 @@ TEST(GeneralPage, CategoryNamesNeedThreeCharactersAndKeepTheFirstThreeInUpperCas
 {
     TillConfig config = handBuiltBlock();
     GeneralPageInput input = loadGeneralPage(config);
-    input.categoryNames[0] = "ab";     // too short: ALC stays
-    input.categoryNames[1] = "wine";   // WIN
+    input.categoryNames[0] = "ab"; // too short: ALC stays
+    input.categoryNames[1] = "wine"; // WIN
     input.categoryNames[9] = "caf\xe9"; // CAF (é is the fourth)
     input.categoryNames[17] = "";
     applyGeneralPage(config, input, kToday);
@@ -279,13 +279,16 @@ TEST(GeneralPage, TextsKeepOnlyWhatTheirFieldsHold)
     GeneralPageInput input = loadGeneralPage(config);
     input.taxOneName = "SALESTAX";
     input.taxTwoName = "";
-    input.currencySymbol = "\x80" "EURO";
+    input.currencySymbol = "\x80"
+                           "EURO";
     input.secondCurrencySymbol = "US$$";
     applyGeneralPage(config, input, kToday);
     const std::string bytes = block(config);
     EXPECT_EQ(getText(bytes, 1409, 6), "SALES");
     EXPECT_EQ(getText(bytes, 1415, 6), "");
-    EXPECT_EQ(getText(bytes, 1368, 5), "\x80" "EUR");
+    EXPECT_EQ(getText(bytes, 1368, 5),
+        "\x80"
+        "EUR");
     EXPECT_EQ(getText(bytes, 0, 4), "US$");
     EXPECT_EQ(bytes[1373], '\0'); // the byte after the currency symbol is left alone
 }

@@ -1,9 +1,9 @@
 #include "platform/scripted_messages.h"
 #include "store/till_config.h"
+#include "support/test_support.h"
 #include "till/logic/menu_toggles.h"
 #include "till/logic/till_keys.h"
 #include "till/logic/tips.h"
-#include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +54,7 @@ TEST(TipOfTheDay, TheStoredIndexRotatesThroughAll26AndWraps)
 
 TEST(TipOfTheDay, ADamagedIndexStartsAgainAtTheFirstTip)
 {
-    for (int32_t damaged : {26, 1000, -3}) {
+    for (int32_t damaged : { 26, 1000, -3 }) {
         TillConfig config = blockWith(42354, damaged);
         EXPECT_EQ(takeTipOfTheDay(config), 0) << damaged;
         EXPECT_EQ(storedI32(config, 42354), 1);
@@ -103,7 +103,7 @@ TEST(MenuToggles, IndentIsAskedSetShownAndSwitchedOffTheNextTime)
 {
     TillConfig config;
     ScriptedMessages messages;
-    messages.textReplies = {std::string("12")};
+    messages.textReplies = { std::string("12") };
     chooseListingIndent(config, messages);
     EXPECT_EQ(getI64(config.view(), 1032), 12);
     ASSERT_EQ(messages.shown.size(), 2u);
@@ -123,8 +123,8 @@ TEST(MenuToggles, IndentOutsideZeroToFortyOrCancelledChangesNothing)
 {
     TillConfig config;
     ScriptedMessages messages;
-    messages.textReplies = {std::string("41"), std::string("-1"), std::string("ten"),
-                            std::nullopt, std::string("40")};
+    messages.textReplies = { std::string("41"), std::string("-1"), std::string("ten"), std::nullopt,
+        std::string("40") };
     for (int attempt = 0; attempt < 3; ++attempt) {
         chooseListingIndent(config, messages);
         EXPECT_EQ(getI64(config.view(), 1032), 0);

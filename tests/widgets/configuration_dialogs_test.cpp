@@ -49,14 +49,17 @@ QPushButton *standardButton(QDialog *dialog, QDialogButtonBox::StandardButton wh
 
 struct Shop {
     TempDir folder;
-    TillState state{folder.path()};
+    TillState state { folder.path() };
     Shop()
     {
-        setFixedLocalTime(LocalTime{2026, 3, 15, 9, 30, 0, 0});
+        setFixedLocalTime(LocalTime { 2026, 3, 15, 9, 30, 0, 0 });
         state.config = makeDataSetDefaults(localNow(), "$");
         state.config.set(cfg::lastItemNumber, 68);
     }
-    ~Shop() { setFixedLocalTime(std::nullopt); }
+    ~Shop()
+    {
+        setFixedLocalTime(std::nullopt);
+    }
 };
 
 } // namespace
@@ -183,7 +186,7 @@ TEST(TipsDialog, ShowsTheNextTipEachTimeAndStoresTheStartChoice)
 
 TEST(CalendarDialog, OpensAtToday)
 {
-    setFixedLocalTime(LocalTime{2027, 2, 28, 12, 0, 0, 0});
+    setFixedLocalTime(LocalTime { 2027, 2, 28, 12, 0, 0, 0 });
     CalendarDialog dialog(nullptr);
     EXPECT_EQ(dialog.calendar()->selectedDate(), QDate(2027, 2, 28));
     setFixedLocalTime(std::nullopt);

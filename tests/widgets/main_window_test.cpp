@@ -26,11 +26,14 @@ namespace {
 
 struct Till {
     TempDir folder;
-    TillState state{folder.path()};
+    TillState state { folder.path() };
     ScriptedMessages messages;
-    MainWindow window{state, messages};
+    MainWindow window { state, messages };
 
-    QAction *action(Command command) { return window.menuActions().at(command); }
+    QAction *action(Command command)
+    {
+        return window.menuActions().at(command);
+    }
     QAction *toolAction(const char *toolTip)
     {
         for (QAction *action : window.toolBar()->actions())
@@ -38,7 +41,10 @@ struct Till {
                 return action;
         return nullptr;
     }
-    void logOnClerk(int clerk) { state.config.set(cfg::currentClerk, clerk); }
+    void logOnClerk(int clerk)
+    {
+        state.config.set(cfg::currentClerk, clerk);
+    }
     void setUserControl(UserControlItem item)
     {
         state.config.set(cfg::userControl, static_cast<size_t>(item), 2);
@@ -73,30 +79,27 @@ TEST(MainWindow, MenuBarHasEveryPopupAndItemOfTheTableInOrderWithShortcutHints)
     std::vector<std::string> popups;
     for (QAction *action : till.window.menuBar()->actions())
         popups.push_back(action->text().toStdString());
-    EXPECT_EQ(popups, (std::vector<std::string>{"&File", "&Inventory", "&Customers",
-                                                "&Reminders", "&Suppliers", "&Payments",
-                                                "Re&ports", "&Transactions", "&Activity",
-                                                "&Utilities", "&Help"}));
+    EXPECT_EQ(popups,
+        (std::vector<std::string> { "&File", "&Inventory", "&Customers", "&Reminders", "&Suppliers",
+            "&Payments", "Re&ports", "&Transactions", "&Activity", "&Utilities", "&Help" }));
 
-    const std::vector<std::string> file = {
-        "&Listing font size", "&Indent listings", "---", "&Email setup", "---",
-        "Exit - print &report", "Exit - print l&og", "Exit - print report + lo&g", "---",
-        "E&xit"};
+    const std::vector<std::string> file = { "&Listing font size", "&Indent listings", "---",
+        "&Email setup", "---", "Exit - print &report", "Exit - print l&og",
+        "Exit - print report + lo&g", "---", "E&xit" };
     EXPECT_EQ(menuTexts(till.window.popupMenus().at(Popup::File)), file);
 
-    const std::vector<std::string> inventory = menuTexts(till.window.popupMenus().at(
-        Popup::Inventory));
-    const std::vector<std::string> inventoryTail = {
-        "---", "[Pri&nt]", "&From number ..", "&Alphabetically", "&Including cost value",
-        "&By category", "In &stock", "By &location", "&Custom", "[/]"};
+    const std::vector<std::string> inventory
+        = menuTexts(till.window.popupMenus().at(Popup::Inventory));
+    const std::vector<std::string> inventoryTail
+        = { "---", "[Pri&nt]", "&From number ..", "&Alphabetically", "&Including cost value",
+              "&By category", "In &stock", "By &location", "&Custom", "[/]" };
     ASSERT_GE(inventory.size(), inventoryTail.size());
     EXPECT_EQ(std::vector<std::string>(inventory.end() - inventoryTail.size(), inventory.end()),
-              inventoryTail);
+        inventoryTail);
     EXPECT_EQ(inventory.front(), "&New line\tF4");
 
-    const std::vector<std::string> help = {"&Contents\tF1", "&Using help", "---",
-                                           "&Tip of the day ...", "---", "Ca&lendar",
-                                           "&About"};
+    const std::vector<std::string> help = { "&Contents\tF1", "&Using help", "---",
+        "&Tip of the day ...", "---", "Ca&lendar", "&About" };
     EXPECT_EQ(menuTexts(till.window.popupMenus().at(Popup::Help)), help);
 
     // Every command of the table has its action, its caption and its hint.
@@ -117,14 +120,13 @@ TEST(MainWindow, ToolbarHasTwentyButtonsInFiveGroupsWithTheirTooltips)
     std::vector<std::string> tips;
     for (QAction *action : till.window.toolBar()->actions())
         tips.push_back(action->isSeparator() ? "|" : action->toolTip().toStdString());
-    EXPECT_EQ(tips, (std::vector<std::string>{
-                        "Amend inventory (F3)", "Display transaction (F11)", "Print reorder list",
-                        "Add image to inventory", "|", "Add new inventory (F4)", "Add customer",
-                        "Email report", "Sales report", "|", "Find inventory (F2)",
-                        "Delete inventory", "Find customer", "Delete customer", "|",
-                        "Add reminder", "Delete reminder", "Print reminders",
-                        "Display reminders", "|", "Print overdue letter", "Payments",
-                        "Log off (Shortcut F9)", "Backup"}));
+    EXPECT_EQ(tips,
+        (std::vector<std::string> { "Amend inventory (F3)", "Display transaction (F11)",
+            "Print reorder list", "Add image to inventory", "|", "Add new inventory (F4)",
+            "Add customer", "Email report", "Sales report", "|", "Find inventory (F2)",
+            "Delete inventory", "Find customer", "Delete customer", "|", "Add reminder",
+            "Delete reminder", "Print reminders", "Display reminders", "|", "Print overdue letter",
+            "Payments", "Log off (Shortcut F9)", "Backup" }));
     for (QAction *action : till.window.toolBar()->actions())
         if (!action->isSeparator())
             EXPECT_EQ(action->icon().pixmap(28, 20).size(), QSize(28, 20));
@@ -133,16 +135,15 @@ TEST(MainWindow, ToolbarHasTwentyButtonsInFiveGroupsWithTheirTooltips)
 TEST(MainWindow, CommandsWithoutWorkAreGreyedUntilRegistered)
 {
     Till till;
-    for (Command built : {Command::Exit, Command::Configuration, Command::TaxSetup,
-                          Command::StorePrintHeading, Command::SoundEffects, Command::ButtonTips,
-                          Command::HiResPicture, Command::FileReset, Command::IndentListings,
-                          Command::HelpContents, Command::HelpUsingHelp, Command::TipOfTheDay,
-                          Command::Calendar, Command::About, Command::OperatorSetup,
-                          Command::UserControl})
+    for (Command built : { Command::Exit, Command::Configuration, Command::TaxSetup,
+             Command::StorePrintHeading, Command::SoundEffects, Command::ButtonTips,
+             Command::HiResPicture, Command::FileReset, Command::IndentListings,
+             Command::HelpContents, Command::HelpUsingHelp, Command::TipOfTheDay, Command::Calendar,
+             Command::About, Command::OperatorSetup, Command::UserControl })
         EXPECT_TRUE(till.action(built)->isEnabled()) << till.action(built)->text().toStdString();
-    for (Command later : {Command::ExitPrintReport, Command::ExitPrintLog,
-                          Command::ExitPrintReportAndLog, Command::InventoryFind,
-                          Command::SalesReport, Command::Backup})
+    for (Command later :
+        { Command::ExitPrintReport, Command::ExitPrintLog, Command::ExitPrintReportAndLog,
+            Command::InventoryFind, Command::SalesReport, Command::Backup })
         EXPECT_FALSE(till.action(later)->isEnabled()) << till.action(later)->text().toStdString();
     EXPECT_FALSE(till.toolAction("Payments")->isEnabled());
     EXPECT_TRUE(till.toolAction("Log off (Shortcut F9)")->isEnabled());
@@ -166,7 +167,7 @@ TEST(MainWindow, CommandsThatLeaveTheSaleEmptyTheBasketFirst)
     till.action(Command::SalesReport)->trigger();
     till.action(Command::AddNote)->trigger();
     till.action(Command::SoundEffects)->trigger();
-    EXPECT_EQ(order, (std::vector<std::string>{"empty", "report", "note"}));
+    EXPECT_EQ(order, (std::vector<std::string> { "empty", "report", "note" }));
 }
 
 TEST(MainWindow, ARestrictedClerkIsStoppedSilentlyFromWhatTheFlagsKeepFromThem)
@@ -203,8 +204,8 @@ TEST(MainWindow, KeysInTheItemBoxRunTheirCommandsInsteadOfEditing)
 {
     Till till;
     std::vector<Command> ran;
-    for (Command command : {Command::Configuration, Command::ReloadBasket, Command::PayCash,
-                            Command::NextCategory})
+    for (Command command :
+        { Command::Configuration, Command::ReloadBasket, Command::PayCash, Command::NextCategory })
         till.window.registerCommand(command, [&ran, command] { ran.push_back(command); });
     QPlainTextEdit *box = till.window.itemBox();
     box->setPlainText(QStringLiteral("123"));
@@ -213,8 +214,9 @@ TEST(MainWindow, KeysInTheItemBoxRunTheirCommandsInsteadOfEditing)
     QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier); // not cut
     QTest::keyClick(box, Qt::Key_F5);
     QTest::keyClick(box, Qt::Key_Right);
-    EXPECT_EQ(ran, (std::vector<Command>{Command::Configuration, Command::ReloadBasket,
-                                         Command::PayCash, Command::NextCategory}));
+    EXPECT_EQ(ran,
+        (std::vector<Command> { Command::Configuration, Command::ReloadBasket, Command::PayCash,
+            Command::NextCategory }));
     EXPECT_EQ(box->toPlainText(), QStringLiteral("123"));
 }
 

@@ -10,8 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <unistd.h>
 #include <string>
+#include <unistd.h>
 
 using ovix::test::TempDir;
 
@@ -26,8 +26,8 @@ bool haveVirtualDisplay()
 // Runs `script` with bash under a fresh virtual display of `screen` (such as
 // "1280x1024"); the till is $TILL, the shop folder $SHOP, a scratch folder
 // $OUT (also first in PATH, for stand-in programs). Returns what it printed.
-std::string runOnDisplay(const std::string &screen, const std::string &shop,
-                         const std::string &out, const std::string &script)
+std::string runOnDisplay(const std::string &screen, const std::string &shop, const std::string &out,
+    const std::string &script)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -36,17 +36,16 @@ std::string runOnDisplay(const std::string &screen, const std::string &shop,
     environment.insert(QStringLiteral("SHOP"), QString::fromStdString(shop));
     environment.insert(QStringLiteral("OUT"), QString::fromStdString(out));
     environment.insert(QStringLiteral("PATH"),
-                       QString::fromStdString(out) + QLatin1Char(':')
-                           + environment.value(QStringLiteral("PATH")));
+        QString::fromStdString(out) + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);
     // Tests running side by side look for free display numbers from
     // different starting points.
     const QString firstDisplay = QString::number(100 + ::getpid() % 800);
     process.start(QStringLiteral("xvfb-run"),
-                  {QStringLiteral("-a"), QStringLiteral("-n"), firstDisplay, QStringLiteral("-s"),
-                   QString::fromStdString("-screen 0 " + screen + "x24"), QStringLiteral("bash"),
-                   QStringLiteral("-c"), QString::fromStdString(script)});
+        { QStringLiteral("-a"), QStringLiteral("-n"), firstDisplay, QStringLiteral("-s"),
+            QString::fromStdString("-screen 0 " + screen + "x24"), QStringLiteral("bash"),
+            QStringLiteral("-c"), QString::fromStdString(script) });
     if (!process.waitForFinished(120000)) {
         process.kill();
         process.waitForFinished();
@@ -58,7 +57,7 @@ void makeShop(const std::string &folder)
 {
     QProcess init;
     init.setWorkingDirectory(QString::fromStdString(folder));
-    init.start(QStringLiteral(OVIXINIT_PATH), {QStringLiteral("--demo")});
+    init.start(QStringLiteral(OVIXINIT_PATH), { QStringLiteral("--demo") });
     ASSERT_TRUE(init.waitForFinished(30000));
     ASSERT_EQ(init.exitCode(), 0);
 }
@@ -69,8 +68,8 @@ std::map<std::string, std::string> snapshot(const std::string &folder)
     std::map<std::string, std::string> files;
     QProcess find;
     find.setWorkingDirectory(QString::fromStdString(folder));
-    find.start(QStringLiteral("find"), {QStringLiteral("."), QStringLiteral("-type"),
-                                        QStringLiteral("f")});
+    find.start(QStringLiteral("find"),
+        { QStringLiteral("."), QStringLiteral("-type"), QStringLiteral("f") });
     find.waitForFinished();
     for (const QByteArray &name : find.readAllStandardOutput().split('\n'))
         if (!name.isEmpty())
@@ -96,8 +95,7 @@ TEST(TillProgram, StartsLogsOnShowsTipsAndHelpRefusesASecondCopyAndStoresAtExit)
     makeShop(shop.path());
     ovix::test::writeBytes(out.file("xdg-open"), kXdgOpenStandIn);
     QFile::setPermissions(QString::fromStdString(out.file("xdg-open")),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                              | QFileDevice::ExeOwner);
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
     const std::string output = runOnDisplay("1280x1024", shop.path(), out.path(), R"sh(
         cd "$SHOP"

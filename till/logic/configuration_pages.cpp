@@ -41,8 +41,8 @@ std::optional<double> decimalNumber(std::string_view text)
 {
     text = trimmed(text);
     double value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                        std::chars_format::fixed);
+    auto [end, error]
+        = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
     if (text.empty() || error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     return value;
@@ -137,10 +137,10 @@ void applyGeneralPage(TillConfig &config, const GeneralPageInput &input, const L
     int day = input.historyDay;
     int month = input.historyMonth;
     int year = input.historyYear;
-    bool realDate = year >= 1980 && month >= 1 && month <= 12 && day >= 1
-        && day <= daysInMonth(year, month);
-    if (realDate && daysFromCivil(year, month, day) <= daysFromCivil(today.year, today.month,
-                                                                     today.day)) {
+    bool realDate
+        = year >= 1980 && month >= 1 && month <= 12 && day >= 1 && day <= daysInMonth(year, month);
+    if (realDate
+        && daysFromCivil(year, month, day) <= daysFromCivil(today.year, today.month, today.day)) {
         config.set(cfg::historyStart, 0, day);
         config.set(cfg::historyStart, 1, month);
         config.set(cfg::historyStart, 2, year);

@@ -24,28 +24,28 @@ inline constexpr int kBands = 8;
 inline constexpr int kCategoryNameBoxes = 18;
 
 // The choices of the Terms page, in list order.
-inline constexpr std::array<const char *, 8> kBandDiscountChoices = {
-    "Nett", "2", "5", "10", "20", "30", "40", "50"};
-inline constexpr std::array<const char *, 8> kBandPeriodChoices = {
-    "No credit", "10", "20", "30", "60", "90", "120", "180"};
+inline constexpr std::array<const char *, 8> kBandDiscountChoices
+    = { "Nett", "2", "5", "10", "20", "30", "40", "50" };
+inline constexpr std::array<const char *, 8> kBandPeriodChoices
+    = { "No credit", "10", "20", "30", "60", "90", "120", "180" };
 // The choices of "Default inventory tax code".
 inline constexpr int kTaxCodeChoices = 4;
 // "Default rate for discount button" offers 0 to this many percent.
 inline constexpr int kMaxDiscountButtonRate = 80;
 
 struct GeneralPageInput {
-    std::string itemStartPoint;     // "Inventory next available start point"
+    std::string itemStartPoint; // "Inventory next available start point"
     std::string customerStartPoint; // "Customer next available start point "
-    int displayCategoryIndex = -1;  // 0-17 the categories, 18 "ALL"
-    int itemCategoryIndex = -1;     // 0-17
-    std::string startOfDayTill;     // "Default start of day till total"
+    int displayCategoryIndex = -1; // 0-17 the categories, 18 "ALL"
+    int itemCategoryIndex = -1; // 0-17
+    std::string startOfDayTill; // "Default start of day till total"
     std::string taxOneName;
     std::string taxTwoName;
-    int taxCodeIndex = -1;          // "Default inventory tax code", 0-3
-    int discountButtonRate = -1;    // percent, 0-80
+    int taxCodeIndex = -1; // "Default inventory tax code", 0-3
+    int discountButtonRate = -1; // percent, 0-80
     std::array<std::string, kCategoryNameBoxes> categoryNames;
-    int historyDay = 0;             // "History from:" 1-31
-    int historyMonth = 0;           // 1-12
+    int historyDay = 0; // "History from:" 1-31
+    int historyMonth = 0; // 1-12
     int historyYear = 0;
     bool summaryBox = false;
     bool customerSearchAsList = false;
@@ -60,15 +60,15 @@ struct GeneralPageInput {
     bool nonInventoryTaxable = false;
     bool skuOneEntry = false;
     bool percentageTradeDiscount = false;
-    std::string tradeDiscount;      // "Discount (say 5 or 5.62)"
+    std::string tradeDiscount; // "Discount (say 5 or 5.62)"
     bool discountOnTotal = false;
     bool noNumberOnNewItem = false;
     bool noNumberOnNewCustomer = false;
 };
 
 struct TermsPageInput {
-    std::array<int, kBands> discountIndex{}; // into kBandDiscountChoices, band 1 first
-    std::array<int, kBands> periodIndex{};   // into kBandPeriodChoices
+    std::array<int, kBands> discountIndex {}; // into kBandDiscountChoices, band 1 first
+    std::array<int, kBands> periodIndex {}; // into kBandPeriodChoices
 };
 
 struct TaxControlInput {
@@ -77,7 +77,7 @@ struct TaxControlInput {
     bool taxTwoActive = false;
     std::string taxTwoRate;
     bool taxTwoOnTotalPlusTaxOne = false; // "On total + tax 1"
-    bool thresholdOn = false;             // "Only apply to amounts over"
+    bool thresholdOn = false; // "Only apply to amounts over"
     std::string threshold;
 };
 

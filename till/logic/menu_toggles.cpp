@@ -11,11 +11,16 @@ namespace ovix {
 bool commandChecked(Command command, const TillConfig &config)
 {
     switch (command) {
-    case Command::SoundEffects: return config.get(cfg::soundOff) == 0;
-    case Command::ButtonTips: return config.get(cfg::tooltipsOff) == 0;
-    case Command::HiResPicture: return config.get(cfg::hiResPicture) == 2;
-    case Command::IndentListings: return config.get(cfg::listingIndent) != 0;
-    default: return false;
+    case Command::SoundEffects:
+        return config.get(cfg::soundOff) == 0;
+    case Command::ButtonTips:
+        return config.get(cfg::tooltipsOff) == 0;
+    case Command::HiResPicture:
+        return config.get(cfg::hiResPicture) == 2;
+    case Command::IndentListings:
+        return config.get(cfg::listingIndent) != 0;
+    default:
+        return false;
     }
 }
 
@@ -40,8 +45,8 @@ void chooseListingIndent(TillConfig &config, Messages &messages)
         config.set(cfg::listingIndent, 0);
         return;
     }
-    std::optional<std::string> typed =
-        messages.askText("Indent (in characters, 0-40)", "Indent listings", "10");
+    std::optional<std::string> typed
+        = messages.askText("Indent (in characters, 0-40)", "Indent listings", "10");
     if (!typed)
         return;
     std::string_view text = *typed;

@@ -18,13 +18,13 @@ QString aboutText(const TillState &state)
                           "customers and accounts, reports.</p>"
                           "<p>Shop: %2<br>Data folder: %3</p>")
         .arg(version.toHtmlEscaped(), toQString(state.heading.storeName()).toHtmlEscaped(),
-             QString::fromStdString(state.dir.root()).toHtmlEscaped());
+            QString::fromStdString(state.dir.root()).toHtmlEscaped());
 }
 
 void showAboutBox(QWidget *parent, const TillState &state)
 {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("About OVIX Retail"),
-                    aboutText(state), QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Information, QStringLiteral("About OVIX Retail"), aboutText(state),
+        QMessageBox::Ok, parent);
     box.setTextFormat(Qt::RichText);
     box.exec();
 }

@@ -8,7 +8,8 @@
 
 namespace ovix {
 
-CalendarDialog::CalendarDialog(QWidget *parent) : QDialog(parent)
+CalendarDialog::CalendarDialog(QWidget *parent)
+    : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Calendar"));
     auto *layout = new QVBoxLayout(this);

@@ -10,7 +10,10 @@ namespace ovix {
 class CalendarDialog : public QDialog {
 public:
     explicit CalendarDialog(QWidget *parent);
-    QCalendarWidget *calendar() const { return calendar_; }
+    QCalendarWidget *calendar() const
+    {
+        return calendar_;
+    }
 
 private:
     QCalendarWidget *calendar_;

@@ -18,7 +18,8 @@
 namespace ovix {
 
 ConfigurationSheet::ConfigurationSheet(TillState &state, QWidget *parent)
-    : QDialog(parent), state_(state)
+    : QDialog(parent)
+    , state_(state)
 {
     setWindowTitle(QStringLiteral("Configuration"));
     auto *layout = new QVBoxLayout(this);
@@ -38,17 +39,15 @@ ConfigurationSheet::ConfigurationSheet(TillState &state, QWidget *parent)
     for (int category = 1; category <= kCategoryNameBoxes; ++category)
         names[static_cast<size_t>(category - 1)] = state_.config.categoryName(category);
     general_ = new GeneralPage(loadGeneralPage(state_.config), names,
-                               historyFirstYear(state_.config, today), today.year, tabs_);
-    addPage(general_, QStringLiteral("General"), [this] {
-        applyGeneralPage(state_.config, general_->input(), localNow());
-    });
+        historyFirstYear(state_.config, today), today.year, tabs_);
+    addPage(general_, QStringLiteral("General"),
+        [this] { applyGeneralPage(state_.config, general_->input(), localNow()); });
     terms_ = new TermsPage(loadTermsPage(state_.config), tabs_);
     addPage(terms_, QStringLiteral("Terms"),
-            [this] { applyTermsPage(state_.config, terms_->input()); });
+        [this] { applyTermsPage(state_.config, terms_->input()); });
 }
 
-void ConfigurationSheet::addPage(QWidget *page, const QString &title,
-                                 std::function<void()> apply)
+void ConfigurationSheet::addPage(QWidget *page, const QString &title, std::function<void()> apply)
 {
     tabs_->addTab(page, title);
     appliers_.push_back(std::move(apply));

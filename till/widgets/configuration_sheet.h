@@ -32,12 +32,27 @@ public:
     void applyPages();
     void accept() override;
     // Whether OK or Apply has applied the pages at least once.
-    bool wasApplied() const { return applied_; }
+    bool wasApplied() const
+    {
+        return applied_;
+    }
 
-    QTabWidget *tabs() const { return tabs_; }
-    QPushButton *applyButton() const { return applyButton_; }
-    GeneralPage *generalPage() const { return general_; }
-    TermsPage *termsPage() const { return terms_; }
+    QTabWidget *tabs() const
+    {
+        return tabs_;
+    }
+    QPushButton *applyButton() const
+    {
+        return applyButton_;
+    }
+    GeneralPage *generalPage() const
+    {
+        return general_;
+    }
+    TermsPage *termsPage() const
+    {
+        return terms_;
+    }
 
 private:
     void watchForChanges(QWidget *page);

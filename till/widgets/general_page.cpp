@@ -59,8 +59,8 @@ void keepUpperCase(QLineEdit *box)
 } // namespace
 
 GeneralPage::GeneralPage(const GeneralPageInput &shown,
-                         const std::array<std::string, kCategoryNameBoxes> &categoryNames,
-                         int firstYear, int thisYear, QWidget *parent)
+    const std::array<std::string, kCategoryNameBoxes> &categoryNames, int firstYear, int thisYear,
+    QWidget *parent)
     : QWidget(parent)
 {
     auto *outer = new QVBoxLayout(this);
@@ -99,8 +99,8 @@ GeneralPage::GeneralPage(const GeneralPageInput &shown,
     left->addRow(QStringLiteral("Tax 1 description"), taxOneName_);
     left->addRow(QStringLiteral("Tax 2 description"), taxTwoName_);
     taxCode_ = new QComboBox(content);
-    taxCode_->addItems({QStringLiteral("Non taxable"), QStringLiteral("Tax 1 and 2"),
-                        QStringLiteral("Tax 1"), QStringLiteral("Tax 2")});
+    taxCode_->addItems({ QStringLiteral("Non taxable"), QStringLiteral("Tax 1 and 2"),
+        QStringLiteral("Tax 1"), QStringLiteral("Tax 2") });
     taxCode_->setCurrentIndex(shown.taxCodeIndex);
     left->addRow(QStringLiteral("Default inventory tax code"), taxCode_);
     discountRate_ = new QSpinBox(content);
@@ -125,8 +125,8 @@ GeneralPage::GeneralPage(const GeneralPageInput &shown,
     left->addRow(QStringLiteral("Second currency symbol"), secondCurrencySymbol_);
     conversionRate_ = textBox(shown.conversionRate, 16, content);
     left->addRow(QStringLiteral("Conversion rate"), conversionRate_);
-    percentageTradeDiscount_ = checkBox("Use percentage discount for trade sales",
-                                        shown.percentageTradeDiscount, content);
+    percentageTradeDiscount_ = checkBox(
+        "Use percentage discount for trade sales", shown.percentageTradeDiscount, content);
     left->addRow(percentageTradeDiscount_);
     tradeDiscount_ = textBox(shown.tradeDiscount, 8, content);
     left->addRow(QStringLiteral("Discount (say 5 or 5.62)"), tradeDiscount_);
@@ -135,34 +135,33 @@ GeneralPage::GeneralPage(const GeneralPageInput &shown,
     columns->addLayout(right);
     summaryBox_ = checkBox("Display summary box after each transaction (with receipt and "
                            "invoice print buttons).",
-                           shown.summaryBox, content);
+        shown.summaryBox, content);
     customerList_ = checkBox("Display customer searches as a list rather than individual "
                              "matches.",
-                             shown.customerSearchAsList, content);
+        shown.customerSearchAsList, content);
     itemList_ = checkBox("Display inventory searches as a list rather than individual matches.",
-                         shown.itemSearchAsList, content);
-    permitShortStock_ = checkBox("Permit transaction if stock level is insufficient.",
-                                 shown.permitShortStock, content);
-    omitMonthlyTotals_ = checkBox("Omit monthly till totals from the overview printout",
-                                  shown.omitMonthlyTotals, content);
+        shown.itemSearchAsList, content);
+    permitShortStock_ = checkBox(
+        "Permit transaction if stock level is insufficient.", shown.permitShortStock, content);
+    omitMonthlyTotals_ = checkBox(
+        "Omit monthly till totals from the overview printout", shown.omitMonthlyTotals, content);
     cartDescriptionOnly_ = checkBox("Display cart items with just description (default is "
                                     "barcode and description).",
-                                    shown.cartDescriptionOnly, content);
-    nonInventoryTaxable_ = checkBox("Non inventory sale default is taxable",
-                                    shown.nonInventoryTaxable, content);
+        shown.cartDescriptionOnly, content);
+    nonInventoryTaxable_
+        = checkBox("Non inventory sale default is taxable", shown.nonInventoryTaxable, content);
     skuOneEntry_ = checkBox("Use SKU 1 for cart item selection (default is the number field). "
                             "Ensure unique.",
-                            shown.skuOneEntry, content);
-    discountOnTotal_ = checkBox("Apply discounts on total amount not nett",
-                                shown.discountOnTotal, content);
-    noNumberOnNewItem_ = checkBox("Do not offer on new inventory box", shown.noNumberOnNewItem,
-                                  content);
-    noNumberOnNewCustomer_ = checkBox("Do not offer on new customer box",
-                                      shown.noNumberOnNewCustomer, content);
-    for (QCheckBox *box : {summaryBox_, customerList_, itemList_, permitShortStock_,
-                           omitMonthlyTotals_, cartDescriptionOnly_, nonInventoryTaxable_,
-                           skuOneEntry_, discountOnTotal_, noNumberOnNewItem_,
-                           noNumberOnNewCustomer_})
+        shown.skuOneEntry, content);
+    discountOnTotal_
+        = checkBox("Apply discounts on total amount not nett", shown.discountOnTotal, content);
+    noNumberOnNewItem_
+        = checkBox("Do not offer on new inventory box", shown.noNumberOnNewItem, content);
+    noNumberOnNewCustomer_
+        = checkBox("Do not offer on new customer box", shown.noNumberOnNewCustomer, content);
+    for (QCheckBox *box : { summaryBox_, customerList_, itemList_, permitShortStock_,
+             omitMonthlyTotals_, cartDescriptionOnly_, nonInventoryTaxable_, skuOneEntry_,
+             discountOnTotal_, noNumberOnNewItem_, noNumberOnNewCustomer_ })
         right->addWidget(box);
 
     auto *names = new QGroupBox(QStringLiteral("Categories"), content);
@@ -174,8 +173,7 @@ GeneralPage::GeneralPage(const GeneralPageInput &shown,
         categoryNames_[static_cast<size_t>(box)] = edit;
         const int row = box / 6;
         const int column = (box % 6) * 2;
-        grid->addWidget(new QLabel(QString::number(box + 1), names), row, column,
-                        Qt::AlignRight);
+        grid->addWidget(new QLabel(QString::number(box + 1), names), row, column, Qt::AlignRight);
         grid->addWidget(edit, row, column + 1);
     }
     right->addWidget(names);

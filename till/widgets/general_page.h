@@ -21,19 +21,40 @@ public:
     // Shows `shown`. `categoryNames` are the 18 stored names (Windows-1252);
     // "History from:" offers the years `firstYear` to `thisYear`.
     GeneralPage(const GeneralPageInput &shown,
-                const std::array<std::string, kCategoryNameBoxes> &categoryNames,
-                int firstYear, int thisYear, QWidget *parent = nullptr);
+        const std::array<std::string, kCategoryNameBoxes> &categoryNames, int firstYear,
+        int thisYear, QWidget *parent = nullptr);
 
     // The controls as they stand now.
     GeneralPageInput input() const;
 
-    QLineEdit *itemStartPointBox() const { return itemStart_; }
-    QLineEdit *startOfDayTillBox() const { return till_; }
-    QLineEdit *categoryNameBox(int box) const { return categoryNames_[static_cast<size_t>(box)]; }
-    QComboBox *historyDayBox() const { return historyDay_; }
-    QComboBox *historyMonthBox() const { return historyMonth_; }
-    QComboBox *historyYearBox() const { return historyYear_; }
-    QCheckBox *summaryBox() const { return summaryBox_; }
+    QLineEdit *itemStartPointBox() const
+    {
+        return itemStart_;
+    }
+    QLineEdit *startOfDayTillBox() const
+    {
+        return till_;
+    }
+    QLineEdit *categoryNameBox(int box) const
+    {
+        return categoryNames_[static_cast<size_t>(box)];
+    }
+    QComboBox *historyDayBox() const
+    {
+        return historyDay_;
+    }
+    QComboBox *historyMonthBox() const
+    {
+        return historyMonth_;
+    }
+    QComboBox *historyYearBox() const
+    {
+        return historyYear_;
+    }
+    QCheckBox *summaryBox() const
+    {
+        return summaryBox_;
+    }
 
 private:
     QLineEdit *itemStart_;
@@ -45,7 +66,7 @@ private:
     QLineEdit *taxTwoName_;
     QComboBox *taxCode_;
     QSpinBox *discountRate_;
-    std::array<QLineEdit *, kCategoryNameBoxes> categoryNames_{};
+    std::array<QLineEdit *, kCategoryNameBoxes> categoryNames_ {};
     QComboBox *historyDay_;
     QComboBox *historyMonth_;
     QComboBox *historyYear_;

@@ -50,36 +50,38 @@ QString actionText(const MenuEntry &entry)
 const std::vector<ToolbarButton> &toolbarButtons()
 {
     static const std::vector<ToolbarButton> buttons = {
-        {"Amend inventory (F3)", Command::InventoryAmend},
-        {"Display transaction (F11)", Command::DisplayTransaction},
-        {"Print reorder list", Command::ReorderList},
-        {"Add image to inventory", Command::InventoryAddCustomImage},
-        {nullptr, Command::LogOff},
-        {"Add new inventory (F4)", Command::InventoryNewLine},
-        {"Add customer", Command::CustomerAdd},
-        {"Email report", Command::EmailReport},
-        {"Sales report", Command::SalesReport},
-        {nullptr, Command::LogOff},
-        {"Find inventory (F2)", Command::InventoryFind},
-        {"Delete inventory", Command::InventoryDelete},
-        {"Find customer", Command::CustomerFind},
-        {"Delete customer", Command::CustomerDelete},
-        {nullptr, Command::LogOff},
-        {"Add reminder", Command::ReminderAdd},
-        {"Delete reminder", Command::ReminderDelete},
-        {"Print reminders", Command::ReminderPrint},
-        {"Display reminders", Command::ReminderList},
-        {nullptr, Command::LogOff},
-        {"Print overdue letter", Command::DebtorLetterOne},
-        {"Payments", Command::CustomerStatement},
-        {"Log off (Shortcut F9)", Command::LogOff},
-        {"Backup", Command::Backup},
+        { "Amend inventory (F3)", Command::InventoryAmend },
+        { "Display transaction (F11)", Command::DisplayTransaction },
+        { "Print reorder list", Command::ReorderList },
+        { "Add image to inventory", Command::InventoryAddCustomImage },
+        { nullptr, Command::LogOff },
+        { "Add new inventory (F4)", Command::InventoryNewLine },
+        { "Add customer", Command::CustomerAdd },
+        { "Email report", Command::EmailReport },
+        { "Sales report", Command::SalesReport },
+        { nullptr, Command::LogOff },
+        { "Find inventory (F2)", Command::InventoryFind },
+        { "Delete inventory", Command::InventoryDelete },
+        { "Find customer", Command::CustomerFind },
+        { "Delete customer", Command::CustomerDelete },
+        { nullptr, Command::LogOff },
+        { "Add reminder", Command::ReminderAdd },
+        { "Delete reminder", Command::ReminderDelete },
+        { "Print reminders", Command::ReminderPrint },
+        { "Display reminders", Command::ReminderList },
+        { nullptr, Command::LogOff },
+        { "Print overdue letter", Command::DebtorLetterOne },
+        { "Payments", Command::CustomerStatement },
+        { "Log off (Shortcut F9)", Command::LogOff },
+        { "Backup", Command::Backup },
     };
     return buttons;
 }
 
 MainWindow::MainWindow(TillState &state, Messages &messages, QWidget *parent)
-    : QMainWindow(parent), state_(state), messages_(messages)
+    : QMainWindow(parent)
+    , state_(state)
+    , messages_(messages)
 {
     setWindowTitle(QString::fromUtf8(kLoggedOffCaption));
     buildMenus();
@@ -103,7 +105,7 @@ void MainWindow::buildMenus()
         }
         QMenu *container = popup;
         if (entry.submenu) {
-            QMenu *&submenu = submenus[{entry.popup, entry.submenu}];
+            QMenu *&submenu = submenus[{ entry.popup, entry.submenu }];
             if (!submenu) {
                 if (entry.separatorBefore)
                     popup->addSeparator();
@@ -135,8 +137,8 @@ void MainWindow::buildToolBar()
             continue;
         }
         const Command command = button.command;
-        QAction *action = toolBar_->addAction(toolbarIcon(command),
-                                              QString::fromLatin1(button.toolTip));
+        QAction *action
+            = toolBar_->addAction(toolbarIcon(command), QString::fromLatin1(button.toolTip));
         action->setToolTip(QString::fromLatin1(button.toolTip));
         connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
         toolActions_.emplace_back(command, action);
@@ -167,8 +169,7 @@ void MainWindow::registerOwnCommands()
             refreshMenus();
     });
     registerCommand(Command::TaxSetup, [this] { runTaxControl(this, state_.config); });
-    registerCommand(Command::StorePrintHeading,
-                    [this] { runPrintHeading(this, state_.heading); });
+    registerCommand(Command::StorePrintHeading, [this] { runPrintHeading(this, state_.heading); });
     registerCommand(Command::SoundEffects, [this] {
         toggleSoundEffects(state_.config);
         refreshMenus();
@@ -188,13 +189,12 @@ void MainWindow::registerOwnCommands()
         refreshMenus();
     });
     registerCommand(Command::HelpContents, [this] { openHelpPage(kHelpContentsPage, messages_); });
-    registerCommand(Command::HelpUsingHelp,
-                    [this] { openHelpPage(kHelpUsingHelpPage, messages_); });
+    registerCommand(
+        Command::HelpUsingHelp, [this] { openHelpPage(kHelpUsingHelpPage, messages_); });
     registerCommand(Command::TipOfTheDay, [this] { showTipsDialog(this, state_.config); });
     registerCommand(Command::Calendar, [this] { showCalendar(this); });
     registerCommand(Command::About, [this] { showAboutBox(this, state_); });
-    registerCommand(Command::OperatorSetup,
-                    [this] { runOperatorSetup(this, state_, messages_); });
+    registerCommand(Command::OperatorSetup, [this] { runOperatorSetup(this, state_, messages_); });
     registerCommand(Command::UserControl, [this] {
         if (runUserControl(this, state_))
             refreshMenus();

@@ -42,7 +42,10 @@ public:
 
     // Connects `work` to `command` (replacing what was there) and enables it.
     void registerCommand(Command command, std::function<void()> work);
-    bool isBuilt(Command command) const { return built_.count(command) != 0; }
+    bool isBuilt(Command command) const
+    {
+        return built_.count(command) != 0;
+    }
 
     // Runs a command as a menu item, toolbar button, key or sale button does:
     // while a tender box is open only its amount box gets the focus; a
@@ -75,11 +78,26 @@ public:
     // "Button tips".
     void watchToolTips(QWidget *widget);
 
-    const std::map<Command, QAction *> &menuActions() const { return actions_; }
-    const std::map<Popup, QMenu *> &popupMenus() const { return popups_; }
-    QToolBar *toolBar() const { return toolBar_; }
-    QPlainTextEdit *itemBox() const { return itemBox_; }
-    bool tipsShown() const { return tipsShown_; }
+    const std::map<Command, QAction *> &menuActions() const
+    {
+        return actions_;
+    }
+    const std::map<Popup, QMenu *> &popupMenus() const
+    {
+        return popups_;
+    }
+    QToolBar *toolBar() const
+    {
+        return toolBar_;
+    }
+    QPlainTextEdit *itemBox() const
+    {
+        return itemBox_;
+    }
+    bool tipsShown() const
+    {
+        return tipsShown_;
+    }
 
 protected:
     void closeEvent(QCloseEvent *event) override;

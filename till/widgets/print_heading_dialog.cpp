@@ -14,7 +14,12 @@ namespace {
 constexpr int kTypedLineLength = 40;
 
 constexpr const char *kLineLabels[6] = {
-    "Site name", "Road", "Area", "State / County", "Zip / Postcode", "Telephone",
+    "Site name",
+    "Road",
+    "Area",
+    "State / County",
+    "Zip / Postcode",
+    "Telephone",
 };
 
 } // namespace

@@ -19,10 +19,13 @@ public:
     PrintHeadingDialog(const PrintHeadingInput &shown, QWidget *parent);
 
     PrintHeadingInput input() const;
-    QLineEdit *lineBox(int line) const { return lines_[static_cast<size_t>(line)]; }
+    QLineEdit *lineBox(int line) const
+    {
+        return lines_[static_cast<size_t>(line)];
+    }
 
 private:
-    std::array<QLineEdit *, 6> lines_{};
+    std::array<QLineEdit *, 6> lines_ {};
 };
 
 // The "Store print heading" command: shows the dialog and, on OK, takes its

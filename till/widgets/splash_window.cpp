@@ -33,8 +33,8 @@ void drawTill(QPainter &painter, const QRect &area)
     font.setPixelSize(14);
     font.setBold(true);
     painter.setFont(font);
-    painter.drawText(QRect(area.left() + 20, area.top(), area.width() - 40, 24),
-                     Qt::AlignCenter, QStringLiteral("12.50"));
+    painter.drawText(QRect(area.left() + 20, area.top(), area.width() - 40, 24), Qt::AlignCenter,
+        QStringLiteral("12.50"));
     // Keys.
     painter.setPen(QPen(dark, 1));
     painter.setBrush(QColor(0xf8, 0xf8, 0xf4));
@@ -70,28 +70,29 @@ QPixmap drawSplashPicture()
     title.setBold(true);
     painter.setFont(title);
     painter.setPen(Qt::white);
-    painter.drawText(QRect(160, 42, 230, 56), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("OVIX"));
+    painter.drawText(
+        QRect(160, 42, 230, 56), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("OVIX"));
     QFont subtitle = painter.font();
     subtitle.setPixelSize(24);
     subtitle.setBold(false);
     painter.setFont(subtitle);
     painter.setPen(QColor(0xf2, 0xc9, 0x4c));
-    painter.drawText(QRect(160, 96, 230, 32), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Retail"));
+    painter.drawText(
+        QRect(160, 96, 230, 32), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Retail"));
     QFont note = painter.font();
     note.setPixelSize(12);
     painter.setFont(note);
     painter.setPen(QColor(0xd0, 0xe8, 0xe0));
     painter.drawText(QRect(160, 134, 230, 24), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Point of sale for the shop counter"));
+        QStringLiteral("Point of sale for the shop counter"));
     painter.end();
     return picture;
 }
 
 SplashWindow::SplashWindow(std::function<void()> closed)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      picture_(drawSplashPicture()), closed_(std::move(closed))
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    , picture_(drawSplashPicture())
+    , closed_(std::move(closed))
 {
     setFixedSize(kSplashWidth, kSplashHeight);
     setMask(picture_.createMaskFromColor(QColor::fromRgb(kSeeThrough), Qt::MaskInColor));

@@ -13,7 +13,7 @@ namespace ovix {
 namespace {
 
 // [0] is read on the window thread, [1] written by the handler.
-int stopPipe[2] = {-1, -1};
+int stopPipe[2] = { -1, -1 };
 
 void onSignal(int)
 {
@@ -61,8 +61,7 @@ bool StopSignals::watch(std::function<void()> onStop)
     notifier_ = std::make_unique<QSocketNotifier>(stopPipe[0], QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(), [this] {
         char bytes[16];
-        while (::read(stopPipe[0], bytes, sizeof bytes) > 0) {
-        }
+        while (::read(stopPipe[0], bytes, sizeof bytes) > 0) { }
         if (onStop_)
             onStop_();
     });

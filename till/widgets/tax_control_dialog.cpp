@@ -27,7 +27,7 @@ QLineEdit *rateBox(const std::string &rate, QWidget *parent)
 } // namespace
 
 TaxControlDialog::TaxControlDialog(const TaxControlInput &shown, const QString &taxOneName,
-                                   const QString &taxTwoName, QWidget *parent)
+    const QString &taxTwoName, QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("TAX CONTROL"));
@@ -81,7 +81,7 @@ TaxControlInput TaxControlDialog::input() const
 bool runTaxControl(QWidget *parent, TillConfig &config)
 {
     TaxControlDialog dialog(loadTaxControl(config), toQString(config.text(cfg::taxOneName)),
-                            toQString(config.text(cfg::taxTwoName)), parent);
+        toQString(config.text(cfg::taxTwoName)), parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     applyTaxControl(config, dialog.input());

@@ -17,13 +17,22 @@ class TaxControlDialog : public QDialog {
 public:
     // Shows `shown`; the tax names head the two groups.
     TaxControlDialog(const TaxControlInput &shown, const QString &taxOneName,
-                     const QString &taxTwoName, QWidget *parent);
+        const QString &taxTwoName, QWidget *parent);
 
     TaxControlInput input() const;
 
-    QCheckBox *taxOneActiveBox() const { return taxOneActive_; }
-    QLineEdit *taxOneRateBox() const { return taxOneRate_; }
-    QLineEdit *thresholdBox() const { return threshold_; }
+    QCheckBox *taxOneActiveBox() const
+    {
+        return taxOneActive_;
+    }
+    QLineEdit *taxOneRateBox() const
+    {
+        return taxOneRate_;
+    }
+    QLineEdit *thresholdBox() const
+    {
+        return threshold_;
+    }
 
 private:
     QCheckBox *taxOneActive_;

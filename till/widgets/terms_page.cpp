@@ -6,7 +6,8 @@
 
 namespace ovix {
 
-TermsPage::TermsPage(const TermsPageInput &shown, QWidget *parent) : QWidget(parent)
+TermsPage::TermsPage(const TermsPageInput &shown, QWidget *parent)
+    : QWidget(parent)
 {
     auto *grid = new QGridLayout(this);
     grid->addWidget(new QLabel(QStringLiteral("Discount %"), this), 0, 1);

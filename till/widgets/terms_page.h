@@ -17,12 +17,18 @@ public:
     explicit TermsPage(const TermsPageInput &shown, QWidget *parent = nullptr);
 
     TermsPageInput input() const;
-    QComboBox *discountBox(int band) const { return discount_[static_cast<size_t>(band - 1)]; }
-    QComboBox *periodBox(int band) const { return period_[static_cast<size_t>(band - 1)]; }
+    QComboBox *discountBox(int band) const
+    {
+        return discount_[static_cast<size_t>(band - 1)];
+    }
+    QComboBox *periodBox(int band) const
+    {
+        return period_[static_cast<size_t>(band - 1)];
+    }
 
 private:
-    std::array<QComboBox *, kBands> discount_{};
-    std::array<QComboBox *, kBands> period_{};
+    std::array<QComboBox *, kBands> discount_ {};
+    std::array<QComboBox *, kBands> period_ {};
 };
 
 } // namespace ovix

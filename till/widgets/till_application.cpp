@@ -78,7 +78,10 @@ bool closeOpenDialogs()
 
 } // namespace
 
-TillApplication::TillApplication(std::string dataFolder) : dataFolder_(std::move(dataFolder)) {}
+TillApplication::TillApplication(std::string dataFolder)
+    : dataFolder_(std::move(dataFolder))
+{
+}
 
 int TillApplication::run()
 {
@@ -112,8 +115,8 @@ int TillApplication::run()
     if (!lock.tryLock(dataFolder_)) {
         if (lock.heldElsewhere())
             return 0;
-        reportProblem(messages, "Unable to open the data folder " + dataFolder_ + ": "
-                                    + std::strerror(lock.error()));
+        reportProblem(messages,
+            "Unable to open the data folder " + dataFolder_ + ": " + std::strerror(lock.error()));
         return 1;
     }
 

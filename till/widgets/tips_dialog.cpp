@@ -11,7 +11,9 @@
 
 namespace ovix {
 
-TipsDialog::TipsDialog(TillConfig &config, QWidget *parent) : QDialog(parent), config_(config)
+TipsDialog::TipsDialog(TillConfig &config, QWidget *parent)
+    : QDialog(parent)
+    , config_(config)
 {
     setWindowTitle(QStringLiteral("Tip of the day ..."));
     auto *layout = new QVBoxLayout(this);

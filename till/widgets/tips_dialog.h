@@ -23,8 +23,14 @@ public:
     // Shows the following tip (and moves the index on).
     void showNextTip();
 
-    QLabel *tipLabel() const { return tip_; }
-    QCheckBox *showAtStartBox() const { return showAtStart_; }
+    QLabel *tipLabel() const
+    {
+        return tip_;
+    }
+    QCheckBox *showAtStartBox() const
+    {
+        return showAtStart_;
+    }
 
 private:
     TillConfig &config_;
