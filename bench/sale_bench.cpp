@@ -44,7 +44,7 @@ constexpr int kItems = 100000;
 struct Shop {
     std::string folder;
     std::unique_ptr<TillState> state;
-    std::vector<int64_t> numbers;      // live item numbers, in a shuffled order
+    std::vector<int64_t> numbers; // live item numbers, in a shuffled order
     std::vector<std::string> barcodes; // their SKU 1 codes, in the same order
     Basket basket {};
     Basket saved {};
@@ -124,8 +124,8 @@ void buildShop()
     state.config.set(cfg::taxOneRate, 1750);
     state.config.set(cfg::permitShortStock, 0);
     state.config.set(cfg::soundOff, 0);
-    shop->entry = std::make_unique<ItemEntry>(
-        state, shop->basket, shop->saved, shop->view, shop->messages);
+    Shop &s = *shop;
+    s.entry = std::make_unique<ItemEntry>(state, s.basket, s.saved, s.view, s.messages);
 }
 
 void emptyWhenFull()
@@ -257,8 +257,8 @@ void printSummary(const std::map<std::string, double> &us)
         byBarcode, byNumber > 0 ? byBarcode / byNumber : 0);
     std::printf("AddItem by barcode (slot scan)        %12.2f us   %8.1fx the time by number\n",
         byScan, byNumber > 0 ? byScan / byNumber : 0);
-    std::printf("barcode: slot scan / SKU 1 look-up    %12.1fx\n",
-        byBarcode > 0 ? byScan / byBarcode : 0);
+    std::printf(
+        "barcode: slot scan / SKU 1 look-up    %12.1fx\n", byBarcode > 0 ? byScan / byBarcode : 0);
     std::printf("look-up alone: SKU 1 map %.3f us, slot scan %.2f us\n", time("BM_FindBySku1"),
         time("BM_ScanForSku1"));
 }

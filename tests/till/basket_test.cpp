@@ -102,10 +102,10 @@ TEST(LeadingNumber, ReadsTheLeadingDigitsAndRefusesWhatDoesNotFit)
     EXPECT_EQ(parseLeadingNumber("ABC").value, 0);
     EXPECT_EQ(parseLeadingNumber("").value, 0);
     EXPECT_FALSE(parseLeadingNumber("9223372036854775807").outOfRange);
-    EXPECT_EQ(parseLeadingNumber("9223372036854775807").value,
-        std::numeric_limits<int64_t>::max());
-    EXPECT_EQ(parseLeadingNumber("-9223372036854775808").value,
-        std::numeric_limits<int64_t>::min());
+    const int64_t largest = std::numeric_limits<int64_t>::max();
+    EXPECT_EQ(parseLeadingNumber("9223372036854775807").value, largest);
+    EXPECT_EQ(
+        parseLeadingNumber("-9223372036854775808").value, std::numeric_limits<int64_t>::min());
     // One more, or twenty digits, would wrap onto some other number.
     EXPECT_TRUE(parseLeadingNumber("9223372036854775808").outOfRange);
     EXPECT_TRUE(parseLeadingNumber("18446744073709551621").outOfRange); // 2^64 + 5

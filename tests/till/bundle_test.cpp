@@ -23,9 +23,7 @@ TEST(Bundle, AddsItsComponentsAndNeverItself)
     till.state.config.set(cfg::taxOneRate, 2000);
     till.add(ItemBytes(1, "SHAMPOO", 3.00f).cost(1.00f));
     till.add(ItemBytes(2, "COMB", 1.00f).cost(0.40f));
-    till.add(ItemBytes(50, "GIFT SET", 99.0f)
-                 .component(0, "1", 2)
-                 .component(1, "2", 1, true));
+    till.add(ItemBytes(50, "GIFT SET", 99.0f).component(0, "1", 2).component(1, "2", 1, true));
 
     EXPECT_TRUE(till.entry.addItem(50, {}));
     EXPECT_EQ(till.said(), Said {});
@@ -74,7 +72,9 @@ TEST(Bundle, BundlesInsideBundlesAreSkippedWithoutRecursion)
     Till till;
     till.add(ItemBytes(1, "ONE", 1.00f));
     // 60 names itself and 61; 61 names 60: neither may loop.
-    till.add(ItemBytes(60, "SELF", 0.0f).component(0, "60", 1).component(1, "1", 1)
+    till.add(ItemBytes(60, "SELF", 0.0f)
+                 .component(0, "60", 1)
+                 .component(1, "1", 1)
                  .component(2, "61", 2));
     till.add(ItemBytes(61, "OTHER", 0.0f).component(0, "60", 1).component(1, "1", 2));
 
@@ -92,15 +92,15 @@ TEST(Bundle, EachComponentIsCheckedOnItsOwn)
     till.add(ItemBytes(2, "PLENTY", 1.00f));
     till.add(ItemBytes(3, "WINE", 5.00f).ageWarning(18));
     till.add(ItemBytes(50, "PARTY", 0.0f)
-                 .component(0, "1", 4)    // two in stock: two lines, one message
-                 .component(1, "77", 1)   // not on file
-                 .component(2, "3", 1)    // age alert
+                 .component(0, "1", 4) // two in stock: two lines, one message
+                 .component(1, "77", 1) // not on file
+                 .component(2, "3", 1) // age alert
                  .component(3, "2", 1));
 
     EXPECT_TRUE(till.entry.addItem(50, {}));
     EXPECT_EQ(itemsOf(till.basket), (std::vector<int64_t> { 1, 1, 3, 2 }));
-    EXPECT_EQ(till.said(),
-        (Said { "Problem: Item out of stock", "Invalid entry: 77", "Age alert: 18" }));
+    const Said expected { "Problem: Item out of stock", "Invalid entry: 77", "Age alert: 18" };
+    EXPECT_EQ(till.said(), expected);
 }
 
 TEST(Bundle, AFullBasketEndsTheBundleWithOneMessage)
@@ -128,4 +128,3 @@ TEST(Bundle, HostileQuantitiesStopAtTheLineLimit)
     EXPECT_EQ(till.total(BasketTotal::Total), 4.0f);
     EXPECT_EQ(till.said(), (Said { "Problem: Transaction limit 400 items" }));
 }
-

@@ -83,7 +83,7 @@ struct ItemBytes {
         putField(bytes, 8, description);
         putF32(bytes, 822, retail);
         putI32(bytes, 670, 100); // quantity in stock
-        putI32(bytes, 686, 1);   // tax code: tax 1 and tax 2
+        putI32(bytes, 686, 1); // tax code: tax 1 and tax 2
     }
     ItemBytes &sku1(std::string_view text)
     {

@@ -122,7 +122,8 @@ TEST(AddItem, BarcodeModeMatchesSkuOneExactlyAfterUpperCasing)
     till.entry.itemBoxEntered("5\n");
     till.entry.itemBoxEntered("ABC12\n");
     till.entry.addItem(0, "");
-    EXPECT_EQ(till.said(), (Said { "Invalid entry: 5", "Invalid entry: ABC12", "Invalid entry: " }));
+    EXPECT_EQ(
+        till.said(), (Said { "Invalid entry: 5", "Invalid entry: ABC12", "Invalid entry: " }));
     EXPECT_EQ(till.basket.lineCount, 3);
     // A number given by the find dialog is still taken as a number.
     EXPECT_TRUE(till.entry.addItem(8, {}));
@@ -646,13 +647,14 @@ TEST(NonInventoryLine, TaxedAsTheBoxesSayAndListedWithoutNumber)
     EXPECT_EQ(till.total(BasketTotal::Subtotal), 15.01f);
     EXPECT_EQ(till.total(BasketTotal::Total), 17.21f);
     EXPECT_EQ(till.view.list,
-        (std::vector<std::string> { "LOTTERY  12.00", "MISC  4.20", std::string(39, 'X') + "  1.01" }));
+        (std::vector<std::string> {
+            "LOTTERY  12.00", "MISC  4.20", std::string(39, 'X') + "  1.01" }));
     EXPECT_EQ(till.view.pole[1], "LOTTERY 12.00");
 
     EXPECT_FALSE(till.entry.addNonInventoryLine("REFUND", -1.0, false, false));
     EXPECT_FALSE(till.entry.addNonInventoryLine("HUGE", 99999.0, false, false));
-    EXPECT_EQ(till.said(),
-        (Said { "Problem: Invalid price", "Problem: Transaction limit 100000.00" }));
+    EXPECT_EQ(
+        till.said(), (Said { "Problem: Invalid price", "Problem: Transaction limit 100000.00" }));
     EXPECT_EQ(b.lineCount, 3);
 }
 
@@ -707,8 +709,8 @@ TEST(CustomerLookup, NumbersDirectlyOtherTextAsANamePattern)
 
     // Slot order (the order they were added), or number order for the list.
     EXPECT_EQ(numbersOf(find("SM")), (std::vector<int64_t> { 30, 10 }));
-    EXPECT_EQ(numbersOf(find("SM", CustomerSearchOrder::ByNumber)),
-        (std::vector<int64_t> { 10, 30 }));
+    EXPECT_EQ(
+        numbersOf(find("SM", CustomerSearchOrder::ByNumber)), (std::vector<int64_t> { 10, 30 }));
     EXPECT_EQ(numbersOf(find("S")), (std::vector<int64_t> { 30, 10, 40 }));
     EXPECT_EQ(numbersOf(find("?O")), (std::vector<int64_t> { 20 }));
     EXPECT_EQ(numbersOf(find("SM?TH")), (std::vector<int64_t> { 30, 10 }));

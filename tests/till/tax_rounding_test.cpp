@@ -63,8 +63,8 @@ TEST(RoundTaxAmount, FloatTaxesOfTheTillRoundAsTheirDecimals)
     // never above the amount, nor a cent or more below, when cut.
     for (int cents = 1; cents <= 5000; ++cents) {
         for (int rate : { 500, 825, 1000, 1750, 2000 }) {
-            const float amount = static_cast<float>(cents) / 100.0f * static_cast<float>(rate)
-                / 10000.0f;
+            const float amount
+                = static_cast<float>(cents) / 100.0f * static_cast<float>(rate) / 10000.0f;
             const double rounded = roundTaxAmount(amount, false);
             const double cut = roundTaxAmount(amount, true);
             ASSERT_NEAR(rounded * 100, std::round(rounded * 100), 1e-6);
@@ -74,4 +74,3 @@ TEST(RoundTaxAmount, FloatTaxesOfTheTillRoundAsTheirDecimals)
         }
     }
 }
-

@@ -42,26 +42,26 @@ enum class BasketTotal {
     ChequePart = 17, // "CH"
     // 18, 19 reserved
     BalanceBefore = 20, // customer balance before (customer payments)
-    BalanceAfter = 21,  // customer balance after (charged to the account)
+    BalanceAfter = 21, // customer balance after (charged to the account)
     // 22 reserved
 };
 
 struct Basket {
     int64_t transactionNumber; // set when the sale is paid
-    int64_t daySequence;       // set when the sale is archived
-    int64_t customerNumber;    // 0 = no customer
+    int64_t daySequence; // set when the sale is archived
+    int64_t customerNumber; // 0 = no customer
     int64_t lineItemNumber[kBasketLineCapacity]; // 0 = non-inventory line
-    int32_t clerkNumber;       // set when the sale is paid
-    int32_t lineCount;         // lines in use, 0..400
+    int32_t clerkNumber; // set when the sale is paid
+    int32_t lineCount; // lines in use, 0..400
     char lineDescription[kBasketLineCapacity][kBasketDescriptionWidth];
     float lineNonTaxable[kBasketLineCapacity]; // the price when the line is not taxed, else 0
-    float lineTaxable[kBasketLineCapacity];    // the price when the line is taxed, else 0
+    float lineTaxable[kBasketLineCapacity]; // the price when the line is taxed, else 0
     float lineTaxOne[kBasketLineCapacity];
     float lineTaxTwo[kBasketLineCapacity];
     float lineCost[kBasketLineCapacity]; // the item's cost price, free lines too
     float lineDiscount[kBasketLineCapacity]; // 0 for lines rung up at the till
-    float lineTotal[kBasketLineCapacity];    // price + tax 1 + tax 2
-    float totals[kBasketTotalCount];         // indexed by BasketTotal
+    float lineTotal[kBasketLineCapacity]; // price + tax 1 + tax 2
+    float totals[kBasketTotalCount]; // indexed by BasketTotal
     char timeText[20]; // "HH:MM", set when paid
     char dateText[20]; // set when paid
     char customerName[40];

@@ -44,8 +44,8 @@ public:
     {
         return Answer::Cancel;
     }
-    std::optional<std::string> askText(std::string_view, std::string_view,
-        std::string_view) override
+    std::optional<std::string> askText(
+        std::string_view, std::string_view, std::string_view) override
     {
         return std::nullopt;
     }
@@ -75,8 +75,8 @@ float taxAt(float amount, int64_t rate)
 
 } // namespace
 
-ItemEntry::ItemEntry(TillState &state, Basket &basket, Basket &savedBasket, BasketView &view,
-    Messages &messages)
+ItemEntry::ItemEntry(
+    TillState &state, Basket &basket, Basket &savedBasket, BasketView &view, Messages &messages)
     : state_(state)
     , basket_(basket)
     , savedBasket_(savedBasket)
@@ -154,8 +154,7 @@ bool ItemEntry::findItem(int64_t number, std::string_view boxText, ItemRecord &r
         return true;
     }
     // An empty barcode names no item, even one whose SKU 1 is empty.
-    const std::optional<int64_t> slot
-        = boxText.empty() ? std::nullopt : items.findBySku1(boxText);
+    const std::optional<int64_t> slot = boxText.empty() ? std::nullopt : items.findBySku1(boxText);
     if (!slot) {
         reportProblem(messages_, toUtf8(boxText), "Invalid entry");
         return false;
@@ -197,8 +196,7 @@ bool ItemEntry::priceOf(const ItemRecord &record, AddMode mode, float &price)
     }
     if (mode == AddMode::Free) {
         price = 0;
-    } else if (record.buy_one_get_one_free != 0
-        && countLinesOf(basket_, record.number) % 2 == 1) {
+    } else if (record.buy_one_get_one_free != 0 && countLinesOf(basket_, record.number) % 2 == 1) {
         price = 0; // every second one of the item is free
     }
     return true;
@@ -278,8 +276,8 @@ std::string ItemEntry::listText(int line, int quantity) const
     const double total = basket_.lineTotal[line];
     if (state_.config.get(cfg::cartDescriptionOnly) != 0)
         return cformat("%s (%d)  %.2f", description.c_str(), quantity, total);
-    return cformat("%" PRId64 "  %s (%d)  %.2f", basket_.lineItemNumber[line],
-        description.c_str(), quantity, total);
+    return cformat("%" PRId64 "  %s (%d)  %.2f", basket_.lineItemNumber[line], description.c_str(),
+        quantity, total);
 }
 
 ItemEntry::Outcome ItemEntry::addOne(
@@ -382,8 +380,7 @@ bool ItemEntry::voidLine(int highlighted)
     addToRunningTotal(basket_, BasketTotal::TaxOne, -static_cast<double>(line.taxOne));
     addToRunningTotal(basket_, BasketTotal::TaxTwo, -static_cast<double>(line.taxTwo));
     basket_.setTotal(BasketTotal::Cost, basket_.total(BasketTotal::Cost) - line.cost);
-    basket_.setTotal(
-        BasketTotal::Discount, basket_.total(BasketTotal::Discount) - line.discount);
+    basket_.setTotal(BasketTotal::Discount, basket_.total(BasketTotal::Discount) - line.discount);
     // Any non-zero amount comes off, so a line with a negative price leaves
     // the totals as they were before it.
     if (line.nonTaxable != 0) {
@@ -473,10 +470,11 @@ bool ItemEntry::reloadBasket()
     for (int line = 0; line < basket_.lineCount; ++line) {
         const std::string description = lineDescriptionText(basket_, line);
         const double total = basket_.lineTotal[line];
-        view_.lineAdded(hideNumbers
-                ? cformat("%s  %.2f", description.c_str(), total)
-                : cformat("%" PRId64 "  %s  %.2f", basket_.lineItemNumber[line],
-                    description.c_str(), total));
+        const int64_t number = basket_.lineItemNumber[line];
+        if (hideNumbers)
+            view_.lineAdded(cformat("%s  %.2f", description.c_str(), total));
+        else
+            view_.lineAdded(cformat("%" PRId64 "  %s  %.2f", number, description.c_str(), total));
     }
     redrawTotals();
     return true;
@@ -486,8 +484,7 @@ LineAmounts ItemEntry::nonInventoryAmounts(double price, bool taxOne, bool taxTw
 {
     if (!std::isfinite(price))
         return {};
-    return lineAmounts(
-        static_cast<float>(roundMoney(price)), taxCodeOf(taxOne, taxTwo), false);
+    return lineAmounts(static_cast<float>(roundMoney(price)), taxCodeOf(taxOne, taxTwo), false);
 }
 
 bool ItemEntry::addNonInventoryLine(

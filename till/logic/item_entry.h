@@ -31,8 +31,8 @@ enum class AddMode { Normal, Free, Repeat };
 // What an Enter in the item box asks for.
 enum class ItemBoxOutcome {
     NotEntered, // no line break at the end yet: the clerk is still typing
-    OpenFind,   // Enter in an empty box: open the find dialog
-    Entered,    // the text was taken and rung up (or refused with a message)
+    OpenFind, // Enter in an empty box: open the find dialog
+    Entered, // the text was taken and rung up (or refused with a message)
 };
 
 // The values a line would get for a price and its tax, as the non-inventory

@@ -18,9 +18,8 @@ LeadingNumber parseLeadingNumber(std::string_view text)
     }
     // Accumulate the magnitude as unsigned; the limit for a negative number is
     // one more than for a positive one.
-    const uint64_t limit = negative
-        ? static_cast<uint64_t>(std::numeric_limits<int64_t>::max()) + 1
-        : static_cast<uint64_t>(std::numeric_limits<int64_t>::max());
+    const auto largest = static_cast<uint64_t>(std::numeric_limits<int64_t>::max());
+    const uint64_t limit = negative ? largest + 1 : largest;
     uint64_t magnitude = 0;
     LeadingNumber result;
     for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {

@@ -8,7 +8,7 @@
 namespace ovix {
 
 struct LeadingNumber {
-    int64_t value = 0;       // 0 when no digit leads the text
+    int64_t value = 0; // 0 when no digit leads the text
     bool outOfRange = false; // more than a signed 64-bit number holds
 };
 
