@@ -47,19 +47,19 @@ namespace {
 
 constexpr int kItems = 100000;
 constexpr int kLinesPerSale = 5;
-constexpr LocalTime kDay{2026, 3, 5, 10, 0, 0};
+constexpr LocalTime kDay { 2026, 3, 5, 10, 0, 0 };
 
 struct Shop {
     std::string folder;
     std::unique_ptr<TillState> state;
     std::vector<int64_t> numbers; // live item numbers
-    std::vector<int64_t> slots;   // their slots
-    Basket basket{};
-    Basket saved{};
+    std::vector<int64_t> slots; // their slots
+    Basket basket {};
+    Basket saved {};
     NullBasketView view;
     ScriptedMessages messages;
     std::unique_ptr<ItemEntry> entry;
-    std::mt19937_64 random{5};
+    std::mt19937_64 random { 5 };
 };
 
 Shop *shop = nullptr;
@@ -84,14 +84,15 @@ void buildShop()
     TillState &state = *shop->state;
     ScriptedMessages quiet;
     setFixedLocalTime(kDay);
-    if (!createDataSet(state.dir, kDay, "$", quiet) || !loadTillConfig(state.dir, state.config, quiet)
+    if (!createDataSet(state.dir, kDay, "$", quiet)
+        || !loadTillConfig(state.dir, state.config, quiet)
         || !ensureArchiveFolders(state.dir, kDay))
         fail("cannot create the data set");
 
     std::string film;
     film.reserve(static_cast<size_t>(kItems) * kItemRecordSize);
     for (int slot = 0; slot < kItems; ++slot) {
-        ItemRecord record{};
+        ItemRecord record {};
         record.number = 1000 + slot * 3;
         writeText(record.description, "ITEM " + std::to_string(record.number));
         record.quantity = 1000000;
@@ -110,8 +111,8 @@ void buildShop()
     state.config.set(cfg::currentClerk, 1);
     if (!storeTillConfig(state.dir, state.config))
         fail("cannot store wr.cfg");
-    shop->entry = std::make_unique<ItemEntry>(
-        state, shop->basket, shop->saved, shop->view, shop->messages);
+    Shop &own = *shop;
+    own.entry = std::make_unique<ItemEntry>(state, own.basket, own.saved, own.view, own.messages);
 }
 
 // Five random items rung up by number and paid in cash.
@@ -155,16 +156,16 @@ void BM_CompleteOnly(benchmark::State &state)
 
 // The bytes one 5-line sale writes, written without the journal.
 struct PlainSale {
-    YearIndexEntry entry{};
-    TransactionRecord transaction{};
-    SoldItemRecord lines[kLinesPerSale]{};
+    YearIndexEntry entry {};
+    TransactionRecord transaction {};
+    SoldItemRecord lines[kLinesPerSale] {};
     std::string log;
 };
 
 PlainSale plainSale()
 {
     PlainSale sale;
-    sale.entry = {7, kDay.day, kDay.month};
+    sale.entry = { 7, kDay.day, kDay.month };
     sale.transaction.transactionNumber = 7;
     sale.transaction.lineCount = kLinesPerSale;
     writeText(sale.transaction.paymentType, "Cash");
@@ -189,10 +190,10 @@ bool writePlainSale(const PlainSale &sale, bool sync)
 {
     const DataDir &dir = shop->state->dir;
     bool ok = appendPlain(dir.path(yearIndexName(kDay.year)), &sale.entry, sizeof sale.entry, sync)
-           && appendPlain(dir.path(dayFileName(kDay.year, kDay.month, kDay.day, kSalesLogName)),
-                          &sale.transaction, sizeof sale.transaction, sync);
-    File items = File::open(dir.path(dayFileName(kDay.year, kDay.month, kDay.day, kItemsLogName)),
-                            File::Mode::Append);
+        && appendPlain(dir.path(dayFileName(kDay.year, kDay.month, kDay.day, kSalesLogName)),
+            &sale.transaction, sizeof sale.transaction, sync);
+    File items = File::open(
+        dir.path(dayFileName(kDay.year, kDay.month, kDay.day, kItemsLogName)), File::Mode::Append);
     for (const SoldItemRecord &line : sale.lines)
         ok = ok && items.append(&line, sizeof line);
     ok = ok && (!sync || items.sync()) && items.close();
@@ -200,8 +201,8 @@ bool writePlainSale(const PlainSale &sale, bool sync)
     File film = File::open(dir.path(kItemFileName), File::Mode::ReadWrite);
     ItemRecord record;
     for (int line = 0; line < kLinesPerSale; ++line) {
-        const int64_t offset
-            = shop->slots[shop->random() % shop->slots.size()] * static_cast<int64_t>(kItemRecordSize);
+        const int64_t offset = shop->slots[shop->random() % shop->slots.size()]
+            * static_cast<int64_t>(kItemRecordSize);
         ok = ok && film.readAt(offset, &record, sizeof record);
         record.total_sold = record.total_sold + 1;
         ok = ok && film.writeAt(offset, &record, sizeof record);
@@ -213,7 +214,7 @@ bool writePlainSale(const PlainSale &sale, bool sync)
     } else {
         File config = File::open(dir.path(kTillConfigFileName), File::Mode::Truncate);
         ok = ok && config.writeAt(0, shop->state->config.bytes().data(), kTillConfigSize)
-          && config.close();
+            && config.close();
     }
     return ok;
 }
@@ -253,14 +254,17 @@ BENCHMARK(BM_PlainWritesSynced)->Unit(benchmark::kMicrosecond)->Iterations(200);
 // Prints the usual table and keeps each benchmark's time for the summary.
 class SummaryReporter : public benchmark::ConsoleReporter {
 public:
-    SummaryReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Color : OO_None) {}
+    SummaryReporter()
+        : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Color : OO_None)
+    {
+    }
 
     void ReportRuns(const std::vector<Run> &runs) override
     {
         for (const Run &run : runs) {
             if (!run.error_occurred && run.run_type == Run::RT_Iteration)
                 microseconds[run.run_name.function_name] = run.GetAdjustedRealTime() * 1e6
-                                                         / benchmark::GetTimeUnitMultiplier(run.time_unit);
+                    / benchmark::GetTimeUnitMultiplier(run.time_unit);
         }
         ConsoleReporter::ReportRuns(runs);
     }
@@ -275,7 +279,7 @@ std::pair<int, int> countPlainSynced()
     setFileAccess(&counting);
     const bool done = writePlainSale(plainSale(), true);
     setFileAccess(nullptr);
-    return done ? std::pair{counting.writes(), counting.syncs()} : std::pair{0, 0};
+    return done ? std::pair { counting.writes(), counting.syncs() } : std::pair { 0, 0 };
 }
 
 std::pair<int, int> countOneCompletion()
@@ -287,9 +291,9 @@ std::pair<int, int> countOneCompletion()
     FaultyFileAccess counting;
     setFileAccess(&counting);
     const bool done = completeTransaction(*shop->state, shop->basket, shop->messages)
-                   == CompletionResult::Archived;
+        == CompletionResult::Archived;
     setFileAccess(nullptr);
-    return done ? std::pair{counting.writes(), counting.syncs()} : std::pair{0, 0};
+    return done ? std::pair { counting.writes(), counting.syncs() } : std::pair { 0, 0 };
 }
 
 void printSummary(const std::map<std::string, double> &us)
@@ -304,18 +308,18 @@ void printSummary(const std::map<std::string, double> &us)
     const double plain = time("BM_PlainWrites");
     const double synced = time("BM_PlainWritesSynced");
     std::printf("\n%" PRId64 " items on file; %d-line cash sales; folder %s\n",
-                shop->state->items.liveCount(), kLinesPerSale, shop->folder.c_str());
+        shop->state->items.liveCount(), kLinesPerSale, shop->folder.c_str());
     std::printf("ring up and complete one sale       %12.1f us\n", sale);
     std::printf("  ring up alone (5 x AddItem)       %12.1f us\n", time("BM_RingUpOnly"));
     std::printf("  completion alone                  %12.1f us\n", completion);
     std::printf("same bytes, plain, no sync          %12.1f us   completion is %.1fx\n", plain,
-                ratio(completion, plain));
+        ratio(completion, plain));
     std::printf("same bytes, plain, each file synced %12.1f us   completion is %.2fx\n", synced,
-                ratio(completion, synced));
+        ratio(completion, synced));
     const auto [writes, syncs] = countOneCompletion();
     const auto [plainWrites, plainSyncs] = countPlainSynced();
     std::printf("one completion: %d writes, %d syncs; plain and synced: %d writes, %d syncs\n",
-                writes, syncs, plainWrites, plainSyncs);
+        writes, syncs, plainWrites, plainSyncs);
 }
 
 } // namespace

@@ -36,7 +36,7 @@ public:
         EXPECT_TRUE(storeTillConfig(shop.state.dir, shop.state.config, &error));
         writeBytes(shop.temp.file("bun4.dat"), "\r\n09:00 05/03/2026  Switched on.\r\n");
         if (earlierSale) {
-            Basket first{};
+            Basket first {};
             shop.ringUp(first, 103);
             Shop::pay(first, "EFT");
             EXPECT_EQ(completeTransaction(shop.state, first, quiet), CompletionResult::Archived);
@@ -71,21 +71,26 @@ public:
         shop.restart();
     }
 
-    bool journalLeft() const { return fileExists(shop.temp.file(kJournalName)); }
+    bool journalLeft() const
+    {
+        return fileExists(shop.temp.file(kJournalName));
+    }
 
     // Completes another sale and checks that the archive holds no number twice.
     void checkNextSaleNumber(const std::string &context)
     {
         shop.restart();
-        Basket next{};
+        Basket next {};
         shop.ringUp(next, 101);
         Shop::pay(next, "Cash");
         ScriptedMessages messages;
         ASSERT_EQ(completeTransaction(shop.state, next, messages), CompletionResult::Archived)
             << context << " " << messages.lastText();
         std::set<int64_t> numbers;
-        for (const ReadTransaction &sale : readSalesBytes(shop.file(kSales)))
-            EXPECT_TRUE(numbers.insert(sale.number).second) << context << " reused " << sale.number;
+        for (const ReadTransaction &sale : readSalesBytes(shop.file(kSales))) {
+            const bool unused = numbers.insert(sale.number).second;
+            EXPECT_TRUE(unused) << context << " reused " << sale.number;
+        }
         std::set<int64_t> indexed;
         for (const auto &entry : readYearIndexBytes(shop.file("2026/base.dat")))
             indexed.insert(entry[0]);
@@ -105,7 +110,7 @@ public:
     FiveLineShop shop;
     Shop::Snapshot before;
     Shop::Snapshot after;
-    Basket basket{};
+    Basket basket {};
     int writes = 0;
     int syncs = 0;
     std::string error;
@@ -130,7 +135,7 @@ void completeCrashingAt(void *context)
     _exit(result == CompletionResult::Archived ? 0 : 1);
 }
 
-class ArchiveDurability : public ::testing::TestWithParam<bool> {};
+class ArchiveDurability : public ::testing::TestWithParam<bool> { };
 
 } // namespace
 
@@ -144,10 +149,10 @@ TEST_P(ArchiveDurability, ACrashAtAnyWriteOrSyncLeavesTheSaleWholeOrAbsent)
     for (int kind = 0; kind < 2; ++kind) {
         const int last = kind == 0 ? rehearsal.writes : rehearsal.syncs;
         for (int n = 1; n <= last + 1; ++n) {
-            const std::string context = (kind == 0 ? "crash at write " : "crash at sync ")
-                                      + std::to_string(n);
+            const std::string context
+                = (kind == 0 ? "crash at write " : "crash at sync ") + std::to_string(n);
             rehearsal.reset();
-            CrashPoint point{&rehearsal, kind == 0 ? n : 0, kind == 1 ? n : 0};
+            CrashPoint point { &rehearsal, kind == 0 ? n : 0, kind == 1 ? n : 0 };
             const int code = runInChild(completeCrashingAt, &point);
             if (n > last) {
                 ASSERT_EQ(code, 0) << context;
@@ -177,8 +182,8 @@ TEST_P(ArchiveDurability, AFailedWriteOrSyncUndoesTheSaleAndARetryCompletesIt)
     for (int kind = 0; kind < 2; ++kind) {
         const int last = kind == 0 ? rehearsal.writes : rehearsal.syncs;
         for (int n = 1; n <= last; ++n) {
-            const std::string context = (kind == 0 ? "failed write " : "failed sync ")
-                                      + std::to_string(n);
+            const std::string context
+                = (kind == 0 ? "failed write " : "failed sync ") + std::to_string(n);
             rehearsal.reset();
             const TillConfig configBefore = rehearsal.shop.state.config;
             Basket basket = rehearsal.basket;
@@ -214,7 +219,7 @@ TEST_P(ArchiveDurability, AFailedWriteOrSyncUndoesTheSaleAndARetryCompletesIt)
             // The kept basket completes as if nothing had happened.
             ScriptedMessages retry;
             ASSERT_EQ(completeTransaction(rehearsal.shop.state, basket, retry),
-                      CompletionResult::Archived)
+                CompletionResult::Archived)
                 << context;
             EXPECT_EQ(rehearsal.shop.snapshot(), rehearsal.after) << context;
         }

@@ -80,12 +80,12 @@ struct ArchiveFolder {
     }
 
     TempDir temp;
-    DataDir dir{temp.path()};
+    DataDir dir { temp.path() };
 };
 
 TransactionRecord transaction(int64_t number, int32_t lines)
 {
-    TransactionRecord record{};
+    TransactionRecord record {};
     record.transactionNumber = number;
     record.lineCount = lines;
     writeText(record.paymentType, "Cash");
@@ -94,7 +94,7 @@ TransactionRecord transaction(int64_t number, int32_t lines)
 
 SoldItemRecord line(int64_t number, int64_t item)
 {
-    SoldItemRecord record{};
+    SoldItemRecord record {};
     record.transactionNumber = number;
     record.itemNumber = item;
     return record;
@@ -105,13 +105,14 @@ SoldItemRecord line(int64_t number, int64_t item)
 TEST(SalesArchiveReaders, RecordsAreTakenFromTheDocumentedOffsets)
 {
     ArchiveFolder folder;
-    folder.lay("2026/3/5/saleslog.dat", transactionBytes(41, 2, 12.5f, "Split")
-                                            + transactionBytes(42, 1, 3.0f, "Cash")
-                                            + std::string(17, '\x7F'));
-    folder.lay("2026/3/5/itemslog.dat", lineBytes(41, 9, "TEA", 3.0f) + lineBytes(42, 8, "MILK", 3.0f)
-                                            + lineBytes(41, 10, "COFFEE", 9.5f) + "torn"s);
-    folder.lay("2026/base.dat", std::string(4, '\0') + entryBytes(41, 5, 3) + entryBytes(42, 5, 3)
-                                    + "\1\2"s);
+    folder.lay("2026/3/5/saleslog.dat",
+        transactionBytes(41, 2, 12.5f, "Split") + transactionBytes(42, 1, 3.0f, "Cash")
+            + std::string(17, '\x7F'));
+    folder.lay("2026/3/5/itemslog.dat",
+        lineBytes(41, 9, "TEA", 3.0f) + lineBytes(42, 8, "MILK", 3.0f)
+            + lineBytes(41, 10, "COFFEE", 9.5f) + "torn"s);
+    folder.lay("2026/base.dat",
+        std::string(4, '\0') + entryBytes(41, 5, 3) + entryBytes(42, 5, 3) + "\1\2"s);
 
     std::optional<std::vector<TransactionRecord>> sales
         = readDayTransactions(folder.dir, 2026, 3, 5);
@@ -173,18 +174,18 @@ TEST(SalesArchiveWriter, YearIndexIsRepairedBeforeAppendingAndRestoredOnUndo)
         std::optional<std::string> before;
         std::string after;
     } cases[] = {
-        {"missing", std::nullopt, header + entryBytes(41, 5, 3)},
-        {"created without a header", ""s, header + entryBytes(41, 5, 3)},
-        {"torn header", "\0\0"s, header + entryBytes(41, 5, 3)},
-        {"torn entry", header + entryBytes(40, 4, 3) + "\x28\0"s,
-         header + entryBytes(40, 4, 3) + entryBytes(41, 5, 3)},
-        {"headerless with a torn entry", entryBytes(39, 4, 3) + entryBytes(40, 4, 3) + "\x29"s,
-         entryBytes(39, 4, 3) + entryBytes(40, 4, 3) + entryBytes(41, 5, 3)},
+        { "missing", std::nullopt, header + entryBytes(41, 5, 3) },
+        { "created without a header", ""s, header + entryBytes(41, 5, 3) },
+        { "torn header", "\0\0"s, header + entryBytes(41, 5, 3) },
+        { "torn entry", header + entryBytes(40, 4, 3) + "\x28\0"s,
+            header + entryBytes(40, 4, 3) + entryBytes(41, 5, 3) },
+        { "headerless with a torn entry", entryBytes(39, 4, 3) + entryBytes(40, 4, 3) + "\x29"s,
+            entryBytes(39, 4, 3) + entryBytes(40, 4, 3) + entryBytes(41, 5, 3) },
     };
     const TransactionRecord record = transaction(41, 1);
-    const SoldItemRecord lines[] = {line(41, 9)};
+    const SoldItemRecord lines[] = { line(41, 9) };
     for (const Case &c : cases) {
-        for (bool undo : {false, true}) {
+        for (bool undo : { false, true }) {
             ArchiveFolder folder;
             folder.lay("2026/base.dat", c.before);
             SalesArchiveWriter writer(folder.dir, 2026, 3, 5);
@@ -194,7 +195,7 @@ TEST(SalesArchiveWriter, YearIndexIsRepairedBeforeAppendingAndRestoredOnUndo)
             writer.protect(work);
             ASSERT_TRUE(work.begin()) << work.error();
             std::string problem;
-            ASSERT_TRUE(writer.append({41, 5, 3}, record, lines, problem)) << problem;
+            ASSERT_TRUE(writer.append({ 41, 5, 3 }, record, lines, problem)) << problem;
             if (undo) {
                 ASSERT_TRUE(work.rollback());
                 EXPECT_EQ(folder.read("2026/base.dat"), c.before) << c.what;
@@ -216,9 +217,9 @@ TEST(SalesArchiveWriter, TornRecordFilesAreCutBackAndRestoredOnUndo)
     folder.lay("2026/3/5/saleslog.dat", sales);
     folder.lay("2026/3/5/itemslog.dat", items);
     const TransactionRecord record = transaction(41, 2);
-    const SoldItemRecord lines[] = {line(41, 9), line(41, 10)};
+    const SoldItemRecord lines[] = { line(41, 9), line(41, 10) };
 
-    for (bool undo : {true, false}) {
+    for (bool undo : { true, false }) {
         SalesArchiveWriter writer(folder.dir, 2026, 3, 5);
         ArchiveFile failed = ArchiveFile::SalesLog;
         ASSERT_TRUE(writer.inspect(failed));
@@ -226,7 +227,7 @@ TEST(SalesArchiveWriter, TornRecordFilesAreCutBackAndRestoredOnUndo)
         writer.protect(work);
         ASSERT_TRUE(work.begin());
         std::string problem;
-        ASSERT_TRUE(writer.append({41, 5, 3}, record, lines, problem)) << problem;
+        ASSERT_TRUE(writer.append({ 41, 5, 3 }, record, lines, problem)) << problem;
         if (undo) {
             ASSERT_TRUE(work.rollback());
             EXPECT_EQ(folder.read("2026/3/5/saleslog.dat"), sales);
@@ -258,7 +259,7 @@ TEST(SalesArchiveWriter, AFileChangedSinceItWasInspectedIsNotWritten)
     folder.lay("2026/3/5/saleslog.dat", transactionBytes(40, 0, 1.0f, "Cash"));
     std::string problem;
     const TransactionRecord record = transaction(41, 0);
-    EXPECT_FALSE(writer.append({41, 5, 3}, record, {}, problem));
+    EXPECT_FALSE(writer.append({ 41, 5, 3 }, record, {}, problem));
     EXPECT_EQ(problem, "Unable to write to sales log.");
     EXPECT_EQ(folder.read("2026/3/5/saleslog.dat")->size(), 950u);
 
@@ -269,6 +270,6 @@ TEST(SalesArchiveWriter, AFileChangedSinceItWasInspectedIsNotWritten)
     FileTransaction second(folder.dir);
     elsewhere.protect(second);
     ASSERT_TRUE(second.begin());
-    EXPECT_FALSE(elsewhere.append({41, 1, 4}, record, {}, problem));
+    EXPECT_FALSE(elsewhere.append({ 41, 1, 4 }, record, {}, problem));
     EXPECT_EQ(problem, "Unable to open sales log.");
 }

@@ -18,8 +18,8 @@ namespace {
 
 constexpr const char *kToday = "2026/3/5/";
 
-std::string expectedLine(int64_t item, int64_t category, const char *description,
-                         float nonTaxable, float taxable, float taxOne, float cost, float total)
+std::string expectedLine(int64_t item, int64_t category, const char *description, float nonTaxable,
+    float taxable, float taxOne, float cost, float total)
 {
     std::string r(104, '\0');
     putI64(r, 0, 41);
@@ -51,11 +51,11 @@ TEST(CompleteTransaction, FiveLineCashSaleIsArchivedByteByByte)
     FiveLineShop shop;
     Basket basket = shop.basket();
     Shop::pay(basket, "Cash");
-    Basket archived{};
+    Basket archived {};
     ScriptedMessages messages;
 
-    ASSERT_EQ(completeTransaction(shop.state, basket, messages, {&archived, nullptr}),
-              CompletionResult::Archived);
+    ASSERT_EQ(completeTransaction(shop.state, basket, messages, { &archived, nullptr }),
+        CompletionResult::Archived);
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
 
     std::string sale(950, '\0');
@@ -63,10 +63,10 @@ TEST(CompleteTransaction, FiveLineCashSaleIsArchivedByteByByte)
     putI64(sale, 8, 7);
     putI32(sale, 24, 2);
     putI32(sale, 28, 5);
-    putF32(sale, 32, 4.20f);  // non-taxable: milk and the misc line
-    putF32(sale, 36, 6.99f);  // taxable
+    putF32(sale, 32, 4.20f); // non-taxable: milk and the misc line
+    putF32(sale, 36, 6.99f); // taxable
     putF32(sale, 40, 11.19f); // subtotal
-    putF32(sale, 44, 1.40f);  // tax 1
+    putF32(sale, 44, 1.40f); // tax 1
     putF32(sale, 52, 1.00f + 1.00f + 0.80f + 0.90f);
     putF32(sale, 56, 12.59f);
     putF32(sale, 88, 12.59f); // cash part
@@ -76,10 +76,10 @@ TEST(CompleteTransaction, FiveLineCashSaleIsArchivedByteByByte)
     EXPECT_EQ(shop.file(std::string(kToday) + "saleslog.dat"), sale);
 
     const std::string lines = expectedLine(101, 16, "TEA", 0, 2.50f, 0.50f, 1.00f, 3.00f)
-                            + expectedLine(101, 16, "TEA", 0, 2.50f, 0.50f, 1.00f, 3.00f)
-                            + expectedLine(102, 3, "MILK", 1.20f, 0, 0, 0.80f, 1.20f)
-                            + expectedLine(103, 17, "BREAD", 0, 1.99f, 0.40f, 0.90f, 2.39f)
-                            + expectedLine(0, 18, "MISC", 3.00f, 0, 0, 0, 3.00f);
+        + expectedLine(101, 16, "TEA", 0, 2.50f, 0.50f, 1.00f, 3.00f)
+        + expectedLine(102, 3, "MILK", 1.20f, 0, 0, 0.80f, 1.20f)
+        + expectedLine(103, 17, "BREAD", 0, 1.99f, 0.40f, 0.90f, 2.39f)
+        + expectedLine(0, 18, "MISC", 3.00f, 0, 0, 0, 3.00f);
     EXPECT_EQ(shop.file(std::string(kToday) + "itemslog.dat"), lines);
 
     std::string index(16, '\0');
@@ -96,10 +96,11 @@ TEST(CompleteTransaction, FiveLineCashSaleIsArchivedByteByByte)
     EXPECT_EQ(shop.totalSoldOf(103), 1);
     EXPECT_EQ(getText(shop.itemBytesOf(101), 1810, 16), "10:2005/03/2026");
 
-    EXPECT_EQ(shop.file("bun4.dat"), "\r\n10:20 05/03/2026 Sale: 41, Total: 12.59\r\n"
-                                     "101  TEA\r\n101  TEA\r\n102  MILK\r\n103  BREAD\r\n0  MISC\r\n"
-                                     "Clerk: 2, Manager   Items: 5\r\n"
-                                     "Payment type: Cash\r\n");
+    EXPECT_EQ(shop.file("bun4.dat"),
+        "\r\n10:20 05/03/2026 Sale: 41, Total: 12.59\r\n"
+        "101  TEA\r\n101  TEA\r\n102  MILK\r\n103  BREAD\r\n0  MISC\r\n"
+        "Clerk: 2, Manager   Items: 5\r\n"
+        "Payment type: Cash\r\n");
 
     // The day totals as stored in wr.cfg.
     const std::string config = shop.file("wr.cfg");
@@ -134,8 +135,8 @@ TEST(CompleteTransaction, EveryLineTakesOneUnitButStockStopsAtZero)
 {
     FixedClock clock(kSaleTime);
     Shop shop;
-    shop.addItem({7, "SOAP", 2, 1.00f, 0.50f, 4, 0});
-    Basket basket{};
+    shop.addItem({ 7, "SOAP", 2, 1.00f, 0.50f, 4, 0 });
+    Basket basket {};
     for (int i = 0; i < 3; ++i)
         shop.ringUp(basket, 7);
     Shop::pay(basket, "CH");
@@ -159,7 +160,7 @@ TEST(CompleteTransaction, SplitCreditCustomerAndDiscountReachTheLogAndTotals)
     Shop::pay(split, "Split", 5.00f);
     ASSERT_EQ(completeTransaction(shop.state, split, messages), CompletionResult::Archived);
 
-    Basket credit{};
+    Basket credit {};
     shop.ringUp(credit, 102); // 1.20, no tax
     credit.customerNumber = 7;
     writeText(credit.customerName, "A. SMITH");
@@ -168,7 +169,7 @@ TEST(CompleteTransaction, SplitCreditCustomerAndDiscountReachTheLogAndTotals)
     Shop::pay(credit, "Credit");
     ASSERT_EQ(completeTransaction(shop.state, credit, messages), CompletionResult::Archived);
 
-    Basket discounted{};
+    Basket discounted {};
     shop.ringUp(discounted, 101); // 3.00
     discounted.setTotal(BasketTotal::Discount, 1.00f);
     addToRunningTotal(discounted, BasketTotal::Total, -1.00);
@@ -177,11 +178,11 @@ TEST(CompleteTransaction, SplitCreditCustomerAndDiscountReachTheLogAndTotals)
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
 
     const std::string log = shop.file("bun4.dat");
-    EXPECT_NE(log.find("Payment type: Split\r\nCash: 5.00  CH: 0.00  EFT: 7.59\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        log.find("Payment type: Split\r\nCash: 5.00  CH: 0.00  EFT: 7.59\r\n"), std::string::npos);
     EXPECT_NE(log.find("Sale: 42, Total: 1.20\r\n102  MILK\r\nClerk: 2, Manager   Items: 1\r\n"
                        "Payment type: Credit\r\nCustomer: 7 A. SMITH\r\n"),
-              std::string::npos);
+        std::string::npos);
     EXPECT_NE(log.find("Payment type: EFT\r\nDiscount: 1.00\r\n"), std::string::npos);
     EXPECT_EQ(log.find("Cash: ", log.find("Sale: 42")), std::string::npos);
 
@@ -203,11 +204,11 @@ TEST(CompleteTransaction, SplitCreditCustomerAndDiscountReachTheLogAndTotals)
 
     // Credit is not in the till; a split counts under no tender.
     EXPECT_DOUBLE_EQ(configDouble(shop, 40958), 12.59 + 2.00);
-    EXPECT_DOUBLE_EQ(configDouble(shop, 41758), 1.20);  // credit sales
+    EXPECT_DOUBLE_EQ(configDouble(shop, 41758), 1.20); // credit sales
     EXPECT_DOUBLE_EQ(configDouble(shop, 41878), 12.59 + 1.20 + 2.00);
-    EXPECT_DOUBLE_EQ(configDouble(shop, 40966), 5.00);  // cash sales
+    EXPECT_DOUBLE_EQ(configDouble(shop, 40966), 5.00); // cash sales
     EXPECT_DOUBLE_EQ(configDouble(shop, 41750), 7.59 + 2.00);
-    EXPECT_DOUBLE_EQ(configDouble(shop, 41886), 1.00);  // discounts
+    EXPECT_DOUBLE_EQ(configDouble(shop, 41886), 1.00); // discounts
     EXPECT_EQ(shop.state.config.get(cfg::cashSalesCount), 0.0f);
     EXPECT_EQ(shop.state.config.get(cfg::creditSalesCount), 1.0f);
     EXPECT_EQ(shop.state.config.get(cfg::eftSalesCount), 1.0f);
@@ -236,7 +237,7 @@ TEST(CompleteTransaction, ItemsThatCannotBeReachedAreStillArchivedWithoutStock)
     EXPECT_EQ(shop.state.config.get(cfg::nextTransactionNumber), 42);
 
     // Without film.dat no line reaches its item; the sale is still whole.
-    Basket second{};
+    Basket second {};
     shop.ringUp(second, 101);
     Shop::pay(second, "Cash");
     ASSERT_EQ(std::rename(shop.temp.file("film.dat").c_str(), shop.temp.file("gone").c_str()), 0);
@@ -250,26 +251,26 @@ TEST(CompleteTransaction, ItemsThatCannotBeReachedAreStillArchivedWithoutStock)
 
 TEST(CompleteTransaction, SaleAfterMidnightMakesTheNewDayAndWarns)
 {
-    FixedClock evening(LocalTime{2026, 12, 31, 23, 58, 0});
+    FixedClock evening(LocalTime { 2026, 12, 31, 23, 58, 0 });
     Shop shop;
-    shop.addItem({5, "CAKE", 10, 4.00f, 2.00f, 1, 0});
+    shop.addItem({ 5, "CAKE", 10, 4.00f, 2.00f, 1, 0 });
     ScriptedMessages messages;
-    ASSERT_TRUE(ensureArchiveFolders(shop.state.dir, LocalTime{2026, 12, 31, 23, 58, 0}));
-    Basket first{};
+    ASSERT_TRUE(ensureArchiveFolders(shop.state.dir, LocalTime { 2026, 12, 31, 23, 58, 0 }));
+    Basket first {};
     shop.ringUp(first, 5);
     Shop::pay(first, "Cash");
     ASSERT_EQ(completeTransaction(shop.state, first, messages), CompletionResult::Archived);
     EXPECT_TRUE(messages.shown.empty());
 
-    FixedClock newYear(LocalTime{2027, 1, 1, 0, 3, 0});
-    Basket second{};
+    FixedClock newYear(LocalTime { 2027, 1, 1, 0, 3, 0 });
+    Basket second {};
     shop.ringUp(second, 5);
     Shop::pay(second, "Cash");
     ASSERT_EQ(completeTransaction(shop.state, second, messages), CompletionResult::Archived);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.lastText(), "Otherwise transactions will not archive correctly");
-    EXPECT_EQ(messages.lastCaption(),
-              "IMPORTANT - DO NOT run the program over the midnight boundary");
+    EXPECT_EQ(
+        messages.lastCaption(), "IMPORTANT - DO NOT run the program over the midnight boundary");
 
     std::string index(16, '\0');
     putI32(index, 4, 2);
@@ -300,7 +301,7 @@ TEST(CompleteTransaction, TornTailsOfAnEarlierCrashAreCutBeforeAppending)
     writeBytes(shop.temp.file(items), *whole.at(items) + std::string(50, '\x22'));
     writeBytes(shop.temp.file("2026/base.dat"), *whole.at("2026/base.dat") + "\x2A\0\0"s);
 
-    Basket second{};
+    Basket second {};
     shop.ringUp(second, 101);
     Shop::pay(second, "Cash");
     ASSERT_EQ(completeTransaction(shop.state, second, messages), CompletionResult::Archived);
@@ -337,21 +338,22 @@ TEST(CompleteTransaction, CustomerRecordIsWrittenWithTheSaleOrNotAtAll)
     Basket basket = shop.basket();
     Shop::pay(basket, "Credit");
     const Basket kept = basket;
-    EXPECT_EQ(completeTransaction(shop.state, basket, messages, {nullptr, &wrong}),
-              CompletionResult::NotArchived);
+    EXPECT_EQ(completeTransaction(shop.state, basket, messages, { nullptr, &wrong }),
+        CompletionResult::NotArchived);
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[0].text, "Invalid number.");
-    EXPECT_EQ(messages.shown[1].text, "The sale was not recorded and no file was changed. The "
-                                      "basket is kept: complete the sale again when the fault "
-                                      "is put right.");
+    EXPECT_EQ(messages.shown[1].text,
+        "The sale was not recorded and no file was changed. The "
+        "basket is kept: complete the sale again when the fault "
+        "is put right.");
     EXPECT_EQ(shop.snapshot(), before);
     EXPECT_EQ(shop.state.config.view(), configBefore.view());
     EXPECT_EQ(std::memcmp(&basket, &kept, sizeof basket), 0);
     EXPECT_FALSE(fileExists(shop.temp.file("ovix.jnl")));
 
     messages.shown.clear();
-    ASSERT_EQ(completeTransaction(shop.state, basket, messages, {nullptr, &update}),
-              CompletionResult::Archived);
+    ASSERT_EQ(completeTransaction(shop.state, basket, messages, { nullptr, &update }),
+        CompletionResult::Archived);
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
     const std::string member = shop.file("member.dat");
     EXPECT_EQ(getF32(member, static_cast<size_t>(slot) * kCustomerBytes + 1554), 22.59f);
@@ -404,15 +406,15 @@ TEST(CompleteTransaction, EmptyOrDamagedBasketArchivesNothing)
     FiveLineShop shop;
     const Shop::Snapshot before = shop.snapshot();
     ScriptedMessages messages;
-    Basket empty{};
-    EXPECT_EQ(completeTransaction(shop.state, empty, messages),
-              CompletionResult::NothingToArchive);
+    Basket empty {};
+    const CompletionResult forEmpty = completeTransaction(shop.state, empty, messages);
+    EXPECT_EQ(forEmpty, CompletionResult::NothingToArchive);
     EXPECT_TRUE(messages.shown.empty());
 
     Basket damaged = shop.basket();
     damaged.lineCount = kBasketLineCapacity + 1;
-    EXPECT_EQ(completeTransaction(shop.state, damaged, messages),
-              CompletionResult::NothingToArchive);
+    EXPECT_EQ(
+        completeTransaction(shop.state, damaged, messages), CompletionResult::NothingToArchive);
     EXPECT_EQ(messages.lastText(), "No items");
     EXPECT_EQ(damaged.lineCount, 0);
     EXPECT_EQ(shop.snapshot(), before);
@@ -422,7 +424,7 @@ TEST(CompleteTransaction, TimeDateAndClerkLeftEmptyAreFilledIn)
 {
     FixedClock clock(kSaleTime);
     FiveLineShop shop;
-    Basket basket{};
+    Basket basket {};
     shop.ringUp(basket, 101);
     writeText(basket.paymentType, "Cash");
     basket.setTotal(BasketTotal::CashPart, basket.total(BasketTotal::Total));
@@ -435,6 +437,6 @@ TEST(CompleteTransaction, TimeDateAndClerkLeftEmptyAreFilledIn)
     EXPECT_EQ(sale.clerk, 2);
     EXPECT_TRUE(sale.reservedZero);
 
-    EXPECT_EQ(transactionDateText(LocalTime{2026, 4, 31}), "D:31 M: 4 Y:2026");
-    EXPECT_EQ(transactionTimeText(LocalTime{2026, 4, 3, 7, 5}), "07:05");
+    EXPECT_EQ(transactionDateText(LocalTime { 2026, 4, 31 }), "D:31 M: 4 Y:2026");
+    EXPECT_EQ(transactionTimeText(LocalTime { 2026, 4, 3, 7, 5 }), "07:05");
 }

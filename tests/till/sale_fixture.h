@@ -5,8 +5,8 @@
 
 #include "platform/c_format.h"
 #include "platform/clock.h"
-#include "platform/file.h"
 #include "platform/data_dir.h"
+#include "platform/file.h"
 #include "platform/scripted_messages.h"
 #include "store/customer_index.h"
 #include "store/data_set.h"
@@ -31,7 +31,7 @@
 
 namespace ovix::test {
 
-inline constexpr LocalTime kSaleTime{2026, 3, 5, 10, 20, 0};
+inline constexpr LocalTime kSaleTime { 2026, 3, 5, 10, 20, 0 };
 
 struct ItemSpec {
     int64_t number = 0;
@@ -46,7 +46,8 @@ struct ItemSpec {
 // A data set with items and customers, loaded as the till loads it.
 class Shop {
 public:
-    Shop() : state(temp.path())
+    Shop()
+        : state(temp.path())
     {
         ScriptedMessages quiet;
         EXPECT_TRUE(createDataSet(state.dir, kSaleTime, "$", quiet));
@@ -59,7 +60,7 @@ public:
 
     void addItem(const ItemSpec &spec)
     {
-        ItemRecord record{};
+        ItemRecord record {};
         record.number = spec.number;
         writeText(record.description, spec.description);
         record.quantity = spec.quantity;
@@ -75,7 +76,7 @@ public:
 
     int64_t addCustomer(int64_t number, const char *name, float balance)
     {
-        CustomerRecord record{};
+        CustomerRecord record {};
         record.number = number;
         writeText(record.name, name);
         record.balance = balance;
@@ -145,8 +146,8 @@ public:
             basket.setTotal(BasketTotal::EftPart, total);
         else if (kind == "Split") {
             basket.setTotal(BasketTotal::CashPart, cash);
-            basket.setTotal(BasketTotal::EftPart,
-                            static_cast<float>(roundMoney(double(total) - cash)));
+            basket.setTotal(
+                BasketTotal::EftPart, static_cast<float>(roundMoney(double(total) - cash)));
         }
     }
 
@@ -175,10 +176,9 @@ public:
     {
         const std::string folder = cformat("%d/%d/%d/", day.year, day.month, day.day);
         Snapshot files;
-        for (const std::string &name :
-             {std::string("film.dat"), std::string("member.dat"), std::string("bun4.dat"),
-              std::string("wr.cfg"), cformat("%d/base.dat", day.year), folder + "saleslog.dat",
-              folder + "itemslog.dat"}) {
+        for (const std::string &name : { std::string("film.dat"), std::string("member.dat"),
+                 std::string("bun4.dat"), std::string("wr.cfg"), cformat("%d/base.dat", day.year),
+                 folder + "saleslog.dat", folder + "itemslog.dat" }) {
             if (fileExists(temp.file(name)))
                 files[name] = readBytes(temp.file(name));
             else
@@ -206,16 +206,16 @@ public:
 struct FiveLineShop : Shop {
     FiveLineShop()
     {
-        addItem({101, "TEA", 5, 2.50f, 1.00f, 16, 1});
-        addItem({102, "MILK", 1, 1.20f, 0.80f, 3, 0});
-        addItem({103, "BREAD", 0, 1.99f, 0.90f, 17, 1});
+        addItem({ 101, "TEA", 5, 2.50f, 1.00f, 16, 1 });
+        addItem({ 102, "MILK", 1, 1.20f, 0.80f, 3, 0 });
+        addItem({ 103, "BREAD", 0, 1.99f, 0.90f, 17, 1 });
         state.config.set(cfg::nextTransactionNumber, 41);
         state.config.set(cfg::todayTransactionCount, 6);
         state.config.set(cfg::todayItemCount, 20);
     }
     Basket basket() const
     {
-        Basket sale{};
+        Basket sale {};
         ringUp(sale, 101);
         ringUp(sale, 101);
         ringUp(sale, 102);
@@ -232,9 +232,9 @@ struct ReadTransaction {
     int64_t customer = 0;
     int32_t clerk = 0;
     int32_t lineCount = 0;
-    float nonTaxable = 0, taxable = 0, subtotal = 0, taxOne = 0, taxTwo = 0, cost = 0,
-          total = 0, discount = 0, cashBack = 0, cashPart = 0, eftPart = 0, chequePart = 0,
-          balanceBefore = 0, balanceAfter = 0;
+    float nonTaxable = 0, taxable = 0, subtotal = 0, taxOne = 0, taxTwo = 0, cost = 0, total = 0,
+          discount = 0, cashBack = 0, cashPart = 0, eftPart = 0, chequePart = 0, balanceBefore = 0,
+          balanceAfter = 0;
     std::string time, date, customerName, paymentType, note;
     bool reservedZero = true; // every reserved byte is zero
 };
@@ -285,8 +285,8 @@ inline std::vector<ReadTransaction> readSalesBytes(std::string_view bytes)
         t.paymentType = getText(r, 354, 40);
         t.note = getText(r, 870, 80);
         t.reservedZero = allZero(r.substr(64, 20)) && allZero(r.substr(96, 4))
-                      && allZero(r.substr(104, 8)) && allZero(r.substr(120, 4))
-                      && allZero(r.substr(394, 870 - 394));
+            && allZero(r.substr(104, 8)) && allZero(r.substr(120, 4))
+            && allZero(r.substr(394, 870 - 394));
         sales.push_back(t);
     }
     return sales;
@@ -321,7 +321,7 @@ inline std::vector<std::array<int32_t, 3>> readYearIndexBytes(std::string_view b
 {
     std::vector<std::array<int32_t, 3>> entries;
     for (size_t at = 4; at + 12 <= bytes.size(); at += 12)
-        entries.push_back({getI32(bytes, at), getI32(bytes, at + 4), getI32(bytes, at + 8)});
+        entries.push_back({ getI32(bytes, at), getI32(bytes, at + 4), getI32(bytes, at + 8) });
     return entries;
 }
 

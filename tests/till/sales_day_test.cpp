@@ -27,7 +27,10 @@ namespace {
 // The day checks agreement, not durability: syncs are skipped to keep it quick.
 class NoSyncFileAccess : public FileAccess {
 public:
-    int fsync(int) override { return 0; }
+    int fsync(int) override
+    {
+        return 0;
+    }
 };
 
 int64_t cents(double amount)
@@ -35,7 +38,8 @@ int64_t cents(double amount)
     return std::llround(amount * 100.0);
 }
 
-const char *const kPaymentTypes[] = {"Cash", "Cash", "Cash", "CH", "EFT", "EFT", "Credit", "Split"};
+const char *const kPaymentTypes[]
+    = { "Cash", "Cash", "Cash", "CH", "EFT", "EFT", "Credit", "Split" };
 
 } // namespace
 
@@ -56,8 +60,8 @@ TEST(SalesDay, TwoHundredMixedSalesAgreeWithStockLogAndDayTotals)
     for (int64_t number = 1001; number <= 1040; ++number) {
         const std::string description = cformat("ITEM %" PRId64, number);
         const int32_t quantity = number % 7 == 0 ? 3 : pick(10, 60);
-        ItemSpec spec{number, "", quantity, pick(50, 5000) / 100.0f, pick(10, 2000) / 100.0f,
-                      static_cast<int32_t>(number % 18), number % 3 == 0 ? 0 : 1};
+        ItemSpec spec { number, "", quantity, pick(50, 5000) / 100.0f, pick(10, 2000) / 100.0f,
+            static_cast<int32_t>(number % 18), number % 3 == 0 ? 0 : 1 };
         spec.description = description;
         shop.addItem(spec);
         stockAtStart[number] = quantity;
@@ -65,8 +69,8 @@ TEST(SalesDay, TwoHundredMixedSalesAgreeWithStockLogAndDayTotals)
     shop.addCustomer(501, "A. SMITH", 0);
     shop.addCustomer(502, "B. JONES", 25.5f);
 
-    Basket basket{};
-    Basket saved{};
+    Basket basket {};
+    Basket saved {};
     NullBasketView view;
     ScriptedMessages messages;
     ItemEntry entry(shop.state, basket, saved, view, messages);
@@ -99,9 +103,9 @@ TEST(SalesDay, TwoHundredMixedSalesAgreeWithStockLogAndDayTotals)
         Shop::pay(basket, type, static_cast<float>(roundMoney(total / 2)));
         if (std::string(type) == "Credit")
             basket.setTotal(BasketTotal::BalanceAfter, total);
-        Basket archived{};
-        ASSERT_EQ(completeTransaction(shop.state, basket, messages, {&archived, nullptr}),
-                  CompletionResult::Archived)
+        Basket archived {};
+        ASSERT_EQ(completeTransaction(shop.state, basket, messages, { &archived, nullptr }),
+            CompletionResult::Archived)
             << sale << " " << messages.lastText();
         made.push_back(archived);
     }
@@ -187,14 +191,14 @@ TEST(SalesDay, TwoHundredMixedSalesAgreeWithStockLogAndDayTotals)
     const std::string log = shop.file("bun4.dat");
     size_t from = 0;
     for (const ReadTransaction &sale : sales) {
-        const std::string head = cformat(" Sale: %" PRId64 ", Total: %.2f\r\n", sale.number,
-                                         static_cast<double>(sale.total));
+        const std::string head = cformat(
+            " Sale: %" PRId64 ", Total: %.2f\r\n", sale.number, static_cast<double>(sale.total));
         const size_t found = log.find(head, from);
         ASSERT_NE(found, std::string::npos) << sale.number;
         EXPECT_NE(log.find(cformat("   Items: %d\r\nPayment type: %s\r\n", sale.lineCount,
-                                   sale.paymentType.c_str()),
-                           found),
-                  std::string::npos);
+                               sale.paymentType.c_str()),
+                      found),
+            std::string::npos);
         from = found + head.size();
     }
 

@@ -32,8 +32,8 @@ inline constexpr int64_t kNonInventoryCategory = 18;
 // One archived transaction of the year: where its day folder is.
 struct YearIndexEntry {
     int32_t transactionNumber; // low 32 bits
-    int32_t day;               // of the day folder
-    int32_t month;             // of the day folder
+    int32_t day; // of the day folder
+    int32_t month; // of the day folder
 };
 
 struct TransactionRecord {
@@ -58,7 +58,7 @@ struct TransactionRecord {
     float chequePart; // "CH"
     float reserved104[2];
     float balanceBefore; // customer balance before (customer payments)
-    float balanceAfter;  // customer balance after (charged to the account)
+    float balanceAfter; // customer balance after (charged to the account)
     float reserved120;
     char timeText[20]; // "HH:MM"
     char dateText[20]; // "ddd d MMM yy" of the locale, or "D:%2d M:%2d Y:%d"

@@ -40,7 +40,7 @@ public:
             if (notice.text == text && notice.caption == caption)
                 return;
         }
-        notices_.push_back({std::move(text), std::move(caption), kind});
+        notices_.push_back({ std::move(text), std::move(caption), kind });
     }
     void addAll(const ScriptedMessages &collected)
     {
@@ -61,8 +61,7 @@ private:
     std::vector<ScriptedMessages::Shown> notices_;
 };
 
-template <size_t N>
-void copyText(char (&to)[N], const char (&from)[N])
+template <size_t N> void copyText(char (&to)[N], const char (&from)[N])
 {
     writeText(to, readText(from));
 }
@@ -74,7 +73,7 @@ float basketTotal(const Basket &sale, int index)
 
 TransactionRecord transactionRecordOf(const Basket &sale)
 {
-    TransactionRecord record{};
+    TransactionRecord record {};
     record.transactionNumber = sale.transactionNumber;
     record.daySequence = sale.daySequence;
     record.customerNumber = sale.customerNumber;
@@ -123,7 +122,7 @@ TransactionRecord transactionRecordOf(const Basket &sale)
 
 SoldItemRecord soldItemRecordOf(const Basket &sale, int line, int64_t category)
 {
-    SoldItemRecord record{};
+    SoldItemRecord record {};
     record.transactionNumber = sale.transactionNumber;
     record.category = category;
     record.customerNumber = sale.customerNumber;
@@ -145,28 +144,28 @@ std::string logBlock(const Basket &sale, const std::string &clerkName, const Loc
 {
     const std::string paymentType = readText(sale.paymentType);
     std::string text = "\r\n" + logTimePrefix(makeTimeStamp(now))
-                     + cformat(" Sale: %" PRId64 ", Total: %.2f\r\n", sale.transactionNumber,
-                               static_cast<double>(sale.total(BasketTotal::Total)));
+        + cformat(" Sale: %" PRId64 ", Total: %.2f\r\n", sale.transactionNumber,
+            static_cast<double>(sale.total(BasketTotal::Total)));
     for (int line = 0; line < sale.lineCount; ++line) {
         text += cformat("%" PRId64 "  %s\r\n", sale.lineItemNumber[line],
-                        lineDescriptionText(sale, line).c_str());
+            lineDescriptionText(sale, line).c_str());
     }
-    text += cformat("Clerk: %d, %s   Items: %d\r\n", sale.clerkNumber, clerkName.c_str(),
-                    sale.lineCount);
+    text += cformat(
+        "Clerk: %d, %s   Items: %d\r\n", sale.clerkNumber, clerkName.c_str(), sale.lineCount);
     text += cformat("Payment type: %s\r\n", paymentType.c_str());
     if (paymentType == "Split") {
         text += cformat("Cash: %.2f  CH: %.2f  EFT: %.2f\r\n",
-                        static_cast<double>(sale.total(BasketTotal::CashPart)),
-                        static_cast<double>(sale.total(BasketTotal::ChequePart)),
-                        static_cast<double>(sale.total(BasketTotal::EftPart)));
+            static_cast<double>(sale.total(BasketTotal::CashPart)),
+            static_cast<double>(sale.total(BasketTotal::ChequePart)),
+            static_cast<double>(sale.total(BasketTotal::EftPart)));
     }
     if (sale.customerNumber != 0) {
         text += cformat("Customer: %" PRId64 " %s\r\n", sale.customerNumber,
-                        readText(sale.customerName).c_str());
+            readText(sale.customerName).c_str());
     }
     if (sale.total(BasketTotal::Discount) != 0.0f) {
-        text += cformat("Discount: %.2f\r\n",
-                        static_cast<double>(sale.total(BasketTotal::Discount)));
+        text += cformat(
+            "Discount: %.2f\r\n", static_cast<double>(sale.total(BasketTotal::Discount)));
     }
     return text;
 }
@@ -202,8 +201,7 @@ void addToDayTotals(TillConfig &config, const Basket &sale)
     if (credit)
         addMoney(config, cfg::creditSales, total);
     // Cost prices may carry more than cents; their sum is kept as it comes.
-    config.set(cfg::costOfSales,
-               config.get(cfg::costOfSales) + sale.total(BasketTotal::Cost));
+    config.set(cfg::costOfSales, config.get(cfg::costOfSales) + sale.total(BasketTotal::Cost));
     config.set(cfg::todayTransactionCount, config.get(cfg::todayTransactionCount) + 1);
     config.set(cfg::todayItemCount, config.get(cfg::todayItemCount) + sale.lineCount);
     const int32_t next = config.get(cfg::nextTransactionNumber);
@@ -222,7 +220,7 @@ void addToDayTotals(TillConfig &config, const Basket &sale)
 // lines took their share.
 struct SoldItem {
     int64_t slot = 0;
-    ItemRecord record{};
+    ItemRecord record {};
 };
 
 // The items of the sale and the category each line is archived under.
@@ -234,7 +232,7 @@ struct StockChange {
 // Takes one unit per line off the items sold, counts them per category in
 // `config` and notes what could not be reached in `notices`.
 StockChange takeStock(TillState &state, const Basket &sale, const LocalTime &now,
-                      TillConfig &config, Notices &notices)
+    TillConfig &config, Notices &notices)
 {
     StockChange change;
     std::map<int64_t, int> itemOfNumber; // item number -> index in items, -1 unreachable
@@ -248,8 +246,7 @@ StockChange takeStock(TillState &state, const Basket &sale, const LocalTime &now
         auto known = itemOfNumber.find(number);
         if (known == itemOfNumber.end()) {
             int found = -1;
-            std::optional<int64_t> slot
-                = number > 0 ? state.items.slotOf(number) : std::nullopt;
+            std::optional<int64_t> slot = number > 0 ? state.items.slotOf(number) : std::nullopt;
             if (!slot) {
                 notices.add("Invalid entry", "Problem", MessageKind::Warning);
             } else {
@@ -281,11 +278,9 @@ StockChange takeStock(TillState &state, const Basket &sale, const LocalTime &now
         if (category >= 0 && category < kCategoryCount) {
             const auto at = static_cast<size_t>(category);
             config.set(cfg::categoryDayCounts, at, config.get(cfg::categoryDayCounts, at) + 1);
-            config.set(cfg::categoryMonthCounts, at,
-                       config.get(cfg::categoryMonthCounts, at) + 1);
+            config.set(cfg::categoryMonthCounts, at, config.get(cfg::categoryMonthCounts, at) + 1);
             config.set(cfg::categoryDayValues, at,
-                       roundMoney(config.get(cfg::categoryDayValues, at)
-                                  + sale.lineTotal[line]));
+                roundMoney(config.get(cfg::categoryDayValues, at) + sale.lineTotal[line]));
         }
         const int32_t quantity = record.quantity;
         if (quantity > 0)
@@ -338,8 +333,8 @@ std::string transactionTimeText(const LocalTime &time)
     return cformat("%02d:%02d", time.hour, time.minute);
 }
 
-CompletionResult completeTransaction(TillState &state, Basket &basket, Messages &messages,
-                                     const CompletionOptions &options)
+CompletionResult completeTransaction(
+    TillState &state, Basket &basket, Messages &messages, const CompletionOptions &options)
 {
     if (basket.lineCount == 0)
         return CompletionResult::NothingToArchive;
@@ -380,7 +375,8 @@ CompletionResult completeTransaction(TillState &state, Basket &basket, Messages 
     lines.reserve(static_cast<size_t>(sale.lineCount));
     for (int line = 0; line < sale.lineCount; ++line)
         lines.push_back(soldItemRecordOf(sale, line, stock.lineCategories[line]));
-    const YearIndexEntry entry{static_cast<int32_t>(sale.transactionNumber), now.day, now.month};
+    const auto lowNumber = static_cast<int32_t>(sale.transactionNumber);
+    const YearIndexEntry entry { lowNumber, now.day, now.month };
     const std::string log = logBlock(sale, state.config.clerkName(sale.clerkNumber), now);
 
     // Whatever the journal keeps must be a file it can put back: a folder in
@@ -401,12 +397,12 @@ CompletionResult completeTransaction(TillState &state, Basket &basket, Messages 
     archive.protect(work);
     for (const SoldItem &item : stock.items) {
         work.protectRange(kItemFileName, item.slot * static_cast<int64_t>(kItemRecordSize),
-                          static_cast<int64_t>(kItemRecordSize));
+            static_cast<int64_t>(kItemRecordSize));
     }
     if (options.customer) {
         work.protectRange(kCustomerFileName,
-                          options.customer->slot * static_cast<int64_t>(kCustomerRecordSize),
-                          static_cast<int64_t>(kCustomerRecordSize));
+            options.customer->slot * static_cast<int64_t>(kCustomerRecordSize),
+            static_cast<int64_t>(kCustomerRecordSize));
     }
     if (logUsable)
         work.protectLength(kCurrentLogName);
@@ -444,16 +440,16 @@ CompletionResult completeTransaction(TillState &state, Basket &basket, Messages 
         if (!state.items.writeRecord(item.slot, item.record, quiet)) {
             return undo(quiet.shown.empty() ? std::string("Not able to write to film.dat")
                                             : quiet.lastText(),
-                        quiet.shown.empty() ? MessageKind::Warning : quiet.shown.back().kind);
+                quiet.shown.empty() ? MessageKind::Warning : quiet.shown.back().kind);
         }
     }
     if (options.customer) {
         ScriptedMessages quiet;
-        if (!state.customers.writeRecord(options.customer->slot, options.customer->record,
-                                         quiet)) {
+        const CustomerRecordUpdate &customer = *options.customer;
+        if (!state.customers.writeRecord(customer.slot, customer.record, quiet)) {
             return undo(quiet.shown.empty() ? std::string("Not able to write to member.dat")
                                             : quiet.lastText(),
-                        quiet.shown.empty() ? MessageKind::Warning : quiet.shown.back().kind);
+                quiet.shown.empty() ? MessageKind::Warning : quiet.shown.back().kind);
         }
     }
     if (!logUsable)

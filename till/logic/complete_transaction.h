@@ -24,15 +24,15 @@ struct LocalTime;
 
 enum class CompletionResult {
     NothingToArchive, // the basket held no lines
-    Archived,         // the sale is on the disk and the basket is empty
-    NotArchived,      // nothing changed on the disk; the basket is kept
+    Archived, // the sale is on the disk and the basket is empty
+    NotArchived, // nothing changed on the disk; the basket is kept
 };
 
 // A customer record rewritten in the same update as the sale (the balance and
 // counters of a customer payment), so that the two never disagree.
 struct CustomerRecordUpdate {
     int64_t slot = 0;
-    CustomerRecord record{};
+    CustomerRecord record {};
 };
 
 struct CompletionOptions {
@@ -70,8 +70,8 @@ struct CompletionOptions {
 // the clerk is told the sale was not recorded. The result is then
 // NotArchived, the configuration in memory and the basket are unchanged, and
 // the sale can be completed again once the fault is put right.
-CompletionResult completeTransaction(TillState &state, Basket &basket, Messages &messages,
-                                     const CompletionOptions &options = {});
+CompletionResult completeTransaction(
+    TillState &state, Basket &basket, Messages &messages, const CompletionOptions &options = {});
 
 // The date text of a transaction: the locale's "ddd d MMM yy" when it is
 // fewer than 20 characters, otherwise "D:%2d M:%2d Y:%d" (day, month, year).

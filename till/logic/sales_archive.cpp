@@ -11,15 +11,13 @@ namespace ovix {
 
 namespace {
 
-template <typename Record>
-std::string_view bytesOf(const Record &record)
+template <typename Record> std::string_view bytesOf(const Record &record)
 {
-    return {reinterpret_cast<const char *>(&record), sizeof record};
+    return { reinterpret_cast<const char *>(&record), sizeof record };
 }
 
 // Whole records of `recordSize` bytes found in `bytes` from `start`.
-template <typename Record>
-std::vector<Record> recordsIn(std::string_view bytes, size_t start)
+template <typename Record> std::vector<Record> recordsIn(std::string_view bytes, size_t start)
 {
     std::vector<Record> records;
     if (bytes.size() <= start)
@@ -129,7 +127,10 @@ std::optional<ArchiveFileShape> shapeOfYearIndex(const DataDir &dir, int year)
 }
 
 SalesArchiveWriter::SalesArchiveWriter(const DataDir &dir, int year, int month, int day)
-    : dir_(dir), year_(year), month_(month), day_(day)
+    : dir_(dir)
+    , year_(year)
+    , month_(month)
+    , day_(day)
 {
 }
 
@@ -173,8 +174,7 @@ void SalesArchiveWriter::protect(FileTransaction &work) const
 }
 
 bool SalesArchiveWriter::appendTo(ArchiveFile which, const std::string &name,
-                                  const ArchiveFileShape &shape,
-                                  std::span<const std::string_view> records, std::string &problem)
+    const ArchiveFileShape &shape, std::span<const std::string_view> records, std::string &problem)
 {
     File file = File::open(dir_.path(name), File::Mode::Append);
     if (!file.isOpen()) {
@@ -198,16 +198,16 @@ bool SalesArchiveWriter::appendTo(ArchiveFile which, const std::string &name,
 }
 
 bool SalesArchiveWriter::append(const YearIndexEntry &entry, const TransactionRecord &transaction,
-                                std::span<const SoldItemRecord> lines, std::string &problem)
+    std::span<const SoldItemRecord> lines, std::string &problem)
 {
     if (!inspected_) {
         problem = unableToWriteMessage(ArchiveFile::YearIndex);
         return false;
     }
-    const std::string_view entryBytes[] = {bytesOf(entry)};
+    const std::string_view entryBytes[] = { bytesOf(entry) };
     if (!appendTo(ArchiveFile::YearIndex, yearIndex(), yearIndexShape_, entryBytes, problem))
         return false;
-    const std::string_view transactionBytes[] = {bytesOf(transaction)};
+    const std::string_view transactionBytes[] = { bytesOf(transaction) };
     if (!appendTo(ArchiveFile::SalesLog, salesLog(), salesShape_, transactionBytes, problem))
         return false;
     std::vector<std::string_view> lineBytes;
@@ -229,8 +229,8 @@ std::optional<std::vector<YearIndexEntry>> readYearIndex(const DataDir &dir, int
     return recordsIn<YearIndexEntry>(*bytes, first != 0 ? 0 : kYearIndexHeaderSize);
 }
 
-std::optional<std::vector<TransactionRecord>> readDayTransactions(const DataDir &dir, int year,
-                                                                  int month, int day)
+std::optional<std::vector<TransactionRecord>> readDayTransactions(
+    const DataDir &dir, int year, int month, int day)
 {
     std::optional<std::string> bytes
         = readIfPresent(dir.path(dayFileName(year, month, day, kSalesLogName)));
@@ -239,8 +239,8 @@ std::optional<std::vector<TransactionRecord>> readDayTransactions(const DataDir 
     return recordsIn<TransactionRecord>(*bytes, 0);
 }
 
-std::optional<std::vector<SoldItemRecord>> readDayLines(const DataDir &dir, int year, int month,
-                                                        int day)
+std::optional<std::vector<SoldItemRecord>> readDayLines(
+    const DataDir &dir, int year, int month, int day)
 {
     std::optional<std::string> bytes
         = readIfPresent(dir.path(dayFileName(year, month, day, kItemsLogName)));
@@ -249,8 +249,8 @@ std::optional<std::vector<SoldItemRecord>> readDayLines(const DataDir &dir, int 
     return recordsIn<SoldItemRecord>(*bytes, 0);
 }
 
-std::vector<SoldItemRecord> linesOfTransaction(std::span<const SoldItemRecord> lines,
-                                               int64_t transactionNumber)
+std::vector<SoldItemRecord> linesOfTransaction(
+    std::span<const SoldItemRecord> lines, int64_t transactionNumber)
 {
     std::vector<SoldItemRecord> found;
     for (const SoldItemRecord &line : lines) {

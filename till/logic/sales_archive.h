@@ -88,15 +88,24 @@ public:
     // the user; what was written is left for the journal to undo. The files
     // must still be as inspect() saw them, else nothing is written.
     bool append(const YearIndexEntry &entry, const TransactionRecord &transaction,
-                std::span<const SoldItemRecord> lines, std::string &problem);
+        std::span<const SoldItemRecord> lines, std::string &problem);
 
-    std::string yearIndex() const { return yearIndexName(year_); }
-    std::string salesLog() const { return dayFileName(year_, month_, day_, kSalesLogName); }
-    std::string itemsLog() const { return dayFileName(year_, month_, day_, kItemsLogName); }
+    std::string yearIndex() const
+    {
+        return yearIndexName(year_);
+    }
+    std::string salesLog() const
+    {
+        return dayFileName(year_, month_, day_, kSalesLogName);
+    }
+    std::string itemsLog() const
+    {
+        return dayFileName(year_, month_, day_, kItemsLogName);
+    }
 
 private:
     bool appendTo(ArchiveFile file, const std::string &name, const ArchiveFileShape &shape,
-                  std::span<const std::string_view> records, std::string &problem);
+        std::span<const std::string_view> records, std::string &problem);
 
     const DataDir &dir_;
     int year_;
@@ -114,13 +123,13 @@ private:
 // The entries of a year index, with or without its header.
 std::optional<std::vector<YearIndexEntry>> readYearIndex(const DataDir &dir, int year);
 // The TransactionRecords of a day, in completion order.
-std::optional<std::vector<TransactionRecord>> readDayTransactions(const DataDir &dir, int year,
-                                                                  int month, int day);
+std::optional<std::vector<TransactionRecord>> readDayTransactions(
+    const DataDir &dir, int year, int month, int day);
 // The SoldItemRecords of a day, in the order written.
-std::optional<std::vector<SoldItemRecord>> readDayLines(const DataDir &dir, int year, int month,
-                                                        int day);
+std::optional<std::vector<SoldItemRecord>> readDayLines(
+    const DataDir &dir, int year, int month, int day);
 // The lines of transaction `transactionNumber` among a day's lines, in order.
-std::vector<SoldItemRecord> linesOfTransaction(std::span<const SoldItemRecord> lines,
-                                               int64_t transactionNumber);
+std::vector<SoldItemRecord> linesOfTransaction(
+    std::span<const SoldItemRecord> lines, int64_t transactionNumber);
 
 } // namespace ovix
