@@ -131,24 +131,6 @@ TEST(CompleteTransaction, FiveLineCashSaleIsArchivedByteByByte)
     EXPECT_EQ(archived.lineCount, 5);
 }
 
-TEST(CompleteTransaction, EveryLineTakesOneUnitButStockStopsAtZero)
-{
-    FixedClock clock(kSaleTime);
-    Shop shop;
-    shop.addItem({ 7, "SOAP", 2, 1.00f, 0.50f, 4, 0 });
-    Basket basket {};
-    for (int i = 0; i < 3; ++i)
-        shop.ringUp(basket, 7);
-    Shop::pay(basket, "CH");
-    ScriptedMessages messages;
-    ASSERT_EQ(completeTransaction(shop.state, basket, messages), CompletionResult::Archived);
-    EXPECT_EQ(shop.quantityOf(7), 0);
-    EXPECT_EQ(shop.totalSoldOf(7), 3);
-    EXPECT_EQ(shop.state.config.get(cfg::categoryDayCounts, 4), 3);
-    EXPECT_EQ(shop.state.config.get(cfg::chequeSalesCount), 1.0f);
-    EXPECT_DOUBLE_EQ(shop.state.config.get(cfg::chequeSales), 3.00);
-}
-
 TEST(CompleteTransaction, SplitCreditCustomerAndDiscountReachTheLogAndTotals)
 {
     FixedClock clock(kSaleTime);
