@@ -170,10 +170,14 @@ UploadOutcome uploadByFtp(FtpJob &job, PublishLog &log, const std::atomic<bool> 
         return UploadOutcome::ConnectFailed;
     }
 
+    const int64_t size = job.file.size();
+    if (size < 0) {
+        log.add({ timeLine(), QStringLiteral("Transfer failed."), blank });
+        return UploadOutcome::TransferFailed;
+    }
     Transfer transfer;
     transfer.file = &job.file;
     transfer.stop = &stop;
-    const int64_t size = job.file.size();
     CURL *handle = curl.get();
     curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
     curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "ftp");
@@ -192,8 +196,7 @@ UploadOutcome uploadByFtp(FtpJob &job, PublishLog &log, const std::atomic<bool> 
     curl_easy_setopt(handle, CURLOPT_SERVER_RESPONSE_TIMEOUT, kStalledSeconds);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, kStalledSeconds);
-    if (size >= 0)
-        curl_easy_setopt(handle, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(size));
+    curl_easy_setopt(handle, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(size));
     curl_easy_setopt(handle, CURLOPT_READFUNCTION, readBytes);
     curl_easy_setopt(handle, CURLOPT_READDATA, &transfer);
     curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
@@ -203,7 +206,7 @@ UploadOutcome uploadByFtp(FtpJob &job, PublishLog &log, const std::atomic<bool> 
     curl_easy_setopt(handle, CURLOPT_DEBUGDATA, &transfer);
     curl_easy_setopt(handle, CURLOPT_VERBOSE, 1L);
 
-    const CURLcode result = size < 0 ? CURLE_READ_ERROR : curl_easy_perform(handle);
+    const CURLcode result = curl_easy_perform(handle);
     if (result == CURLE_OK) {
         log.add({ timeLine(), QStringLiteral("Transfer complete."), blank });
         return UploadOutcome::Complete;

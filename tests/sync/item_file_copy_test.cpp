@@ -65,7 +65,7 @@ TEST(ItemFileCopy, RecordsRewrittenByTheTillMeanwhileAreCopiedWhole)
 {
     TempDir dir;
     DataDir data(dir.path());
-    constexpr int kRecords = 2000;
+    constexpr int kRecords = 1000;
     auto version = [](int slot, int round) {
         std::string record(kRecordBytes, static_cast<char>('A' + round % 26));
         putI64(record, at::number, slot + 1);
