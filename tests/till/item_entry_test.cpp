@@ -236,7 +236,7 @@ TEST(AddItem, FreeLinesCarryCostButNoPriceOrTax)
     EXPECT_EQ(till.view.list.back(), "5  GIFT (100)  0.00");
 }
 
-TEST(AddItem, BuyOneGetOneFreeFollowsTheCountOfLinesAfterVoids)
+TEST(AddItem, BuyOneGetOneFreeGivesOneFreeUnitPerChargedUnitAfterVoids)
 {
     Till till;
     till.state.config.set(cfg::taxOneActive, 0);
@@ -256,16 +256,16 @@ TEST(AddItem, BuyOneGetOneFreeFollowsTheCountOfLinesAfterVoids)
     EXPECT_EQ(prices(), (std::vector<float> { 3, 0, 3, 1, 0 }));
     EXPECT_EQ(till.total(BasketTotal::Total), 7.0f);
 
-    // Voiding the free unit leaves three of the item: the next one is free.
+    // Voiding the free unit leaves two charged and one free: the next one is free.
     till.entry.voidLine(1);
     till.entry.addItem(5, {});
     EXPECT_EQ(prices(), (std::vector<float> { 3, 3, 1, 0, 0 }));
-    // The count on the list is what decides, not which unit was voided:
-    // with the first (charged) unit voided three remain and the next is free.
+    // Voiding a charged unit leaves one charged and two free: the next one is
+    // charged, so four units never go for the price of one.
     till.entry.voidLine(0);
     till.entry.addItem(5, {});
-    EXPECT_EQ(prices(), (std::vector<float> { 3, 1, 0, 0, 0 }));
-    EXPECT_EQ(till.total(BasketTotal::Total), 4.0f);
+    EXPECT_EQ(prices(), (std::vector<float> { 3, 1, 0, 0, 3 }));
+    EXPECT_EQ(till.total(BasketTotal::Total), 7.0f);
 }
 
 TEST(AddItem, TotalMayReachButNotPassTheLimit)

@@ -72,4 +72,20 @@ int countLinesOf(const Basket &basket, int64_t itemNumber)
     return count;
 }
 
+bool nextUnitIsFreeUnderBuyOneGetOne(const Basket &basket, int64_t itemNumber)
+{
+    int charged = 0;
+    int free = 0;
+    int lines = basket.lineCount < kBasketLineCapacity ? basket.lineCount : kBasketLineCapacity;
+    for (int i = 0; i < lines; ++i) {
+        if (basket.lineItemNumber[i] != itemNumber)
+            continue;
+        if (basket.lineNonTaxable[i] != 0 || basket.lineTaxable[i] != 0)
+            ++charged;
+        else
+            ++free;
+    }
+    return charged > free;
+}
+
 } // namespace ovix

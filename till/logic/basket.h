@@ -125,6 +125,11 @@ void addToRunningTotal(Basket &basket, BasketTotal which, double amount);
 
 // How many lines in use hold item `itemNumber`.
 int countLinesOf(const Basket &basket, int64_t itemNumber);
+// Buy one get one free: the next unit of the item is free while the basket
+// holds more charged lines of it than free ones. Counting both (rather than
+// taking every second line) keeps a void of a charged unit from making two
+// units in a row free.
+bool nextUnitIsFreeUnderBuyOneGetOne(const Basket &basket, int64_t itemNumber);
 
 // Text fields copied out up to their NUL, never past their width.
 inline std::string lineDescriptionText(const Basket &basket, int index)

@@ -196,8 +196,9 @@ bool ItemEntry::priceOf(const ItemRecord &record, AddMode mode, float &price)
     }
     if (mode == AddMode::Free) {
         price = 0;
-    } else if (record.buy_one_get_one_free != 0 && countLinesOf(basket_, record.number) % 2 == 1) {
-        price = 0; // every second one of the item is free
+    } else if (record.buy_one_get_one_free != 0
+               && nextUnitIsFreeUnderBuyOneGetOne(basket_, record.number)) {
+        price = 0; // one free for each charged unit
     }
     return true;
 }
