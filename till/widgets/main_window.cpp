@@ -243,6 +243,13 @@ void MainWindow::setTenderAmountBox(QWidget *amountBox)
     tenderAmountBox_ = amountBox;
 }
 
+void MainWindow::setSaleArea(QWidget *area, QPlainTextEdit *itemBox)
+{
+    itemBox_ = itemBox;
+    itemBox_->installEventFilter(this);
+    setCentralWidget(area);
+}
+
 void MainWindow::setOnClosed(std::function<void()> onClosed)
 {
     onClosed_ = std::move(onClosed);

@@ -60,6 +60,14 @@ public:
     void setEmptyBasket(std::function<void()> emptyBasket);
     // While `amountBox` is not null a tender box is open (see runCommand).
     void setTenderAmountBox(QWidget *amountBox);
+    // The open tender box's amount box, or null.
+    QWidget *tenderAmountBox() const
+    {
+        return tenderAmountBox_;
+    }
+    // Replaces the central area by `area` (taken over by the window) whose
+    // item box is `itemBox`; the till's keys are then read from that box.
+    void setSaleArea(QWidget *area, QPlainTextEdit *itemBox);
     // Called after the window has closed (File "Exit", the close button, or
     // close() from a stop signal).
     void setOnClosed(std::function<void()> onClosed);

@@ -7,7 +7,9 @@
 #include "till/logic/till_state.h"
 #include "till/logic/tips.h"
 #include "till/widgets/log_on_dialog.h"
+#include "till/logic/basket.h"
 #include "till/widgets/main_window.h"
+#include "till/widgets/sale_screen.h"
 #include "till/widgets/splash_window.h"
 #include "till/widgets/stop_signals.h"
 #include "till/widgets/tips_dialog.h"
@@ -20,6 +22,7 @@
 #include <QTimer>
 
 #include <cstring>
+#include <memory>
 
 namespace ovix {
 
@@ -132,8 +135,13 @@ int TillApplication::run()
     if (!openData(state, messages) || !completeStart(state, messages))
         return 1;
 
+    // The sale being rung up and the saved basket live for the whole run.
+    auto basket = std::make_unique<Basket>();
+    auto savedBasket = std::make_unique<Basket>();
     MainWindow mainWindow(state, messages);
     window = &mainWindow;
+    auto *saleScreen = new SaleScreen(mainWindow, state, *basket, *savedBasket, messages);
+    saleScreen->refreshButtons();
     messages.setParent(&mainWindow);
     fitToDesktop(mainWindow, desktop);
     mainWindow.setOnClosed([] { QApplication::quit(); });

@@ -1,0 +1,101 @@
+#pragma once
+// The sale area of the till window: the item box, the basket list, the
+// totals panel, the sale buttons and the keypad. It is the basket's view on
+// the screen and owns the ItemEntry that rings items up; it connects the
+// basket commands to the window.
+//
+// The TillState, the baskets and the Messages must outlive the screen; the
+// window takes the screen over as its central area.
+
+#include "till/logic/basket_view.h"
+#include "till/logic/commands.h"
+#include "till/logic/item_entry.h"
+
+#include <QWidget>
+
+#include <map>
+
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace ovix {
+
+class MainWindow;
+
+class SaleScreen : public QWidget, public BasketView {
+public:
+    // Builds the screen into `window`, registers AddItem, NonInventorySale,
+    // VoidLine, EmptyBasket, ToggleTrade, RepeatLast, AddNote,
+    // AssociateCustomer, SaveBasket and ReloadBasket, and makes the window's
+    // basket emptying clear `basket`.
+    SaleScreen(MainWindow &window, TillState &state, Basket &basket, Basket &savedBasket,
+        Messages &messages);
+
+    ItemEntry &itemEntry()
+    {
+        return entry_;
+    }
+    QPlainTextEdit *itemBox() const
+    {
+        return itemBox_;
+    }
+    QListWidget *basketList() const
+    {
+        return basketList_;
+    }
+    // The sale button that runs `command`, or null.
+    QPushButton *saleButton(Command command) const;
+    // The keypad button captioned "0".."9", "CA" or "CE", or null.
+    QPushButton *keypadButton(const QString &caption) const;
+    // The totals panel's texts as shown: captions, then amounts, one a line.
+    QString totalsCaptions() const;
+    QString totalsAmounts() const;
+
+    // Enables the sale buttons whose commands have work registered.
+    void refreshButtons();
+
+    // BasketView
+    void lineAdded(std::string_view listText) override;
+    void lineRemoved(int index) override;
+    void listCleared() override;
+    void totalsChanged() override;
+    void clearItemBox() override;
+    void poleShowPassive() override;
+    void poleShowItem(std::string_view description, double priceWithTax) override;
+    void playSound(int resource) override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildButtons();
+    void buildKeypad();
+    void registerCommands();
+    void itemBoxChanged();
+    void addItemPressed();
+    void keypadPressed(const QString &caption);
+    void layOut();
+    void addNonInventoryLine();
+    void addNote();
+    void associateCustomer();
+    void abandonSale();
+
+    MainWindow &window_;
+    TillState &state_;
+    Basket &basket_;
+    Messages &messages_;
+    ItemEntry entry_;
+    QPlainTextEdit *itemBox_ = nullptr;
+    QListWidget *basketList_ = nullptr;
+    QLabel *totalsCaptions_ = nullptr;
+    QLabel *totalsAmounts_ = nullptr;
+    std::map<Command, QPushButton *> buttons_;
+    std::map<QString, QPushButton *> keypad_;
+    bool clearingBox_ = false;
+};
+
+} // namespace ovix
