@@ -160,11 +160,8 @@ void SaleScreen::buildButtons()
         button->setFocusPolicy(Qt::NoFocus);
         button->setGeometry(spec.left, spec.top, spec.width, spec.height);
         const Command command = spec.command;
-        if (command == Command::AddItem)
-            connect(button, &QPushButton::clicked, this, [this] { addItemPressed(); });
-        else
-            connect(button, &QPushButton::clicked, this,
-                [this, command] { window_.runCommand(command); });
+        connect(
+            button, &QPushButton::clicked, this, [this, command] { window_.runCommand(command); });
         window_.watchToolTips(button);
         buttons_[command] = button;
     }
