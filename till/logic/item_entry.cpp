@@ -558,6 +558,12 @@ void ItemEntry::toggleTradePrices()
     redrawTotals();
 }
 
+void ItemEntry::saleCompleted()
+{
+    view_.listCleared();
+    redrawTotals(true);
+}
+
 void ItemEntry::redrawTotals(bool addSound)
 {
     view_.totalsChanged();

@@ -142,6 +142,9 @@ public:
     // plays the add sound when `addSound` (a repeat plays none; a void or an
     // emptied basket plays the void sound in its place).
     void redrawTotals(bool addSound = true);
+    // After a paid sale was archived (the basket is empty): empties the till
+    // list and redraws the totals with the add sound.
+    void saleCompleted();
 
     // Items are rung up by SKU 1 (the item box text is a barcode).
     bool barcodeMode() const;
