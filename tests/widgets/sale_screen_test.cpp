@@ -2,9 +2,9 @@
 #include "platform/scripted_messages.h"
 #include "store/customer_index.h"
 #include "store/data_set.h"
+#include "store/record_files.h"
 #include "store/till_config.h"
 #include "store/till_config_file.h"
-#include "store/record_files.h"
 #include "support/test_support.h"
 #include "till/item_entry_fixture.h"
 #include "till/logic/basket.h"
@@ -30,10 +30,10 @@
 #include <vector>
 
 using namespace ovix;
-using ovix::test::ItemBytes;
-using ovix::test::TempDir;
 using ovix::test::customerBytes;
+using ovix::test::ItemBytes;
 using ovix::test::putField;
+using ovix::test::TempDir;
 
 namespace {
 
@@ -99,7 +99,8 @@ struct SaleTill {
     }
     std::string transactionCaption() const
     {
-        return cformat("Transaction: %d", static_cast<int>(state.config.get(cfg::nextTransactionNumber)));
+        return cformat(
+            "Transaction: %d", static_cast<int>(state.config.get(cfg::nextTransactionNumber)));
     }
 };
 
@@ -268,15 +269,16 @@ TEST(SaleScreen, RepeatSaveReloadAndTradeWorkFromTheButtons)
 TEST(SaleScreen, ButtonsCarryTheirTipsAndThoseOfLaterWorkAreGreyed)
 {
     SaleTill till;
-    EXPECT_EQ(till.screen->saleButton(Command::AddItem)->toolTip(),
+    EXPECT_EQ(
+        till.screen->saleButton(Command::AddItem)->toolTip(),
         "Add item to basket   ENTER to find");
     EXPECT_EQ(till.screen->saleButton(Command::NonInventorySale)->toolTip(),
         "Sell an item not on the database");
     EXPECT_EQ(till.screen->saleButton(Command::RepeatLast)->toolTip(),
         "Repeat last also multiple of last with quantity in item box");
     EXPECT_EQ(till.screen->saleButton(Command::ReloadBasket)->toolTip(), "Retrieve saved basket");
-    for (Command later :
-        { Command::PriceByWeight, Command::AdjustPrice, Command::RefundBasket, Command::OpenDrawer })
+    for (Command later : { Command::PriceByWeight, Command::AdjustPrice, Command::RefundBasket,
+             Command::OpenDrawer })
         EXPECT_FALSE(till.screen->saleButton(later)->isEnabled());
     for (Command built : { Command::AddItem, Command::VoidLine, Command::EmptyBasket,
              Command::ToggleTrade, Command::AddNote, Command::SaveBasket })
@@ -378,7 +380,8 @@ TEST(SaleScreen, WhileATenderBoxIsOpenKeypadDigitsGoThereAndBasketCommandsWait)
 TEST(SaleScreen, AssociateCustomerByNumberAndByNameFromTheList)
 {
     SaleTill till;
-    for (auto [number, name] : { std::pair { int64_t { 7 }, "JONES" }, std::pair { int64_t { 9 }, "JOHNSON" } }) {
+    for (auto [number, name] :
+        { std::pair { int64_t { 7 }, "JONES" }, std::pair { int64_t { 9 }, "JOHNSON" } }) {
         std::string bytes = customerBytes(number, name);
         putField(bytes, 38, "HIGH STREET");
         CustomerRecord record;
@@ -400,7 +403,8 @@ TEST(SaleScreen, AssociateCustomerByNumberAndByNameFromTheList)
     });
     till.messages.textReplies.push_back(std::string("JO"));
     till.window->runCommand(Command::AssociateCustomer);
-    EXPECT_EQ(offered,
+    EXPECT_EQ(
+        offered,
         (std::vector<std::string> { "7 JONES,  HIGH STREET", "9 JOHNSON,  HIGH STREET" }));
     EXPECT_EQ(till.basket->customerNumber, 7);
     EXPECT_EQ(till.messages.lastText(), "JONES");

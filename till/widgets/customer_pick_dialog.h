@@ -39,7 +39,7 @@ private:
 // number directly, other text as a name pattern whose matches are offered in
 // the "Please select" list. Returns the chosen customer number, 0 when the
 // prompt or the list was cancelled or nothing answered.
-int64_t lookUpCustomer(QWidget *parent, const TillState &state, Messages &messages,
-    std::string_view caption);
+int64_t lookUpCustomer(
+    QWidget *parent, const TillState &state, Messages &messages, std::string_view caption);
 
 } // namespace ovix

@@ -79,7 +79,8 @@ NonInventoryDialog::NonInventoryDialog(
     }
     QPushButton *space
         = namedButton(QStringLiteral("SPACE"), QStringLiteral("SPACE"), descriptionGroup);
-    connect(space, &QPushButton::clicked, this, [this] { appendToDescription(QStringLiteral(" ")); });
+    connect(
+        space, &QPushButton::clicked, this, [this] { appendToDescription(QStringLiteral(" ")); });
     letters->addWidget(space, 2, 0, 1, 6);
     QPushButton *erase
         = namedButton(QStringLiteral("DELETE"), QStringLiteral("DELETE"), descriptionGroup);
@@ -141,8 +142,9 @@ NonInventoryDialog::NonInventoryDialog(
     taxTwoAmount_ = readOnlyField(QStringLiteral("taxTwoAmount"), this);
     total_ = readOnlyField(QStringLiteral("total"), this);
     int column = 0;
-    for (auto [caption, field] : { std::pair { "Nett", nett_ }, std::pair { "Tax 1", taxOneAmount_ },
-             std::pair { "Tax 2", taxTwoAmount_ }, std::pair { "Total", total_ } }) {
+    for (auto [caption, field] :
+        { std::pair { "Nett", nett_ }, std::pair { "Tax 1", taxOneAmount_ },
+            std::pair { "Tax 2", taxTwoAmount_ }, std::pair { "Total", total_ } }) {
         amounts->addWidget(new QLabel(QString::fromLatin1(caption), this), 0, column);
         amounts->addWidget(field, 1, column);
         ++column;

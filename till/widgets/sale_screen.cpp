@@ -88,8 +88,8 @@ const SaleButton kSaleButtons[] = {
 };
 
 // The keypad, row by row.
-const char *const kKeypadCaptions[4][3] = {
-    { "1", "2", "3" }, { "4", "5", "6" }, { "7", "8", "9" }, { "CA", "0", "CE" } };
+const char *const kKeypadCaptions[4][3]
+    = { { "1", "2", "3" }, { "4", "5", "6" }, { "7", "8", "9" }, { "CA", "0", "CE" } };
 constexpr int kKeypadLefts[3] = { 325, 380, 435 };
 constexpr int kKeypadTops[4] = { 35, 90, 145, 200 };
 
@@ -177,8 +177,8 @@ void SaleScreen::buildKeypad()
             button->setFocusPolicy(Qt::NoFocus);
             button->setGeometry(
                 kKeypadLefts[column], kKeypadTops[row], kKeypadButton, kKeypadButton);
-            connect(button, &QPushButton::clicked, this,
-                [this, caption] { keypadPressed(caption); });
+            connect(
+                button, &QPushButton::clicked, this, [this, caption] { keypadPressed(caption); });
             keypad_[caption] = button;
         }
     }
@@ -192,8 +192,8 @@ void SaleScreen::registerCommands()
         Command::VoidLine, [this] { entry_.voidLine(basketList_->currentRow()); });
     window_.registerCommand(Command::EmptyBasket, [this] { entry_.emptyBasket(); });
     window_.registerCommand(Command::ToggleTrade, [this] { entry_.toggleTradePrices(); });
-    window_.registerCommand(Command::RepeatLast,
-        [this] { entry_.repeatLast(fromQString(itemBox_->toPlainText())); });
+    window_.registerCommand(
+        Command::RepeatLast, [this] { entry_.repeatLast(fromQString(itemBox_->toPlainText())); });
     window_.registerCommand(Command::AddNote, [this] { addNote(); });
     window_.registerCommand(Command::AssociateCustomer, [this] { associateCustomer(); });
     window_.registerCommand(Command::SaveBasket, [this] { entry_.saveBasket(); });
