@@ -13,7 +13,6 @@ namespace ovix {
 namespace {
 
 constexpr long kConnectTimeoutSeconds = 30;
-constexpr long kAcceptTimeoutMilliseconds = 30000;
 constexpr long kStalledSeconds = 60;
 
 bool hasControlCharacter(std::string_view text)
@@ -187,12 +186,13 @@ UploadOutcome uploadByFtp(FtpJob &job, PublishLog &log, const std::atomic<bool> 
     curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(handle, CURLOPT_UPLOAD, 1L);
     curl_easy_setopt(handle, CURLOPT_TRANSFERTEXT, 0L);
-    curl_easy_setopt(handle, CURLOPT_FTPPORT, "-");
+    // Passive data connections: libcurl 7.88's active mode (Debian 12) now and
+    // then fails to take the server's connection and waits out the timeout.
+    curl_easy_setopt(handle, CURLOPT_FTPPORT, static_cast<char *>(nullptr));
     curl_easy_setopt(
         handle, CURLOPT_FTP_CREATE_MISSING_DIRS, static_cast<long>(CURLFTP_CREATE_DIR_NONE));
     curl_easy_setopt(handle, CURLOPT_FTP_FILEMETHOD, static_cast<long>(CURLFTPMETHOD_SINGLECWD));
     curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
-    curl_easy_setopt(handle, CURLOPT_ACCEPTTIMEOUT_MS, kAcceptTimeoutMilliseconds);
     curl_easy_setopt(handle, CURLOPT_SERVER_RESPONSE_TIMEOUT, kStalledSeconds);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, kStalledSeconds);

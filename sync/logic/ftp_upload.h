@@ -40,7 +40,7 @@ std::string ftpUploadUrl(
 
 // Logs in with the job's user name and password, changes to the remote
 // folder (which is never created) and stores the file under the remote name
-// in binary (image) mode over an active-mode data connection, replacing a file
+// in binary (image) mode over a passive data connection, replacing a file
 // of that name. The outcome is logged with its lines and a blank line; the
 // numbers in the lines are libcurl's error codes. Setting `stop` abandons
 // the upload within about a second (it then counts as failed).
