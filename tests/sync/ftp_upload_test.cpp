@@ -5,15 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QLocale>
-
-#include <arpa/inet.h>
 #include <chrono>
 #include <filesystem>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <thread>
-#include <unistd.h>
 
 using namespace ovix;
 using namespace ovix::test;
@@ -29,8 +23,7 @@ protected:
         server = std::make_unique<LocalFtpServer>(served.path());
         if (!server->unavailable().empty())
             GTEST_SKIP() << server->unavailable();
-        // Bytes of every value, so that a text-mode transfer would show.
-        for (int i = 0; i < 70000; ++i)
+        for (int i = 0; i < 70000; ++i) // every byte value: a text-mode transfer would show
             content += static_cast<char>(i * 7 % 256);
         content += "\r\n\n\r";
         writeBytes(local.file("inventor.xml"), content);
@@ -69,13 +62,9 @@ TEST(FtpUploadUrl, HostPortFolderAndNameEncoded)
     EXPECT_EQ(ftpUploadUrl("127.0.0.1:2121", "public_html/stock/", "my stock#1.csv"),
         "ftp://127.0.0.1:2121/public_html/stock/my%20stock%231.csv");
     EXPECT_EQ(ftpUploadUrl("host", "/www", "a.xml"), "ftp://host/%2Fwww/a.xml");
-    EXPECT_EQ(ftpUploadUrl("host", "/", "a.xml"), "ftp://host/%2Fa.xml");
     EXPECT_EQ(ftpUploadUrl("host", "caf\xC3\xA9?", "a.xml"), "ftp://host/caf%C3%A9%3F/a.xml");
-    EXPECT_EQ(ftpUploadUrl("[::1]:21", "", "a"), "ftp://[::1]:21/a");
-    // Not a host: nothing to connect to.
-    EXPECT_EQ(ftpUploadUrl("", "", "a.xml"), "");
-    EXPECT_EQ(ftpUploadUrl("user@host", "", "a.xml"), "");
-    EXPECT_EQ(ftpUploadUrl("host/path", "", "a.xml"), "");
+    for (const char *notAHost : { "", "user@host", "host/path", "ftp://host" })
+        EXPECT_EQ(ftpUploadUrl(notAHost, "", "a.xml"), "") << notAHost;
     EXPECT_EQ(ftpUploadUrl("host", "a\r\nDELE x", "a.xml"), "");
 }
 
@@ -86,10 +75,8 @@ TEST_F(FtpUpload, FileArrivesByteForByteInTheRemoteFolder)
     EXPECT_EQ(log.lines(), QStringList({ "14:30 Tue Mar 5 2024", "Transfer complete.", "  " }));
     EXPECT_EQ(readBytes(served.file("stock/inventor.xml")), content);
 
-    // Again, over the file now there, and into the log-on folder.
-    content = "second";
-    writeBytes(local.file("inventor.xml"), content);
-    FtpJob again = job("");
+    writeBytes(local.file("inventor.xml"), "second");
+    FtpJob again = job(""); // the log-on folder
     EXPECT_EQ(uploadByFtp(again, log, stop), UploadOutcome::Complete);
     EXPECT_EQ(readBytes(served.file("inventor.xml")), "second");
 }
@@ -113,7 +100,7 @@ TEST_F(FtpUpload, MissingRemoteFolderIsNotCreated)
     EXPECT_FALSE(fileExists(served.file("inventor.xml")));
 }
 
-TEST_F(FtpUpload, NoServerNobodyListeningAndNoFileName)
+TEST_F(FtpUpload, NoServerNobodyListeningAndAHostileFolder)
 {
     FtpJob noServer = job("");
     noServer.server.clear();
@@ -126,8 +113,7 @@ TEST_F(FtpUpload, NoServerNobodyListeningAndNoFileName)
     FtpJob nobody = job("");
     nobody.server = "127.0.0.1:" + std::to_string(freeLocalPort());
     EXPECT_EQ(uploadByFtp(nobody, refused, stop), UploadOutcome::ConnectFailed);
-    EXPECT_EQ(refused.lines(),
-        QStringList({ "14:30 Tue Mar 5 2024", "Internet ftp connect error 7", "  " }));
+    EXPECT_EQ(refused.lines().value(1), "Internet ftp connect error 7");
 
     PublishLog injected;
     FtpJob crlf = job("stock\r\nDELE inventor.xml");
@@ -137,25 +123,15 @@ TEST_F(FtpUpload, NoServerNobodyListeningAndNoFileName)
 
 TEST_F(FtpUpload, StopAbandonsAnUploadToAServerThatNeverAnswers)
 {
-    // A listener that accepts connections and says nothing.
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address {};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
-    ASSERT_EQ(::listen(fd, 4), 0);
-    ASSERT_EQ(::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length), 0);
-
-    FtpJob silent = job("");
-    silent.server = "127.0.0.1:" + std::to_string(ntohs(address.sin_port));
+    SilentListener silent;
+    FtpJob upload = job("");
+    upload.server = silent.address();
     std::thread stopper([this] {
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         stop = true;
     });
     const auto started = std::chrono::steady_clock::now();
-    EXPECT_EQ(uploadByFtp(silent, log, stop), UploadOutcome::TransferFailed);
+    EXPECT_EQ(uploadByFtp(upload, log, stop), UploadOutcome::TransferFailed);
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
     stopper.join();
-    ::close(fd);
 }

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <thread>
@@ -56,20 +57,34 @@ void fixClock(int year, int month, int day, int hour, int minute)
     setFixedLocalTime(time);
 }
 
-int freeLocalPort()
+SilentListener::SilentListener()
 {
-    int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address {};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t length = sizeof address;
-    int port = 0;
-    if (fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0
-        && ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length) == 0)
-        port = ntohs(address.sin_port);
-    if (fd >= 0)
-        ::close(fd);
-    return port;
+    if (fd_ >= 0 && ::bind(fd_, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0
+        && ::listen(fd_, 4) == 0
+        && ::getsockname(fd_, reinterpret_cast<sockaddr *>(&address), &length) == 0)
+        port_ = ntohs(address.sin_port);
+}
+
+SilentListener::~SilentListener()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+bool SilentListener::someoneConnected() const
+{
+    pollfd waiting { fd_, POLLIN, 0 };
+    return ::poll(&waiting, 1, 200) > 0;
+}
+
+int freeLocalPort()
+{
+    return SilentListener().port();
 }
 
 static bool accepts(int port)

@@ -96,10 +96,6 @@ public:
     {
         return unavailable_;
     }
-    int port() const
-    {
-        return port_;
-    }
     std::string address() const
     {
         return "127.0.0.1:" + std::to_string(port_);
@@ -111,7 +107,31 @@ private:
     std::string unavailable_;
 };
 
-// A free TCP port on 127.0.0.1 at the moment of asking.
+// A TCP listener on 127.0.0.1 that accepts no one and says nothing.
+class SilentListener {
+public:
+    SilentListener();
+    ~SilentListener();
+    SilentListener(const SilentListener &) = delete;
+    SilentListener &operator=(const SilentListener &) = delete;
+
+    int port() const
+    {
+        return port_;
+    }
+    std::string address() const
+    {
+        return "127.0.0.1:" + std::to_string(port_);
+    }
+    // Whether a connection is waiting (checked for 200 ms).
+    bool someoneConnected() const;
+
+private:
+    int fd_ = -1;
+    int port_ = 0;
+};
+
+// A TCP port on 127.0.0.1 that was free at the moment of asking.
 int freeLocalPort();
 
 } // namespace ovix::test
