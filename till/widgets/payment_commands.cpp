@@ -9,6 +9,7 @@
 #include "till/widgets/main_window.h"
 #include "till/widgets/split_dialog.h"
 
+#include <QDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -168,10 +169,13 @@ private:
     void closeTender()
     {
         window_.setTenderAmountBox(nullptr);
-        if (cash_)
-            cash_->close();
-        if (split_)
-            split_->close();
+        // Hidden, not closed: closing would ask the box to cancel once more.
+        for (QDialog *box : { static_cast<QDialog *>(cash_), static_cast<QDialog *>(split_) }) {
+            if (box) {
+                box->hide();
+                box->deleteLater();
+            }
+        }
         cash_ = nullptr;
         split_ = nullptr;
     }
