@@ -59,7 +59,8 @@ CashBox::CashBox(double due, const QuickAmounts &quick, Actions actions, QWidget
     form->addWidget(change_, 2, 1);
     layout->addLayout(form);
     layout->addWidget(new QLabel(QStringLiteral("Enter the amount in cents / pence"), this));
-    layout->addWidget(new QLabel(QStringLiteral("Enter the amount without the . character"), this));
+    layout->addWidget(
+        new QLabel(QStringLiteral("Enter the amount without the . character"), this));
 
     auto *quickRow = new QHBoxLayout;
     const double amounts[3] = { quick.five, quick.ten, quick.fifty };
@@ -68,7 +69,8 @@ CashBox::CashBox(double due, const QuickAmounts &quick, Actions actions, QWidget
         quick_[i]->setObjectName(QStringLiteral("quick%1").arg(i + 1));
         quick_[i]->setAutoDefault(false);
         const double amount = amounts[i];
-        connect(quick_[i], &QPushButton::clicked, this, [this, amount] { actions_.quick(amount); });
+        connect(quick_[i], &QPushButton::clicked, this,
+            [this, amount] { actions_.quick(amount); });
         quickRow->addWidget(quick_[i]);
     }
     layout->addLayout(quickRow);
