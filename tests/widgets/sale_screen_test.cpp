@@ -1,4 +1,5 @@
 #include "platform/c_format.h"
+#include "platform/clock.h"
 #include "platform/scripted_messages.h"
 #include "store/customer_index.h"
 #include "store/data_set.h"
@@ -7,12 +8,15 @@
 #include "store/till_config_file.h"
 #include "support/test_support.h"
 #include "till/item_entry_fixture.h"
+#include "till/logic/archive_folders.h"
 #include "till/logic/basket.h"
+#include "till/logic/payment.h"
 #include "till/logic/till_state.h"
 #include "till/logic/totals_panel.h"
 #include "till/widgets/customer_pick_dialog.h"
 #include "till/widgets/main_window.h"
 #include "till/widgets/non_inventory_dialog.h"
+#include "till/widgets/payment_commands.h"
 #include "till/widgets/sale_screen.h"
 #include "widgets/modal_dialogs.h"
 
@@ -31,8 +35,13 @@
 
 using namespace ovix;
 using ovix::test::customerBytes;
+using ovix::test::getF32;
+using ovix::test::getI32;
+using ovix::test::getI64;
+using ovix::test::getText;
 using ovix::test::ItemBytes;
 using ovix::test::putField;
+using ovix::test::readBytes;
 using ovix::test::TempDir;
 
 namespace {
@@ -270,8 +279,7 @@ TEST(SaleScreen, ButtonsCarryTheirTipsAndThoseOfLaterWorkAreGreyed)
 {
     SaleTill till;
     EXPECT_EQ(
-        till.screen->saleButton(Command::AddItem)->toolTip(),
-        "Add item to basket   ENTER to find");
+        till.screen->saleButton(Command::AddItem)->toolTip(), "Add item to basket   ENTER to find");
     EXPECT_EQ(till.screen->saleButton(Command::NonInventorySale)->toolTip(),
         "Sell an item not on the database");
     EXPECT_EQ(till.screen->saleButton(Command::RepeatLast)->toolTip(),
@@ -404,8 +412,85 @@ TEST(SaleScreen, AssociateCustomerByNumberAndByNameFromTheList)
     till.messages.textReplies.push_back(std::string("JO"));
     till.window->runCommand(Command::AssociateCustomer);
     EXPECT_EQ(
-        offered,
-        (std::vector<std::string> { "7 JONES,  HIGH STREET", "9 JOHNSON,  HIGH STREET" }));
+        offered, (std::vector<std::string> { "7 JONES,  HIGH STREET", "9 JOHNSON,  HIGH STREET" }));
     EXPECT_EQ(till.basket->customerNumber, 7);
     EXPECT_EQ(till.messages.lastText(), "JONES");
+}
+
+TEST(SaleScreen, AWholeSaleByKeypadAndEnterPaidInCashIsArchivedAndTakesTheStock)
+{
+    const LocalTime saleTime { 2026, 3, 5, 10, 20, 0 };
+    setFixedLocalTime(saleTime);
+    SaleTill till;
+    ASSERT_TRUE(ensureArchiveFolders(till.state.dir, saleTime));
+    NullSaleDevices devices;
+    connectPayments(
+        *till.window, till.state, *till.basket, till.screen->itemEntry(), till.messages, devices);
+    till.screen->refreshButtons();
+    EXPECT_TRUE(till.screen->saleButton(Command::PayCash)->isEnabled());
+    const int transaction = static_cast<int>(till.state.config.get(cfg::nextTransactionNumber));
+
+    for (const char *key : { "1", "0", "0", "1" })
+        till.press(key);
+    till.enter();
+    for (const char *key : { "1", "0", "0", "2" })
+        till.press(key);
+    till.enter();
+    till.press("1");
+    till.press("0");
+    till.press("0");
+    till.press("1");
+    till.screen->saleButton(Command::AddItem)->click();
+    ASSERT_EQ(till.basket->lineCount, 3); // 12.00 + 2.50 + 12.00
+
+    QTest::keyClick(till.screen->itemBox(), Qt::Key_F5);
+    auto *tendered = qobject_cast<QLineEdit *>(till.window->tenderAmountBox());
+    ASSERT_NE(tendered, nullptr);
+    // A second press opens no second box; digits go to the tendered amount.
+    till.screen->saleButton(Command::PayCash)->click();
+    EXPECT_EQ(till.window->tenderAmountBox(), tendered);
+    for (const char *key : { "3", "0", "0", "0", "0" })
+        till.press(key);
+    EXPECT_EQ(tendered->text(), "30000");
+    till.press("CE");
+    EXPECT_EQ(tendered->text(), "3000");
+    EXPECT_EQ(till.box(), "");
+    ASSERT_TRUE(test::clickNamed(tendered->window(), "ok"));
+
+    EXPECT_EQ(till.window->tenderAmountBox(), nullptr);
+    EXPECT_EQ(till.basket->lineCount, 0);
+    EXPECT_TRUE(till.list().empty());
+    EXPECT_EQ(
+        till.screen->totalsCaptions().toStdString(), cformat("Transaction: %d", transaction + 1));
+
+    // The archive read back at its documented offsets.
+    const std::string sales = readBytes(till.folder.file("2026/3/5/saleslog.dat"));
+    const std::string items = readBytes(till.folder.file("2026/3/5/itemslog.dat"));
+    ASSERT_EQ(sales.size(), 950u);
+    ASSERT_EQ(items.size(), 3 * 104u);
+    EXPECT_EQ(getI64(sales, 0), transaction);
+    EXPECT_EQ(getI32(sales, 28), 3);
+    EXPECT_FLOAT_EQ(getF32(sales, 32), 2.50f); // non-taxable
+    EXPECT_FLOAT_EQ(getF32(sales, 36), 20.00f); // taxable
+    EXPECT_FLOAT_EQ(getF32(sales, 44), 4.00f); // tax 1
+    EXPECT_FLOAT_EQ(getF32(sales, 56), 26.50f); // total
+    EXPECT_FLOAT_EQ(getF32(sales, 88), 26.50f); // cash part
+    EXPECT_EQ(getText(sales, 354, 40), "Cash");
+    const int64_t numbers[3] = { 1001, 1002, 1001 };
+    const float totals[3] = { 12.00f, 2.50f, 12.00f };
+    for (size_t line = 0; line < 3; ++line) {
+        const std::string record = items.substr(line * 104, 104);
+        EXPECT_EQ(getI64(record, 0), transaction);
+        EXPECT_EQ(getI64(record, 24), numbers[line]);
+        EXPECT_FLOAT_EQ(getF32(record, 96), totals[line]);
+    }
+    // Stock at film.dat offset 670 of each item's slot.
+    const std::string film = readBytes(till.folder.file("film.dat"));
+    auto quantityOf = [&](int64_t number) {
+        const size_t slot = static_cast<size_t>(*till.state.items.slotOf(number));
+        return getI32(film, slot * 1874 + 670);
+    };
+    EXPECT_EQ(quantityOf(1001), 98);
+    EXPECT_EQ(quantityOf(1002), 99);
+    setFixedLocalTime(std::nullopt);
 }

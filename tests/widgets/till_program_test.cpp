@@ -204,3 +204,86 @@ TEST(TillProgram, ADesktopNarrowerThan800IsRefusedWithoutTouchingAFile)
     EXPECT_TRUE(contains(output, "exit: 1")) << output;
     EXPECT_EQ(snapshot(shop.path()), before);
 }
+
+TEST(TillProgram, ASaleRungUpByNumberAndPaidInCashIsArchivedLoggedAndTakesTheStock)
+{
+    if (!haveVirtualDisplay())
+        GTEST_SKIP() << "xvfb-run and xdotool are needed";
+    TempDir shop;
+    TempDir out;
+    makeShop(shop.path());
+    // The first sample item in stock without an age alert and not a bundle,
+    // read at its film.dat offsets.
+    const std::string filmBefore = ovix::test::readBytes(shop.file("film.dat"));
+    int64_t item = 0;
+    size_t slot = 0;
+    for (; (slot + 1) * 1874 <= filmBefore.size(); ++slot) {
+        const std::string record = filmBefore.substr(slot * 1874, 1874);
+        if (ovix::test::getI64(record, 0) > 0 && ovix::test::getI32(record, 670) > 0
+            && ovix::test::getI32(record, 1214) <= 1 && ovix::test::getI32(record, 1802) != 2) {
+            item = ovix::test::getI64(record, 0);
+            break;
+        }
+    }
+    ASSERT_GT(item, 0);
+    const int32_t stockBefore = ovix::test::getI32(filmBefore, slot * 1874 + 670);
+    ovix::test::writeBytes(out.file("item"), std::to_string(item));
+
+    const std::string output = runOnDisplay("1280x1024", shop.path(), out.path(), R"sh(
+        cd "$SHOP"
+        "$TILL" > "$OUT/till.log" 2>&1 &
+        pid=$!
+        logon=$(timeout 20 xdotool search --sync --name '^USER LOGON$' | head -1)
+        xdotool windowfocus --sync "$logon"
+        xdotool type --delay 40 7351
+        xdotool key Return
+        main=$(timeout 10 xdotool search --sync --name 'Assoc: ' | head -1)
+        tips=$(timeout 10 xdotool search --sync --name '^Tip of the day' | head -1)
+        xdotool windowfocus --sync "$tips" key Escape
+        sleep 0.5
+        xdotool windowfocus --sync "$main"
+        xdotool type --delay 40 "$(cat "$OUT/item")"
+        xdotool key Return
+        sleep 0.5
+        xdotool key F5
+        cash=$(timeout 10 xdotool search --sync --name '^Cash$' | head -1)
+        [ -n "$cash" ] && echo "seen: cash box"
+        xdotool windowfocus --sync "$cash"
+        xdotool type --delay 40 100000
+        xdotool key Return
+        summary=$(timeout 10 xdotool search --sync --name '^Transaction committed' | head -1)
+        [ -n "$summary" ] && echo "seen: summary"
+        xdotool windowfocus --sync "$summary" key Return
+        sleep 0.5
+        xdotool search --onlyvisible --name '^Cash$' >/dev/null && echo "cash box still open"
+        kill -TERM $pid
+        for i in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+        kill -KILL $pid 2>/dev/null
+        wait $pid
+        echo "exit: $?"
+    )sh");
+    EXPECT_TRUE(contains(output, "seen: cash box")) << output;
+    EXPECT_TRUE(contains(output, "seen: summary")) << output;
+    EXPECT_FALSE(contains(output, "cash box still open")) << output;
+    EXPECT_TRUE(contains(output, "exit: 0")) << output;
+
+    std::string sales;
+    std::string items;
+    for (const auto &[name, bytes] : snapshot(shop.path())) {
+        if (name.ends_with("/saleslog.dat"))
+            sales = bytes;
+        if (name.ends_with("/itemslog.dat"))
+            items = bytes;
+    }
+    ASSERT_EQ(sales.size(), 950u) << output;
+    ASSERT_EQ(items.size(), 104u);
+    EXPECT_EQ(ovix::test::getI32(sales, 28), 1); // one line
+    EXPECT_EQ(ovix::test::getText(sales, 354, 40), "Cash");
+    EXPECT_EQ(ovix::test::getI64(items, 0), ovix::test::getI64(sales, 0));
+    EXPECT_EQ(ovix::test::getI64(items, 24), item);
+    const std::string filmAfter = ovix::test::readBytes(shop.file("film.dat"));
+    EXPECT_EQ(ovix::test::getI32(filmAfter, slot * 1874 + 670), stockBefore - 1);
+    const std::string log = ovix::test::readBytes(shop.file("bun4.dat"));
+    EXPECT_TRUE(contains(log, " Sale: " + std::to_string(ovix::test::getI64(sales, 0)))) << log;
+    EXPECT_TRUE(contains(log, "Payment type: Cash\r\n")) << log;
+}

@@ -9,9 +9,11 @@
 #include "till/widgets/log_on_dialog.h"
 #include "till/logic/basket.h"
 #include "till/widgets/main_window.h"
+#include "till/widgets/payment_commands.h"
 #include "till/widgets/sale_screen.h"
 #include "till/widgets/splash_window.h"
 #include "till/widgets/stop_signals.h"
+#include "till/widgets/summary_dialog.h"
 #include "till/widgets/tips_dialog.h"
 
 #include <QApplication>
@@ -141,6 +143,8 @@ int TillApplication::run()
     MainWindow mainWindow(state, messages);
     window = &mainWindow;
     auto *saleScreen = new SaleScreen(mainWindow, state, *basket, *savedBasket, messages);
+    SummaryOnlyDevices devices(&mainWindow);
+    connectPayments(mainWindow, state, *basket, saleScreen->itemEntry(), messages, devices);
     saleScreen->refreshButtons();
     messages.setParent(&mainWindow);
     fitToDesktop(mainWindow, desktop);
