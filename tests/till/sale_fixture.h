@@ -33,7 +33,7 @@ namespace ovix::test {
 
 inline constexpr LocalTime kSaleTime { 2026, 3, 5, 10, 20, 0 };
 
-struct ItemSpec {
+struct TestItem {
     int64_t number = 0;
     std::string description;
     int32_t quantity = 0;
@@ -58,20 +58,20 @@ public:
         EXPECT_TRUE(ensureArchiveFolders(state.dir, kSaleTime));
     }
 
-    void addItem(const ItemSpec &spec)
+    void addItem(const TestItem &item)
     {
         ItemRecord record {};
-        record.number = spec.number;
-        writeText(record.description, spec.description);
-        record.quantity = spec.quantity;
-        record.retail_price = spec.retail;
-        record.cost_price = spec.cost;
-        record.display_category = spec.category;
-        record.tax = spec.tax;
+        record.number = item.number;
+        writeText(record.description, item.description);
+        record.quantity = item.quantity;
+        record.retail_price = item.retail;
+        record.cost_price = item.cost;
+        record.display_category = item.category;
+        record.tax = item.tax;
         writeText(record.last_used, "09:0001/01/2026");
         ScriptedMessages quiet;
         ASSERT_TRUE(state.items.insert(record, quiet).has_value()) << quiet.lastText();
-        specs[spec.number] = spec;
+        items[item.number] = item;
     }
 
     int64_t addCustomer(int64_t number, const char *name, float balance)
@@ -90,20 +90,20 @@ public:
     // the configured rate on taxable items, running sums re-rounded.
     void ringUp(Basket &basket, int64_t number) const
     {
-        const ItemSpec &spec = specs.at(number);
+        const TestItem &item = items.at(number);
         const int rate = static_cast<int>(state.config.get(cfg::taxOneRate));
         BasketLine line;
         line.itemNumber = number;
-        line.description = spec.description;
-        line.cost = spec.cost;
-        const double price = spec.retail;
-        if (spec.tax != 0) {
-            line.taxable = spec.retail;
+        line.description = item.description;
+        line.cost = item.cost;
+        const double price = item.retail;
+        if (item.tax != 0) {
+            line.taxable = item.retail;
             line.taxOne = static_cast<float>(roundMoney(price * rate / 10000.0));
             addToRunningTotal(basket, BasketTotal::Taxable, price);
             addToRunningTotal(basket, BasketTotal::TaxOne, line.taxOne);
         } else {
-            line.nonTaxable = spec.retail;
+            line.nonTaxable = item.retail;
             addToRunningTotal(basket, BasketTotal::NonTaxable, price);
         }
         line.total = static_cast<float>(roundMoney(price + line.taxOne));
@@ -198,7 +198,7 @@ public:
 
     TempDir temp;
     TillState state;
-    std::map<int64_t, ItemSpec> specs;
+    std::map<int64_t, TestItem> items;
 };
 
 // Transaction 41, the seventh of the day: tea twice, milk, bread out of

@@ -60,10 +60,10 @@ TEST(SalesDay, TwoHundredMixedSalesAgreeWithStockLogAndDayTotals)
     for (int64_t number = 1001; number <= 1040; ++number) {
         const std::string description = cformat("ITEM %" PRId64, number);
         const int32_t quantity = number % 7 == 0 ? 3 : pick(10, 60);
-        ItemSpec spec { number, "", quantity, pick(50, 5000) / 100.0f, pick(10, 2000) / 100.0f,
+        TestItem item { number, "", quantity, pick(50, 5000) / 100.0f, pick(10, 2000) / 100.0f,
             static_cast<int32_t>(number % 18), number % 3 == 0 ? 0 : 1 };
-        spec.description = description;
-        shop.addItem(spec);
+        item.description = description;
+        shop.addItem(item);
         stockAtStart[number] = quantity;
     }
     shop.addCustomer(501, "A. SMITH", 0);

@@ -125,6 +125,8 @@ public:
         split_->setAttribute(Qt::WA_DeleteOnClose);
         window_.setTenderAmountBox(split_->cashBox());
         split_->show();
+        split_->raise();
+        split_->activateWindow();
         split_->cashBox()->setFocus();
     }
 
@@ -151,6 +153,8 @@ private:
         cash_->placeOver(&window_);
         window_.setTenderAmountBox(cash_->tenderedBox());
         cash_->show();
+        cash_->raise();
+        cash_->activateWindow();
         cash_->tenderedBox()->setFocus();
     }
 

@@ -154,12 +154,12 @@ SaleScreen::SaleScreen(
 
 void SaleScreen::buildButtons()
 {
-    for (const SaleButton &spec : kSaleButtons) {
-        auto *button = new QPushButton(QString::fromLatin1(spec.caption), this);
-        button->setToolTip(QString::fromLatin1(spec.toolTip));
+    for (const SaleButton &item : kSaleButtons) {
+        auto *button = new QPushButton(QString::fromLatin1(item.caption), this);
+        button->setToolTip(QString::fromLatin1(item.toolTip));
         button->setFocusPolicy(Qt::NoFocus);
-        button->setGeometry(spec.left, spec.top, spec.width, spec.height);
-        const Command command = spec.command;
+        button->setGeometry(item.left, item.top, item.width, item.height);
+        const Command command = item.command;
         connect(
             button, &QPushButton::clicked, this, [this, command] { window_.runCommand(command); });
         window_.watchToolTips(button);
@@ -255,6 +255,16 @@ void SaleScreen::itemBoxChanged()
     }
     // Enter: what stands before the first line break is the entry.
     text.truncate(lineBreak + 1);
+    if (QWidget *tenderBox = window_.tenderAmountBox()) {
+        // While a tender box is open the item box rings nothing up: the line
+        // break is taken off and the focus goes back to the amount.
+        QSignalBlocker blocker(itemBox_);
+        itemBox_->setPlainText(text.left(lineBreak));
+        itemBox_->moveCursor(QTextCursor::End);
+        tenderBox->activateWindow();
+        tenderBox->setFocus();
+        return;
+    }
     const ItemBoxOutcome outcome = entry_.itemBoxEntered(fromQString(text));
     if (outcome == ItemBoxOutcome::NotEntered)
         return;
