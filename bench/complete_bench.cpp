@@ -28,6 +28,8 @@
 #include "till/logic/sales_archive.h"
 #include "till/logic/till_state.h"
 
+#include "bench_summary.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cinttypes>
@@ -251,26 +253,6 @@ BENCHMARK(BM_RingUpOnly)->Unit(benchmark::kMicrosecond)->MinTime(0.5);
 BENCHMARK(BM_PlainWrites)->Unit(benchmark::kMicrosecond)->Iterations(500);
 BENCHMARK(BM_PlainWritesSynced)->Unit(benchmark::kMicrosecond)->Iterations(200);
 
-// Prints the usual table and keeps each benchmark's time for the summary.
-class SummaryReporter : public benchmark::ConsoleReporter {
-public:
-    SummaryReporter()
-        : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Color : OO_None)
-    {
-    }
-
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs) {
-            if (!run.error_occurred && run.run_type == Run::RT_Iteration)
-                microseconds[run.run_name.function_name] = run.GetAdjustedRealTime() * 1e6
-                    / benchmark::GetTimeUnitMultiplier(run.time_unit);
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> microseconds;
-};
-
 // The writes (appends, rewrites, truncations, renames, deletions) and syncs
 // of one completion, and of the same bytes written plainly with syncs.
 std::pair<int, int> countPlainSynced()
@@ -296,12 +278,9 @@ std::pair<int, int> countOneCompletion()
     return done ? std::pair { counting.writes(), counting.syncs() } : std::pair { 0, 0 };
 }
 
-void printSummary(const std::map<std::string, double> &us)
+void printSummary(const bench::TimingReporter &timings)
 {
-    auto time = [&](const char *name) {
-        auto found = us.find(name);
-        return found == us.end() ? 0.0 : found->second;
-    };
+    auto time = [&](const char *name) { return timings.microseconds(name); };
     auto ratio = [](double a, double b) { return b > 0 ? a / b : 0.0; };
     const double sale = time("BM_RingUpAndCompleteCashSale");
     const double completion = time("BM_CompleteOnly");
@@ -328,9 +307,9 @@ int main(int argc, char **argv)
 {
     benchmark::Initialize(&argc, argv);
     buildShop();
-    SummaryReporter reporter;
+    bench::TimingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    printSummary(reporter.microseconds);
+    printSummary(reporter);
     setFixedLocalTime(std::nullopt);
     std::error_code ignored;
     std::filesystem::remove_all(shop->folder, ignored);

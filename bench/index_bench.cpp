@@ -15,6 +15,8 @@
 #include "store/item_index.h"
 #include "store/item_record.h"
 
+#include "bench_summary.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cinttypes>
@@ -394,32 +396,9 @@ BENCHMARK(BM_InsertDeleteOurs)->Unit(benchmark::kMicrosecond)->MinTime(0.5);
 BENCHMARK(BM_InsertDeletePlain)->Unit(benchmark::kMicrosecond)->MinTime(0.5);
 BENCHMARK(BM_InsertDeleteWithFiles)->Unit(benchmark::kMicrosecond)->MinTime(0.5);
 
-// Prints the usual table and keeps each benchmark's time for the summary.
-class SummaryReporter : public benchmark::ConsoleReporter {
-public:
-    SummaryReporter()
-        : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Color : OO_None)
-    {
-    }
-
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs) {
-            if (!run.error_occurred && run.run_type == Run::RT_Iteration)
-                microseconds[run.run_name.function_name] = run.GetAdjustedRealTime() * 1e6
-                    / benchmark::GetTimeUnitMultiplier(run.time_unit);
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> microseconds;
-};
-
-void printSummary(const std::map<std::string, double> &us)
+void printSummary(const bench::TimingReporter &timings)
 {
-    auto time = [&](const char *name) {
-        auto found = us.find(name);
-        return found == us.end() ? 0.0 : found->second;
-    };
+    auto time = [&](const char *name) { return timings.microseconds(name); };
     auto line = [&](const char *what, const char *ours, const char *plain) {
         const double a = time(ours);
         const double b = time(plain);
@@ -446,9 +425,9 @@ int main(int argc, char **argv)
 {
     benchmark::Initialize(&argc, argv);
     buildDataSet();
-    SummaryReporter reporter;
+    bench::TimingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    printSummary(reporter.microseconds);
+    printSummary(reporter);
     std::error_code ignored;
     std::filesystem::remove_all(data->folder, ignored);
     benchmark::Shutdown();

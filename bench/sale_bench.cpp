@@ -20,6 +20,8 @@
 #include "till/logic/null_basket_view.h"
 #include "till/logic/till_state.h"
 
+#include "bench_summary.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -220,32 +222,9 @@ BENCHMARK(BM_AddItemByBarcodeSlotScan)->Unit(benchmark::kMicrosecond)->MinTime(3
 BENCHMARK(BM_FindBySku1)->Unit(benchmark::kMicrosecond)->MinTime(0.5);
 BENCHMARK(BM_ScanForSku1)->Unit(benchmark::kMicrosecond)->MinTime(3.0);
 
-// Prints the usual table and keeps each benchmark's time for the summary.
-class SummaryReporter : public benchmark::ConsoleReporter {
-public:
-    SummaryReporter()
-        : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Color : OO_None)
-    {
-    }
-
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs) {
-            if (!run.error_occurred && run.run_type == Run::RT_Iteration)
-                microseconds[run.run_name.function_name] = run.GetAdjustedRealTime() * 1e6
-                    / benchmark::GetTimeUnitMultiplier(run.time_unit);
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> microseconds;
-};
-
-void printSummary(const std::map<std::string, double> &us)
+void printSummary(const bench::TimingReporter &timings)
 {
-    auto time = [&](const char *name) {
-        auto found = us.find(name);
-        return found == us.end() ? 0.0 : found->second;
-    };
+    auto time = [&](const char *name) { return timings.microseconds(name); };
     const double byNumber = time("BM_AddItemByNumber");
     const double byBarcode = time("BM_AddItemByBarcode");
     const double byScan = time("BM_AddItemByBarcodeSlotScan");
@@ -269,9 +248,9 @@ int main(int argc, char **argv)
 {
     benchmark::Initialize(&argc, argv);
     buildShop();
-    SummaryReporter reporter;
+    bench::TimingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    printSummary(reporter.microseconds);
+    printSummary(reporter);
     std::error_code ignored;
     std::filesystem::remove_all(shop->folder, ignored);
     benchmark::Shutdown();

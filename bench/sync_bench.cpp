@@ -18,6 +18,8 @@
 #include "sync/logic/stock_formatter.h"
 #include "sync/logic/sync_config.h"
 
+#include "bench_summary.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -162,32 +164,9 @@ BENCHMARK(BM_CopyItemFile)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_ConvertXml)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_ConvertCsv)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-// Prints the usual table and keeps each benchmark's time for the summary.
-class SummaryReporter : public benchmark::ConsoleReporter {
-public:
-    SummaryReporter()
-        : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Color : OO_None)
-    {
-    }
-
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs) {
-            if (!run.error_occurred && run.run_type == Run::RT_Iteration)
-                milliseconds[run.run_name.function_name] = run.GetAdjustedRealTime() * 1e3
-                    / benchmark::GetTimeUnitMultiplier(run.time_unit);
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> milliseconds;
-};
-
-void printSummary(const std::map<std::string, double> &ms)
+void printSummary(const bench::TimingReporter &timings)
 {
-    auto time = [&](const char *name) {
-        auto found = ms.find(name);
-        return found == ms.end() ? 0.0 : found->second;
-    };
+    auto time = [&](const char *name) { return timings.milliseconds(name); };
     const double copy = time("BM_CopyFile");
     auto line = [&](const char *what, const char *name, int64_t bytes) {
         const double t = time(name);
@@ -210,9 +189,9 @@ int main(int argc, char **argv)
 {
     benchmark::Initialize(&argc, argv);
     buildDataSet();
-    SummaryReporter reporter;
+    bench::TimingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    printSummary(reporter.milliseconds);
+    printSummary(reporter);
     std::error_code ignored;
     std::filesystem::remove_all(data->folder, ignored);
     benchmark::Shutdown();
