@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 root=$PWD
 
 scripts/install-deps.sh
-scripts/build.sh build -DOVIX_BENCH=OFF
+OVIX_TARGETS="ovixtill ovixsync ovixinit" scripts/build.sh build
 
 shop=${OVIX_SHOP:-$root/shop}
 if [ ! -e "$shop/wr.cfg" ] && [ ! -e "$shop/WR.CFG" ]; then
