@@ -1,0 +1,65 @@
+#include "print/logic/print_request.h"
+
+#include "platform/cp1252.h"
+#include "platform/data_dir.h"
+#include "store/till_config.h"
+
+namespace ovix {
+
+namespace {
+
+const char *kindName(PrintDocument document)
+{
+    switch (document) {
+    case PrintDocument::StandardReceipt: return "receipt";
+    case PrintDocument::CustomReceipt: return "custom-receipt";
+    case PrintDocument::StandardInvoice: return "invoice";
+    case PrintDocument::CustomInvoice: return "invoice-2";
+    case PrintDocument::DeliveryNote: return "delivery-note";
+    case PrintDocument::Other: break;
+    }
+    return "document";
+}
+
+bool isReceipt(PrintDocument document)
+{
+    return document == PrintDocument::StandardReceipt
+           || document == PrintDocument::CustomReceipt;
+}
+
+} // namespace
+
+PrintRequest documentPrintRequest(const TillConfig &config, const DataDir &dataDir,
+                                  PrintDocument document)
+{
+    PrintRequest request;
+    request.kind = kindName(document);
+    request.pdfFolder = dataDir.path(kPrintoutsFolderName);
+    std::string name = toUtf8(config.text(cfg::receiptPrinterDevice));
+    if (isReceipt(document) && receiptPrinterListIndex(config) > 0 && !name.empty()) {
+        request.printer = PrinterChoice::NamedPrinter;
+        request.printerName = name;
+    } else if (config.get(cfg::printConfirm) == 0) {
+        request.printer = PrinterChoice::DefaultPrinter;
+    }
+    return request;
+}
+
+PrintRequest automaticPrintRequest(const TillConfig &config, const DataDir &dataDir,
+                                   PrintDocument document)
+{
+    PrintRequest request = documentPrintRequest(config, dataDir, document);
+    request.copies = 1 + receiptCopiesIndex(config);
+    return request;
+}
+
+PrintRequest kitchenPrintRequest(const DataDir &dataDir)
+{
+    PrintRequest request;
+    request.kind = "kitchen-receipt";
+    request.printer = PrinterChoice::DefaultPrinter;
+    request.pdfFolder = dataDir.path(kPrintoutsFolderName);
+    return request;
+}
+
+} // namespace ovix

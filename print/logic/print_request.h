@@ -1,0 +1,55 @@
+#pragma once
+// Which printer a document goes to, and how many times.
+
+#include <string>
+
+namespace ovix {
+
+class DataDir;
+class TillConfig;
+
+// The printable documents of a sale, and the other pages the shop prints.
+enum class PrintDocument {
+    StandardReceipt,
+    CustomReceipt,
+    StandardInvoice,
+    CustomInvoice,
+    DeliveryNote,
+    Other, // reports, statements, letters, labels
+};
+
+enum class PrinterChoice {
+    Dialog,         // the print dialog, starting on the default printer
+    DefaultPrinter, // the system's default printer, no dialog
+    NamedPrinter,   // `printerName`, no dialog
+};
+
+struct PrintRequest {
+    std::string kind = "document"; // a short word for printout file names
+    PrinterChoice printer = PrinterChoice::Dialog;
+    std::string printerName; // UTF-8, for NamedPrinter
+    int copies = 1;          // whole documents, one after another
+    // Where printouts go as PDF files when no printer is installed.
+    std::string pdfFolder;
+    // Straight to a PDF file even when printers are installed.
+    bool pdfOnly = false;
+};
+
+// The folder in the shop's data folder that holds PDF printouts.
+inline constexpr const char *kPrintoutsFolderName = "printouts";
+
+// The request for one print of `document`: a receipt goes straight to the
+// named receipt printer when one is chosen; otherwise "Omit print confirm"
+// takes the default printer without the dialog, and without it the dialog
+// asks. One copy.
+PrintRequest documentPrintRequest(const TillConfig &config, const DataDir &dataDir,
+                                  PrintDocument document);
+// The automatic print after a sale: as documentPrintRequest, with the extra
+// copies of the "Receipts" settings (1 to 3 documents in all).
+PrintRequest automaticPrintRequest(const TillConfig &config, const DataDir &dataDir,
+                                   PrintDocument document);
+// The additional standard receipt for the kitchen: always the default
+// printer, without the dialog, one copy.
+PrintRequest kitchenPrintRequest(const DataDir &dataDir);
+
+} // namespace ovix

@@ -1,0 +1,141 @@
+#include "print/widgets/print_job.h"
+
+#include "platform/c_format.h"
+#include "platform/clock.h"
+#include "platform/file.h"
+#include "platform/messages.h"
+#include "print/widgets/qt_print_device.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <memory>
+
+namespace ovix {
+
+namespace {
+
+constexpr const char *kJobName = "OVIX";
+
+// A name not yet used in `folder`: date-time and kind, then "-2", "-3"...
+std::string freshPdfPath(const std::string &folder, const std::string &kind)
+{
+    LocalTime now = localNow();
+    std::string stem = folder + "/"
+                       + cformat("%04d%02d%02d-%02d%02d%02d-", now.year, now.month, now.day,
+                                 now.hour, now.minute, now.second)
+                       + kind;
+    std::string path = stem + ".pdf";
+    for (int number = 2; fileExists(path); ++number)
+        path = stem + cformat("-%d", number) + ".pdf";
+    return path;
+}
+
+std::string joined(const std::vector<std::string> &paths)
+{
+    std::string text;
+    for (const std::string &path : paths)
+        text += (text.empty() ? "" : ", ") + path;
+    return text;
+}
+
+// Draws one copy; false when the printer would not start the document.
+bool printOneCopy(QPrinter &printer, const std::function<void(PrintDevice &)> &draw)
+{
+    printer.setDocName(QString::fromLatin1(kJobName));
+    printer.setCopyCount(1);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    {
+        QtPrintDevice device(painter, &printer);
+        draw(device);
+    }
+    return painter.end();
+}
+
+PrintJobResult printToPdf(const PrintRequest &request, int copies,
+                          const std::function<void(PrintDevice &)> &draw, Messages &messages,
+                          const std::function<void()> &afterEachCopy, const std::string &why)
+{
+    PrintJobResult result;
+    if (request.pdfFolder.empty()
+        || !QDir().mkpath(QString::fromStdString(request.pdfFolder))) {
+        reportProblem(messages, why + "Unable to create the printouts folder "
+                                    + request.pdfFolder + "; nothing was printed.");
+        return result;
+    }
+    for (int copy = 0; copy < copies; ++copy) {
+        std::string path = freshPdfPath(request.pdfFolder, request.kind);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(path));
+        if (printOneCopy(printer, draw) && fileExists(path))
+            result.pdfFiles.push_back(path);
+        if (afterEachCopy)
+            afterEachCopy();
+    }
+    if (result.pdfFiles.empty()) {
+        reportProblem(messages, why + "Unable to write a printout in " + request.pdfFolder + ".");
+        return result;
+    }
+    std::string text = why + "Printed to the file" + (result.pdfFiles.size() > 1 ? "s " : " ")
+                       + joined(result.pdfFiles) + ".";
+    if (why.empty())
+        reportInfo(messages, text, "Printing");
+    else
+        reportProblem(messages, text);
+    result.outcome = PrintOutcome::Printed;
+    return result;
+}
+
+} // namespace
+
+PrintJobResult runPrintJob(const PrintRequest &request,
+                           const std::function<void(PrintDevice &)> &draw, Messages &messages,
+                           const std::function<void()> &afterEachCopy)
+{
+    int copies = request.copies > 0 ? request.copies : 1;
+    if (request.pdfOnly)
+        return printToPdf(request, copies, draw, messages, afterEachCopy, "");
+    if (QPrinterInfo::availablePrinters().isEmpty())
+        return printToPdf(request, copies, draw, messages, afterEachCopy,
+                          "No printer is installed. ");
+
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    bool useDialog = request.printer == PrinterChoice::Dialog;
+    if (request.printer == PrinterChoice::NamedPrinter) {
+        QPrinterInfo named = QPrinterInfo::printerInfo(QString::fromStdString(request.printerName));
+        if (named.isNull())
+            return printToPdf(request, copies, draw, messages, afterEachCopy,
+                              "The printer " + request.printerName + " is not installed. ");
+        printer = std::make_unique<QPrinter>(named, QPrinter::HighResolution);
+    } else if (request.printer == PrinterChoice::DefaultPrinter) {
+        QPrinterInfo fallback = QPrinterInfo::defaultPrinter();
+        if (fallback.isNull())
+            useDialog = true;
+        else
+            printer = std::make_unique<QPrinter>(fallback, QPrinter::HighResolution);
+    }
+    if (useDialog) {
+        printer->setCopyCount(1);
+        QPrintDialog dialog(printer.get());
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+        dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+        dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+        if (dialog.exec() != QDialog::Accepted)
+            return {PrintOutcome::Cancelled, {}};
+        copies *= printer->copyCount() > 0 ? printer->copyCount() : 1;
+    }
+    for (int copy = 0; copy < copies; ++copy) {
+        printOneCopy(*printer, draw);
+        if (afterEachCopy)
+            afterEachCopy();
+    }
+    return {PrintOutcome::Printed, {}};
+}
+
+} // namespace ovix

@@ -1,0 +1,38 @@
+#pragma once
+// The one way every document reaches paper: a job named "OVIX" per copy.
+
+#include "print/logic/print_request.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace ovix {
+
+class Messages;
+class PrintDevice;
+
+enum class PrintOutcome {
+    Printed,   // every copy went to a printer or a file (a copy the printer
+               // refused to start is skipped)
+    Cancelled, // the clerk closed the print dialog
+    Failed,    // no printer and no printout file could be made; the clerk was told
+};
+
+struct PrintJobResult {
+    PrintOutcome outcome = PrintOutcome::Failed;
+    std::vector<std::string> pdfFiles; // printouts written instead of printing
+};
+
+// Prints `request.copies` documents, each drawn by one call of `draw` on a
+// fresh page (it may start further pages), then `afterEachCopy` when given.
+// The printer is the named one, the default one or the dialog's choice, as
+// the request says. With no printer installed, or `pdfOnly`, each copy goes
+// to a PDF file in `request.pdfFolder` (created when missing) and the clerk is
+// told where. A named printer that is not installed is reported and the copy
+// goes to a PDF file, so a paid sale never loses its receipt.
+PrintJobResult runPrintJob(const PrintRequest &request,
+                           const std::function<void(PrintDevice &)> &draw, Messages &messages,
+                           const std::function<void()> &afterEachCopy = {});
+
+} // namespace ovix
