@@ -44,7 +44,7 @@ int memoryInput(std::string_view bytes)
 
 bool waitWithTimeout(pid_t child)
 {
-    const timespec pause{0, 20 * 1000 * 1000};
+    const timespec pause { 0, 20 * 1000 * 1000 };
     for (int waited = 0; waited < RawPrinter::kTimeoutSeconds * 50; ++waited) {
         int status = 0;
         pid_t done = ::waitpid(child, &status, WNOHANG);
@@ -66,12 +66,12 @@ bool RawPrinter::sendJob(const std::string &queue, std::string_view bytes)
     int input = memoryInput(bytes);
     if (input < 0)
         return false;
-    std::vector<std::string> words{"lp"};
+    std::vector<std::string> words { "lp" };
     if (!queue.empty()) {
         words.push_back("-d");
         words.push_back(queue);
     }
-    for (const char *word : {"-o", "raw", "-t", "OVIX"})
+    for (const char *word : { "-o", "raw", "-t", "OVIX" })
         words.push_back(word);
     std::vector<char *> argv;
     for (std::string &word : words)

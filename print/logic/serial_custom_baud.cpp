@@ -9,7 +9,7 @@ namespace ovix {
 
 bool setCustomBaudRate(int fd, int rate)
 {
-    struct termios2 line {};
+    struct termios2 line { };
     if (ioctl(fd, TCGETS2, &line) != 0)
         return false;
     line.c_cflag &= ~(CBAUD | (CBAUD << IBSHIFT));
@@ -21,7 +21,7 @@ bool setCustomBaudRate(int fd, int rate)
 
 int readBaudRate(int fd)
 {
-    struct termios2 line {};
+    struct termios2 line { };
     if (ioctl(fd, TCGETS2, &line) != 0)
         return -1;
     return static_cast<int>(line.c_ospeed);

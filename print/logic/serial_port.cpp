@@ -22,9 +22,19 @@ struct BaudEntry {
 };
 
 constexpr BaudEntry kBaudRates[13] = {
-    {9600, B9600}, {300, B300}, {600, B600}, {1200, B1200}, {2400, B2400},
-    {4800, B4800}, {14400, 0}, {19200, B19200}, {38400, B38400}, {57600, B57600},
-    {115200, B115200}, {128000, 0}, {256000, 0},
+    { 9600, B9600 },
+    { 300, B300 },
+    { 600, B600 },
+    { 1200, B1200 },
+    { 2400, B2400 },
+    { 4800, B4800 },
+    { 14400, 0 },
+    { 19200, B19200 },
+    { 38400, B38400 },
+    { 57600, B57600 },
+    { 115200, B115200 },
+    { 128000, 0 },
+    { 256000, 0 },
 };
 
 int baudEntryIndex(int index)
@@ -74,25 +84,22 @@ bool SerialPort::open(const std::string &path)
 
 void SerialPort::makeOutputRaw()
 {
-    termios line{};
+    termios line {};
     if (fd_ < 0 || ::tcgetattr(fd_, &line) != 0)
         return;
     line.c_oflag &= ~static_cast<tcflag_t>(OPOST);
     ::tcsetattr(fd_, TCSANOW, &line);
 }
 
-void SerialPort::applyLine(const SerialLine &settings)
+void SerialPort::describeLine(const SerialLine &settings, termios &line)
 {
-    termios line{};
-    if (fd_ < 0 || ::tcgetattr(fd_, &line) != 0)
-        return;
     ::cfmakeraw(&line);
     line.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS);
     line.c_cflag |= CLOCAL | CREAD;
     line.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
-    static constexpr tcflag_t kSizes[5] = {CS8, CS5, CS5, CS6, CS7};
-    int dataBits = settings.dataBitsIndex >= 0 && settings.dataBitsIndex <= 4
-        ? settings.dataBitsIndex : 0;
+    static constexpr tcflag_t kSizes[5] = { CS8, CS5, CS5, CS6, CS7 };
+    int dataBits
+        = settings.dataBitsIndex >= 0 && settings.dataBitsIndex <= 4 ? settings.dataBitsIndex : 0;
     line.c_cflag |= kSizes[dataBits];
     if (settings.parityIndex == 1)
         line.c_cflag |= PARENB;
@@ -105,8 +112,17 @@ void SerialPort::applyLine(const SerialLine &settings)
     const BaudEntry &baud = kBaudRates[baudEntryIndex(settings.baudIndex)];
     ::cfsetispeed(&line, baud.constant != 0 ? baud.constant : B38400);
     ::cfsetospeed(&line, baud.constant != 0 ? baud.constant : B38400);
+}
+
+void SerialPort::applyLine(const SerialLine &settings)
+{
+    termios line {};
+    if (fd_ < 0 || ::tcgetattr(fd_, &line) != 0)
+        return;
+    describeLine(settings, line);
     if (::tcsetattr(fd_, TCSANOW, &line) != 0)
         return;
+    const BaudEntry &baud = kBaudRates[baudEntryIndex(settings.baudIndex)];
     if (baud.constant == 0)
         setCustomBaudRate(fd_, baud.rate);
 }
@@ -124,16 +140,14 @@ bool SerialPort::write(std::string_view bytes)
             done += static_cast<size_t>(written);
             continue;
         }
-        if (written < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
-            discardOnClose_ = true;
+        if (written < 0 && errno != EAGAIN && errno != EWOULDBLOCK)
             return false;
-        }
         auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
         if (left.count() <= 0) {
             discardOnClose_ = true;
             return false;
         }
-        pollfd wait{fd_, POLLOUT, 0};
+        pollfd wait { fd_, POLLOUT, 0 };
         ::poll(&wait, 1, static_cast<int>(left.count()));
     }
     return true;

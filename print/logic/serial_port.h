@@ -9,6 +9,7 @@
 
 #include <string>
 #include <string_view>
+#include <termios.h>
 
 namespace ovix {
 
@@ -42,7 +43,10 @@ public:
     // Opens the existing device file `path`; false when it is missing, cannot
     // be opened or is in use by another program.
     bool open(const std::string &path);
-    bool isOpen() const { return fd_ >= 0; }
+    bool isOpen() const
+    {
+        return fd_ >= 0;
+    }
 
     // Turns off the terminal's output processing (which would make byte 0A
     // into 0D 0A), leaving speed and framing as they are. Nothing for a
@@ -54,12 +58,17 @@ public:
     // the nearest the Linux serial drivers offer.
     void applyLine(const SerialLine &line);
 
+    // Fills `line` (as read from the port) with `settings` the way applyLine
+    // sets them; rates without a termios constant appear as B38400 here and
+    // are set through setCustomBaudRate.
+    static void describeLine(const SerialLine &settings, termios &line);
+
     // Writes all of `bytes`; false on an error or when the device has not
     // taken them within kWriteTimeoutMs. An empty write succeeds.
     bool write(std::string_view bytes);
 
-    // Closes; bytes not yet taken after a failed write are discarded so that
-    // closing does not wait for them.
+    // Closes; bytes a device did not take within the time allowed are
+    // discarded, so that closing does not wait for them.
     void close();
 
 private:

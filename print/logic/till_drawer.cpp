@@ -34,7 +34,7 @@ bool sendThroughPrinter(const TillConfig &config, Messages &messages)
 }
 
 bool writeToPort(const DataDir &dataDir, int port, std::string_view bytes,
-                 std::string_view openCaption, Messages &messages)
+    std::string_view openCaption, Messages &messages)
 {
     SerialPort device;
     if (!device.open(PortMap::load(dataDir).devicePath(port))) {
@@ -61,8 +61,7 @@ bool openTillDrawer(const TillConfig &config, const DataDir &dataDir, Messages &
     return writeToPort(dataDir, drawerPortIndex(config), bytes, "Till drawer", messages);
 }
 
-bool sendPortSequence(const DataDir &dataDir, int port, std::string_view text,
-                      Messages &messages)
+bool sendPortSequence(const DataDir &dataDir, int port, std::string_view text, Messages &messages)
 {
     if (text.empty())
         return true;

@@ -32,7 +32,6 @@ bool openTillDrawer(const TillConfig &config, const DataDir &dataDir, Messages &
 // custom receipt. Nothing at all when `text` is empty. "Unable to open port"
 // or "Unable write to port" (caption "Problem") on failure. True when the
 // bytes were sent or there were none.
-bool sendPortSequence(const DataDir &dataDir, int port, std::string_view text,
-                      Messages &messages);
+bool sendPortSequence(const DataDir &dataDir, int port, std::string_view text, Messages &messages);
 
 } // namespace ovix

@@ -18,25 +18,25 @@ std::string bytes(std::initializer_list<int> values)
 
 TEST(ByteSequence, ValuesBecomeBytes)
 {
-    EXPECT_EQ(parseByteSequence("27,112,0,25,250"), bytes({0x1B, 0x70, 0x00, 0x19, 0xFA}));
-    EXPECT_EQ(parseByteSequence("7"), bytes({0x07}));
+    EXPECT_EQ(parseByteSequence("27,112,0,25,250"), bytes({ 0x1B, 0x70, 0x00, 0x19, 0xFA }));
+    EXPECT_EQ(parseByteSequence("7"), bytes({ 0x07 }));
     EXPECT_EQ(parseByteSequence(""), "");
 }
 
 TEST(ByteSequence, ValuesKeepTheirLowEightBits)
 {
-    EXPECT_EQ(parseByteSequence("300"), bytes({0x2C}));
-    EXPECT_EQ(parseByteSequence("-1"), bytes({0xFF}));
+    EXPECT_EQ(parseByteSequence("300"), bytes({ 0x2C }));
+    EXPECT_EQ(parseByteSequence("-1"), bytes({ 0xFF }));
     // A digit run far beyond any integer type.
-    EXPECT_EQ(parseByteSequence("12345678901234567890123"), bytes({0xCB}));
+    EXPECT_EQ(parseByteSequence("12345678901234567890123"), bytes({ 0xCB }));
 }
 
 TEST(ByteSequence, BlanksLettersAndEmptyItems)
 {
-    EXPECT_EQ(parseByteSequence("27,,64"), bytes({0x1B, 0x00, 0x40}));
-    EXPECT_EQ(parseByteSequence(" 27, 64x,abc"), bytes({0x1B, 0x40, 0x00}));
-    EXPECT_EQ(parseByteSequence("27,"), bytes({0x1B, 0x00}));
-    EXPECT_EQ(parseByteSequence("27 1"), bytes({0x1B}));
+    EXPECT_EQ(parseByteSequence("27,,64"), bytes({ 0x1B, 0x00, 0x40 }));
+    EXPECT_EQ(parseByteSequence(" 27, 64x,abc"), bytes({ 0x1B, 0x40, 0x00 }));
+    EXPECT_EQ(parseByteSequence("27,"), bytes({ 0x1B, 0x00 }));
+    EXPECT_EQ(parseByteSequence("27 1"), bytes({ 0x1B }));
 }
 
 TEST(ByteSequence, OnlyThirtyTwoCharactersAreRead)
@@ -44,8 +44,7 @@ TEST(ByteSequence, OnlyThirtyTwoCharactersAreRead)
     // The item open at character 32 ("1" of "1234567") is dropped.
     std::string text = "27,112,0,25,250,27,112,0,25,250,1234567";
     ASSERT_EQ(text.size(), 39u);
-    EXPECT_EQ(parseByteSequence(text),
-              bytes({27, 112, 0, 25, 250, 27, 112, 0, 25, 250}));
+    EXPECT_EQ(parseByteSequence(text), bytes({ 27, 112, 0, 25, 250, 27, 112, 0, 25, 250 }));
     // 32 commas: 32 closed empty items and the one ended by the text's end.
     EXPECT_EQ(parseByteSequence(std::string(32, ',')), std::string(33, '\0'));
     // Beyond 32 characters nothing more comes, whatever the length.

@@ -37,9 +37,18 @@ public:
     PseudoTerminal(const PseudoTerminal &) = delete;
     PseudoTerminal &operator=(const PseudoTerminal &) = delete;
 
-    bool ready() const { return master_ >= 0 && slave_ >= 0; }
-    const std::string &slavePath() const { return slavePath_; }
-    int slave() const { return slave_; }
+    bool ready() const
+    {
+        return master_ >= 0 && slave_ >= 0;
+    }
+    const std::string &slavePath() const
+    {
+        return slavePath_;
+    }
+    int slave() const
+    {
+        return slave_;
+    }
 
     // Everything written to the slave so far (waiting briefly for it).
     std::string readAll()
@@ -47,7 +56,7 @@ public:
         std::string bytes;
         char buffer[4096];
         for (;;) {
-            pollfd wait{master_, POLLIN, 0};
+            pollfd wait { master_, POLLIN, 0 };
             if (::poll(&wait, 1, 100) <= 0)
                 return bytes;
             ssize_t n = ::read(master_, buffer, sizeof buffer);
@@ -59,7 +68,7 @@ public:
 
     termios lineSettings() const
     {
-        termios line{};
+        termios line {};
         ::tcgetattr(slave_, &line);
         return line;
     }

@@ -1,9 +1,9 @@
 #include "platform/data_dir.h"
+#include "platform/file.h"
 #include "platform/file_access.h"
 #include "platform/scripted_messages.h"
-#include "platform/file.h"
-#include "print/pseudo_terminal.h"
 #include "print/logic/till_drawer.h"
+#include "print/pseudo_terminal.h"
 #include "store/till_config.h"
 #include "support/test_support.h"
 
@@ -22,7 +22,7 @@ using test::TempDir;
 
 // The drawer settings laid into a wr.cfg image byte by byte.
 TillConfig drawerConfig(int64_t mode, int64_t port, int64_t character, int64_t repeat,
-                        std::string_view sequence = "27,112,0,25,250")
+    std::string_view sequence = "27,112,0,25,250")
 {
     std::string block(kTillConfigSize, '\0');
     test::putI64(block, 912, repeat);
@@ -41,13 +41,12 @@ protected:
     {
         ASSERT_TRUE(pty.ready());
         test::writeBytes(folder.file("ports.cfg"),
-                         "# drawer and cutter on the test terminal\nCOM3=" + pty.slavePath()
-                             + "\nLPT2=" + pty.slavePath() + "\nCOM1=" + folder.file("gone")
-                             + "\n");
+            "# drawer and cutter on the test terminal\nCOM3=" + pty.slavePath()
+                + "\nLPT2=" + pty.slavePath() + "\nCOM1=" + folder.file("gone") + "\n");
     }
 
     TempDir folder;
-    DataDir dataDir{folder.path()};
+    DataDir dataDir { folder.path() };
     PseudoTerminal pty;
     ScriptedMessages messages;
 };
@@ -122,11 +121,23 @@ public:
         oldPath_ = path != nullptr ? path : "";
         ::setenv("PATH", (folder.path() + ":" + oldPath_).c_str(), 1);
     }
-    ~StubSpooler() { ::setenv("PATH", oldPath_.c_str(), 1); }
+    ~StubSpooler()
+    {
+        ::setenv("PATH", oldPath_.c_str(), 1);
+    }
 
-    bool ran() const { return fileExists(folder.file("argv")); }
-    std::string arguments() const { return test::readBytes(folder.file("argv")); }
-    std::string input() const { return test::readBytes(folder.file("stdin")); }
+    bool ran() const
+    {
+        return fileExists(folder.file("argv"));
+    }
+    std::string arguments() const
+    {
+        return test::readBytes(folder.file("argv"));
+    }
+    std::string input() const
+    {
+        return test::readBytes(folder.file("stdin"));
+    }
 
     TempDir folder;
 
