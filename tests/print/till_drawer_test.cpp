@@ -11,8 +11,11 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <fcntl.h>
 #include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace ovix {
 namespace {
@@ -80,6 +83,24 @@ TEST_F(TillDrawerTest, MissingPortIsReportedAtOnce)
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.lastText(), "Unable to open port");
     EXPECT_EQ(messages.lastCaption(), "Till drawer");
+    EXPECT_EQ(pty.readAll(), "");
+}
+
+TEST_F(TillDrawerTest, UnusablePortsAreReported)
+{
+    // A folder where the device should be, then a port another program holds.
+    test::writeBytes(
+        folder.file("ports.cfg"), "COM2=" + folder.path() + "\nCOM3=" + pty.slavePath() + "\n");
+    EXPECT_FALSE(openTillDrawer(drawerConfig(0, 1, 7, 1), dataDir, messages));
+    EXPECT_EQ(messages.lastText(), "Unable to open port");
+
+    int holder = ::open(pty.slavePath().c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(::flock(holder, LOCK_EX | LOCK_NB), 0);
+    EXPECT_FALSE(openTillDrawer(drawerConfig(0, 2, 7, 1), dataDir, messages));
+    ::close(holder);
+    EXPECT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.lastText(), "Unable to open port");
     EXPECT_EQ(pty.readAll(), "");
 }
 
