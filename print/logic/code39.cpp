@@ -18,18 +18,30 @@ std::string code39Pattern(char character)
 {
     // Element widths, bar first: 1 narrow, 2 wide.
     switch (character) {
-    case '0': return "111221211";
-    case '1': return "211211112";
-    case '2': return "112211112";
-    case '3': return "212211111";
-    case '4': return "111221112";
-    case '5': return "211221111";
-    case '6': return "112221111";
-    case '7': return "111211212";
-    case '8': return "211211211";
-    case '9': return "112211211";
-    case '*': return "121121211";
-    default: return "";
+    case '0':
+        return "111221211";
+    case '1':
+        return "211211112";
+    case '2':
+        return "112211112";
+    case '3':
+        return "212211111";
+    case '4':
+        return "111221112";
+    case '5':
+        return "211221111";
+    case '6':
+        return "112221111";
+    case '7':
+        return "111211212";
+    case '8':
+        return "211211211";
+    case '9':
+        return "112211211";
+    case '*':
+        return "121121211";
+    default:
+        return "";
     }
 }
 
@@ -45,8 +57,8 @@ int code39Width(size_t digitCount, int module)
     return static_cast<int>((digitCount + 2) * kModulesPerCharacter - 1) * module;
 }
 
-bool drawCode39(PrintDevice &device, int x, int top, std::string_view digits, int module,
-                int height)
+bool drawCode39(
+    PrintDevice &device, int x, int top, std::string_view digits, int module, int height)
 {
     if (digits.empty() || module <= 0)
         return false;

@@ -33,7 +33,7 @@ int code39Width(size_t digitCount, int module);
 // tall. False, and nothing drawn, when `digits` is empty, holds anything but
 // 0-9, or the module is not positive.
 bool drawCode39(PrintDevice &device, int x, int top, std::string_view digits, int module,
-                int height = kCode39BarHeight);
+    int height = kCode39BarHeight);
 // The barcode of a transaction (or customer) number centred on the printable
 // width with its top at `top`, 0.40 mm modules, 10 mm bars. When the printer
 // reports no resolution it says "Unable to get printer" and draws nothing.

@@ -16,16 +16,16 @@ namespace ovix {
 inline constexpr int kHundredthsOfMillimetrePerInch = 2540;
 
 enum class TextAlign {
-    Left,   // x is the left edge of the text
+    Left, // x is the left edge of the text
     Centre, // x is the centre of the text
-    Right,  // x is the right edge of the text
+    Right, // x is the right edge of the text
 };
 
 struct PrintFont {
     enum class Kind {
         PrinterDefault, // the printer's own font
-        Arial10,        // "Arial" at 10 points
-        ArialHeight,    // "Arial" with a character height of `height`
+        Arial10, // "Arial" at 10 points
+        ArialHeight, // "Arial" with a character height of `height`
     };
     Kind kind = Kind::PrinterDefault;
     int height = 0; // 0.01 mm, for ArialHeight
@@ -35,7 +35,7 @@ struct PrintFont {
 };
 
 struct PrintImageSize {
-    int width = 0;  // pixels
+    int width = 0; // pixels
     int height = 0; // pixels
 };
 
@@ -68,8 +68,8 @@ public:
     // Text wrapped at word boundaries to `width`, each line centred in the box
     // from `left`, starting at `top`, clipped to `height`. Returns the height
     // the whole wrapped text needs (which may exceed the box).
-    virtual int drawWrappedText(int left, int top, int width, int height,
-                                std::string_view text) = 0;
+    virtual int drawWrappedText(int left, int top, int width, int height, std::string_view text)
+        = 0;
     // A black filled rectangle without an outline.
     virtual void fillRect(int x, int y, int width, int height) = 0;
     // Size of an image file's picture (BMP, PNG); nothing when it cannot be

@@ -11,26 +11,31 @@ namespace {
 const char *kindName(PrintDocument document)
 {
     switch (document) {
-    case PrintDocument::StandardReceipt: return "receipt";
-    case PrintDocument::CustomReceipt: return "custom-receipt";
-    case PrintDocument::StandardInvoice: return "invoice";
-    case PrintDocument::CustomInvoice: return "invoice-2";
-    case PrintDocument::DeliveryNote: return "delivery-note";
-    case PrintDocument::Other: break;
+    case PrintDocument::StandardReceipt:
+        return "receipt";
+    case PrintDocument::CustomReceipt:
+        return "custom-receipt";
+    case PrintDocument::StandardInvoice:
+        return "invoice";
+    case PrintDocument::CustomInvoice:
+        return "invoice-2";
+    case PrintDocument::DeliveryNote:
+        return "delivery-note";
+    case PrintDocument::Other:
+        break;
     }
     return "document";
 }
 
 bool isReceipt(PrintDocument document)
 {
-    return document == PrintDocument::StandardReceipt
-           || document == PrintDocument::CustomReceipt;
+    return document == PrintDocument::StandardReceipt || document == PrintDocument::CustomReceipt;
 }
 
 } // namespace
 
-PrintRequest documentPrintRequest(const TillConfig &config, const DataDir &dataDir,
-                                  PrintDocument document)
+PrintRequest documentPrintRequest(
+    const TillConfig &config, const DataDir &dataDir, PrintDocument document)
 {
     PrintRequest request;
     request.kind = kindName(document);
@@ -45,8 +50,8 @@ PrintRequest documentPrintRequest(const TillConfig &config, const DataDir &dataD
     return request;
 }
 
-PrintRequest automaticPrintRequest(const TillConfig &config, const DataDir &dataDir,
-                                   PrintDocument document)
+PrintRequest automaticPrintRequest(
+    const TillConfig &config, const DataDir &dataDir, PrintDocument document)
 {
     PrintRequest request = documentPrintRequest(config, dataDir, document);
     request.copies = 1 + receiptCopiesIndex(config);

@@ -19,16 +19,16 @@ enum class PrintDocument {
 };
 
 enum class PrinterChoice {
-    Dialog,         // the print dialog, starting on the default printer
+    Dialog, // the print dialog, starting on the default printer
     DefaultPrinter, // the system's default printer, no dialog
-    NamedPrinter,   // `printerName`, no dialog
+    NamedPrinter, // `printerName`, no dialog
 };
 
 struct PrintRequest {
     std::string kind = "document"; // a short word for printout file names
     PrinterChoice printer = PrinterChoice::Dialog;
     std::string printerName; // UTF-8, for NamedPrinter
-    int copies = 1;          // whole documents, one after another
+    int copies = 1; // whole documents, one after another
     // Where printouts go as PDF files when no printer is installed.
     std::string pdfFolder;
     // Straight to a PDF file even when printers are installed.
@@ -42,12 +42,12 @@ inline constexpr const char *kPrintoutsFolderName = "printouts";
 // named receipt printer when one is chosen; otherwise "Omit print confirm"
 // takes the default printer without the dialog, and without it the dialog
 // asks. One copy.
-PrintRequest documentPrintRequest(const TillConfig &config, const DataDir &dataDir,
-                                  PrintDocument document);
+PrintRequest documentPrintRequest(
+    const TillConfig &config, const DataDir &dataDir, PrintDocument document);
 // The automatic print after a sale: as documentPrintRequest, with the extra
 // copies of the "Receipts" settings (1 to 3 documents in all).
-PrintRequest automaticPrintRequest(const TillConfig &config, const DataDir &dataDir,
-                                   PrintDocument document);
+PrintRequest automaticPrintRequest(
+    const TillConfig &config, const DataDir &dataDir, PrintDocument document);
 // The additional standard receipt for the kitchen: always the default
 // printer, without the dialog, one copy.
 PrintRequest kitchenPrintRequest(const DataDir &dataDir);

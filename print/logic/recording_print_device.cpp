@@ -17,7 +17,8 @@ int32_t readInt32(std::string_view bytes, size_t offset)
 
 } // namespace
 
-RecordingPrintDevice::RecordingPrintDevice(RecordingPageSetup setup) : setup_(setup)
+RecordingPrintDevice::RecordingPrintDevice(RecordingPageSetup setup)
+    : setup_(setup)
 {
 }
 
@@ -88,8 +89,8 @@ std::vector<std::string> RecordingPrintDevice::wrapLines(std::string_view text, 
     return lines;
 }
 
-int RecordingPrintDevice::drawWrappedText(int left, int top, int width, int height,
-                                          std::string_view text)
+int RecordingPrintDevice::drawWrappedText(
+    int left, int top, int width, int height, std::string_view text)
 {
     PrintOperation operation;
     operation.kind = PrintOperation::Kind::WrappedText;
@@ -124,11 +125,11 @@ std::optional<PrintImageSize> RecordingPrintDevice::imageSize(std::string_view f
     int32_t height = readInt32(fileBytes, 22);
     if (width <= 0 || height == 0 || height == INT32_MIN)
         return std::nullopt;
-    return PrintImageSize{width, height < 0 ? -height : height};
+    return PrintImageSize { width, height < 0 ? -height : height };
 }
 
-bool RecordingPrintDevice::drawImage(std::string_view fileBytes, int x, int y, int width,
-                                     int height)
+bool RecordingPrintDevice::drawImage(
+    std::string_view fileBytes, int x, int y, int width, int height)
 {
     if (!imageSize(fileBytes))
         return false;

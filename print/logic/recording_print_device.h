@@ -14,7 +14,7 @@ struct PrintOperation {
     Kind kind = Kind::Text;
     int x = 0;
     int y = 0;
-    int width = 0;  // WrappedText, Rect and Image
+    int width = 0; // WrappedText, Rect and Image
     int height = 0; // WrappedText, Rect and Image
     std::string text;
     TextAlign align = TextAlign::Left;
@@ -31,7 +31,7 @@ struct RecordingPageSetup {
     int printableWidth = 7200;
     int printableHeight = 29700;
     int dotsPerInch = 203;
-    int lineHeight = 400;       // every font
+    int lineHeight = 400; // every font
     int averageCharWidth = 150; // every character of every font
 };
 
@@ -42,17 +42,44 @@ class RecordingPrintDevice : public PrintDevice {
 public:
     explicit RecordingPrintDevice(RecordingPageSetup setup = {});
 
-    int pageWidth() const override { return setup_.pageWidth; }
-    int pageHeight() const override { return setup_.pageHeight; }
-    int printableWidth() const override { return setup_.printableWidth; }
-    int printableHeight() const override { return setup_.printableHeight; }
-    int offsetLeft() const override { return setup_.offsetLeft; }
-    int offsetTop() const override { return setup_.offsetTop; }
-    int dotsPerInch() const override { return setup_.dotsPerInch; }
+    int pageWidth() const override
+    {
+        return setup_.pageWidth;
+    }
+    int pageHeight() const override
+    {
+        return setup_.pageHeight;
+    }
+    int printableWidth() const override
+    {
+        return setup_.printableWidth;
+    }
+    int printableHeight() const override
+    {
+        return setup_.printableHeight;
+    }
+    int offsetLeft() const override
+    {
+        return setup_.offsetLeft;
+    }
+    int offsetTop() const override
+    {
+        return setup_.offsetTop;
+    }
+    int dotsPerInch() const override
+    {
+        return setup_.dotsPerInch;
+    }
 
     bool selectFont(const PrintFont &font) override;
-    int lineHeight() const override { return setup_.lineHeight; }
-    int averageCharWidth() const override { return setup_.averageCharWidth; }
+    int lineHeight() const override
+    {
+        return setup_.lineHeight;
+    }
+    int averageCharWidth() const override
+    {
+        return setup_.averageCharWidth;
+    }
     int textWidth(std::string_view text) const override;
 
     void drawText(int x, int y, std::string_view text, TextAlign align) override;
@@ -63,9 +90,15 @@ public:
     bool newPage() override;
 
     // A font the device should refuse, as a printer without it would.
-    void refuseFont(const PrintFont &font) { refused_.push_back(font); }
+    void refuseFont(const PrintFont &font)
+    {
+        refused_.push_back(font);
+    }
 
-    const std::vector<PrintOperation> &operations() const { return operations_; }
+    const std::vector<PrintOperation> &operations() const
+    {
+        return operations_;
+    }
     // Only the operations of one kind, in drawing order.
     std::vector<PrintOperation> operationsOf(PrintOperation::Kind kind) const;
     // The texts of Text and WrappedText operations, in drawing order.

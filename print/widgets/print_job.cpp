@@ -25,9 +25,9 @@ std::string freshPdfPath(const std::string &folder, const std::string &kind)
 {
     LocalTime now = localNow();
     std::string stem = folder + "/"
-                       + cformat("%04d%02d%02d-%02d%02d%02d-", now.year, now.month, now.day,
-                                 now.hour, now.minute, now.second)
-                       + kind;
+        + cformat("%04d%02d%02d-%02d%02d%02d-", now.year, now.month, now.day, now.hour, now.minute,
+            now.second)
+        + kind;
     std::string path = stem + ".pdf";
     for (int number = 2; fileExists(path); ++number)
         path = stem + cformat("-%d", number) + ".pdf";
@@ -58,14 +58,14 @@ bool printOneCopy(QPrinter &printer, const std::function<void(PrintDevice &)> &d
 }
 
 PrintJobResult printToPdf(const PrintRequest &request, int copies,
-                          const std::function<void(PrintDevice &)> &draw, Messages &messages,
-                          const std::function<void()> &afterEachCopy, const std::string &why)
+    const std::function<void(PrintDevice &)> &draw, Messages &messages,
+    const std::function<void()> &afterEachCopy, const std::string &why, bool isProblem)
 {
     PrintJobResult result;
-    if (request.pdfFolder.empty()
-        || !QDir().mkpath(QString::fromStdString(request.pdfFolder))) {
-        reportProblem(messages, why + "Unable to create the printouts folder "
-                                    + request.pdfFolder + "; nothing was printed.");
+    if (request.pdfFolder.empty() || !QDir().mkpath(QString::fromStdString(request.pdfFolder))) {
+        reportProblem(messages,
+            why + "Unable to create the printouts folder " + request.pdfFolder
+                + "; nothing was printed.");
         return result;
     }
     for (int copy = 0; copy < copies; ++copy) {
@@ -83,11 +83,11 @@ PrintJobResult printToPdf(const PrintRequest &request, int copies,
         return result;
     }
     std::string text = why + "Printed to the file" + (result.pdfFiles.size() > 1 ? "s " : " ")
-                       + joined(result.pdfFiles) + ".";
-    if (why.empty())
-        reportInfo(messages, text, "Printing");
-    else
+        + joined(result.pdfFiles) + ".";
+    if (isProblem)
         reportProblem(messages, text);
+    else
+        reportInfo(messages, text, "Printing");
     result.outcome = PrintOutcome::Printed;
     return result;
 }
@@ -95,23 +95,24 @@ PrintJobResult printToPdf(const PrintRequest &request, int copies,
 } // namespace
 
 PrintJobResult runPrintJob(const PrintRequest &request,
-                           const std::function<void(PrintDevice &)> &draw, Messages &messages,
-                           const std::function<void()> &afterEachCopy)
+    const std::function<void(PrintDevice &)> &draw, Messages &messages,
+    const std::function<void()> &afterEachCopy)
 {
     int copies = request.copies > 0 ? request.copies : 1;
     if (request.pdfOnly)
-        return printToPdf(request, copies, draw, messages, afterEachCopy, "");
+        return printToPdf(request, copies, draw, messages, afterEachCopy, "", false);
     if (QPrinterInfo::availablePrinters().isEmpty())
-        return printToPdf(request, copies, draw, messages, afterEachCopy,
-                          "No printer is installed. ");
+        return printToPdf(
+            request, copies, draw, messages, afterEachCopy, "No printer is installed. ", false);
 
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     bool useDialog = request.printer == PrinterChoice::Dialog;
     if (request.printer == PrinterChoice::NamedPrinter) {
-        QPrinterInfo named = QPrinterInfo::printerInfo(QString::fromStdString(request.printerName));
+        QString name = QString::fromStdString(request.printerName);
+        QPrinterInfo named = QPrinterInfo::printerInfo(name);
         if (named.isNull())
             return printToPdf(request, copies, draw, messages, afterEachCopy,
-                              "The printer " + request.printerName + " is not installed. ");
+                "The printer " + request.printerName + " is not installed. ", true);
         printer = std::make_unique<QPrinter>(named, QPrinter::HighResolution);
     } else if (request.printer == PrinterChoice::DefaultPrinter) {
         QPrinterInfo fallback = QPrinterInfo::defaultPrinter();
@@ -127,7 +128,7 @@ PrintJobResult runPrintJob(const PrintRequest &request,
         dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
         dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
         if (dialog.exec() != QDialog::Accepted)
-            return {PrintOutcome::Cancelled, {}};
+            return { PrintOutcome::Cancelled, {} };
         copies *= printer->copyCount() > 0 ? printer->copyCount() : 1;
     }
     for (int copy = 0; copy < copies; ++copy) {
@@ -135,7 +136,7 @@ PrintJobResult runPrintJob(const PrintRequest &request,
         if (afterEachCopy)
             afterEachCopy();
     }
-    return {PrintOutcome::Printed, {}};
+    return { PrintOutcome::Printed, {} };
 }
 
 } // namespace ovix

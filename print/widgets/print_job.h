@@ -13,10 +13,10 @@ class Messages;
 class PrintDevice;
 
 enum class PrintOutcome {
-    Printed,   // every copy went to a printer or a file (a copy the printer
-               // refused to start is skipped)
+    Printed, // every copy went to a printer or a file (a copy the printer
+             // refused to start is skipped)
     Cancelled, // the clerk closed the print dialog
-    Failed,    // no printer and no printout file could be made; the clerk was told
+    Failed, // no printer and no printout file could be made; the clerk was told
 };
 
 struct PrintJobResult {
@@ -29,10 +29,10 @@ struct PrintJobResult {
 // The printer is the named one, the default one or the dialog's choice, as
 // the request says. With no printer installed, or `pdfOnly`, each copy goes
 // to a PDF file in `request.pdfFolder` (created when missing) and the clerk is
-// told where. A named printer that is not installed is reported and the copy
-// goes to a PDF file, so a paid sale never loses its receipt.
+// told where. A named printer that is not installed is reported as a problem
+// and the copies go to PDF files, so a paid sale never loses its receipt.
 PrintJobResult runPrintJob(const PrintRequest &request,
-                           const std::function<void(PrintDevice &)> &draw, Messages &messages,
-                           const std::function<void()> &afterEachCopy = {});
+    const std::function<void(PrintDevice &)> &draw, Messages &messages,
+    const std::function<void()> &afterEachCopy = {});
 
 } // namespace ovix

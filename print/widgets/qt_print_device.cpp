@@ -31,13 +31,16 @@ QFont printerDefaultFont()
 
 QImage decodeImage(std::string_view fileBytes)
 {
-    return QImage::fromData(QByteArray(fileBytes.data(), static_cast<qsizetype>(fileBytes.size())));
+    auto size = static_cast<qsizetype>(fileBytes.size());
+    return QImage::fromData(QByteArray(fileBytes.data(), size));
 }
 
 } // namespace
 
 QtPrintDevice::QtPrintDevice(QPainter &painter, QPrinter *printer)
-    : painter_(painter), printer_(printer), font_(printerDefaultFont())
+    : painter_(painter)
+    , printer_(printer)
+    , font_(printerDefaultFont())
 {
     QPaintDevice *device = painter.device();
     if (printer) {
@@ -127,8 +130,7 @@ void QtPrintDevice::drawText(int x, int y, std::string_view text, TextAlign alig
     painter_.drawText(QPointF(left, y + metrics.ascent()), line);
 }
 
-int QtPrintDevice::drawWrappedText(int left, int top, int width, int height,
-                                   std::string_view text)
+int QtPrintDevice::drawWrappedText(int left, int top, int width, int height, std::string_view text)
 {
     QString words = toQString(text);
     int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
@@ -151,7 +153,7 @@ std::optional<PrintImageSize> QtPrintDevice::imageSize(std::string_view fileByte
     QImage image = decodeImage(fileBytes);
     if (image.isNull() || image.width() <= 0 || image.height() <= 0)
         return std::nullopt;
-    return PrintImageSize{image.width(), image.height()};
+    return PrintImageSize { image.width(), image.height() };
 }
 
 bool QtPrintDevice::drawImage(std::string_view fileBytes, int x, int y, int width, int height)

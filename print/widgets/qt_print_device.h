@@ -22,13 +22,34 @@ public:
     QtPrintDevice(const QtPrintDevice &) = delete;
     QtPrintDevice &operator=(const QtPrintDevice &) = delete;
 
-    int pageWidth() const override { return pageWidth_; }
-    int pageHeight() const override { return pageHeight_; }
-    int printableWidth() const override { return printableWidth_; }
-    int printableHeight() const override { return printableHeight_; }
-    int offsetLeft() const override { return offsetLeft_; }
-    int offsetTop() const override { return offsetTop_; }
-    int dotsPerInch() const override { return dotsPerInch_; }
+    int pageWidth() const override
+    {
+        return pageWidth_;
+    }
+    int pageHeight() const override
+    {
+        return pageHeight_;
+    }
+    int printableWidth() const override
+    {
+        return printableWidth_;
+    }
+    int printableHeight() const override
+    {
+        return printableHeight_;
+    }
+    int offsetLeft() const override
+    {
+        return offsetLeft_;
+    }
+    int offsetTop() const override
+    {
+        return offsetTop_;
+    }
+    int dotsPerInch() const override
+    {
+        return dotsPerInch_;
+    }
 
     bool selectFont(const PrintFont &font) override;
     int lineHeight() const override;

@@ -24,7 +24,7 @@ TEST(RecordingPrintDevice, KeepsTextsWithPlaceAlignmentAndFont)
 {
     RecordingPrintDevice device;
     device.drawText(3600, 400, "Receipt: 7", TextAlign::Centre);
-    PrintFont arial{PrintFont::Kind::Arial10};
+    PrintFont arial { PrintFont::Kind::Arial10 };
     ASSERT_TRUE(device.selectFont(arial));
     device.drawText(210, 800, "MILK \xC9", TextAlign::Left);
     device.drawText(7000, 800, "1.50", TextAlign::Right);
@@ -38,19 +38,19 @@ TEST(RecordingPrintDevice, KeepsTextsWithPlaceAlignmentAndFont)
     EXPECT_EQ(texts[2].x, 7000);
     EXPECT_EQ(texts[2].y, 800);
     EXPECT_EQ(texts[2].align, TextAlign::Right);
-    EXPECT_EQ(device.texts(), (std::vector<std::string>{"Receipt: 7", "MILK \xC9", "1.50"}));
+    EXPECT_EQ(device.texts(), (std::vector<std::string> { "Receipt: 7", "MILK \xC9", "1.50" }));
     EXPECT_EQ(device.textWidth("1.50"), 4 * 150);
 }
 
 TEST(RecordingPrintDevice, RefusedFontLeavesThePreviousOne)
 {
     RecordingPrintDevice device;
-    PrintFont arial{PrintFont::Kind::Arial10};
+    PrintFont arial { PrintFont::Kind::Arial10 };
     device.refuseFont(arial);
     EXPECT_FALSE(device.selectFont(arial));
     device.drawText(0, 0, "x", TextAlign::Left);
     EXPECT_EQ(device.operationsOf(PrintOperation::Kind::Text)[0].font.kind,
-              PrintFont::Kind::PrinterDefault);
+        PrintFont::Kind::PrinterDefault);
     EXPECT_TRUE(device.operationsOf(PrintOperation::Kind::Font).empty());
 }
 
@@ -59,12 +59,12 @@ TEST(RecordingPrintDevice, WrappedTextTakesOneLinePerWrappedLine)
     RecordingPrintDevice device; // 150 per character, 400 per line
     // 1500 wide: ten characters a line.
     EXPECT_EQ(device.wrapLines("Always happy to help!", 1500),
-              (std::vector<std::string>{"Always", "happy to", "help!"}));
+        (std::vector<std::string> { "Always", "happy to", "help!" }));
     EXPECT_EQ(device.drawWrappedText(0, 4000, 1500, 1600, "Always happy to help!"), 1200);
     EXPECT_EQ(device.drawWrappedText(0, 4000, 7200, 1600, "Always happy to help!"), 400);
     // A word longer than the box is cut; an empty text still takes a line.
     EXPECT_EQ(device.wrapLines("ABCDEFGHIJKLMNOPQRSTUVWXY", 1500),
-              (std::vector<std::string>{"ABCDEFGHIJ", "KLMNOPQRST", "UVWXY"}));
+        (std::vector<std::string> { "ABCDEFGHIJ", "KLMNOPQRST", "UVWXY" }));
     EXPECT_EQ(device.drawWrappedText(0, 0, 1500, 400, ""), 400);
 }
 

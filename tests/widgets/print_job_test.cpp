@@ -9,12 +9,15 @@
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
+#include <QPrinterInfo>
 
 #include <cstdio>
 #include <gtest/gtest.h>
 
 namespace ovix {
 namespace {
+
+const char *const kWordBox = "<word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\"";
 
 std::string commandOutput(const std::string &command)
 {
@@ -53,7 +56,7 @@ class PrintJobTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        setFixedLocalTime(LocalTime{2026, 3, 14, 9, 5, 7});
+        setFixedLocalTime(LocalTime { 2026, 3, 14, 9, 5, 7 });
         request.kind = "receipt";
         request.pdfOnly = true;
         request.pdfFolder = dir.file("printouts");
@@ -79,8 +82,8 @@ TEST_F(PrintJobTest, PdfHoldsTheJobNameThePagesTheTextAndTheBarcode)
 {
     Placed placed;
     auto draw = [&](PrintDevice &device) {
-        placed = {device.offsetLeft(), device.offsetTop(), device.printableWidth()};
-        ASSERT_TRUE(device.selectFont(PrintFont{PrintFont::Kind::Arial10}));
+        placed = { device.offsetLeft(), device.offsetTop(), device.printableWidth() };
+        ASSERT_TRUE(device.selectFont(PrintFont { PrintFont::Kind::Arial10 }));
         device.drawText(2000, 1000, "Receipt: 7", TextAlign::Left);
         device.drawText(device.printableWidth(), 2000, "12.50", TextAlign::Right);
         device.drawText(device.printableWidth() / 2, 3000, "Caf\xE9 \x80", TextAlign::Centre);
@@ -112,11 +115,9 @@ TEST_F(PrintJobTest, PdfHoldsTheJobNameThePagesTheTextAndTheBarcode)
         size_t start = boxes.rfind("<word", at);
         double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
         if (at == std::string::npos || start == std::string::npos
-            || std::sscanf(boxes.c_str() + start,
-                           "<word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\"", &xMin,
-                           &yMin, &xMax, &yMax) != 4)
+            || std::sscanf(boxes.c_str() + start, kWordBox, &xMin, &yMin, &xMax, &yMax) != 4)
             ADD_FAILURE() << word << " not in " << boxes;
-        return std::array<double, 4>{xMin, yMin, xMax, yMax};
+        return std::array<double, 4> { xMin, yMin, xMax, yMax };
     };
     const double pointsPerUnit = 72.0 / 2540.0;
     auto receipt = wordBox("Receipt:");
@@ -152,7 +153,7 @@ TEST_F(PrintJobTest, EveryCopyIsItsOwnDocument)
     ASSERT_EQ(result.pdfFiles.size(), 2u);
     EXPECT_EQ(result.pdfFiles[1], dir.file("printouts/20260314-090507-receipt-2.pdf"));
     EXPECT_NE(commandOutput("pdfinfo '" + result.pdfFiles[1] + "'").find("Pages:           1\n"),
-              std::string::npos);
+        std::string::npos);
     EXPECT_EQ(messages.shown.size(), 1u);
 }
 
@@ -160,12 +161,32 @@ TEST_F(PrintJobTest, NoFolderForPrintoutsIsToldAndNothingDrawn)
 {
     test::writeBytes(dir.file("printouts"), "a file in the way");
     bool drawn = false;
-    PrintJobResult result = runPrintJob(request, [&](PrintDevice &) { drawn = true; }, messages);
+    PrintJobResult result = runPrintJob(
+        request, [&](PrintDevice &) { drawn = true; }, messages);
     EXPECT_EQ(result.outcome, PrintOutcome::Failed);
     EXPECT_FALSE(drawn);
     EXPECT_EQ(messages.lastCaption(), "Problem");
     EXPECT_NE(messages.lastText().find("printouts"), std::string::npos);
     EXPECT_EQ(test::readBytes(dir.file("printouts")), "a file in the way");
+}
+
+TEST_F(PrintJobTest, WithoutAnyPrinterEvenTheNamedReceiptPrinterJobGoesToAFile)
+{
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "this machine has printers";
+    request.pdfOnly = false;
+    request.printer = PrinterChoice::NamedPrinter;
+    request.printerName = "TM88";
+    PrintJobResult result = runPrintJob(
+        request, [](PrintDevice &device) { device.drawText(0, 0, "Total", TextAlign::Left); },
+        messages);
+    EXPECT_EQ(result.outcome, PrintOutcome::Printed);
+    ASSERT_EQ(result.pdfFiles.size(), 1u);
+    EXPECT_EQ(messages.lastText(),
+        "No printer is installed. Printed to the file " + result.pdfFiles[0] + ".");
+    EXPECT_EQ(messages.beeps, 0);
+    std::string text = commandOutput("pdftotext '" + result.pdfFiles[0] + "' -");
+    EXPECT_NE(text.find("Total"), std::string::npos);
 }
 
 TEST(QtPrintDevice, BarcodeOnAHundredthsImageReadsBackAtItsPlace)
@@ -197,20 +218,20 @@ TEST(QtPrintDevice, FontsAndMetricsAreInHundredthsOfAMillimetre)
     QImage image = hundredthsImage(8000, 2000);
     QPainter painter(&image);
     QtPrintDevice device(painter);
-    ASSERT_TRUE(device.selectFont(PrintFont{PrintFont::Kind::Arial10}));
+    ASSERT_TRUE(device.selectFont(PrintFont { PrintFont::Kind::Arial10 }));
     // Ten points are 3.53 mm; a line is a little more.
     EXPECT_GT(device.lineHeight(), 353);
     EXPECT_LT(device.lineHeight(), 500);
     EXPECT_GT(device.averageCharWidth(), 100);
     EXPECT_LT(device.averageCharWidth(), 250);
     EXPECT_GT(device.textWidth("WWWW"), device.textWidth("iiii"));
-    ASSERT_TRUE(device.selectFont(PrintFont{PrintFont::Kind::ArialHeight, 700}));
+    ASSERT_TRUE(device.selectFont(PrintFont { PrintFont::Kind::ArialHeight, 700 }));
     EXPECT_GT(device.lineHeight(), 700);
-    EXPECT_FALSE(device.selectFont(PrintFont{PrintFont::Kind::ArialHeight, 0}));
+    EXPECT_FALSE(device.selectFont(PrintFont { PrintFont::Kind::ArialHeight, 0 }));
     // Wrapping a long footer into a narrow box needs several lines.
     int oneLine = device.lineHeight();
-    int wrapped = device.drawWrappedText(0, 0, 3000, 4 * oneLine,
-                                         "Always happy to help! Thank you for shopping here.");
+    int wrapped = device.drawWrappedText(
+        0, 0, 3000, 4 * oneLine, "Always happy to help! Thank you for shopping here.");
     EXPECT_GE(wrapped, 2 * oneLine);
 }
 
