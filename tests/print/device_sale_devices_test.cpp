@@ -1,0 +1,75 @@
+#include "platform/scripted_messages.h"
+#include "print/logic/device_sale_devices.h"
+#include "print/pseudo_terminal.h"
+#include "till/logic/payment.h"
+#include "till/sale_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace ovix {
+namespace {
+
+using test::FiveLineShop;
+using test::PseudoTerminal;
+
+// A paid cash sale of 12.59 from 20.00 with the drawer (direct, 07 twice) on
+// COM2 and the pole display on COM3.
+struct PaidSale {
+    explicit PaidSale(const std::string &portsFile)
+    {
+        test::writeBytes(shop.temp.file("ports.cfg"), portsFile);
+        TillConfig &config = shop.state.config;
+        config.set(cfg::drawerInUse, 1);
+        config.set(cfg::drawerMode, 0);
+        config.set(cfg::drawerPort, 1);
+        config.set(cfg::drawerOpenCharacter, 7);
+        config.set(cfg::drawerRepeat, 2);
+        config.set(cfg::poleInUse, 2);
+        config.set(cfg::polePort, 2);
+        config.setText(cfg::poleTexts, 5, "10");
+        basket = shop.basket();
+        test::Shop::pay(basket, "Cash");
+    }
+
+    CompletionResult pay(Messages &messages)
+    {
+        DeviceSaleDevices devices(shop.state, messages);
+        return afterPayment(shop.state, basket, messages, devices, { 20, 7.41 });
+    }
+
+    test::FixedClock clock { test::kSaleTime };
+    FiveLineShop shop;
+    Basket basket {};
+};
+
+TEST(DeviceSaleDevices, PaidSaleKicksTheDrawerAndShowsTenderAndChange)
+{
+    PseudoTerminal drawer;
+    PseudoTerminal pole;
+    ASSERT_TRUE(drawer.ready() && pole.ready());
+    PaidSale sale("COM2=" + drawer.slavePath() + "\nCOM3=" + pole.slavePath() + "\n");
+    ScriptedMessages messages;
+    EXPECT_EQ(sale.pay(messages), CompletionResult::Archived);
+    EXPECT_EQ(drawer.readAll(), "\x07\x07");
+    EXPECT_EQ(pole.readAll(), "Tender: 20.00\nChange: 7.41");
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+}
+
+TEST(DeviceSaleDevices, MissingPortsAreToldAndTheSaleStaysPaid)
+{
+    PaidSale sale("COM2=/nonexistent/drawer\nCOM3=/nonexistent/pole\n");
+    ScriptedMessages messages;
+    EXPECT_EQ(sale.pay(messages), CompletionResult::Archived);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].text, "Unable to open port");
+    EXPECT_EQ(messages.shown[0].caption, "Till drawer");
+    EXPECT_EQ(messages.shown[1].text, "Unable to open port");
+    EXPECT_EQ(messages.shown[1].caption, "Problem");
+    EXPECT_EQ(sale.basket.lineCount, 0);
+    EXPECT_FALSE(sale.shop.file("2026/3/5/saleslog.dat").empty());
+}
+
+} // namespace
+} // namespace ovix
