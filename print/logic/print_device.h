@@ -6,6 +6,7 @@
 // corner lies from the paper's edge. Texts are Windows-1252, as the shop's
 // files keep them.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +15,11 @@ namespace ovix {
 
 // One inch in 0.01 mm.
 inline constexpr int kHundredthsOfMillimetrePerInch = 2540;
+
+// value * numerator / denominator computed in 64 bits and rounded half away
+// from zero; -1 when the denominator is 0 or the result does not fit an int
+// (a picture's size from a damaged file cannot overflow a layout).
+int mulDiv(int value, int numerator, int denominator);
 
 enum class TextAlign {
     Left, // x is the left edge of the text

@@ -94,5 +94,20 @@ TEST(RecordingPrintDevice, ReadsBitmapSizesAndRefusesDamagedOnes)
     EXPECT_EQ(images[0].height, 900);
 }
 
+TEST(MulDiv, RoundsHalfAwayFromZeroAndRefusesWhatDoesNotFit)
+{
+    EXPECT_EQ(mulDiv(10, 600, 72), 83); // 83.33
+    EXPECT_EQ(mulDiv(10, 203, 72), 28); // 28.19
+    EXPECT_EQ(mulDiv(5, 1, 2), 3);
+    EXPECT_EQ(mulDiv(-5, 1, 2), -3);
+    EXPECT_EQ(mulDiv(5, -1, 2), -3);
+    EXPECT_EQ(mulDiv(3600, 80, 320), 900);
+    EXPECT_EQ(mulDiv(1, 1, 0), -1);
+    // A bitmap claiming two billion rows stretched to 36 mm.
+    EXPECT_EQ(mulDiv(3600, INT32_MAX, 1), -1);
+    EXPECT_EQ(mulDiv(INT32_MIN, -1, 1), -1);
+    EXPECT_EQ(mulDiv(INT32_MIN, 1, 1), INT32_MIN);
+}
+
 } // namespace
 } // namespace ovix
