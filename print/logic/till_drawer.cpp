@@ -68,4 +68,10 @@ bool sendPortSequence(const DataDir &dataDir, int port, std::string_view text, M
     return writeToPort(dataDir, port, parseByteSequence(text), "Problem", messages);
 }
 
+bool sendCutterSequence(const TillConfig &config, const DataDir &dataDir, Messages &messages)
+{
+    return sendPortSequence(
+        dataDir, cutterPortIndex(config), config.text(cfg::cutterSequence), messages);
+}
+
 } // namespace ovix

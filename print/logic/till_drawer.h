@@ -34,4 +34,8 @@ bool openTillDrawer(const TillConfig &config, const DataDir &dataDir, Messages &
 // bytes were sent or there were none.
 bool sendPortSequence(const DataDir &dataDir, int port, std::string_view text, Messages &messages);
 
+// The custom receipt's cutter sequence to the cutter port (COM1 for an index
+// outside 0-9), as sendPortSequence sends it.
+bool sendCutterSequence(const TillConfig &config, const DataDir &dataDir, Messages &messages);
+
 } // namespace ovix

@@ -129,6 +129,32 @@ TEST_F(TillDrawerTest, CutterSequenceGoesOutRaw)
     EXPECT_EQ(messages.lastCaption(), "Problem");
 }
 
+TEST_F(TillDrawerTest, CutterSettingsFromTheCustomReceipt)
+{
+    std::string block(kTillConfigSize, '\0');
+    test::putText(block, 33184, "27,105,10");
+    test::putI32(block, 40886, 9);
+    TillConfig config;
+    config.assign(block);
+    EXPECT_TRUE(sendCutterSequence(config, dataDir, messages));
+    EXPECT_EQ(pty.readAll(), "\x1B\x69\x0A");
+}
+
+TEST_F(TillDrawerTest, DeviceThatTakesNoBytesDoesNotHoldTheTill)
+{
+    // Fill the terminal until it takes nothing more, as a jammed device would.
+    termios line = pty.lineSettings();
+    line.c_oflag &= ~static_cast<tcflag_t>(OPOST);
+    ASSERT_EQ(::tcsetattr(pty.slave(), TCSANOW, &line), 0);
+    std::string filler(4096, 'x');
+    while (::write(pty.slave(), filler.data(), filler.size()) > 0) { }
+    while (::write(pty.slave(), filler.data(), 1) > 0) { }
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(openTillDrawer(drawerConfig(0, 2, 7, 3), dataDir, messages));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(6));
+    EXPECT_EQ(messages.lastText(), "Unable write to port");
+}
+
 // A stand-in for the spooler's lp command, first in PATH for one test.
 class StubSpooler {
 public:
