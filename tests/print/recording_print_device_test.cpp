@@ -20,38 +20,23 @@ std::string bitmapHeader(int32_t width, int32_t height)
     return bytes;
 }
 
-TEST(RecordingPrintDevice, KeepsTextsWithPlaceAlignmentAndFont)
+TEST(RecordingPrintDevice, TextsKeepTheFontInUseAndARefusedFontChangesNothing)
 {
     RecordingPrintDevice device;
-    device.drawText(3600, 400, "Receipt: 7", TextAlign::Centre);
     PrintFont arial { PrintFont::Kind::Arial10 };
+    PrintFont large { PrintFont::Kind::ArialHeight, 700 };
+    device.refuseFont(large);
+    device.drawText(3600, 400, "Receipt: 7", TextAlign::Centre);
     ASSERT_TRUE(device.selectFont(arial));
-    device.drawText(210, 800, "MILK \xC9", TextAlign::Left);
+    EXPECT_FALSE(device.selectFont(large));
     device.drawText(7000, 800, "1.50", TextAlign::Right);
 
     auto texts = device.operationsOf(PrintOperation::Kind::Text);
-    ASSERT_EQ(texts.size(), 3u);
+    ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].font.kind, PrintFont::Kind::PrinterDefault);
-    EXPECT_EQ(texts[0].align, TextAlign::Centre);
-    EXPECT_EQ(texts[1].text, "MILK \xC9");
     EXPECT_EQ(texts[1].font, arial);
-    EXPECT_EQ(texts[2].x, 7000);
-    EXPECT_EQ(texts[2].y, 800);
-    EXPECT_EQ(texts[2].align, TextAlign::Right);
-    EXPECT_EQ(device.texts(), (std::vector<std::string> { "Receipt: 7", "MILK \xC9", "1.50" }));
-    EXPECT_EQ(device.textWidth("1.50"), 4 * 150);
-}
-
-TEST(RecordingPrintDevice, RefusedFontLeavesThePreviousOne)
-{
-    RecordingPrintDevice device;
-    PrintFont arial { PrintFont::Kind::Arial10 };
-    device.refuseFont(arial);
-    EXPECT_FALSE(device.selectFont(arial));
-    device.drawText(0, 0, "x", TextAlign::Left);
-    EXPECT_EQ(device.operationsOf(PrintOperation::Kind::Text)[0].font.kind,
-        PrintFont::Kind::PrinterDefault);
-    EXPECT_TRUE(device.operationsOf(PrintOperation::Kind::Font).empty());
+    EXPECT_EQ(device.operationsOf(PrintOperation::Kind::Font).size(), 1u);
+    EXPECT_EQ(device.texts(), (std::vector<std::string> { "Receipt: 7", "1.50" }));
 }
 
 TEST(RecordingPrintDevice, WrappedTextTakesOneLinePerWrappedLine)
