@@ -98,6 +98,8 @@ PrintJobResult runPrintJob(const PrintRequest &request,
     const std::function<void(PrintDevice &)> &draw, Messages &messages,
     const std::function<void()> &afterEachCopy)
 {
+    if (!draw)
+        return {};
     int copies = request.copies > 0 ? request.copies : 1;
     if (request.pdfOnly)
         return printToPdf(request, copies, draw, messages, afterEachCopy, "", false);

@@ -16,7 +16,7 @@ enum class PrintOutcome {
     Printed, // every copy went to a printer or a file (a copy the printer
              // refused to start is skipped)
     Cancelled, // the clerk closed the print dialog
-    Failed, // no printer and no printout file could be made; the clerk was told
+    Failed, // nothing to draw, or no printout file could be made (the clerk was told)
 };
 
 struct PrintJobResult {
