@@ -50,14 +50,16 @@ public:
         return slave_;
     }
 
-    // Everything written to the slave so far (waiting briefly for it).
+    // Everything written to the slave so far: waits up to 300 ms for the
+    // first bytes (the kernel passes them on in the background), then reads
+    // until 100 ms go by without more.
     std::string readAll()
     {
         std::string bytes;
         char buffer[4096];
         for (;;) {
             pollfd wait { master_, POLLIN, 0 };
-            if (::poll(&wait, 1, 100) <= 0)
+            if (::poll(&wait, 1, bytes.empty() ? 300 : 100) <= 0)
                 return bytes;
             ssize_t n = ::read(master_, buffer, sizeof buffer);
             if (n <= 0)
