@@ -23,6 +23,8 @@ bool sendThroughPrinter(const TillConfig &config, Messages &messages)
     if (sequence.empty())
         return false;
     std::string bytes = parseByteSequence(sequence);
+    if (bytes.empty())
+        return false;
     std::string queue;
     if (receiptPrinterListIndex(config) > 0)
         queue = toUtf8(config.text(cfg::receiptPrinterDevice));

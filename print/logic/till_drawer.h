@@ -16,7 +16,7 @@ class TillConfig;
 
 // Opens the drawer whatever the drawer's "Use" setting says (the caller
 // decides when). Through the receipt printer (drawer mode 2): nothing when
-// the printer control sequence is empty, else its bytes as a raw job "OVIX"
+// the printer control sequence is empty or gives no bytes, else its bytes as a raw job "OVIX"
 // to the receipt printer chosen on the Receipts page (the default printer when
 // "Default" is chosen); a job that cannot be sent says "Unable to open
 // printer for till drawer". Direct (any other mode): the open character's low
