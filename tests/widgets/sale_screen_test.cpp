@@ -1,6 +1,7 @@
 #include "platform/c_format.h"
 #include "platform/clock.h"
 #include "platform/scripted_messages.h"
+#include "print/pseudo_terminal.h"
 #include "store/customer_index.h"
 #include "store/data_set.h"
 #include "store/record_files.h"
@@ -285,11 +286,10 @@ TEST(SaleScreen, ButtonsCarryTheirTipsAndThoseOfLaterWorkAreGreyed)
     EXPECT_EQ(till.screen->saleButton(Command::RepeatLast)->toolTip(),
         "Repeat last also multiple of last with quantity in item box");
     EXPECT_EQ(till.screen->saleButton(Command::ReloadBasket)->toolTip(), "Retrieve saved basket");
-    for (Command later : { Command::PriceByWeight, Command::AdjustPrice, Command::RefundBasket,
-             Command::OpenDrawer })
+    for (Command later : { Command::PriceByWeight, Command::AdjustPrice, Command::RefundBasket })
         EXPECT_FALSE(till.screen->saleButton(later)->isEnabled());
     for (Command built : { Command::AddItem, Command::VoidLine, Command::EmptyBasket,
-             Command::ToggleTrade, Command::AddNote, Command::SaveBasket })
+             Command::ToggleTrade, Command::AddNote, Command::SaveBasket, Command::OpenDrawer })
         EXPECT_TRUE(till.screen->saleButton(built)->isEnabled());
     EXPECT_TRUE(till.window->menuActions().at(Command::AssociateCustomer)->isEnabled());
     EXPECT_EQ(till.window->itemBox(), till.screen->itemBox());
@@ -493,4 +493,21 @@ TEST(SaleScreen, AWholeSaleByKeypadAndEnterPaidInCashIsArchivedAndTakesTheStock)
     EXPECT_EQ(quantityOf(1001), 98);
     EXPECT_EQ(quantityOf(1002), 99);
     setFixedLocalTime(std::nullopt);
+}
+
+TEST(SaleScreen, TheDrawerButtonOpensTheDrawerWhateverItsUseSetting)
+{
+    SaleTill till;
+    test::PseudoTerminal port;
+    ASSERT_TRUE(port.ready());
+    test::writeBytes(till.folder.file("ports.cfg"), "COM2=" + port.slavePath() + "\n");
+    till.state.config.set(cfg::drawerInUse, 0);
+    till.state.config.set(cfg::drawerMode, 0);
+    till.state.config.set(cfg::drawerPort, 1);
+    till.state.config.set(cfg::drawerOpenCharacter, 7);
+    till.state.config.set(cfg::drawerRepeat, 2);
+
+    till.screen->saleButton(Command::OpenDrawer)->click();
+    EXPECT_EQ(port.readAll(), std::string("\x07\x07"));
+    EXPECT_TRUE(till.messages.shown.empty()) << till.messages.lastText();
 }

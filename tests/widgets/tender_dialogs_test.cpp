@@ -32,7 +32,7 @@ struct TenderTill {
     ScriptedMessages messages;
     ItemEntry entry { shop.state, basket, saved, view, messages };
     MainWindow window { shop.state, messages };
-    SummaryOnlyDevices devices { &window };
+    WindowSaleDevices devices { &window, shop.state, messages };
 
     TenderTill() { connectPayments(window, shop.state, basket, entry, messages, devices); }
 

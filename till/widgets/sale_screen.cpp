@@ -1,5 +1,8 @@
 #include "till/widgets/sale_screen.h"
 
+#include "print/logic/pole_display.h"
+#include "print/logic/till_drawer.h"
+
 #include "platform/cp1252.h"
 #include "platform/messages.h"
 #include "till/logic/basket.h"
@@ -198,6 +201,9 @@ void SaleScreen::registerCommands()
     window_.registerCommand(Command::AssociateCustomer, [this] { associateCustomer(); });
     window_.registerCommand(Command::SaveBasket, [this] { entry_.saveBasket(); });
     window_.registerCommand(Command::ReloadBasket, [this] { entry_.reloadBasket(); });
+    // The open-drawer command opens it whatever the drawer's "Use" setting says.
+    window_.registerCommand(
+        Command::OpenDrawer, [this] { openTillDrawer(state_.config, state_.dir, messages_); });
     window_.setEmptyBasket([this] { abandonSale(); });
 }
 
@@ -381,10 +387,12 @@ void SaleScreen::clearItemBox()
 
 void SaleScreen::poleShowPassive()
 {
+    ovix::poleShowPassive(state_.config, state_.dir, messages_);
 }
 
-void SaleScreen::poleShowItem(std::string_view, double)
+void SaleScreen::poleShowItem(std::string_view description, double priceWithTax)
 {
+    ovix::poleShowItem(state_.config, state_.dir, messages_, description, priceWithTax);
 }
 
 void SaleScreen::playSound(int)

@@ -4,6 +4,7 @@
 // document buttons and OK. Shown after the sale is archived. The document
 // buttons stay greyed until the till can print.
 
+#include "print/logic/device_sale_devices.h"
 #include "till/logic/payment.h"
 
 #include <QDialog>
@@ -18,11 +19,15 @@ public:
 // Shows the box modally until OK.
 void runSummaryBox(QWidget *parent, const Basket &archived, const Tender &tender);
 
-// Devices of a till that has no drawer, pole or printing work yet: the
-// summary box alone. `parent` must outlive it.
-class SummaryOnlyDevices : public NullSaleDevices {
+// The finishing sequence of the till window: drawer and pole display, then
+// the summary box (printing comes with the receipts). `parent`, `state` and
+// `messages` must outlive it.
+class WindowSaleDevices : public DeviceSaleDevices {
 public:
-    explicit SummaryOnlyDevices(QWidget *parent) : parent_(parent) { }
+    WindowSaleDevices(QWidget *parent, const TillState &state, Messages &messages)
+        : DeviceSaleDevices(state, messages), parent_(parent)
+    {
+    }
     void showSummary(const Basket &archived, const Tender &tender) override
     {
         runSummaryBox(parent_, archived, tender);

@@ -143,7 +143,7 @@ int TillApplication::run()
     MainWindow mainWindow(state, messages);
     window = &mainWindow;
     auto *saleScreen = new SaleScreen(mainWindow, state, *basket, *savedBasket, messages);
-    SummaryOnlyDevices devices(&mainWindow);
+    WindowSaleDevices devices(&mainWindow, state, messages);
     connectPayments(mainWindow, state, *basket, saleScreen->itemEntry(), messages, devices);
     saleScreen->refreshButtons();
     messages.setParent(&mainWindow);
