@@ -1,14 +1,23 @@
 #include "till/widgets/configuration_sheet.h"
 
 #include "platform/clock.h"
+#include "platform/widgets/qt_messages.h"
+#include "print/logic/pole_display.h"
 #include "till/logic/configuration_pages.h"
+#include "till/logic/device_pages.h"
+#include "till/logic/receipt_logo_choice.h"
 #include "till/logic/till_state.h"
 #include "till/widgets/general_page.h"
+#include "till/widgets/pole_configuration_page.h"
+#include "till/widgets/receipts_page.h"
 #include "till/widgets/terms_page.h"
+#include "till/widgets/till_configuration_page.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -17,9 +26,11 @@
 
 namespace ovix {
 
-ConfigurationSheet::ConfigurationSheet(TillState &state, QWidget *parent)
+ConfigurationSheet::ConfigurationSheet(TillState &state, QWidget *parent, Messages *messages)
     : QDialog(parent)
     , state_(state)
+    , ownMessages_(messages ? nullptr : std::make_unique<QtMessages>(this))
+    , messages_(messages ? messages : ownMessages_.get())
 {
     setWindowTitle(QStringLiteral("Configuration"));
     auto *layout = new QVBoxLayout(this);
@@ -45,6 +56,35 @@ ConfigurationSheet::ConfigurationSheet(TillState &state, QWidget *parent)
     terms_ = new TermsPage(loadTermsPage(state_.config), tabs_);
     addPage(terms_, QStringLiteral("Terms"),
         [this] { applyTermsPage(state_.config, terms_->input()); });
+
+    std::vector<PrinterChoice> printers = installedPrinters();
+    receipts_ = new ReceiptsPage(loadReceiptsPage(state_.config, printers), printers,
+        [this] { chooseLogo(); }, tabs_);
+    addPage(receipts_, QStringLiteral("Receipts"), [this, printers] {
+        applyReceiptsPage(state_.config, receipts_->input(), printers);
+    });
+    tillPage_ = new TillConfigurationPage(loadTillConfigurationPage(state_.config), tabs_);
+    addPage(tillPage_, QStringLiteral("Till configuration"),
+        [this] { applyTillConfigurationPage(state_.config, tillPage_->input()); });
+    pole_ = new PoleConfigurationPage(loadPoleConfigurationPage(state_.config),
+        [this](const PoleConfigurationPageInput &shown) {
+            applyPolePreviewSettings(state_.config, shown);
+            poleShowPassive(state_.config, state_.dir, *messages_);
+        },
+        tabs_);
+    addPage(pole_, QStringLiteral("Pole configuration"),
+        [this] { applyPoleConfigurationPage(state_.config, pole_->input()); });
+}
+
+ConfigurationSheet::~ConfigurationSheet() = default;
+
+void ConfigurationSheet::chooseLogo()
+{
+    const QString chosen = QFileDialog::getOpenFileName(this,
+        QStringLiteral("Select logo bitmap file"), QString::fromStdString(state_.dir.root()),
+        QStringLiteral("Bitmap files (*.bmp)"));
+    if (!chosen.isEmpty())
+        takeReceiptLogo(state_.dir, QFile::encodeName(chosen).toStdString(), *messages_);
 }
 
 void ConfigurationSheet::addPage(QWidget *page, const QString &title, std::function<void()> apply)
@@ -82,9 +122,9 @@ void ConfigurationSheet::accept()
     QDialog::accept();
 }
 
-bool runConfigurationSheet(QWidget *parent, TillState &state)
+bool runConfigurationSheet(QWidget *parent, TillState &state, Messages *messages)
 {
-    ConfigurationSheet sheet(state, parent);
+    ConfigurationSheet sheet(state, parent, messages);
     sheet.exec();
     return sheet.wasApplied();
 }

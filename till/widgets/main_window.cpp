@@ -9,6 +9,7 @@
 #include "till/widgets/calendar_dialog.h"
 #include "till/widgets/configuration_sheet.h"
 #include "till/widgets/help_pages.h"
+#include "till/widgets/language_dialog.h"
 #include "till/widgets/log_on_dialog.h"
 #include "till/widgets/menu_for_clerk.h"
 #include "till/widgets/operator_setup_dialog.h"
@@ -165,9 +166,10 @@ void MainWindow::registerOwnCommands()
     registerCommand(Command::Exit, [this] { close(); });
     registerCommand(Command::LogOff, [this] { logOff(); });
     registerCommand(Command::Configuration, [this] {
-        if (runConfigurationSheet(this, state_))
+        if (runConfigurationSheet(this, state_, &messages_))
             refreshMenus();
     });
+    registerCommand(Command::CustomizeLanguage, [this] { runLanguageCustomization(this, state_); });
     registerCommand(Command::TaxSetup, [this] { runTaxControl(this, state_.config); });
     registerCommand(Command::StorePrintHeading, [this] { runPrintHeading(this, state_.heading); });
     registerCommand(Command::SoundEffects, [this] {
