@@ -135,13 +135,14 @@ TEST(TillConfigurationPage, StoresTheDrawerSettings)
     putI64(bytes, 912, 2);
     putI64(bytes, 928, 7);
     putI64(bytes, 944, 12); // out of range in the file
+    putI64(bytes, 1016, 2); // any non-zero value opens the drawer after a sale
     TillConfig config = blockOf(bytes);
 
     TillConfigurationPageInput input = loadTillConfigurationPage(config);
     EXPECT_EQ(input.portIndex, 0);
     EXPECT_EQ(input.openCharacter, "7");
     EXPECT_EQ(input.repeat, "2");
-    EXPECT_FALSE(input.use);
+    EXPECT_TRUE(input.use);
     EXPECT_FALSE(input.receiptPrinterConnect);
 
     input.use = true;

@@ -136,7 +136,7 @@ void applyReceiptsPage(TillConfig &config, const ReceiptsPageInput &input,
 TillConfigurationPageInput loadTillConfigurationPage(const TillConfig &config)
 {
     TillConfigurationPageInput input;
-    input.use = config.get(cfg::drawerInUse) == 1;
+    input.use = config.get(cfg::drawerInUse) != 0;
     input.portIndex = drawerPortIndex(config);
     input.openCharacter = cformat("%" PRId64, config.get(cfg::drawerOpenCharacter));
     input.repeat = cformat("%" PRId64, config.get(cfg::drawerRepeat));
