@@ -110,7 +110,8 @@ void applyReceiptsPage(TillConfig &config, const ReceiptsPageInput &input,
         config.set(cfg::receiptPrinterIndex, 0);
         config.setText(cfg::receiptPrinterDevice, "");
         config.setText(cfg::receiptPrinterDriver, "");
-    } else if (input.printerIndex > 0 && static_cast<size_t>(input.printerIndex) <= printers.size()) {
+    } else if (input.printerIndex > 0
+               && static_cast<size_t>(input.printerIndex) <= printers.size()) {
         const PrinterChoice &printer = printers[static_cast<size_t>(input.printerIndex - 1)];
         config.set(cfg::receiptPrinterIndex, input.printerIndex);
         config.setText(cfg::receiptPrinterDevice, printer.name);
@@ -130,7 +131,8 @@ void applyReceiptsPage(TillConfig &config, const ReceiptsPageInput &input,
     config.set(cfg::wordWrap, twoOrZero(input.wordWrap));
     config.set(cfg::limitDescription, twoOrZero(input.limitDescription));
     config.set(cfg::forceTenPointFont, twoOrZero(input.forceTenPointFont));
-    config.setText(cfg::receiptMessage, std::string_view(input.footer).substr(0, kFooterTextLength));
+    config.setText(cfg::receiptMessage,
+                   std::string_view(input.footer).substr(0, kFooterTextLength));
 }
 
 TillConfigurationPageInput loadTillConfigurationPage(const TillConfig &config)

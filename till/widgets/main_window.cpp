@@ -169,7 +169,8 @@ void MainWindow::registerOwnCommands()
         if (runConfigurationSheet(this, state_, &messages_))
             refreshMenus();
     });
-    registerCommand(Command::CustomizeLanguage, [this] { runLanguageCustomization(this, state_); });
+    registerCommand(
+        Command::CustomizeLanguage, [this] { runLanguageCustomization(this, state_); });
     registerCommand(Command::TaxSetup, [this] { runTaxControl(this, state_.config); });
     registerCommand(Command::StorePrintHeading, [this] { runPrintHeading(this, state_.heading); });
     registerCommand(Command::SoundEffects, [this] {
