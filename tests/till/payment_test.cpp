@@ -392,7 +392,7 @@ TEST_F(PaymentTest, SummarySwitchedOffPrintsTheChosenDocument)
     shop.state.config.set(cfg::receiptCopies, 1);
     shop.state.config.set(cfg::kitchenReceipt, 2);
     EXPECT_EQ(payment.payCheque(), PaymentResult::Archived);
-    EXPECT_EQ(devices.calls, (std::vector<std::string> { "print 1 1", "print 1 1", "print 1 1" }));
+    EXPECT_EQ(devices.calls, (std::vector<std::string> { "print 1 1", "print 1 1", "print 6 0" }));
 }
 
 TEST_F(PaymentTest, SaleTheArchiveRefusesRunsNoDeviceAndKeepsTheBasket)

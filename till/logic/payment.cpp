@@ -79,7 +79,7 @@ CompletionResult afterPayment(TillState &state, Basket &basket, Messages &messag
         devices.showSummary(archived, tender);
     }
     if (config.get(cfg::kitchenReceipt) != 0)
-        devices.printDocument(SaleDocument::StandardReceipt, archived, tender, true);
+        devices.printDocument(SaleDocument::KitchenReceipt, archived, tender, false);
     return result;
 }
 

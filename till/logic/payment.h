@@ -43,6 +43,7 @@ enum class SaleDocument {
     CustomInvoice = 3,
     CustomReceipt = 4,
     DeliveryNote = 5,
+    KitchenReceipt = 6, // the extra standard receipt to the default printer
 };
 
 // The drawer, the pole display, the summary box and the printer, as the

@@ -1,6 +1,9 @@
 #include "till/widgets/summary_dialog.h"
 
 #include "platform/c_format.h"
+#include "print/logic/print_request.h"
+#include "print/widgets/receipt_job.h"
+#include "till/logic/till_state.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -22,8 +25,10 @@ QLineEdit *shownBox(const std::string &text, const char *name, QWidget *parent)
 
 } // namespace
 
-SummaryDialog::SummaryDialog(const Basket &archived, const Tender &tender, QWidget *parent)
+SummaryDialog::SummaryDialog(const Basket &archived, const Tender &tender, QWidget *parent,
+    std::function<void(SaleDocument)> print)
     : QDialog(parent)
+    , print_(std::move(print))
 {
     setWindowTitle(QStringLiteral("Transaction committed, summary"));
     auto *layout = new QVBoxLayout(this);
@@ -43,11 +48,19 @@ SummaryDialog::SummaryDialog(const Basket &archived, const Tender &tender, QWidg
         "Custom invoice", "Delivery note" };
     const char *names[] = { "standardReceipt", "standardInvoice", "customReceipt",
         "customInvoice", "deliveryNote" };
+    const SaleDocument documentOf[] = { SaleDocument::StandardReceipt,
+        SaleDocument::StandardInvoice, SaleDocument::CustomReceipt, SaleDocument::CustomInvoice,
+        SaleDocument::DeliveryNote };
     for (int i = 0; i < 5; ++i) {
         auto *button = new QPushButton(QString::fromLatin1(captions[i]), this);
         button->setObjectName(QString::fromLatin1(names[i]));
         button->setAutoDefault(false);
-        button->setEnabled(false);
+        const SaleDocument document = documentOf[i];
+        const bool receipt
+            = document == SaleDocument::StandardReceipt || document == SaleDocument::CustomReceipt;
+        button->setEnabled(receipt && print_);
+        if (receipt && print_)
+            connect(button, &QPushButton::clicked, this, [this, document] { print_(document); });
         documents->addWidget(button, i / 3, i % 3);
     }
     layout->addLayout(documents);
@@ -58,10 +71,40 @@ SummaryDialog::SummaryDialog(const Basket &archived, const Tender &tender, QWidg
     layout->addWidget(ok);
 }
 
-void runSummaryBox(QWidget *parent, const Basket &archived, const Tender &tender)
+void runSummaryBox(QWidget *parent, const Basket &archived, const Tender &tender,
+    const std::function<void(SaleDocument)> &print)
 {
-    SummaryDialog dialog(archived, tender, parent);
+    SummaryDialog dialog(archived, tender, parent, print);
     dialog.exec();
+}
+
+void WindowSaleDevices::showSummary(const Basket &archived, const Tender &tender)
+{
+    runSummaryBox(parent_, archived, tender, [&](SaleDocument document) {
+        printDocument(document, archived, tender, false);
+    });
+}
+
+void WindowSaleDevices::printDocument(
+    SaleDocument document, const Basket &archived, const Tender &tender, bool)
+{
+    PrintRequest request;
+    ReceiptKind kind = ReceiptKind::Standard;
+    switch (document) {
+    case SaleDocument::StandardReceipt:
+        request = documentPrintRequest(state_.config, state_.dir, PrintDocument::StandardReceipt);
+        break;
+    case SaleDocument::CustomReceipt:
+        request = documentPrintRequest(state_.config, state_.dir, PrintDocument::CustomReceipt);
+        kind = ReceiptKind::Custom;
+        break;
+    case SaleDocument::KitchenReceipt:
+        request = kitchenPrintRequest(state_.dir);
+        break;
+    default:
+        return; // invoices and delivery notes come with their own layouts
+    }
+    printSaleReceipt(state_, request, kind, archived, tender.tendered, tender.change, messages_);
 }
 
 } // namespace ovix
