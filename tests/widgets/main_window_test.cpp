@@ -127,9 +127,11 @@ TEST(MainWindow, ToolbarHasTwentyButtonsInFiveGroupsWithTheirTooltips)
             "Delete inventory", "Find customer", "Delete customer", "|", "Add reminder",
             "Delete reminder", "Print reminders", "Display reminders", "|", "Print overdue letter",
             "Payments", "Log off (Shortcut F9)", "Backup" }));
-    for (QAction *action : till.window.toolBar()->actions())
-        if (!action->isSeparator())
+    for (QAction *action : till.window.toolBar()->actions()) {
+        if (!action->isSeparator()) {
             EXPECT_EQ(action->icon().pixmap(28, 20).size(), QSize(28, 20));
+        }
+    }
 }
 
 TEST(MainWindow, CommandsWithoutWorkAreGreyedUntilRegistered)
