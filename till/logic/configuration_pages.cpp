@@ -1,6 +1,7 @@
 #include "till/logic/configuration_pages.h"
 
 #include "platform/c_format.h"
+#include "platform/number_text.h"
 #include "platform/cp1252.h"
 #include "store/store_heading.h"
 #include "store/till_config.h"
@@ -15,38 +16,6 @@ namespace ovix {
 namespace {
 
 constexpr int64_t kHighestRecordNumber = 100000000000000000;
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
-// The whole text as a whole number, or nothing.
-std::optional<int64_t> wholeNumber(std::string_view text)
-{
-    text = trimmed(text);
-    int64_t value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
-// The whole text as a decimal number (C notation, "12.50"), or nothing.
-std::optional<double> decimalNumber(std::string_view text)
-{
-    text = trimmed(text);
-    double value = 0;
-    auto [end, error]
-        = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
 
 int twoOrZero(bool on)
 {
@@ -132,7 +101,7 @@ void applyGeneralPage(TillConfig &config, const GeneralPageInput &input, const L
         config.set(cfg::discountButtonRate, input.discountButtonRate);
 
     for (int box = 0; box < kCategoryNameBoxes; ++box)
-        config.setCategoryName(box + 1, toUpperCp1252(trimmed(input.categoryNames[box])));
+        config.setCategoryName(box + 1, toUpperCp1252(trimBlanks(input.categoryNames[box])));
 
     int day = input.historyDay;
     int month = input.historyMonth;

@@ -1,6 +1,7 @@
 #include "till/logic/device_pages.h"
 
 #include "platform/c_format.h"
+#include "platform/number_text.h"
 #include "store/till_config.h"
 
 #include <charconv>
@@ -11,26 +12,6 @@
 namespace ovix {
 
 namespace {
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
-// The whole text as a whole number, or nothing.
-std::optional<int64_t> wholeNumber(std::string_view text)
-{
-    text = trimmed(text);
-    int64_t value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
 
 int twoOrZero(bool on)
 {
