@@ -96,7 +96,7 @@ TEST(QuickSelectFill, TakesTheCategoryInNumberOrderLeavingOutOmittedAndFreeItems
 
     till.quick.fill(2, kSmallQuickSelectSlots);
     ASSERT_EQ(till.quick.slotCount(), 8u);
-    EXPECT_EQ(numbers(till.quick.slots()), (Numbers { 10, 30, 60, 0, 0, 0, 0, 0 }));
+    EXPECT_EQ(numbers(till.quick.page()), (Numbers { 10, 30, 60, 0, 0, 0, 0, 0 }));
     EXPECT_EQ(till.quick.slot(0).description, "TEN"); // trailing blanks go
     EXPECT_EQ(till.quick.slot(3).description, "");
     EXPECT_EQ(till.quick.slot(3).pictureFile, "");
@@ -105,10 +105,10 @@ TEST(QuickSelectFill, TakesTheCategoryInNumberOrderLeavingOutOmittedAndFreeItems
     till.quick.fill(kAllCategories, kLargeQuickSelectSlots);
     ASSERT_EQ(till.quick.slotCount(), 14u);
     EXPECT_EQ(
-        numbers(till.quick.slots()), (Numbers { 10, 20, 30, 60, 70, 0, 0, 0, 0, 0, 0, 0, 0, 0 }));
+        numbers(till.quick.page()), (Numbers { 10, 20, 30, 60, 70, 0, 0, 0, 0, 0, 0, 0, 0, 0 }));
 
     till.quick.fill(5, kSmallQuickSelectSlots);
-    EXPECT_EQ(numbers(till.quick.slots()), Numbers(8, 0));
+    EXPECT_EQ(numbers(till.quick.page()), Numbers(8, 0));
     EXPECT_FALSE(till.quick.scrollForward());
     EXPECT_FALSE(till.quick.scrollBack());
 }
@@ -143,17 +143,17 @@ TEST(QuickSelectPaging, StepsByPageAndStopsAtBothEnds)
     till.add(item(100, 2)); // another category between none of them
 
     till.quick.fill(1, kSmallQuickSelectSlots);
-    EXPECT_EQ(numbers(till.quick.slots()), (Numbers { 1, 2, 3, 4, 5, 6, 7, 8 }));
+    EXPECT_EQ(numbers(till.quick.page()), (Numbers { 1, 2, 3, 4, 5, 6, 7, 8 }));
     EXPECT_FALSE(till.quick.scrollBack()); // at the start the first page stays
     EXPECT_EQ(till.quick.slot(0).itemNumber, 1);
     EXPECT_TRUE(till.quick.scrollForward());
-    EXPECT_EQ(numbers(till.quick.slots()), (Numbers { 9, 10, 11, 12, 13, 14, 15, 16 }));
+    EXPECT_EQ(numbers(till.quick.page()), (Numbers { 9, 10, 11, 12, 13, 14, 15, 16 }));
     EXPECT_TRUE(till.quick.scrollForward());
-    EXPECT_EQ(numbers(till.quick.slots()), (Numbers { 17, 18, 19, 20, 0, 0, 0, 0 }));
+    EXPECT_EQ(numbers(till.quick.page()), (Numbers { 17, 18, 19, 20, 0, 0, 0, 0 }));
     EXPECT_FALSE(till.quick.scrollForward()); // nothing further: the page stays
-    EXPECT_EQ(numbers(till.quick.slots()), (Numbers { 17, 18, 19, 20, 0, 0, 0, 0 }));
+    EXPECT_EQ(numbers(till.quick.page()), (Numbers { 17, 18, 19, 20, 0, 0, 0, 0 }));
     EXPECT_TRUE(till.quick.scrollBack());
-    EXPECT_EQ(numbers(till.quick.slots()), (Numbers { 9, 10, 11, 12, 13, 14, 15, 16 }));
+    EXPECT_EQ(numbers(till.quick.page()), (Numbers { 9, 10, 11, 12, 13, 14, 15, 16 }));
 
     // The large layout pages by 14; a page back from part way never runs
     // before the first item.
@@ -161,7 +161,7 @@ TEST(QuickSelectPaging, StepsByPageAndStopsAtBothEnds)
     EXPECT_EQ(till.quick.slot(13).itemNumber, 14);
     EXPECT_TRUE(till.quick.scrollForward());
     EXPECT_EQ(
-        numbers(till.quick.slots()), (Numbers { 15, 16, 17, 18, 19, 20, 0, 0, 0, 0, 0, 0, 0, 0 }));
+        numbers(till.quick.page()), (Numbers { 15, 16, 17, 18, 19, 20, 0, 0, 0, 0, 0, 0, 0, 0 }));
     EXPECT_TRUE(till.quick.scrollBack());
     EXPECT_EQ(till.quick.slot(0).itemNumber, 1);
     EXPECT_EQ(till.quick.slot(13).itemNumber, 14);
@@ -186,7 +186,7 @@ TEST(QuickSelectRead, UnreadableOrStaleRecordsAreLeftOut)
     std::filesystem::resize_file(path, static_cast<uintmax_t>(lastSlot) * kItemRecordSize + 100);
 
     till.quick.fill(kAllCategories, kSmallQuickSelectSlots);
-    EXPECT_EQ(numbers(till.quick.slots()), (Numbers { 1, 3, 0, 0, 0, 0, 0, 0 }));
+    EXPECT_EQ(numbers(till.quick.page()), (Numbers { 1, 3, 0, 0, 0, 0, 0, 0 }));
     EXPECT_EQ(
         numbers(walkQuickSelectItems(till.state.items, kAllCategories, 1, 8)), (Numbers { 1, 3 }));
     EXPECT_TRUE(till.messages.shown.empty());
@@ -194,7 +194,7 @@ TEST(QuickSelectRead, UnreadableOrStaleRecordsAreLeftOut)
     // A missing film.dat leaves every slot empty, quietly.
     std::filesystem::remove(path);
     till.quick.reload();
-    EXPECT_EQ(numbers(till.quick.slots()), Numbers(8, 0));
+    EXPECT_EQ(numbers(till.quick.page()), Numbers(8, 0));
 }
 
 TEST(QuickSelectRead, FollowsNewItemsAndReloadedChanges)
@@ -202,14 +202,14 @@ TEST(QuickSelectRead, FollowsNewItemsAndReloadedChanges)
     QuickSelectTill till;
     till.add(item(5, 0, "FIVE"));
     till.quick.fill(0, kSmallQuickSelectSlots);
-    EXPECT_EQ(numbers(till.quick.slots()), (Numbers { 5, 0, 0, 0, 0, 0, 0, 0 }));
+    EXPECT_EQ(numbers(till.quick.page()), (Numbers { 5, 0, 0, 0, 0, 0, 0, 0 }));
 
     // The index grew: the table is read again, and the page keeps its start.
     till.add(item(3, 0, "THREE"));
     till.quick.refill();
-    EXPECT_EQ(numbers(till.quick.slots()), (Numbers { 5, 0, 0, 0, 0, 0, 0, 0 }));
+    EXPECT_EQ(numbers(till.quick.page()), (Numbers { 5, 0, 0, 0, 0, 0, 0, 0 }));
     EXPECT_TRUE(till.quick.scrollBack());
-    EXPECT_EQ(numbers(till.quick.slots()), (Numbers { 3, 5, 0, 0, 0, 0, 0, 0 }));
+    EXPECT_EQ(numbers(till.quick.page()), (Numbers { 3, 5, 0, 0, 0, 0, 0, 0 }));
 
     ItemRecord record {};
     ScriptedMessages quiet;
@@ -258,10 +258,10 @@ TEST(QuickSelectRead, TableMatchesThePlainWalk)
             };
             till.quick.fill(category, size);
             size_t first = 0;
-            EXPECT_EQ(numbers(till.quick.slots()), page(first));
+            EXPECT_EQ(numbers(till.quick.page()), page(first));
             while (till.quick.scrollForward()) {
                 first += size;
-                ASSERT_EQ(numbers(till.quick.slots()), page(first));
+                ASSERT_EQ(numbers(till.quick.page()), page(first));
             }
             EXPECT_GE(first + size, all.size());
             for (size_t i = 0; i < size && first + i < all.size(); ++i) {
@@ -270,7 +270,7 @@ TEST(QuickSelectRead, TableMatchesThePlainWalk)
             }
             while (till.quick.scrollBack()) {
                 first = first >= size ? first - size : 0;
-                ASSERT_EQ(numbers(till.quick.slots()), page(first));
+                ASSERT_EQ(numbers(till.quick.page()), page(first));
             }
             EXPECT_EQ(first, 0u);
         }

@@ -84,7 +84,7 @@ public:
     {
         return slots_.size();
     }
-    const std::vector<QuickSelectSlot> &slots() const
+    const std::vector<QuickSelectSlot> &page() const
     {
         return slots_;
     }
