@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ ccache pkg-config qt6-base-dev qt6-serialport-dev
           libcurl4-openssl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core
-          xvfb xauth xdotool socat poppler-utils python3-pyftpdlib python3-aiosmtpd)
+          xvfb xauth xdotool socat poppler-utils python3-pyftpdlib python3-aiosmtpd
+          alsa-utils)
 
 missing=()
 for p in "${packages[@]}"; do
