@@ -11,9 +11,25 @@
 #include <QPainter>
 #include <QRegularExpression>
 
+// The pictures live in a static library, so their registration is pulled in
+// by name (outside any namespace, as Qt asks).
+static void registerArt()
+{
+    Q_INIT_RESOURCE(art);
+}
+
 namespace ovix {
 
 namespace {
+
+void ensureArtRegistered()
+{
+    static const bool registered = [] {
+        registerArt();
+        return true;
+    }();
+    (void)registered;
+}
 
 // Larger pictures than this are not decoded (a corrupt header can claim any size).
 constexpr int kLargestPictureSide = 4096;
@@ -27,6 +43,7 @@ QPixmap greyTile(int width, int height)
 
 QPixmap resourcePicture(const QString &path, int fallbackWidth, int fallbackHeight)
 {
+    ensureArtRegistered();
     QPixmap picture(path);
     if (picture.isNull())
         return greyTile(fallbackWidth, fallbackHeight);

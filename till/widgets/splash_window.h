@@ -14,7 +14,7 @@ inline constexpr int kSplashWidth = 400;
 inline constexpr int kSplashHeight = 198;
 inline constexpr int kSplashMilliseconds = 2000;
 
-// The splash picture, with pure blue where the desktop shows through.
+// The splash picture (built in), with pure blue where the desktop shows through.
 QPixmap drawSplashPicture();
 
 class SplashWindow : public QWidget {

@@ -12,6 +12,7 @@
 #include "till/widgets/payment_commands.h"
 #include "till/widgets/sale_screen.h"
 #include "till/widgets/splash_window.h"
+#include "till/widgets/stock_picture_dialog.h"
 #include "till/widgets/stop_signals.h"
 #include "till/widgets/summary_dialog.h"
 #include "till/widgets/tips_dialog.h"
@@ -145,6 +146,7 @@ int TillApplication::run()
     auto *saleScreen = new SaleScreen(mainWindow, state, *basket, *savedBasket, messages);
     WindowSaleDevices devices(&mainWindow, state, messages);
     connectPayments(mainWindow, state, *basket, saleScreen->itemEntry(), messages, devices);
+    connectStockPictureCommand(mainWindow, state.dir, messages);
     saleScreen->refreshButtons();
     messages.setParent(&mainWindow);
     fitToDesktop(mainWindow, desktop);
