@@ -3,7 +3,7 @@
 #include "sync/widgets/configuration_dialog.h"
 #include "sync/widgets/field_selection_dialog.h"
 #include "sync/widgets/log_pane.h"
-#include "sync/widgets/picture_button.h"
+#include "platform/widgets/picture_button.h"
 #include "sync/widgets/sync_pictures.h"
 #include "sync/widgets/tag_names_dialog.h"
 

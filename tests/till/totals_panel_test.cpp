@@ -69,6 +69,10 @@ TEST(TotalsPanel, AmountsInOrderWithTheDiscountAndTheSecondCurrencyOnlyWhenThere
     text = totalsPanelText(*panel.basket, panel.config);
     EXPECT_EQ(text.amounts,
         (Texts { "10.00", "2.50", "12.50", "2.00", "0.00", "(1.25)", "14.50", "EU21.75" }));
+    panel.config.setText(cfg::taxOneName, "VAT");
+    panel.config.setText(cfg::taxTwoName, "LEVY");
+    EXPECT_EQ(totalsPanelText(*panel.basket, panel.config).amountCaptions,
+        (Texts { "Taxable", "Non-taxable", "Subtotal", "VAT", "LEVY", "Discount", "Total", "" }));
 
     // A rate of 0 or a flag that is off shows no second currency.
     panel.config.set(cfg::conversionRate, 0.0);

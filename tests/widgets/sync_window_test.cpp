@@ -3,7 +3,7 @@
 #include "sync/logic/sync_session.h"
 #include "sync/widgets/configuration_dialog.h"
 #include "sync/widgets/log_pane.h"
-#include "sync/widgets/picture_button.h"
+#include "platform/widgets/picture_button.h"
 #include "sync/widgets/sync_window.h"
 #include "widgets/modal_dialogs.h"
 

@@ -23,23 +23,27 @@ TotalsPanelText totalsPanelText(const Basket &basket, const TillConfig &config)
     if (lines <= 0)
         return text;
 
-    auto amount = [&](BasketTotal which) {
+    auto amount = [&](BasketTotal which, std::string caption) {
         text.amounts.push_back(cformat("%.2f", static_cast<double>(basket.total(which))));
+        text.amountCaptions.push_back(std::move(caption));
     };
-    amount(BasketTotal::Taxable);
-    amount(BasketTotal::NonTaxable);
-    amount(BasketTotal::Subtotal);
-    amount(BasketTotal::TaxOne);
-    amount(BasketTotal::TaxTwo);
+    amount(BasketTotal::Taxable, "Taxable");
+    amount(BasketTotal::NonTaxable, "Non-taxable");
+    amount(BasketTotal::Subtotal, "Subtotal");
+    amount(BasketTotal::TaxOne, config.text(cfg::taxOneName));
+    amount(BasketTotal::TaxTwo, config.text(cfg::taxTwoName));
     const float discount = basket.total(BasketTotal::Discount);
-    if (discount != 0)
+    if (discount != 0) {
         text.amounts.push_back(cformat("(%.2f)", static_cast<double>(discount)));
-    amount(BasketTotal::Total);
+        text.amountCaptions.emplace_back("Discount");
+    }
+    amount(BasketTotal::Total, "Total");
     const double rate = config.get(cfg::conversionRate);
     if (config.get(cfg::secondCurrencyOn) > 0 && std::isfinite(rate) && rate > 0) {
         const std::string symbol = config.text(cfg::secondCurrencySymbol);
         text.amounts.push_back(cformat("%s%.2f", symbol.c_str(),
             static_cast<double>(basket.total(BasketTotal::Total)) * rate));
+        text.amountCaptions.emplace_back();
     }
     return text;
 }

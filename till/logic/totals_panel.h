@@ -23,6 +23,10 @@ struct TotalsPanelText {
     // as "(%.2f)" when it is not 0, the total, and with a second currency
     // configured (on, rate above 0) its symbol and total x rate ("%s%.2f").
     std::vector<std::string> amounts;
+    // The caption of each amount, in the same order: "Taxable", "Non-taxable",
+    // "Subtotal", the two tax names, "Discount", "Total", and "" for the
+    // second currency.
+    std::vector<std::string> amountCaptions;
 };
 
 // Texts are Windows-1252 (the second currency symbol comes from the

@@ -236,6 +236,16 @@ void MainWindow::runCommand(Command command)
     focusEntryBox();
 }
 
+void MainWindow::runAction(const std::function<void()> &work)
+{
+    if (tenderAmountBox_) {
+        tenderAmountBox_->setFocus();
+        return;
+    }
+    work();
+    focusEntryBox();
+}
+
 void MainWindow::setEmptyBasket(std::function<void()> emptyBasket)
 {
     emptyBasket_ = std::move(emptyBasket);

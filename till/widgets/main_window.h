@@ -54,6 +54,10 @@ public:
     // emptied first for commands that leave the sale; afterwards the item box
     // has the focus.
     void runCommand(Command command);
+    // Runs screen work that is not a command (a quick-select button) under the
+    // same rules: nothing but a focus move while a tender box is open, and the
+    // item box has the focus afterwards.
+    void runAction(const std::function<void()> &work);
 
     // Emptying the basket, done before commands that leave the sale and at
     // log off. Set by the sale work; nothing until then.

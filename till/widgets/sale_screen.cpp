@@ -11,14 +11,18 @@
 #include "till/widgets/customer_pick_dialog.h"
 #include "till/widgets/main_window.h"
 #include "till/widgets/non_inventory_dialog.h"
+#include "platform/widgets/picture_button.h"
+#include "till/widgets/artwork.h"
+#include "till/widgets/quick_select_buttons.h"
+#include "till/widgets/totals_panel_widget.h"
+#include "platform/sounds.h"
+#include "store/till_config.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSignalBlocker>
 #include <QTextCursor>
 
@@ -48,6 +52,7 @@ constexpr const char *kNotePrompt
 
 struct SaleButton {
     Command command;
+    const char *picture;
     const char *caption;
     const char *toolTip;
     int left;
@@ -56,45 +61,79 @@ struct SaleButton {
     int height;
 };
 
-// The sale buttons, their places in the large layout and their tooltips.
+constexpr int kStepLeft = 435;
+
+// The sale buttons with their pictures, captions, tooltips and places (the
+// save and retrieve buttons belong to the large layout only).
 const SaleButton kSaleButtons[] = {
-    { Command::AddItem, "Add", "Add item to basket   ENTER to find", 200, 36, kBigButton,
+    { Command::AddItem, "add", "Add", "Add item to basket   ENTER to find", 200, 36, kBigButton,
         kBigButton },
-    { Command::PayCash, "Cash", "Pay by cash", 260, 36, kBigButton, kBigButton },
-    { Command::PayByCustomer, "Account", "Pay by credit to customer", 20, 116, kSaleButtonWidth,
-        kSaleButtonHeight },
-    { Command::PriceByWeight, "Weight", "Adjust price of last item by weight", 96, 116,
+    { Command::PayCash, "cash", "Cash", "Pay by cash", 260, 36, kBigButton, kBigButton },
+    { Command::PayByCustomer, "account", "Account", "Pay by credit to customer", 20, 116,
         kSaleButtonWidth, kSaleButtonHeight },
-    { Command::NonInventorySale, "Not on file", "Sell an item not on the database", 172, 116,
+    { Command::PriceByWeight, "weight", "Weight", "Adjust price of last item by weight", 96, 116,
         kSaleButtonWidth, kSaleButtonHeight },
-    { Command::PayCard, "Card", "Pay by credit debit card", 247, 116, kSaleButtonWidth,
+    { Command::NonInventorySale, "noninventory", "Not on file", "Sell an item not on the database",
+        172, 116, kSaleButtonWidth, kSaleButtonHeight },
+    { Command::PayCard, "card", "Card", "Pay by credit debit card", 247, 116, kSaleButtonWidth,
         kSaleButtonHeight },
-    { Command::VoidLine, "Void", "Remove highlighted item", 20, 166, kSaleButtonWidth,
+    { Command::VoidLine, "void", "Void", "Remove highlighted item", 20, 166, kSaleButtonWidth,
         kSaleButtonHeight },
-    { Command::EmptyBasket, "Empty", "Empty basket", 96, 166, kSaleButtonWidth,
+    { Command::EmptyBasket, "empty", "Empty", "Empty basket", 96, 166, kSaleButtonWidth,
         kSaleButtonHeight },
-    { Command::OpenDrawer, "Drawer", "Open cash till drawer", 172, 166, kSaleButtonWidth,
-        kSaleButtonHeight },
-    { Command::ToggleTrade, "Trade", "Toggle between trade and retail prices", 247, 166,
+    { Command::OpenDrawer, "drawer", "Drawer", "Open cash till drawer", 172, 166,
         kSaleButtonWidth, kSaleButtonHeight },
-    { Command::RepeatLast, "Repeat", "Repeat last also multiple of last with quantity in item box",
-        20, 216, kSaleButtonWidth, kSaleButtonHeight },
-    { Command::AddNote, "Note", "Add a note to the transaction", 96, 216, kSaleButtonWidth,
+    { Command::ToggleTrade, "trade", "Trade", "Toggle between trade and retail prices", 247, 166,
+        kSaleButtonWidth, kSaleButtonHeight },
+    { Command::RepeatLast, "repeat", "Repeat",
+        "Repeat last also multiple of last with quantity in item box", 20, 216, kSaleButtonWidth,
         kSaleButtonHeight },
-    { Command::RefundBasket, "Refund", "Refund basket", 172, 216, kSaleButtonWidth,
+    { Command::AddNote, "note", "Note", "Add a note to the transaction", 96, 216,
+        kSaleButtonWidth, kSaleButtonHeight },
+    { Command::RefundBasket, "refund", "Refund", "Refund basket", 172, 216, kSaleButtonWidth,
         kSaleButtonHeight },
-    { Command::AdjustPrice, "Price", "Adjust price of last item", 247, 216, kSaleButtonWidth,
-        kSaleButtonHeight },
-    { Command::SaveBasket, "Save", "Save basket", 642, 452, kSaveButton, kSaveButton },
-    { Command::ReloadBasket, "Retrieve", "Retrieve saved basket", 642, 546, kSaveButton,
-        kSaveButton },
+    { Command::AdjustPrice, "price", "Price", "Adjust price of last item", 247, 216,
+        kSaleButtonWidth, kSaleButtonHeight },
+    { Command::SaveBasket, "save", "Save", "Save basket", 642, 452, kSaveButton, kSaveButton },
+    { Command::ReloadBasket, "retrieve", "Retrieve", "Retrieve saved basket", 642, 546,
+        kSaveButton, kSaveButton },
+    { Command::ScrollBack, "scroll_back", "Back", "Scroll back through category", kStepLeft, 276,
+        kKeypadButton, kKeypadButton },
+    { Command::ScrollForwards, "scroll_forward", "Forwards", "Scroll forwards through category",
+        kStepLeft, 328, kKeypadButton, kKeypadButton },
+    { Command::PreviousCategory, "category_prev", "Previous", "Display previous category",
+        kStepLeft, 380, kKeypadButton, kKeypadButton },
+    { Command::NextCategory, "category_next", "Next", "Display next category", kStepLeft, 432,
+        kKeypadButton, kKeypadButton },
 };
 
-// The keypad, row by row.
+// The keypad, row by row, and the pictures of its keys.
 const char *const kKeypadCaptions[4][3]
     = { { "1", "2", "3" }, { "4", "5", "6" }, { "7", "8", "9" }, { "CA", "0", "CE" } };
 constexpr int kKeypadLefts[3] = { 325, 380, 435 };
 constexpr int kKeypadTops[4] = { 35, 90, 145, 200 };
+
+QString keypadPicture(const QString &caption)
+{
+    if (caption == QLatin1String("CA"))
+        return QStringLiteral("key_ca");
+    if (caption == QLatin1String("CE"))
+        return QStringLiteral("key_ce");
+    return QStringLiteral("key") + caption;
+}
+
+// A till button drawn from the built-in pictures `picture`; `caption` is its
+// name for tests and screen readers.
+PictureButton *makeButton(const QString &picture, const QString &caption, QWidget *parent)
+{
+    auto *button
+        = new PictureButton(buttonPicture(picture, false), buttonPicture(picture, true), parent);
+    button->setText(caption);
+    button->setAccessibleName(caption);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
 
 bool isModifierKey(int key)
 {
@@ -128,6 +167,12 @@ SaleScreen::SaleScreen(
     itemBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     itemBox_->setTabChangesFocus(true);
     itemBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QFont entryFont(QStringLiteral("DejaVu Sans Mono"));
+    entryFont.setPixelSize(18);
+    entryFont.setBold(true);
+    itemBox_->setFont(entryFont);
+    itemBox_->setStyleSheet(QStringLiteral(
+        "QPlainTextEdit { background: white; border: 2px solid #2563eb; border-radius: 4px; }"));
     // Installed before the window's filter, so the window sees the till's
     // keys first and this screen only what they leave.
     itemBox_->installEventFilter(this);
@@ -138,13 +183,27 @@ SaleScreen::SaleScreen(
     basketList_->setSelectionMode(QAbstractItemView::SingleSelection);
     basketList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     basketList_->setFocusPolicy(Qt::ClickFocus);
+    basketList_->setAlternatingRowColors(true);
+    QFont listFont(QStringLiteral("DejaVu Sans Mono"));
+    listFont.setPixelSize(14);
+    basketList_->setFont(listFont);
+    basketList_->setStyleSheet(QStringLiteral(
+        "QListWidget { background: white; alternate-background-color: #f1f5f9;"
+        " border: 1px solid #94a3b8; border-radius: 6px; }"
+        " QListWidget::item { padding: 3px 4px; }"
+        " QListWidget::item:selected { background: #2563eb; color: white; }"));
 
-    totalsCaptions_ = new QLabel(this);
-    totalsCaptions_->setObjectName(QStringLiteral("totalsCaptions"));
-    totalsCaptions_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    totalsAmounts_ = new QLabel(this);
-    totalsAmounts_->setObjectName(QStringLiteral("totalsAmounts"));
-    totalsAmounts_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    // The screen's own background, behind the pictures of the buttons.
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(0xe2, 0xe8, 0xf0));
+    setPalette(background);
+
+    totalsPanel_ = new TotalsPanel(this);
+    quick_ = std::make_unique<QuickSelectPanel>(state_, this);
+    quick_->onPick = [this](int64_t number) {
+        window_.runAction([this, number] { entry_.addItem(number, {}); });
+    };
 
     buildButtons();
     buildKeypad();
@@ -153,18 +212,19 @@ SaleScreen::SaleScreen(
     totalsChanged();
     refreshButtons();
     layOut();
+    quick_->fill();
 }
 
 void SaleScreen::buildButtons()
 {
     for (const SaleButton &item : kSaleButtons) {
-        auto *button = new QPushButton(QString::fromLatin1(item.caption), this);
+        auto *button = makeButton(QString::fromLatin1(item.picture),
+            QString::fromLatin1(item.caption), this);
         button->setToolTip(QString::fromLatin1(item.toolTip));
-        button->setFocusPolicy(Qt::NoFocus);
         button->setGeometry(item.left, item.top, item.width, item.height);
         const Command command = item.command;
         connect(
-            button, &QPushButton::clicked, this, [this, command] { window_.runCommand(command); });
+            button, &QAbstractButton::clicked, this, [this, command] { window_.runCommand(command); });
         window_.watchToolTips(button);
         buttons_[command] = button;
     }
@@ -175,13 +235,12 @@ void SaleScreen::buildKeypad()
     for (int row = 0; row < 4; ++row) {
         for (int column = 0; column < 3; ++column) {
             const QString caption = QString::fromLatin1(kKeypadCaptions[row][column]);
-            auto *button = new QPushButton(caption, this);
+            auto *button = makeButton(keypadPicture(caption), caption, this);
             button->setObjectName(QStringLiteral("keypad") + caption);
-            button->setFocusPolicy(Qt::NoFocus);
             button->setGeometry(
                 kKeypadLefts[column], kKeypadTops[row], kKeypadButton, kKeypadButton);
             connect(
-                button, &QPushButton::clicked, this, [this, caption] { keypadPressed(caption); });
+                button, &QAbstractButton::clicked, this, [this, caption] { keypadPressed(caption); });
             keypad_[caption] = button;
         }
     }
@@ -204,6 +263,10 @@ void SaleScreen::registerCommands()
     // The open-drawer command opens it whatever the drawer's "Use" setting says.
     window_.registerCommand(
         Command::OpenDrawer, [this] { openTillDrawer(state_.config, state_.dir, messages_); });
+    window_.registerCommand(Command::ScrollBack, [this] { quick_->scrollBack(); });
+    window_.registerCommand(Command::ScrollForwards, [this] { quick_->scrollForward(); });
+    window_.registerCommand(Command::PreviousCategory, [this] { quick_->previousCategory(); });
+    window_.registerCommand(Command::NextCategory, [this] { quick_->nextCategory(); });
     window_.setEmptyBasket([this] { abandonSale(); });
 }
 
@@ -216,26 +279,38 @@ void SaleScreen::abandonSale()
     totalsChanged();
 }
 
-QPushButton *SaleScreen::saleButton(Command command) const
+QAbstractButton *SaleScreen::saleButton(Command command) const
 {
     auto found = buttons_.find(command);
     return found == buttons_.end() ? nullptr : found->second;
 }
 
-QPushButton *SaleScreen::keypadButton(const QString &caption) const
+QAbstractButton *SaleScreen::keypadButton(const QString &caption) const
 {
     auto found = keypad_.find(caption);
     return found == keypad_.end() ? nullptr : found->second;
 }
 
+namespace {
+
+QString joinedLines(const std::vector<std::string> &lines)
+{
+    QStringList shown;
+    for (const std::string &line : lines)
+        shown << toQString(line);
+    return shown.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
 QString SaleScreen::totalsCaptions() const
 {
-    return totalsCaptions_->text();
+    return joinedLines(totalsPanel_->text().captions);
 }
 
 QString SaleScreen::totalsAmounts() const
 {
-    return totalsAmounts_->text();
+    return joinedLines(totalsPanel_->text().amounts);
 }
 
 void SaleScreen::refreshButtons()
@@ -367,15 +442,7 @@ void SaleScreen::listCleared()
 
 void SaleScreen::totalsChanged()
 {
-    const TotalsPanelText text = totalsPanelText(basket_, state_.config);
-    QStringList captions;
-    for (const std::string &caption : text.captions)
-        captions << toQString(caption);
-    QStringList amounts;
-    for (const std::string &amount : text.amounts)
-        amounts << toQString(amount);
-    totalsCaptions_->setText(captions.join(QLatin1Char('\n')));
-    totalsAmounts_->setText(amounts.join(QLatin1Char('\n')));
+    totalsPanel_->setText(totalsPanelText(basket_, state_.config));
 }
 
 void SaleScreen::clearItemBox()
@@ -395,8 +462,10 @@ void SaleScreen::poleShowItem(std::string_view description, double priceWithTax)
     ovix::poleShowItem(state_.config, state_.dir, messages_, description, priceWithTax);
 }
 
-void SaleScreen::playSound(int)
+void SaleScreen::playSound(int resource)
 {
+    if (sounds_ && state_.config.get(cfg::soundOff) == 0)
+        sounds_->play(resource);
 }
 
 bool SaleScreen::eventFilter(QObject *watched, QEvent *event)
@@ -432,21 +501,66 @@ void SaleScreen::showEvent(QShowEvent *event)
 
 void SaleScreen::layOut()
 {
+    // The large layout needs a window client area taller than 684 pixels.
     const bool large = window_.height() > kLargeLayoutHeight;
     const int w = width();
     const int h = height();
     if (large) {
-        basketList_->setGeometry(622, 65, std::max(100, w - 640), std::max(100, h - 270));
-        totalsCaptions_->setGeometry(495, 35, 120, 110);
-        totalsAmounts_->setGeometry(495, 150, 120, 160);
+        basketList_->setGeometry(622, 65, std::max(200, w - 640), std::max(120, h - 309));
+        const int top = 65 + basketList_->height() + 7;
+        const int left = 642 + kSaveButton + 12;
+        totalsPanel_->setGeometry(left, top, std::max(220, w - 18 - left), std::max(190, h - 8 - top));
     } else {
         const int left = std::max(500, w - 280);
-        basketList_->setGeometry(left, 20, 262, std::max(100, h - 290));
-        totalsCaptions_->setGeometry(left, std::max(130, h - 260), 125, 250);
-        totalsAmounts_->setGeometry(left + 130, std::max(130, h - 260), 125, 250);
+        const int panelHeight = 236;
+        basketList_->setGeometry(left, 10, 262, std::max(100, h - panelHeight - 18));
+        totalsPanel_->setGeometry(left, basketList_->geometry().bottom() + 8, 262, panelHeight);
     }
     for (Command command : { Command::SaveBasket, Command::ReloadBasket })
         buttons_[command]->setVisible(large);
+    const bool changed = !laidOut_ || large != large_;
+    large_ = large;
+    laidOut_ = true;
+    if (changed)
+        layoutChanged();
+}
+
+SaleScreen::~SaleScreen() = default;
+
+namespace {
+
+constexpr int kQuickLefts[2] = { 31, 233 };
+constexpr int kQuickTop = 276;
+constexpr int kQuickStep = 52;
+constexpr int kCategoryLefts[2] = { 502, 562 };
+constexpr int kCategoryTop = 34;
+constexpr int kCategoryStep = 60;
+constexpr int kCategoriesPerColumn = 9;
+
+} // namespace
+
+void SaleScreen::layoutChanged()
+{
+    const int slotCount = static_cast<int>(large_ ? kLargeQuickSelectSlots : kSmallQuickSelectSlots);
+    const int rows = slotCount / 2;
+    for (int i = 0; i < static_cast<int>(kLargeQuickSelectSlots); ++i) {
+        QuickSelectButton *button = quick_->quickButton(i);
+        // Filled down the first column, then the second.
+        button->setGeometry(kQuickLefts[i / rows % 2], kQuickTop + (i % rows) * kQuickStep,
+            QuickSelectButton::kWidth, QuickSelectButton::kHeight);
+        button->setVisible(i < slotCount);
+    }
+    for (int c = 0; c < QuickSelectPanel::kCategoryButtons; ++c) {
+        CategoryButton *button = quick_->categoryButton(c);
+        if (c == kAllCategories)
+            button->setGeometry(531, 574, CategoryButton::kSide, CategoryButton::kSide);
+        else
+            button->setGeometry(kCategoryLefts[c / kCategoriesPerColumn],
+                kCategoryTop + (c % kCategoriesPerColumn) * kCategoryStep, CategoryButton::kSide,
+                CategoryButton::kSide);
+        button->setVisible(large_);
+    }
+    quick_->setLarge(large_);
 }
 
 } // namespace ovix

@@ -14,15 +14,19 @@
 #include <QWidget>
 
 #include <map>
+#include <memory>
 
-class QLabel;
+class QAbstractButton;
 class QListWidget;
 class QPlainTextEdit;
-class QPushButton;
 
 namespace ovix {
 
 class MainWindow;
+class PictureButton;
+class QuickSelectPanel;
+class Sounds;
+class TotalsPanel;
 
 class SaleScreen : public QWidget, public BasketView {
 public:
@@ -32,6 +36,7 @@ public:
     // basket emptying clear `basket`.
     SaleScreen(MainWindow &window, TillState &state, Basket &basket, Basket &savedBasket,
         Messages &messages);
+    ~SaleScreen() override;
 
     ItemEntry &itemEntry()
     {
@@ -45,10 +50,29 @@ public:
     {
         return basketList_;
     }
-    // The sale button that runs `command`, or null.
-    QPushButton *saleButton(Command command) const;
+    // The sale button that runs `command` (also the scroll and category-step
+    // buttons), or null.
+    QAbstractButton *saleButton(Command command) const;
     // The keypad button captioned "0".."9", "CA" or "CE", or null.
-    QPushButton *keypadButton(const QString &caption) const;
+    QAbstractButton *keypadButton(const QString &caption) const;
+    QuickSelectPanel &quickSelect() const
+    {
+        return *quick_;
+    }
+    TotalsPanel *totalsPanel() const
+    {
+        return totalsPanel_;
+    }
+    // True while the large layout is shown.
+    bool largeLayout() const
+    {
+        return large_;
+    }
+    // Sounds of the till (none until set); they play only when sounds are on.
+    void setSounds(Sounds *sounds)
+    {
+        sounds_ = sounds;
+    }
     // The totals panel's texts as shown: captions, then amounts, one a line.
     QString totalsCaptions() const;
     QString totalsAmounts() const;
@@ -79,6 +103,9 @@ private:
     void addItemPressed();
     void keypadPressed(const QString &caption);
     void layOut();
+    // Shows or hides what only the large layout has and refills the
+    // quick-select buttons for the new number of slots.
+    void layoutChanged();
     void addNonInventoryLine();
     void addNote();
     void associateCustomer();
@@ -91,11 +118,14 @@ private:
     ItemEntry entry_;
     QPlainTextEdit *itemBox_ = nullptr;
     QListWidget *basketList_ = nullptr;
-    QLabel *totalsCaptions_ = nullptr;
-    QLabel *totalsAmounts_ = nullptr;
-    std::map<Command, QPushButton *> buttons_;
-    std::map<QString, QPushButton *> keypad_;
+    TotalsPanel *totalsPanel_ = nullptr;
+    std::unique_ptr<QuickSelectPanel> quick_;
+    Sounds *sounds_ = nullptr;
+    std::map<Command, PictureButton *> buttons_;
+    std::map<QString, PictureButton *> keypad_;
     bool clearingBox_ = false;
+    bool large_ = false;
+    bool laidOut_ = false;
 };
 
 } // namespace ovix

@@ -1,4 +1,4 @@
-#include "sync/widgets/picture_button.h"
+#include "platform/widgets/picture_button.h"
 
 #include <QPainter>
 #include <QStyle>
@@ -17,6 +17,9 @@ PictureButton::PictureButton(QPixmap normal, QPixmap pressed, QWidget *parent)
 void PictureButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (!isEnabled())
+        painter.setOpacity(0.35);
     painter.drawPixmap(rect(), isDown() ? pressed_ : normal_);
     if (hasFocus()) {
         QStyleOptionFocusRect option;

@@ -1,6 +1,6 @@
 #pragma once
-// A square button drawn only with its two pictures: one when up, one while
-// pressed.
+// A button drawn only with its two pictures: one when up, one while pressed.
+// A disabled button is drawn faded.
 
 #include <QAbstractButton>
 #include <QPixmap>
