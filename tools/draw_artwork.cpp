@@ -156,12 +156,12 @@ QImage drawSplash()
     shade.setColorAt(0, QColor(0x26, 0x32, 0x38));
     shade.setColorAt(1, QColor(0x10, 0x18, 0x1c));
     painter.fillPath(panel, shade);
-    prepare(painter);
     painter.setClipPath(panel);
     painter.fillRect(QRectF(4, 182, 392, 12), kPayment);
     painter.fillRect(QRectF(134, 182, 131, 12), kBasket);
     painter.fillRect(QRectF(265, 182, 131, 12), kRefund);
     painter.setClipping(false);
+    prepare(painter);
     drawTill(painter, QRectF(26, 34, 120, 120));
     painter.setFont(boldFont(58));
     painter.setPen(Qt::white);
