@@ -5,21 +5,22 @@
 
 #include "platform/cp1252.h"
 #include "platform/messages.h"
+#include "platform/sounds.h"
+#include "platform/widgets/picture_button.h"
+#include "store/till_config.h"
 #include "till/logic/basket.h"
 #include "till/logic/till_state.h"
 #include "till/logic/totals_panel.h"
+#include "till/widgets/artwork.h"
 #include "till/widgets/customer_pick_dialog.h"
 #include "till/widgets/main_window.h"
 #include "till/widgets/non_inventory_dialog.h"
-#include "platform/widgets/picture_button.h"
-#include "till/widgets/artwork.h"
 #include "till/widgets/quick_select_buttons.h"
 #include "till/widgets/totals_panel_widget.h"
-#include "platform/sounds.h"
-#include "store/till_config.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -81,22 +82,22 @@ const SaleButton kSaleButtons[] = {
         kSaleButtonHeight },
     { Command::EmptyBasket, "empty", "Empty", "Empty basket", 96, 166, kSaleButtonWidth,
         kSaleButtonHeight },
-    { Command::OpenDrawer, "drawer", "Drawer", "Open cash till drawer", 172, 166,
-        kSaleButtonWidth, kSaleButtonHeight },
+    { Command::OpenDrawer, "drawer", "Drawer", "Open cash till drawer", 172, 166, kSaleButtonWidth,
+        kSaleButtonHeight },
     { Command::ToggleTrade, "trade", "Trade", "Toggle between trade and retail prices", 247, 166,
         kSaleButtonWidth, kSaleButtonHeight },
     { Command::RepeatLast, "repeat", "Repeat",
         "Repeat last also multiple of last with quantity in item box", 20, 216, kSaleButtonWidth,
         kSaleButtonHeight },
-    { Command::AddNote, "note", "Note", "Add a note to the transaction", 96, 216,
-        kSaleButtonWidth, kSaleButtonHeight },
+    { Command::AddNote, "note", "Note", "Add a note to the transaction", 96, 216, kSaleButtonWidth,
+        kSaleButtonHeight },
     { Command::RefundBasket, "refund", "Refund", "Refund basket", 172, 216, kSaleButtonWidth,
         kSaleButtonHeight },
     { Command::AdjustPrice, "price", "Price", "Adjust price of last item", 247, 216,
         kSaleButtonWidth, kSaleButtonHeight },
     { Command::SaveBasket, "save", "Save", "Save basket", 642, 452, kSaveButton, kSaveButton },
-    { Command::ReloadBasket, "retrieve", "Retrieve", "Retrieve saved basket", 642, 546,
-        kSaveButton, kSaveButton },
+    { Command::ReloadBasket, "retrieve", "Retrieve", "Retrieve saved basket", 642, 546, kSaveButton,
+        kSaveButton },
     { Command::ScrollBack, "scroll_back", "Back", "Scroll back through category", kStepLeft, 276,
         kKeypadButton, kKeypadButton },
     { Command::ScrollForwards, "scroll_forward", "Forwards", "Scroll forwards through category",
@@ -178,6 +179,10 @@ SaleScreen::SaleScreen(
     itemBox_->installEventFilter(this);
     connect(itemBox_, &QPlainTextEdit::textChanged, this, [this] { itemBoxChanged(); });
 
+    auto *boxCaption = new QLabel(QStringLiteral("Item number or barcode"), this);
+    boxCaption->setGeometry(kItemBoxLeft, kItemBoxTop - 20, kItemBoxPixelWidth, 18);
+    boxCaption->setStyleSheet(QStringLiteral("color: #334155; font-weight: bold;"));
+
     basketList_ = new QListWidget(this);
     basketList_->setObjectName(QStringLiteral("basketList"));
     basketList_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -187,11 +192,11 @@ SaleScreen::SaleScreen(
     QFont listFont(QStringLiteral("DejaVu Sans Mono"));
     listFont.setPixelSize(14);
     basketList_->setFont(listFont);
-    basketList_->setStyleSheet(QStringLiteral(
-        "QListWidget { background: white; alternate-background-color: #f1f5f9;"
-        " border: 1px solid #94a3b8; border-radius: 6px; }"
-        " QListWidget::item { padding: 3px 4px; }"
-        " QListWidget::item:selected { background: #2563eb; color: white; }"));
+    basketList_->setStyleSheet(
+        QStringLiteral("QListWidget { background: white; alternate-background-color: #f1f5f9;"
+                       " border: 1px solid #94a3b8; border-radius: 6px; }"
+                       " QListWidget::item { padding: 3px 4px; }"
+                       " QListWidget::item:selected { background: #2563eb; color: white; }"));
 
     // The screen's own background, behind the pictures of the buttons.
     setAutoFillBackground(true);
@@ -218,13 +223,13 @@ SaleScreen::SaleScreen(
 void SaleScreen::buildButtons()
 {
     for (const SaleButton &item : kSaleButtons) {
-        auto *button = makeButton(QString::fromLatin1(item.picture),
-            QString::fromLatin1(item.caption), this);
+        auto *button = makeButton(
+            QString::fromLatin1(item.picture), QString::fromLatin1(item.caption), this);
         button->setToolTip(QString::fromLatin1(item.toolTip));
         button->setGeometry(item.left, item.top, item.width, item.height);
         const Command command = item.command;
-        connect(
-            button, &QAbstractButton::clicked, this, [this, command] { window_.runCommand(command); });
+        connect(button, &QAbstractButton::clicked, this,
+            [this, command] { window_.runCommand(command); });
         window_.watchToolTips(button);
         buttons_[command] = button;
     }
@@ -239,8 +244,8 @@ void SaleScreen::buildKeypad()
             button->setObjectName(QStringLiteral("keypad") + caption);
             button->setGeometry(
                 kKeypadLefts[column], kKeypadTops[row], kKeypadButton, kKeypadButton);
-            connect(
-                button, &QAbstractButton::clicked, this, [this, caption] { keypadPressed(caption); });
+            connect(button, &QAbstractButton::clicked, this,
+                [this, caption] { keypadPressed(caption); });
             keypad_[caption] = button;
         }
     }
@@ -509,7 +514,8 @@ void SaleScreen::layOut()
         basketList_->setGeometry(622, 65, std::max(200, w - 640), std::max(120, h - 309));
         const int top = 65 + basketList_->height() + 7;
         const int left = 642 + kSaveButton + 12;
-        totalsPanel_->setGeometry(left, top, std::max(220, w - 18 - left), std::max(190, h - 8 - top));
+        totalsPanel_->setGeometry(
+            left, top, std::max(220, w - 18 - left), std::max(190, h - 8 - top));
     } else {
         const int left = std::max(500, w - 280);
         const int panelHeight = 236;
@@ -541,7 +547,8 @@ constexpr int kCategoriesPerColumn = 9;
 
 void SaleScreen::layoutChanged()
 {
-    const int slotCount = static_cast<int>(large_ ? kLargeQuickSelectSlots : kSmallQuickSelectSlots);
+    const int slotCount
+        = static_cast<int>(large_ ? kLargeQuickSelectSlots : kSmallQuickSelectSlots);
     const int rows = slotCount / 2;
     for (int i = 0; i < static_cast<int>(kLargeQuickSelectSlots); ++i) {
         QuickSelectButton *button = quick_->quickButton(i);

@@ -88,14 +88,19 @@ void TotalsPanel::paintEvent(QPaintEvent *)
         if (shown.startsWith(QLatin1String("Transaction:")))
             transaction = shown;
         else if (!shown.isEmpty() && shown.at(0).isDigit())
-            x += drawBadge(painter, x, y, shown + QLatin1String(" \u00d7"), kText) + 6;
+            x += drawBadge(painter, x, y,
+                     shown
+                         + (shown == QLatin1String("1") ? QStringLiteral(" line")
+                                                        : QStringLiteral(" lines")),
+                     kText)
+                + 6;
         else
             x += drawBadge(painter, x, y, shown, kBadge) + 6;
     }
     painter.setFont(panelFont(12, false));
     painter.setPen(kDim);
-    painter.drawText(QRect(x, y, width() - kMargin - x, 20), Qt::AlignRight | Qt::AlignVCenter,
-        transaction);
+    painter.drawText(
+        QRect(x, y, width() - kMargin - x, 20), Qt::AlignRight | Qt::AlignVCenter, transaction);
     y += 28;
 
     if (text_.amounts.empty()) {
