@@ -49,6 +49,8 @@ struct ReceiptData {
 // The line number 0-40 the custom layout gives `field` (0 omits it); values
 // outside 0-40 read from a damaged wr.cfg count as 0.
 int customReceiptLine(const TillConfig &config, ReceiptField field);
+// Stores `line` as the layout value of `field`; the caller keeps it to 0-40.
+void setCustomReceiptLine(TillConfig &config, ReceiptField field, int line);
 
 // The text a receipt prints for `field`.
 std::string receiptFieldText(ReceiptField field, const ReceiptData &data);

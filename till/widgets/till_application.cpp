@@ -6,6 +6,7 @@
 #include "till/logic/startup.h"
 #include "till/logic/till_state.h"
 #include "till/logic/tips.h"
+#include "till/widgets/custom_receipt_dialog.h"
 #include "till/widgets/log_on_dialog.h"
 #include "till/logic/basket.h"
 #include "till/widgets/main_window.h"
@@ -146,6 +147,8 @@ int TillApplication::run()
     auto *saleScreen = new SaleScreen(mainWindow, state, *basket, *savedBasket, messages);
     WindowSaleDevices devices(&mainWindow, state, messages);
     connectPayments(mainWindow, state, *basket, saleScreen->itemEntry(), messages, devices);
+    mainWindow.registerCommand(
+        Command::CustomReceipt, [&] { runCustomReceiptDialog(&mainWindow, state, messages); });
     connectStockPictureCommand(mainWindow, state.dir, messages);
     saleScreen->refreshButtons();
     messages.setParent(&mainWindow);
