@@ -3,6 +3,7 @@
 #include "platform/file.h"
 #include "platform/scripted_messages.h"
 #include "platform/undo_journal.h"
+#include "print/pseudo_terminal.h"
 #include "store/data_set.h"
 #include "store/till_config.h"
 #include "support/test_support.h"
@@ -344,4 +345,35 @@ TEST_F(Startup, WorkCutShortByACrashIsUndoneFirst)
     EXPECT_EQ(std::string(state.config.view()), good);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.lastText(), "Work cut short by a crash was undone.");
+}
+
+TEST_F(Startup, PoleDisplayGreetsWithItsIdleTextAndAMissingPortDoesNotStopTheStart)
+{
+    runDay(at(2024, 3, 5, 9), at(2024, 3, 5, 18));
+    test::PseudoTerminal pole;
+    ASSERT_TRUE(pole.ready());
+    std::string bytes = config();
+    test::putI32(bytes, 40550, 2); // pole in use
+    test::putI32(bytes, 40558, 1); // COM2
+    test::putText(bytes, 33314, "WELCOME");
+    test::putText(bytes, 33314 + 96, "12"); // clear display
+    test::writeBytes(folder.file("wr.cfg"), bytes);
+    test::writeBytes(folder.file("ports.cfg"), "COM2=" + pole.slavePath() + "\n");
+    {
+        TillState state(folder.path());
+        ScriptedMessages messages;
+        ASSERT_TRUE(start(state, at(2024, 3, 5, 19), messages));
+        EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+        EXPECT_EQ(pole.readAll(), "\x0CWELCOME");
+        shutdownTill(state, messages);
+    }
+
+    test::writeBytes(folder.file("ports.cfg"), "COM2=" + folder.file("unplugged") + "\n");
+    TillState state(folder.path());
+    ScriptedMessages messages;
+    ASSERT_TRUE(start(state, at(2024, 3, 5, 20), messages));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.lastText(), "Unable to open port");
+    EXPECT_EQ(messages.lastCaption(), "Pole display");
+    EXPECT_FALSE(state.startFailed);
 }

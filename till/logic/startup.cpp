@@ -6,6 +6,7 @@
 #include "platform/locale_text.h"
 #include "platform/messages.h"
 #include "platform/undo_journal.h"
+#include "print/logic/pole_display.h"
 #include "store/activity_log.h"
 #include "store/reminder_file.h"
 #include "store/supplier_record.h"
@@ -173,6 +174,10 @@ bool completeStart(TillState &state, Messages &messages)
     fillCurrencySymbolFromLocale(state.config, localeCurrencySymbolCp1252());
     ensureArchiveFolders(dir, now, messages);
     applyQuickSelectStart(state.config);
+    // The pole display greets the first customer with its idle text; a port
+    // that cannot be opened is told once and the till starts all the same.
+    if (state.config.get(cfg::poleInUse) != 0)
+        poleShowPassive(state.config, dir, messages);
 
     const int32_t today = remindersForToday(dir);
     if (today != 0)

@@ -38,8 +38,10 @@ bool openData(TillState &state, Messages &messages);
 // the switch-on time, stores wr.cfg ("WR.CFG", caption "Problem", and the
 // run goes on), logs "Switched on.", makes resn.dat when it does not exist,
 // takes the currency symbol from the locale when none is set, makes today's
-// archive folders, sets the quick-select category and tells the number of
-// today's reminders ("For today: %d", caption "Reminders"). False, doing
+// archive folders, sets the quick-select category, shows the passive text on
+// the pole display when one is in use (a port that cannot be opened is told,
+// and the start goes on) and tells the number of today's reminders ("For
+// today: %d", caption "Reminders"). False, doing
 // nothing, when the start failed.
 bool completeStart(TillState &state, Messages &messages);
 
