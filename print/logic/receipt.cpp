@@ -103,8 +103,35 @@ double linePrice(const Basket &sale, int index, bool beforeTax)
     return sale.lineTotal[index];
 }
 
+// `head` followed by `tail`, the head losing characters from its end (and
+// the blanks it is then left ending in) until the whole is at most `width`
+// wide. The tail is never cut: it holds the amount a line exists for.
+std::string fitText(const PrintDevice &device, int width, std::string head, std::string_view tail)
+{
+    std::string text = head + std::string(tail);
+    while (!head.empty() && device.textWidth(text) > width) {
+        head.pop_back();
+        while (!head.empty() && head.back() == ' ')
+            head.pop_back();
+        text = head + std::string(tail);
+    }
+    return text;
+}
+
+// A centred line that is wider than the paper (a long heading line or label
+// on a narrow roll) would lose both its ends; it is cut to the printable
+// width instead, keeping its start and whatever follows its last ": ".
 void drawCentred(PrintDevice &device, const Page &page, int lineNumber, std::string_view text)
 {
+    const int width = 2 * page.centre;
+    if (width > 0 && device.textWidth(text) > width) {
+        const size_t colon = text.rfind(": ");
+        const std::string fitted = colon == std::string_view::npos
+            ? fitText(device, width, std::string(text), {})
+            : fitText(device, width, std::string(text.substr(0, colon)), text.substr(colon));
+        device.drawText(page.centre, page.y(lineNumber), fitted, TextAlign::Centre);
+        return;
+    }
     device.drawText(page.centre, page.y(lineNumber), text, TextAlign::Centre);
 }
 
@@ -118,21 +145,28 @@ int drawItems(PrintDevice &device, const Page &page, const ReceiptData &data, in
         const std::string description = lineDescription(data, line.index);
         const bool exempt = markExempt && data.sale.lineTaxable[line.index] == 0;
         const char *mark = exempt ? "E  " : "";
+        // On a narrow roll a long description gives way to the price.
         if (centred) {
-            const std::string text = line.count == 1
-                ? cformat("%s, %s%.2f", description.c_str(), mark, price)
-                : cformat("%d %s, %s%.2f", line.count, description.c_str(), mark,
-                    line.count * price);
-            drawCentred(device, page, lineNumber++, text);
+            const std::string head = line.count == 1
+                ? description
+                : cformat("%d %s", line.count, description.c_str());
+            const std::string tail = cformat(", %s%.2f", mark, line.count * price);
+            drawCentred(device, page, lineNumber++,
+                fitText(device, 2 * page.centre, head, tail));
             continue;
         }
-        device.drawText(left, page.y(lineNumber), description, TextAlign::Left);
+        const int gap = std::max(1, device.averageCharWidth());
         if (line.count == 1) {
-            device.drawText(right, page.y(lineNumber), cformat("%s%.2f", mark, price),
-                TextAlign::Right);
+            const std::string priceText = cformat("%s%.2f", mark, price);
+            const int room = right - device.textWidth(priceText) - gap - left;
+            device.drawText(left, page.y(lineNumber), fitText(device, room, description, {}),
+                TextAlign::Left);
+            device.drawText(right, page.y(lineNumber), priceText, TextAlign::Right);
             ++lineNumber;
             continue;
         }
+        device.drawText(left, page.y(lineNumber),
+            fitText(device, 2 * page.centre - left, description, {}), TextAlign::Left);
         ++lineNumber;
         device.drawText(left, page.y(lineNumber), cformat("%d @ %.2f", line.count, price),
             TextAlign::Left);
@@ -375,6 +409,24 @@ int customReceiptLine(const TillConfig &config, ReceiptField field)
         return layoutValue(config.get(cfg::customReceiptPaymentTypeLine));
     const int customer = index - static_cast<int>(ReceiptField::CustomerAddressOne);
     return layoutValue(config.get(cfg::customReceiptCustomerLines, size_t(customer)));
+}
+
+void setCustomReceiptLine(TillConfig &config, ReceiptField field, int line)
+{
+    const int index = static_cast<int>(field);
+    if (index < 0 || index >= kReceiptFieldCount)
+        return;
+    if (index <= static_cast<int>(ReceiptField::CashChange)) {
+        config.set(cfg::customReceiptLines, size_t(index), line);
+    } else if (index <= static_cast<int>(ReceiptField::TextThree)) {
+        const int text = index - static_cast<int>(ReceiptField::TextOne);
+        config.set(cfg::customReceiptTextLines, size_t(text), line);
+    } else if (field == ReceiptField::PaymentType) {
+        config.set(cfg::customReceiptPaymentTypeLine, line);
+    } else {
+        const int customer = index - static_cast<int>(ReceiptField::CustomerAddressOne);
+        config.set(cfg::customReceiptCustomerLines, size_t(customer), line);
+    }
 }
 
 std::string receiptFieldText(ReceiptField field, const ReceiptData &data)

@@ -1,10 +1,17 @@
 #include "platform/scripted_messages.h"
 #include "print/logic/print_request.h"
 #include "print/logic/receipt_words.h"
+#include "print/widgets/qt_print_device.h"
 #include "print/widgets/receipt_job.h"
 #include "support/test_support.h"
 #include "till/logic/basket.h"
 #include "till/logic/till_state.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QRegularExpression>
 
 #include <cstdio>
 #include <cstring>
@@ -13,10 +20,10 @@
 namespace ovix {
 namespace {
 
-std::string pdfText(const std::string &pdf)
+std::string pdfText(const std::string &pdf, const char *mode = "-layout")
 {
     std::string output;
-    FILE *pipe = popen(("pdftotext -layout '" + pdf + "' -").c_str(), "r");
+    FILE *pipe = popen(("pdftotext " + std::string(mode) + " '" + pdf + "' -").c_str(), "r");
     if (!pipe)
         return output;
     char buffer[4096];
@@ -118,6 +125,100 @@ TEST(ReceiptPdf, MixedSaleReadsBackFromBothReceipts)
             + folder + "/standard_receipt'").c_str());
         std::system(("pdftoppm -r 100 -png -singlefile '" + custom.pdfFiles[0] + "' '"
             + folder + "/custom_receipt'").c_str());
+    }
+}
+
+struct PdfWord {
+    double left = 0;
+    double right = 0;
+    double top = 0;
+    std::string text;
+};
+
+// The words of the PDF's pages with their boxes in points, from pdftotext -bbox.
+std::vector<PdfWord> pdfWords(const std::string &pdf, double &pageWidth)
+{
+    const QString boxes = QString::fromStdString(pdfText(pdf, "-bbox"));
+    const QRegularExpression page(QStringLiteral("<page width=\"([0-9.]+)\""));
+    pageWidth = page.match(boxes).captured(1).toDouble();
+    const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([0-9.-]+)\" yMin=\"([0-9.-]+)\" xMax=\"([0-9.-]+)\" "
+        "yMax=\"[0-9.-]+\">([^<]*)</word>"));
+    std::vector<PdfWord> words;
+    for (const QRegularExpressionMatch &found : word.globalMatch(boxes)) {
+        words.push_back({ found.captured(1).toDouble(), found.captured(3).toDouble(),
+            found.captured(2).toDouble(), found.captured(4).toStdString() });
+    }
+    return words;
+}
+
+// A roll printer's paper is 80 mm wide with about 72 mm printable. Long
+// heading lines, descriptions and labels give way; no word leaves the paper,
+// every price stays whole and no description runs into its price.
+TEST(ReceiptPdf, EightyMillimetreRollKeepsEveryPriceOnThePaper)
+{
+    test::TempDir temp;
+    TillState state(temp.path());
+    state.heading = StoreHeading::sample();
+    state.heading.setLine(HeadingLine::SiteName, "THE VERY LONG NAMED CORNER SHOP OF TOWN");
+    loadDefaultReceiptWords(state.receiptWords, 1); // Italian: the longest change label
+    TillConfig &config = state.config;
+    config.setText(cfg::currencySymbol, "$");
+    config.setText(cfg::receiptMessage, "Always happy to help!");
+    config.set(cfg::customReceiptLines, size_t(ReceiptField::StoreName), 1);
+    config.set(cfg::customReceiptLines, size_t(ReceiptField::Total), 1);
+    config.set(cfg::customReceiptLines, size_t(ReceiptField::CashChange), 2);
+    config.set(cfg::customItemsCentred, 2);
+
+    Basket sale {};
+    clearBasket(sale);
+    sale.transactionNumber = 42;
+    std::strcpy(sale.paymentType, "Cash");
+    addLine(sale, 21, "EXTRA LARGE CHOCOLATE CHIP COOKIES 500G", 1234.56f, false);
+    addLine(sale, 22, "EXTRA LARGE CHOCOLATE CHIP COOKIES 250G", 9.99f, false);
+    addLine(sale, 22, "EXTRA LARGE CHOCOLATE CHIP COOKIES 250G", 9.99f, false);
+    sale.setTotal(BasketTotal::Total, 1254.54f);
+    sale.setTotal(BasketTotal::CashPart, 1254.54f);
+
+    const std::string pdf = temp.file("roll.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf));
+    printer.setPageSize(QPageSize(QSizeF(80, 297), QPageSize::Millimeter));
+    printer.setPageMargins(QMarginsF(4, 4, 4, 4), QPageLayout::Millimeter);
+    ScriptedMessages messages;
+    const ReceiptData data { sale, 1300, 45.46, config, state.heading, state.receiptWords, "Ann",
+        "" };
+    {
+        QPainter painter(&printer);
+        {
+            QtPrintDevice device(painter, &printer);
+            printReceipt(device, ReceiptKind::Standard, data, messages);
+        }
+        printer.newPage();
+        QtPrintDevice device(painter, &printer);
+        printReceipt(device, ReceiptKind::Custom, data, messages);
+    }
+    double pageWidth = 0;
+    const std::vector<PdfWord> words = pdfWords(pdf, pageWidth);
+    ASSERT_NEAR(pageWidth, 80 / 25.4 * 72, 1);
+    const double margin = 4 / 25.4 * 72;
+    for (const PdfWord &word : words) {
+        EXPECT_GE(word.left, margin - 1) << word.text;
+        EXPECT_LE(word.right, pageWidth - margin + 1) << word.text;
+    }
+    const std::string text = pdfText(pdf);
+    for (const char *expected : { "1234.56", "2 @ 9.99", "19.98", "Totale: $1254.54",
+             ", 1234.56", "2 EXTRA", ", 19.98", "Sostituzione del contante: 45.46" })
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
+    // On the standard receipt each price stands clear of its description.
+    for (const PdfWord &price : words) {
+        if (price.text != "1234.56")
+            continue;
+        for (const PdfWord &other : words) {
+            if (&other != &price && std::abs(other.top - price.top) < 1)
+                EXPECT_LT(other.right, price.left) << other.text;
+        }
     }
 }
 
