@@ -128,6 +128,33 @@ TEST(ReceiptPdf, MixedSaleReadsBackFromBothReceipts)
     }
 }
 
+// The Spanish words carry accented letters, which must survive the trip from
+// Windows-1252 through the printer to the page.
+TEST(ReceiptPdf, SpanishWordsKeepTheirAccents)
+{
+    test::TempDir temp;
+    TillState state(temp.path());
+    state.heading = StoreHeading::sample();
+    loadDefaultReceiptWords(state.receiptWords, 2);
+    Basket sale {};
+    clearBasket(sale);
+    sale.transactionNumber = 7;
+    std::strcpy(sale.paymentType, "EFT");
+    addLine(sale, 11, "Apples", 1.50f, false);
+    sale.setTotal(BasketTotal::Total, 1.50f);
+    sale.setTotal(BasketTotal::EftPart, 1.50f);
+    ScriptedMessages messages;
+    PrintRequest request
+        = documentPrintRequest(state.config, state.dir, PrintDocument::StandardReceipt);
+    request.pdfOnly = true;
+    PrintJobResult printed
+        = printSaleReceipt(state, request, ReceiptKind::Standard, sale, 1.5, 0, messages);
+    ASSERT_EQ(printed.pdfFiles.size(), 1u);
+    const std::string text = pdfText(printed.pdfFiles[0]);
+    for (const char *expected : { "Recepci\xC3\xB3n: 7", "Pago: cr\xC3\xA9" "dito" })
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
+}
+
 struct PdfWord {
     double left = 0;
     double right = 0;
@@ -216,8 +243,9 @@ TEST(ReceiptPdf, EightyMillimetreRollKeepsEveryPriceOnThePaper)
         if (price.text != "1234.56")
             continue;
         for (const PdfWord &other : words) {
-            if (&other != &price && std::abs(other.top - price.top) < 1)
+            if (&other != &price && std::abs(other.top - price.top) < 1) {
                 EXPECT_LT(other.right, price.left) << other.text;
+            }
         }
     }
 }
