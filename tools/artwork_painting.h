@@ -10,11 +10,17 @@
 #include <QString>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace artwork {
 
-// Behind the rounded corners: the till window's own grey.
-inline const QColor kBackdrop(0xef, 0xef, 0xef);
+// Behind the rounded corners of the screen buttons: the till screen's background.
+inline const QColor kBackdrop(0xe2, 0xe8, 0xf0);
+// Behind the toolbar pictures: the window grey of the toolbar.
+inline const QColor kToolbarBackdrop(0xef, 0xef, 0xef);
+inline constexpr int kToolbarPictureWidth = 28;
+inline constexpr int kToolbarPictureHeight = 20;
 inline const QColor kInk(0x26, 0x32, 0x38);
 
 // One colour per button family.
@@ -60,5 +66,8 @@ Pictogram buttonPictogram(const QString &name);
 
 // Built-in stock picture `number` (1..24), 96 x 96.
 QImage drawStockPicture(int number);
+
+// The toolbar pictures, 28 x 20, by file name (without ".bmp"), in toolbar order.
+std::vector<std::pair<QString, QImage>> drawToolbarPictures();
 
 } // namespace artwork

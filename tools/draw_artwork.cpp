@@ -1,6 +1,6 @@
 // Draws the till's built-in pictures into a folder:
 //   draw_artwork <folder> [contact-sheet.png]
-// writes <folder>/buttons/*.bmp, <folder>/stock/STOCK1..24.bmp,
+// writes <folder>/buttons/*.bmp, <folder>/toolbar/*.bmp, <folder>/stock/STOCK1..24.bmp,
 // <folder>/splash.bmp, <folder>/entry_panel.bmp and <folder>/art.qrc.
 // The pictures are 24-bit BMP files; the program is run by hand and its
 // output kept with the sources.
@@ -233,6 +233,8 @@ std::vector<Picture> drawAll()
     std::vector<Picture> pictures;
     addButtons(pictures);
     addBlankTiles(pictures);
+    for (auto &[name, image] : drawToolbarPictures())
+        pictures.push_back({ QStringLiteral("toolbar/%1.bmp").arg(name), image });
     for (int number = 1; number <= 24; ++number)
         pictures.push_back(
             { QStringLiteral("stock/STOCK%1.bmp").arg(number), drawStockPicture(number) });

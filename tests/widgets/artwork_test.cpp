@@ -3,6 +3,7 @@
 #include "support/test_support.h"
 #include "till/widgets/artwork.h"
 #include "till/widgets/stock_picture_dialog.h"
+#include "till/widgets/toolbar_icons.h"
 #include "widgets/modal_dialogs.h"
 
 #include <QFile>
@@ -84,6 +85,54 @@ TEST(Artwork, EveryButtonPictureIsBuiltInAtItsSizeWithAPressedLook)
     const QPixmap unknown = buttonPicture("no_such_button", false);
     EXPECT_FALSE(unknown.isNull());
     EXPECT_EQ(flat(unknown).pixel(0, 0), flat(unknown).pixel(20, 20));
+}
+
+TEST(Artwork, ButtonCornersShowTheTillScreenBackgroundAndToolbarPicturesTheWindowGrey)
+{
+    const QRgb screen = qRgb(0xe2, 0xe8, 0xf0);
+    for (const char *name : { "add", "account", "save", "key5", "quick", "category" }) {
+        SCOPED_TRACE(name);
+        const QImage picture = flat(buttonPicture(name, false));
+        EXPECT_EQ(picture.pixel(0, 0), screen);
+        EXPECT_EQ(picture.pixel(picture.width() - 1, picture.height() - 1), screen);
+        EXPECT_EQ(flat(buttonPicture(name, true)).pixel(0, 0), screen);
+    }
+    EXPECT_EQ(QImage(":/art/toolbar/backup.bmp").pixel(0, 0), qRgb(239, 239, 239));
+}
+
+TEST(Artwork, EveryToolbarButtonHasItsOwnPicture)
+{
+    const QStringList names = { "amend_inventory", "display_transaction", "print_reorder_list",
+        "add_inventory_image", "add_inventory", "add_customer", "email_report", "sales_report",
+        "find_inventory", "delete_inventory", "find_customer", "delete_customer", "add_reminder",
+        "delete_reminder", "print_reminders", "display_reminders", "overdue_letter", "payments",
+        "log_off", "backup" };
+    for (const QString &name : names) {
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_EQ(QImage(QStringLiteral(":/art/toolbar/%1.bmp").arg(name)).size(), QSize(28, 20));
+    }
+
+    const Command commands[] = { Command::InventoryAmend, Command::DisplayTransaction,
+        Command::ReorderList, Command::InventoryAddCustomImage, Command::InventoryNewLine,
+        Command::CustomerAdd, Command::EmailReport, Command::SalesReport, Command::InventoryFind,
+        Command::InventoryDelete, Command::CustomerFind, Command::CustomerDelete,
+        Command::ReminderAdd, Command::ReminderDelete, Command::ReminderPrint,
+        Command::ReminderList, Command::DebtorLetterOne, Command::CustomerStatement,
+        Command::LogOff, Command::Backup };
+    const QImage tile = toolbarIcon(Command::Exit).pixmap(28, 20).toImage();
+    EXPECT_EQ(tile.size(), QSize(28, 20));
+    std::vector<QImage> seen;
+    for (Command command : commands) {
+        SCOPED_TRACE(static_cast<int>(command));
+        const QImage icon = toolbarIcon(command).pixmap(28, 20).toImage();
+        ASSERT_EQ(icon.size(), QSize(28, 20));
+        EXPECT_NE(icon, tile);
+        for (const QImage &earlier : seen)
+            EXPECT_NE(icon, earlier);
+        seen.push_back(icon);
+        // The window grey round the picture is left out.
+        EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
+    }
 }
 
 TEST(Artwork, StockSplashAndEntryPicturesAreBuiltIn)

@@ -1,76 +1,91 @@
 #include "till/widgets/toolbar_icons.h"
 
-#include <QFont>
+#include <QBitmap>
+#include <QColor>
 #include <QPainter>
 #include <QPixmap>
+
+// The pictures live in a static library, so their registration is pulled in
+// by name (outside any namespace, as Qt asks; registering twice is harmless).
+static void registerToolbarArt()
+{
+    Q_INIT_RESOURCE(art);
+}
 
 namespace ovix {
 
 namespace {
 
-struct Tile {
+struct Picture {
     Command command;
-    const char *mark; // the letters on the tile
-    QRgb colour;
+    const char *name; // art/toolbar/<name>.bmp
 };
 
-// One colour per group of the toolbar.
-constexpr QRgb kStock = qRgb(0x2e, 0x6b, 0x3a);
-constexpr QRgb kAdd = qRgb(0x1f, 0x4e, 0x8c);
-constexpr QRgb kFind = qRgb(0x7a, 0x4a, 0x12);
-constexpr QRgb kReminder = qRgb(0x6a, 0x2c, 0x7a);
-constexpr QRgb kAccount = qRgb(0x8c, 0x1f, 0x2a);
-
-constexpr Tile kTiles[] = {
-    { Command::InventoryAmend, "Am", kStock },
-    { Command::DisplayTransaction, "Tx", kStock },
-    { Command::ReorderList, "Ro", kStock },
-    { Command::InventoryAddCustomImage, "Im", kStock },
-    { Command::InventoryNewLine, "+I", kAdd },
-    { Command::CustomerAdd, "+C", kAdd },
-    { Command::EmailReport, "@", kAdd },
-    { Command::SalesReport, "$", kAdd },
-    { Command::InventoryFind, "?I", kFind },
-    { Command::InventoryDelete, "-I", kFind },
-    { Command::CustomerFind, "?C", kFind },
-    { Command::CustomerDelete, "-C", kFind },
-    { Command::ReminderAdd, "+R", kReminder },
-    { Command::ReminderDelete, "-R", kReminder },
-    { Command::ReminderPrint, "PR", kReminder },
-    { Command::ReminderList, "R", kReminder },
-    { Command::DebtorLetterOne, "OL", kAccount },
-    { Command::CustomerStatement, "Py", kAccount },
-    { Command::LogOff, "F9", kAccount },
-    { Command::Backup, "Bk", kAccount },
+constexpr Picture kPictures[] = {
+    { Command::InventoryAmend, "amend_inventory" },
+    { Command::DisplayTransaction, "display_transaction" },
+    { Command::ReorderList, "print_reorder_list" },
+    { Command::InventoryAddCustomImage, "add_inventory_image" },
+    { Command::InventoryNewLine, "add_inventory" },
+    { Command::CustomerAdd, "add_customer" },
+    { Command::EmailReport, "email_report" },
+    { Command::SalesReport, "sales_report" },
+    { Command::InventoryFind, "find_inventory" },
+    { Command::InventoryDelete, "delete_inventory" },
+    { Command::CustomerFind, "find_customer" },
+    { Command::CustomerDelete, "delete_customer" },
+    { Command::ReminderAdd, "add_reminder" },
+    { Command::ReminderDelete, "delete_reminder" },
+    { Command::ReminderPrint, "print_reminders" },
+    { Command::ReminderList, "display_reminders" },
+    { Command::DebtorLetterOne, "overdue_letter" },
+    { Command::CustomerStatement, "payments" },
+    { Command::LogOff, "log_off" },
+    { Command::Backup, "backup" },
 };
+
+// The grey the pictures are drawn on; it is left out so that the button's own
+// face shows behind the picture when it is hovered or pressed.
+const QColor kPictureBackdrop(0xef, 0xef, 0xef);
+
+QPixmap plainTile()
+{
+    QPixmap picture(kToolbarIconWidth, kToolbarIconHeight);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QColor(0x45, 0x5a, 0x64));
+    painter.setBrush(QColor(0x90, 0xa4, 0xae));
+    painter.drawRoundedRect(QRectF(0.5, 0.5, kToolbarIconWidth - 1, kToolbarIconHeight - 1), 4, 4);
+    return picture;
+}
+
+QPixmap builtInPicture(const char *name)
+{
+    static const bool registered = [] {
+        registerToolbarArt();
+        return true;
+    }();
+    (void)registered;
+    QPixmap picture(QStringLiteral(":/art/toolbar/%1.bmp").arg(QLatin1String(name)));
+    if (picture.size() != QSize(kToolbarIconWidth, kToolbarIconHeight))
+        return {};
+    picture.setMask(picture.createMaskFromColor(kPictureBackdrop, Qt::MaskInColor));
+    return picture;
+}
 
 } // namespace
 
 QIcon toolbarIcon(Command command)
 {
-    const char *mark = "";
-    QColor colour(Qt::darkGray);
-    for (const Tile &tile : kTiles) {
-        if (tile.command == command) {
-            mark = tile.mark;
-            colour = QColor::fromRgb(tile.colour);
-        }
+    for (const Picture &entry : kPictures) {
+        if (entry.command != command)
+            continue;
+        const QPixmap picture = builtInPicture(entry.name);
+        if (!picture.isNull())
+            return QIcon(picture);
     }
-    QPixmap picture(kToolbarIconWidth, kToolbarIconHeight);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(colour.darker(150));
-    painter.setBrush(colour);
-    painter.drawRoundedRect(QRectF(0.5, 0.5, kToolbarIconWidth - 1, kToolbarIconHeight - 1), 4, 4);
-    QFont font = painter.font();
-    font.setBold(true);
-    font.setPixelSize(11);
-    painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(picture.rect(), Qt::AlignCenter, QString::fromLatin1(mark));
-    painter.end();
-    return QIcon(picture);
+    return QIcon(plainTile());
 }
 
 } // namespace ovix

@@ -1,5 +1,5 @@
 #pragma once
-// The pictures of the toolbar buttons: 28 x 20 pixels, drawn at start.
+// The pictures of the toolbar buttons: 28 x 20 pixels, built in from art/toolbar.
 
 #include "till/logic/commands.h"
 
