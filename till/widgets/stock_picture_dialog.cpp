@@ -57,10 +57,15 @@ void changeStockPicture(
         dir, dialog.chosenNumber(), QFile::encodeName(chosen).toStdString(), messages);
 }
 
-void connectStockPictureCommand(MainWindow &window, const DataDir &dir, Messages &messages)
+void connectStockPictureCommand(
+    MainWindow &window, const DataDir &dir, Messages &messages, std::function<void()> afterwards)
 {
     window.registerCommand(Command::ChangeInbuiltStockPicture,
-        [&window, &dir, &messages] { changeStockPicture(&window, dir, messages); });
+        [&window, &dir, &messages, afterwards = std::move(afterwards)] {
+            changeStockPicture(&window, dir, messages);
+            if (afterwards)
+                afterwards();
+        });
 }
 
 } // namespace ovix

@@ -37,7 +37,9 @@ private:
 void changeStockPicture(QWidget *parent, const DataDir &dir, Messages &messages,
     std::function<QString()> chooseFile = {});
 
-// Connects the Utilities command to the window.
-void connectStockPictureCommand(MainWindow &window, const DataDir &dir, Messages &messages);
+// Connects the Utilities command to the window; `afterwards` runs once the
+// command has finished (the screen refills its picture buttons).
+void connectStockPictureCommand(MainWindow &window, const DataDir &dir, Messages &messages,
+    std::function<void()> afterwards = {});
 
 } // namespace ovix

@@ -3,14 +3,16 @@
 #include "platform/data_lock.h"
 #include "platform/messages.h"
 #include "platform/widgets/qt_messages.h"
+#include "platform/widgets/qt_sounds.h"
+#include "till/logic/basket.h"
 #include "till/logic/startup.h"
 #include "till/logic/till_state.h"
 #include "till/logic/tips.h"
 #include "till/widgets/custom_receipt_dialog.h"
 #include "till/widgets/log_on_dialog.h"
-#include "till/logic/basket.h"
 #include "till/widgets/main_window.h"
 #include "till/widgets/payment_commands.h"
+#include "till/widgets/quick_select_buttons.h"
 #include "till/widgets/sale_screen.h"
 #include "till/widgets/splash_window.h"
 #include "till/widgets/stock_picture_dialog.h"
@@ -142,14 +144,17 @@ int TillApplication::run()
     // The sale being rung up and the saved basket live for the whole run.
     auto basket = std::make_unique<Basket>();
     auto savedBasket = std::make_unique<Basket>();
+    QtSounds sounds;
     MainWindow mainWindow(state, messages);
     window = &mainWindow;
     auto *saleScreen = new SaleScreen(mainWindow, state, *basket, *savedBasket, messages);
+    saleScreen->setSounds(&sounds);
     WindowSaleDevices devices(&mainWindow, state, messages);
     connectPayments(mainWindow, state, *basket, saleScreen->itemEntry(), messages, devices);
     mainWindow.registerCommand(
         Command::CustomReceipt, [&] { runCustomReceiptDialog(&mainWindow, state, messages); });
-    connectStockPictureCommand(mainWindow, state.dir, messages);
+    connectStockPictureCommand(
+        mainWindow, state.dir, messages, [saleScreen] { saleScreen->quickSelect().reload(); });
     saleScreen->refreshButtons();
     messages.setParent(&mainWindow);
     fitToDesktop(mainWindow, desktop);
