@@ -11,9 +11,11 @@
 #include "store/till_config_file.h"
 #include "support/test_support.h"
 #include "till/logic/basket.h"
+#include "till/logic/payment.h"
 #include "till/logic/quick_select.h"
 #include "till/logic/till_state.h"
 #include "till/widgets/main_window.h"
+#include "till/widgets/payment_commands.h"
 #include "till/widgets/quick_select_buttons.h"
 #include "till/widgets/sale_screen.h"
 #include "till/widgets/totals_panel_widget.h"
@@ -41,6 +43,7 @@ struct ShopTill {
     TillState state { folder.path() };
     ScriptedMessages messages;
     RecordingSounds sounds;
+    NullSaleDevices devices;
     std::unique_ptr<Basket> basket = std::make_unique<Basket>();
     std::unique_ptr<Basket> saved = std::make_unique<Basket>();
     std::unique_ptr<MainWindow> window;
@@ -61,6 +64,8 @@ struct ShopTill {
         window = std::make_unique<MainWindow>(state, messages);
         screen = new SaleScreen(*window, state, *basket, *saved, messages);
         screen->setSounds(&sounds);
+        connectPayments(*window, state, *basket, screen->itemEntry(), messages, devices);
+        screen->refreshButtons();
         window->resize(size);
         window->show();
         QApplication::processEvents();

@@ -524,6 +524,10 @@ void SaleScreen::layOut()
     }
     for (Command command : { Command::SaveBasket, Command::ReloadBasket })
         buttons_[command]->setVisible(large);
+    // The narrow list of the small layout takes a smaller type.
+    QFont listFont = basketList_->font();
+    listFont.setPixelSize(large ? 14 : 12);
+    basketList_->setFont(listFont);
     const bool changed = !laidOut_ || large != large_;
     large_ = large;
     laidOut_ = true;
