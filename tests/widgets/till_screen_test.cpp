@@ -152,7 +152,7 @@ TEST(TillScreen, TheSmallLayoutAtEightHundredBySixHundred)
     till.screenshot("till-small");
 }
 
-TEST(TillScreen, QuickSelectButtonsRingUpAndWaitWhileATenderBoxIsOpen)
+TEST(TillScreen, PictureAndCategoryButtonsWorkAndWaitWhileATenderBoxIsOpen)
 {
     ShopTill till(QSize(1024, 746));
     till.quick().selectCategory(kAllCategories);
@@ -167,7 +167,11 @@ TEST(TillScreen, QuickSelectButtonsRingUpAndWaitWhileATenderBoxIsOpen)
     till.window->setTenderAmountBox(&tendered);
     QTest::mouseClick(first, Qt::LeftButton);
     EXPECT_EQ(till.basket->lineCount, 1);
+    till.quick().categoryButton(3)->click();
+    EXPECT_EQ(till.quick().category(), kAllCategories);
     till.window->setTenderAmountBox(nullptr);
+    till.quick().categoryButton(3)->click();
+    EXPECT_EQ(till.quick().category(), 3);
 }
 
 TEST(TillScreen, CategoryStepsWrapThroughAllAndArrowKeysPage)

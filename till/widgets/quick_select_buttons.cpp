@@ -106,8 +106,12 @@ QuickSelectPanel::QuickSelectPanel(TillState &state, QWidget *parent)
     for (int category = 0; category < kCategoryButtons; ++category) {
         auto *button = new CategoryButton(parent);
         categoryButtons_[static_cast<size_t>(category)] = button;
-        QObject::connect(button, &QAbstractButton::clicked, button,
-            [this, category] { selectCategory(category); });
+        QObject::connect(button, &QAbstractButton::clicked, button, [this, category] {
+            if (runPress)
+                runPress([this, category] { selectCategory(category); });
+            else
+                selectCategory(category);
+        });
     }
     showCategories();
 }

@@ -124,6 +124,9 @@ public:
 
     // Called with the item number when a button with an item is clicked.
     std::function<void(int64_t)> onPick;
+    // When set, a category button's work is handed to it to run (the till
+    // window applies its command rules); otherwise it runs at once.
+    std::function<void(const std::function<void()> &)> runPress;
 
 private:
     void showSlots();

@@ -209,6 +209,7 @@ SaleScreen::SaleScreen(
     quick_->onPick = [this](int64_t number) {
         window_.runAction([this, number] { entry_.addItem(number, {}); });
     };
+    quick_->runPress = [this](const std::function<void()> &work) { window_.runAction(work); };
 
     buildButtons();
     buildKeypad();
