@@ -3,6 +3,7 @@
 #include "print/logic/receipt_words.h"
 #include "print/widgets/qt_print_device.h"
 #include "print/widgets/receipt_job.h"
+#include "store/store_heading.h"
 #include "support/test_support.h"
 #include "till/logic/basket.h"
 #include "till/logic/till_state.h"
@@ -14,6 +15,7 @@
 #include <QRegularExpression>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
 
@@ -47,6 +49,40 @@ void addLine(Basket &sale, int64_t item, const char *description, float price, b
         line.nonTaxable = price;
     }
     setBasketLine(sale, sale.lineCount++, line);
+}
+
+// Prints `sale` as both receipts on 80 mm roll pages under a realistic shop
+// heading and saves them as PNG pictures in `folder` (the documentation's).
+void savePicturesOnARoll(TillState &state, const Basket &sale, const std::string &folder)
+{
+    state.heading.setLine(HeadingLine::SiteName, "CORNER STORES");
+    state.heading.setLine(HeadingLine::Road, "12 MARKET STREET");
+    state.heading.setLine(HeadingLine::Area, "KINGSTON");
+    state.heading.setLine(HeadingLine::Telephone, "TEL 01632 960123");
+    ScriptedMessages messages;
+    const ReceiptData data { sale, 35, 0, state.config, state.heading, state.receiptWords, "Ann",
+        "" };
+    const std::pair<ReceiptKind, const char *> kinds[]
+        = { { ReceiptKind::Standard, "standard_receipt" },
+              { ReceiptKind::Custom, "custom_receipt" } };
+    for (const auto &[kind, name] : kinds) {
+        const std::string pdf = folder + "/" + name + ".pdf";
+        {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QString::fromStdString(pdf));
+            printer.setPageSize(QPageSize(QSizeF(80, 130), QPageSize::Millimeter));
+            printer.setPageMargins(QMarginsF(4, 4, 4, 4), QPageLayout::Millimeter);
+            QPainter painter(&printer);
+            QtPrintDevice device(painter, &printer);
+            printReceipt(device, kind, data, messages);
+        }
+        EXPECT_EQ(std::system(("pdftoppm -r 150 -png -singlefile '" + pdf + "' '" + folder + "/"
+                      + name + "'")
+                                  .c_str()),
+            0);
+        std::remove(pdf.c_str());
+    }
 }
 
 // A card sale with tax, a discount and cash back, in a shop with a second
@@ -105,9 +141,8 @@ TEST(ReceiptPdf, MixedSaleReadsBackFromBothReceipts)
     ASSERT_EQ(standard.pdfFiles.size(), 1u);
     const std::string text = pdfText(standard.pdfFiles[0]);
     for (const char *expected : { "YOUR SHOP NAME", "Receipt: 7", "14:05 08/12/2026", "2, Ann",
-             "Apples", "3 @ 1.50", "4.50", "Red wine", "12.00", "Discount: (1.50)",
-             "Total: $15.00", "Payment: EFT (CB: 20.00)", "VAT: 2.00 (20.00%)",
-             "Always happy to help!" })
+             "Apples", "3 @ 1.50", "4.50", "Red wine", "12.00", "Discount: (1.50)", "Total: $15.00",
+             "Payment: EFT (CB: 20.00)", "VAT: 2.00 (20.00%)", "Always happy to help!" })
         EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
     EXPECT_EQ(text.find("E18.75"), std::string::npos);
 
@@ -117,15 +152,11 @@ TEST(ReceiptPdf, MixedSaleReadsBackFromBothReceipts)
     const std::string customText = pdfText(custom.pdfFiles[0]);
     for (const char *expected : { "YOUR SHOP NAME", "Receipt: 7", "E 4.50", "(Discount: 1.50)",
              "VAT: 2.00 (20.00%)", "Total $15.00 E18.75", "Payment: EFT (CB: 20.00)" })
-        EXPECT_NE(customText.find(expected), std::string::npos)
-            << expected << " in\n" << customText;
+        EXPECT_NE(customText.find(expected), std::string::npos) << expected << " in\n"
+                                                                << customText;
 
-    if (const char *folder = std::getenv("OVIX_RECEIPT_PNG_FOLDER")) {
-        std::system(("pdftoppm -r 100 -png -singlefile '" + standard.pdfFiles[0] + "' '"
-            + folder + "/standard_receipt'").c_str());
-        std::system(("pdftoppm -r 100 -png -singlefile '" + custom.pdfFiles[0] + "' '"
-            + folder + "/custom_receipt'").c_str());
-    }
+    if (const char *folder = std::getenv("OVIX_RECEIPT_PNG_FOLDER"))
+        savePicturesOnARoll(state, sale, folder);
 }
 
 // The Spanish words carry accented letters, which must survive the trip from
@@ -151,7 +182,9 @@ TEST(ReceiptPdf, SpanishWordsKeepTheirAccents)
         = printSaleReceipt(state, request, ReceiptKind::Standard, sale, 1.5, 0, messages);
     ASSERT_EQ(printed.pdfFiles.size(), 1u);
     const std::string text = pdfText(printed.pdfFiles[0]);
-    for (const char *expected : { "Recepci\xC3\xB3n: 7", "Pago: cr\xC3\xA9" "dito" })
+    for (const char *expected : { "Recepci\xC3\xB3n: 7",
+             "Pago: cr\xC3\xA9"
+             "dito" })
         EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
 }
 
@@ -168,9 +201,9 @@ std::vector<PdfWord> pdfWords(const std::string &pdf, double &pageWidth)
     const QString boxes = QString::fromStdString(pdfText(pdf, "-bbox"));
     const QRegularExpression page(QStringLiteral("<page width=\"([0-9.]+)\""));
     pageWidth = page.match(boxes).captured(1).toDouble();
-    const QRegularExpression word(QStringLiteral(
-        "<word xMin=\"([0-9.-]+)\" yMin=\"([0-9.-]+)\" xMax=\"([0-9.-]+)\" "
-        "yMax=\"[0-9.-]+\">([^<]*)</word>"));
+    const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([0-9.-]+)\" yMin=\"([0-9.-]+)\" xMax=\"([0-9.-]+)\" "
+                       "yMax=\"[0-9.-]+\">([^<]*)</word>"));
     std::vector<PdfWord> words;
     for (const QRegularExpressionMatch &found : word.globalMatch(boxes)) {
         words.push_back({ found.captured(1).toDouble(), found.captured(3).toDouble(),
@@ -235,8 +268,8 @@ TEST(ReceiptPdf, EightyMillimetreRollKeepsEveryPriceOnThePaper)
         EXPECT_LE(word.right, pageWidth - margin + 1) << word.text;
     }
     const std::string text = pdfText(pdf);
-    for (const char *expected : { "1234.56", "2 @ 9.99", "19.98", "Totale: $1254.54",
-             ", 1234.56", "2 EXTRA", ", 19.98", "Sostituzione del contante: 45.46" })
+    for (const char *expected : { "1234.56", "2 @ 9.99", "19.98", "Totale: $1254.54", ", 1234.56",
+             "2 EXTRA", ", 19.98", "Sostituzione del contante: 45.46" })
         EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
     // On the standard receipt each price stands clear of its description.
     for (const PdfWord &price : words) {
