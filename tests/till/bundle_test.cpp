@@ -1,4 +1,5 @@
 #include "item_entry_fixture.h"
+#include "platform/sounds.h"
 
 #include <gtest/gtest.h>
 
@@ -40,7 +41,7 @@ TEST(Bundle, AddsItsComponentsAndNeverItself)
     EXPECT_EQ(till.view.list.size(), 3u);
     EXPECT_EQ(till.view.list[2], "2  COMB (100)  0.00");
     // One add sound per line.
-    EXPECT_EQ(till.view.sounds, (std::vector<int>(3, kSoundAdd)));
+    EXPECT_EQ(till.view.sounds, (std::vector<int>(3, kAddSound)));
 }
 
 TEST(Bundle, UnusableComponentSlotsAreSkipped)

@@ -2,6 +2,7 @@
 
 #include "accounts/customer_lookup.h"
 #include "platform/file.h"
+#include "platform/sounds.h"
 #include "store/customer_index.h"
 
 #include <gtest/gtest.h>
@@ -48,7 +49,7 @@ TEST(AddItem, ByNumberPricesTaxesAndListsTheLine)
     EXPECT_EQ(till.total(BasketTotal::Total), 2.34f);
     EXPECT_EQ(till.total(BasketTotal::Cost), 0.80f);
     EXPECT_EQ(till.view.list, (std::vector<std::string> { "5  WIDGET (12)  2.34" }));
-    EXPECT_EQ(till.view.sounds, (std::vector<int> { kSoundAdd }));
+    EXPECT_EQ(till.view.sounds, (std::vector<int> { kAddSound }));
     EXPECT_EQ(till.view.itemBoxClears, 1);
 
     // Without item numbers in the list.
@@ -475,7 +476,7 @@ TEST(VoidLine, RemovesTheHighlightedLineAndItsValues)
     EXPECT_EQ(till.total(BasketTotal::TaxOne), 0.52f);
     EXPECT_EQ(till.total(BasketTotal::Total), 3.50f);
     EXPECT_FLOAT_EQ(till.total(BasketTotal::Cost), 1.50f);
-    EXPECT_EQ(till.view.sounds, (std::vector<int> { kSoundVoid }));
+    EXPECT_EQ(till.view.sounds, (std::vector<int> { kVoidSound }));
 
     // Voiding the others in turn brings every total back to exactly zero.
     EXPECT_TRUE(till.entry.voidLine(1));
@@ -581,13 +582,13 @@ TEST(EmptyBasket, ClearsListAndBasketOnlyWhenThereAreLines)
     clearBasket(empty);
     EXPECT_EQ(bytesOf(till.basket), bytesOf(empty));
     EXPECT_TRUE(till.view.list.empty());
-    EXPECT_EQ(till.view.sounds, (std::vector<int> { kSoundVoid }));
+    EXPECT_EQ(till.view.sounds, (std::vector<int> { kVoidSound }));
 
     // With sounds off neither adding nor emptying makes a sound.
     till.state.config.set(cfg::soundOff, 2);
     till.entry.addItem(5, {});
     till.entry.emptyBasket();
-    EXPECT_EQ(till.view.sounds, (std::vector<int> { kSoundVoid }));
+    EXPECT_EQ(till.view.sounds, (std::vector<int> { kVoidSound }));
 }
 
 TEST(SaveBasket, SavedCopyReloadsAsOftenAsWanted)

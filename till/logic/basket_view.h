@@ -10,11 +10,6 @@
 
 namespace ovix {
 
-// Wave resources of the till's sounds.
-inline constexpr int kSoundKey = 8002;
-inline constexpr int kSoundVoid = 8003;
-inline constexpr int kSoundAdd = 8004;
-
 class BasketView {
 public:
     virtual ~BasketView() = default;
@@ -33,7 +28,7 @@ public:
     // price including tax). Called only while the pole display is in use.
     virtual void poleShowPassive() = 0;
     virtual void poleShowItem(std::string_view description, double priceWithTax) = 0;
-    // Play wave resource kSoundKey, kSoundVoid or kSoundAdd. Called only while
+    // Play wave resource kKeySound, kVoidSound or kAddSound (platform/sounds.h). Called only while
     // sounds are on; a sound that cannot be played is no error.
     virtual void playSound(int resource) = 0;
 };

@@ -3,6 +3,7 @@
 #include "platform/c_format.h"
 #include "platform/cp1252.h"
 #include "platform/messages.h"
+#include "platform/sounds.h"
 #include "store/customer_record.h"
 #include "store/fixed_text.h"
 #include "store/item_record.h"
@@ -197,7 +198,7 @@ bool ItemEntry::priceOf(const ItemRecord &record, AddMode mode, float &price)
     if (mode == AddMode::Free) {
         price = 0;
     } else if (record.buy_one_get_one_free != 0
-               && nextUnitIsFreeUnderBuyOneGetOne(basket_, record.number)) {
+        && nextUnitIsFreeUnderBuyOneGetOne(basket_, record.number)) {
         price = 0; // one free for each charged unit
     }
     return true;
@@ -403,7 +404,7 @@ bool ItemEntry::voidLine(int highlighted)
         clearBasket(basket_);
     redrawTotals(false);
     if (state_.config.get(cfg::soundOff) == 0)
-        view_.playSound(kSoundVoid);
+        view_.playSound(kVoidSound);
     return true;
 }
 
@@ -445,7 +446,7 @@ void ItemEntry::emptyBasket()
     clearBasket(basket_);
     redrawTotals(false);
     if (state_.config.get(cfg::soundOff) == 0)
-        view_.playSound(kSoundVoid);
+        view_.playSound(kVoidSound);
 }
 
 bool ItemEntry::saveBasket()
@@ -570,7 +571,7 @@ void ItemEntry::redrawTotals(bool addSound)
     if (state_.config.get(cfg::poleInUse) != 0)
         view_.poleShowPassive();
     if (state_.config.get(cfg::soundOff) == 0 && addSound)
-        view_.playSound(kSoundAdd);
+        view_.playSound(kAddSound);
 }
 
 } // namespace ovix

@@ -470,7 +470,7 @@ void SaleScreen::poleShowItem(std::string_view description, double priceWithTax)
 
 void SaleScreen::playSound(int resource)
 {
-    if (sounds_ && state_.config.get(cfg::soundOff) == 0)
+    if (sounds_)
         sounds_->play(resource);
 }
 
