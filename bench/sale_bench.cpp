@@ -20,6 +20,7 @@
 #include "till/logic/null_basket_view.h"
 #include "till/logic/till_state.h"
 
+#include "bench_shop.h"
 #include "bench_summary.h"
 
 #include <benchmark/benchmark.h>
@@ -57,56 +58,19 @@ struct Shop {
 
 Shop *shop = nullptr;
 
-void fail(const char *what)
-{
-    std::fprintf(stderr, "%s\n", what);
-    std::exit(1);
-}
-
 // A new data set whose film.dat holds 100000 taxable items in rising number
 // order, every one with a 13-digit SKU 1, and one free slot in a hundred.
 void buildShop()
 {
     shop = new Shop;
-    std::string pattern = (std::filesystem::temp_directory_path() / "ovix-sale-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        fail("cannot make a temporary folder");
-    shop->folder = pattern;
-    shop->state = std::make_unique<TillState>(pattern);
-    TillState &state = *shop->state;
-    ScriptedMessages quiet;
-    if (!createDataSet(state.dir, LocalTime { 2026, 3, 5, 10, 0, 0 }, "$", quiet)
-        || !loadTillConfig(state.dir, state.config, quiet))
-        fail("cannot create the data set");
-
     std::mt19937_64 random(4);
-    std::string film;
-    film.reserve(static_cast<size_t>(kItems + kItems / 100) * kItemRecordSize);
-    int64_t number = 1000;
-    for (int live = 0; live < kItems;) {
-        ItemRecord record {};
-        if (random() % 100 == 0) {
-            record.number = -1;
-        } else {
-            number += 1 + static_cast<int64_t>(random() % 20);
-            record.number = number;
-            writeText(record.description, "ITEM " + std::to_string(number));
-            const std::string barcode = std::to_string(5000000000000 + number);
-            writeText(record.sku1, barcode);
-            record.quantity = 1000000;
-            record.tax = 1;
-            record.retail_price = static_cast<float>(1 + random() % 2000) / 100.0f;
-            record.cost_price = record.retail_price / 2;
-            shop->numbers.push_back(number);
-            shop->barcodes.push_back(barcode);
-            ++live;
-        }
-        film.append(reinterpret_cast<const char *>(&record), sizeof record);
+    const std::vector<int64_t> live
+        = bench::makeBenchShop("ovix-sale", shop->folder, shop->state, kItems, random, true);
+    TillState &state = *shop->state;
+    for (int64_t number : live) {
+        shop->numbers.push_back(number);
+        shop->barcodes.push_back(bench::benchBarcode(number));
     }
-    if (!replaceFileAtomically(state.dir.path(kItemFileName), film))
-        fail("cannot write film.dat");
-    if (!state.items.load(quiet))
-        fail("cannot load film.dat");
 
     // The same items picked in a fixed random order by every benchmark.
     std::vector<size_t> order(shop->numbers.size());

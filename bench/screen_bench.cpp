@@ -23,6 +23,7 @@
 #include "till/widgets/main_window.h"
 #include "till/widgets/sale_screen.h"
 
+#include "bench_shop.h"
 #include "bench_summary.h"
 
 #include <QApplication>
@@ -60,54 +61,18 @@ struct Till {
 
 Till *till = nullptr;
 
-void fail(const char *what)
-{
-    std::fprintf(stderr, "%s\n", what);
-    std::exit(1);
-}
-
 // A data set whose film.dat holds 100000 taxable items in rising number order,
 // with one free slot in a hundred; then the till window over it, shown at the
 // size it has on a 1280 x 1024 screen.
 void buildTill()
 {
     till = new Till;
-    std::string pattern = (std::filesystem::temp_directory_path() / "ovix-screen-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        fail("cannot make a temporary folder");
-    till->folder = pattern;
-    till->state = std::make_unique<TillState>(pattern);
-    TillState &state = *till->state;
-    ScriptedMessages quiet;
-    if (!createDataSet(state.dir, LocalTime { 2026, 3, 5, 10, 0, 0 }, "$", quiet)
-        || !loadTillConfig(state.dir, state.config, quiet))
-        fail("cannot create the data set");
-
     std::mt19937_64 random(4);
-    std::string film;
-    film.reserve(static_cast<size_t>(kItems + kItems / 100) * kItemRecordSize);
-    int64_t number = 1000;
-    for (int live = 0; live < kItems;) {
-        ItemRecord record {};
-        if (random() % 100 == 0) {
-            record.number = -1;
-        } else {
-            number += 1 + static_cast<int64_t>(random() % 20);
-            record.number = number;
-            writeText(record.description, "ITEM " + std::to_string(number));
-            record.quantity = 1000000;
-            record.tax = 1;
-            record.retail_price = static_cast<float>(1 + random() % 2000) / 100.0f;
-            record.cost_price = record.retail_price / 2;
-            till->numbers.push_back(QString::number(number));
-            ++live;
-        }
-        film.append(reinterpret_cast<const char *>(&record), sizeof record);
-    }
-    if (!replaceFileAtomically(state.dir.path(kItemFileName), film))
-        fail("cannot write film.dat");
-    if (!state.items.load(quiet) || !state.customers.load(quiet))
-        fail("cannot load the data files");
+    const std::vector<int64_t> live
+        = bench::makeBenchShop("ovix-screen", till->folder, till->state, kItems, random, false);
+    TillState &state = *till->state;
+    for (int64_t number : live)
+        till->numbers.push_back(QString::number(number));
     std::shuffle(till->numbers.begin(), till->numbers.end(), random);
 
     state.config.set(cfg::currentClerk, 2);
