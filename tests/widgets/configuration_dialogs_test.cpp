@@ -16,6 +16,7 @@
 #include "till/widgets/terms_page.h"
 #include "till/widgets/tips_dialog.h"
 #include "widgets/modal_dialogs.h"
+#include "widgets/test_helpers.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -31,15 +32,10 @@
 
 using namespace ovix;
 using ovix::test::TempDir;
+using ovix::test::typeInto;
 using ovix::test::whenModalOpens;
 
 namespace {
-
-void typeInto(QLineEdit *box, const QString &text)
-{
-    box->clear();
-    QTest::keyClicks(box, text);
-}
 
 QPushButton *standardButton(QDialog *dialog, QDialogButtonBox::StandardButton which)
 {

@@ -7,6 +7,7 @@
 #include "till/logic/till_state.h"
 #include "till/widgets/custom_receipt_dialog.h"
 #include "widgets/modal_dialogs.h"
+#include "widgets/test_helpers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,16 +24,12 @@
 #include <cstdio>
 
 using namespace ovix;
+using ovix::test::pdfText;
 using ovix::test::TempDir;
+using ovix::test::typeInto;
 using ovix::test::whenModalOpens;
 
 namespace {
-
-void typeInto(QLineEdit *box, const QString &text)
-{
-    box->clear();
-    QTest::keyClicks(box, text);
-}
 
 void press(QDialog *dialog, QDialogButtonBox::StandardButton which)
 {
@@ -157,20 +154,6 @@ TEST(CustomReceiptDialog, BadCutterSequenceKeepsTheDialogOpenUntilItIsPutRight)
     EXPECT_EQ(shop.messages.lastCaption(), "Problem");
     EXPECT_EQ(shop.state.config.text(cfg::cutterSequence), "27,105");
     EXPECT_EQ(shop.state.config.get(cfg::customReceiptLines, size_t(ReceiptField::Date)), 7);
-}
-
-std::string pdfText(const std::string &pdf)
-{
-    std::string output;
-    FILE *pipe = popen(("pdftotext -layout '" + pdf + "' -").c_str(), "r");
-    if (!pipe)
-        return output;
-    char buffer[4096];
-    size_t count;
-    while ((count = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        output.append(buffer, count);
-    pclose(pipe);
-    return output;
 }
 
 TEST(CustomReceiptDialog, PreviewPrintsTheLayoutOnScreenToAFileAndStoresNothing)

@@ -10,6 +10,7 @@
 #include "till/widgets/receipts_page.h"
 #include "till/widgets/till_configuration_page.h"
 #include "widgets/modal_dialogs.h"
+#include "widgets/test_helpers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,14 +24,9 @@
 
 using namespace ovix;
 using ovix::test::TempDir;
+using ovix::test::typeInto;
 
 namespace {
-
-void typeInto(QLineEdit *box, const QString &text)
-{
-    box->clear();
-    QTest::keyClicks(box, text);
-}
 
 struct Shop {
     TempDir folder;

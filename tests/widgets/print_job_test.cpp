@@ -5,6 +5,7 @@
 #include "print/widgets/qt_print_device.h"
 #include "support/code39_reader.h"
 #include "support/test_support.h"
+#include "widgets/test_helpers.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -17,21 +18,9 @@
 namespace ovix {
 namespace {
 
-const char *const kWordBox = "<word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\"";
+using test::commandOutput;
 
-std::string commandOutput(const std::string &command)
-{
-    std::string output;
-    FILE *pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return output;
-    char buffer[4096];
-    size_t count;
-    while ((count = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        output.append(buffer, count);
-    pclose(pipe);
-    return output;
-}
+const char *const kWordBox = "<word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\"";
 
 // The dark pixels of one row of `image`.
 std::vector<bool> darkRow(const QImage &image, int y)

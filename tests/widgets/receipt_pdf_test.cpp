@@ -7,6 +7,7 @@
 #include "support/test_support.h"
 #include "till/logic/basket.h"
 #include "till/logic/till_state.h"
+#include "widgets/test_helpers.h"
 
 #include <QPageLayout>
 #include <QPageSize>
@@ -22,19 +23,7 @@
 namespace ovix {
 namespace {
 
-std::string pdfText(const std::string &pdf, const char *mode = "-layout")
-{
-    std::string output;
-    FILE *pipe = popen(("pdftotext " + std::string(mode) + " '" + pdf + "' -").c_str(), "r");
-    if (!pipe)
-        return output;
-    char buffer[4096];
-    size_t count;
-    while ((count = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        output.append(buffer, count);
-    pclose(pipe);
-    return output;
-}
+using test::pdfText;
 
 void addLine(Basket &sale, int64_t item, const char *description, float price, bool taxed)
 {
