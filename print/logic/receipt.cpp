@@ -387,7 +387,7 @@ void printCustom(PrintDevice &device, const ReceiptData &data, Messages &message
         drawBarcode(device, page, data, last, messages);
         return;
     }
-    const int blankLines = std::clamp(config.get(cfg::customReceiptBlankLines), 0, 19) + 1;
+    const int blankLines = customReceiptBlankLinesIndex(config) + 1;
     for (int i = 0; i < blankLines; ++i)
         drawCentred(device, page, last + i, "  ");
 }

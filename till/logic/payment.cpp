@@ -49,6 +49,15 @@ std::string stampShown(std::string_view stamp)
 
 } // namespace
 
+std::optional<AutomaticDocument> automaticDocument(const TillConfig &config)
+{
+    const int document = autoReceiptIndex(config);
+    if (document < 1 || document > 4)
+        return std::nullopt;
+    return AutomaticDocument { static_cast<SaleDocument>(document),
+        receiptCopiesIndex(config) + 1 };
+}
+
 CompletionResult afterPayment(TillState &state, Basket &basket, Messages &messages,
     SaleDevices &devices, const Tender &tender, const CustomerRecordUpdate *customer)
 {
@@ -66,13 +75,12 @@ CompletionResult afterPayment(TillState &state, Basket &basket, Messages &messag
     if (poleInUse(state))
         devices.poleShowTenderAndChange(tender.tendered, tender.change);
     if (config.get(cfg::noSummaryBox) != 0) {
-        const int document = autoReceiptIndex(config);
-        if (document >= 1 && document <= 4) {
-            const auto chosen = static_cast<SaleDocument>(document);
+        if (const std::optional<AutomaticDocument> automatic = automaticDocument(config)) {
+            const SaleDocument chosen = automatic->document;
             const bool receipt = chosen == SaleDocument::StandardReceipt
                 || chosen == SaleDocument::CustomReceipt;
             const bool throughDialog = !receipt || receiptPrinterListIndex(config) == 0;
-            for (int copy = 0; copy <= receiptCopiesIndex(config); ++copy)
+            for (int copy = 0; copy < automatic->passes; ++copy)
                 devices.printDocument(chosen, archived, tender, throughDialog);
         }
     } else {

@@ -26,6 +26,7 @@
 namespace ovix {
 
 class Messages;
+class TillConfig;
 class TillState;
 
 // The amount handed over and the change given back, for the pole display,
@@ -45,6 +46,14 @@ enum class SaleDocument {
     DeliveryNote = 5,
     KitchenReceipt = 6, // the extra standard receipt to the default printer
 };
+
+// The "Auto receipt" document and how many times it prints after a sale (1-3,
+// from the copies setting); nothing when the setting is "None".
+struct AutomaticDocument {
+    SaleDocument document = SaleDocument::StandardReceipt;
+    int passes = 1;
+};
+std::optional<AutomaticDocument> automaticDocument(const TillConfig &config);
 
 // The drawer, the pole display, the summary box and the printer, as the
 // finishing sequence uses them. Called only after the sale is archived, with

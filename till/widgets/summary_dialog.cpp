@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace ovix {
@@ -71,18 +72,52 @@ SummaryDialog::SummaryDialog(const Basket &archived, const Tender &tender, QWidg
     layout->addWidget(ok);
 }
 
+QPushButton *SummaryDialog::documentButton(SaleDocument document) const
+{
+    const char *name = nullptr;
+    switch (document) {
+    case SaleDocument::StandardReceipt:
+        name = "standardReceipt";
+        break;
+    case SaleDocument::StandardInvoice:
+        name = "standardInvoice";
+        break;
+    case SaleDocument::CustomReceipt:
+        name = "customReceipt";
+        break;
+    case SaleDocument::CustomInvoice:
+        name = "customInvoice";
+        break;
+    case SaleDocument::DeliveryNote:
+        name = "deliveryNote";
+        break;
+    case SaleDocument::KitchenReceipt:
+        return nullptr;
+    }
+    return findChild<QPushButton *>(QString::fromLatin1(name));
+}
+
 void runSummaryBox(QWidget *parent, const Basket &archived, const Tender &tender,
-    const std::function<void(SaleDocument)> &print)
+    const std::function<void(SaleDocument)> &print, std::optional<AutomaticDocument> automatic)
 {
     SummaryDialog dialog(archived, tender, parent, print);
+    if (automatic) {
+        // Pressed once the box is up, so the clerk sees what is printing.
+        QTimer::singleShot(0, &dialog, [&dialog, automatic] {
+            QPushButton *button = dialog.documentButton(automatic->document);
+            for (int pass = 0; button && pass < automatic->passes; ++pass)
+                button->click();
+        });
+    }
     dialog.exec();
 }
 
 void WindowSaleDevices::showSummary(const Basket &archived, const Tender &tender)
 {
-    runSummaryBox(parent_, archived, tender, [&](SaleDocument document) {
-        printDocument(document, archived, tender, false);
-    });
+    runSummaryBox(
+        parent_, archived, tender,
+        [&](SaleDocument document) { printDocument(document, archived, tender, false); },
+        automaticDocument(state_.config));
 }
 
 void WindowSaleDevices::printDocument(

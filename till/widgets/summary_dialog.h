@@ -11,6 +11,9 @@
 #include <QDialog>
 
 #include <functional>
+#include <optional>
+
+class QPushButton;
 
 namespace ovix {
 
@@ -20,13 +23,19 @@ public:
     SummaryDialog(const Basket &archived, const Tender &tender, QWidget *parent,
         std::function<void(SaleDocument)> print = {});
 
+    // The button that prints `document`.
+    QPushButton *documentButton(SaleDocument document) const;
+
 private:
     std::function<void(SaleDocument)> print_;
 };
 
-// Shows the box modally until OK; its receipt buttons call `print`.
+// Shows the box modally until OK; its receipt buttons call `print`. With
+// `automatic`, the box presses that document's button itself as it opens, as
+// many times as the document's passes (a greyed button prints nothing).
 void runSummaryBox(QWidget *parent, const Basket &archived, const Tender &tender,
-    const std::function<void(SaleDocument)> &print = {});
+    const std::function<void(SaleDocument)> &print = {},
+    std::optional<AutomaticDocument> automatic = std::nullopt);
 
 // The finishing sequence of the till window: drawer and pole display, then
 // the summary box or the automatic documents. Receipts print through the
