@@ -491,6 +491,10 @@ bool addDemoShop(const DataDir &dir, const LocalTime &now, Messages &messages)
         return false;
     config.set(cfg::lastItemNumber, kHamper);
     config.set(cfg::lastCustomerNumber, kCustomerCount);
+    // The picture buttons start on all items ("ALL"), so the till's first
+    // screen shows the whole small range.
+    config.set(cfg::quickSelectDefault, 19);
+    config.set(cfg::quickSelectCurrent, 18);
     std::string error;
     if (!storeTillConfig(dir, config, &error)) {
         reportProblem(messages, cformat("Unable to write wr.cfg (%s).", error.c_str()));
