@@ -29,10 +29,23 @@ QPushButton *makeButton(const QString &text, const QString &name, QWidget *paren
     return button;
 }
 
+// A key of the log-on keypad: large enough to press on a touch screen.
+QPushButton *makeKey(const QString &text, const QString &name, QWidget *parent)
+{
+    QPushButton *button = makeButton(text, name, parent);
+    button->setMinimumSize(64, 48);
+    QFont font = button->font();
+    font.setPixelSize(20);
+    font.setBold(true);
+    button->setFont(font);
+    return button;
+}
+
 } // namespace
 
 LogOnDialog::LogOnDialog(const TillConfig &config, QWidget *window)
-    : QDialog(window), config_(config)
+    : QDialog(window)
+    , config_(config)
 {
     setWindowTitle(QStringLiteral("USER LOGON"));
 
@@ -56,26 +69,29 @@ LogOnDialog::LogOnDialog(const TillConfig &config, QWidget *window)
     password_->setObjectName(QStringLiteral("password"));
     password_->setEchoMode(QLineEdit::Password);
     password_->setMaxLength(kPasswordReadLimit);
-    password_->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]*")), password_));
+    QFont passwordFont = password_->font();
+    passwordFont.setPixelSize(22);
+    password_->setFont(passwordFont);
+    password_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), password_));
     auto *passwordLayout = new QVBoxLayout(passwordBox);
     passwordLayout->addWidget(password_);
 
     auto *keypad = new QGridLayout;
     for (int digit = 0; digit <= 9; ++digit) {
         const QString text = QString::number(digit);
-        QPushButton *button = makeButton(text, QStringLiteral("digit") + text, this);
+        QPushButton *button = makeKey(text, QStringLiteral("digit") + text, this);
         connect(button, &QPushButton::clicked, this,
-                [this, digit] { appendDigit(static_cast<char>('0' + digit)); });
+            [this, digit] { appendDigit(static_cast<char>('0' + digit)); });
         if (digit == 0)
             keypad->addWidget(button, 3, 1);
         else
             keypad->addWidget(button, (digit - 1) / 3, (digit - 1) % 3);
     }
-    QPushButton *clear = makeButton(QStringLiteral("C"), QStringLiteral("clear"), this);
+    QPushButton *clear = makeKey(QStringLiteral("C"), QStringLiteral("clear"), this);
     connect(clear, &QPushButton::clicked, password_, &QLineEdit::clear);
     keypad->addWidget(clear, 3, 0);
-    QPushButton *clearEntry = makeButton(QStringLiteral("CE"), QStringLiteral("clearEntry"), this);
+    QPushButton *clearEntry = makeKey(QStringLiteral("CE"), QStringLiteral("clearEntry"), this);
     connect(clearEntry, &QPushButton::clicked, this, &LogOnDialog::removeLastDigit);
     keypad->addWidget(clearEntry, 3, 2);
 
@@ -148,8 +164,8 @@ void LogOnDialog::removeLastDigit()
     password_->setText(text);
 }
 
-void runLogOnUntilSuccess(QWidget *window, TillState &state, Messages &messages,
-                          const std::function<void()> &loggedOn)
+void runLogOnUntilSuccess(
+    QWidget *window, TillState &state, Messages &messages, const std::function<void()> &loggedOn)
 {
     QPointer<QWidget> guard(window);
     if (window)
