@@ -106,10 +106,10 @@ TEST(TillProgram, StartsLogsOnShowsTipsAndHelpRefusesASecondCopyAndStoresAtExit)
         xdotool windowfocus --sync "$logon"
         xdotool type --delay 40 7351
         xdotool key Return
-        main=$(timeout 10 xdotool search --sync --name 'Assoc: ' | head -1)
+        main=$(timeout 30 xdotool search --sync --name 'Assoc: ' | head -1)
         echo "caption: $(xdotool getwindowname "$main")"
         xdotool getwindowgeometry "$main" | grep Geometry
-        tips=$(timeout 10 xdotool search --sync --name '^Tip of the day' | head -1)
+        tips=$(timeout 30 xdotool search --sync --name '^Tip of the day' | head -1)
         [ -n "$tips" ] && echo "seen: tips"
         xdotool windowfocus --sync "$tips" key Escape
         sleep 0.5
@@ -237,8 +237,8 @@ TEST(TillProgram, ASaleRungUpByNumberAndPaidInCashIsArchivedLoggedAndTakesTheSto
         xdotool windowfocus --sync "$logon"
         xdotool type --delay 40 7351
         xdotool key Return
-        main=$(timeout 10 xdotool search --sync --name 'Assoc: ' | head -1)
-        tips=$(timeout 10 xdotool search --sync --name '^Tip of the day' | head -1)
+        main=$(timeout 30 xdotool search --sync --name 'Assoc: ' | head -1)
+        tips=$(timeout 30 xdotool search --sync --name '^Tip of the day' | head -1)
         xdotool windowfocus --sync "$tips" key Escape
         sleep 0.5
         xdotool windowfocus --sync "$main"
@@ -246,12 +246,12 @@ TEST(TillProgram, ASaleRungUpByNumberAndPaidInCashIsArchivedLoggedAndTakesTheSto
         xdotool key Return
         sleep 0.5
         xdotool key F5
-        cash=$(timeout 10 xdotool search --sync --name '^Cash$' | head -1)
+        cash=$(timeout 30 xdotool search --sync --name '^Cash$' | head -1)
         [ -n "$cash" ] && echo "seen: cash box"
         xdotool windowfocus --sync "$cash"
         xdotool type --delay 40 100000
         xdotool key Return
-        summary=$(timeout 10 xdotool search --sync --name '^Transaction committed' | head -1)
+        summary=$(timeout 30 xdotool search --sync --name '^Transaction committed' | head -1)
         [ -n "$summary" ] && echo "seen: summary"
         xdotool windowfocus --sync "$summary" key Return
         sleep 0.5
@@ -261,6 +261,7 @@ TEST(TillProgram, ASaleRungUpByNumberAndPaidInCashIsArchivedLoggedAndTakesTheSto
         kill -KILL $pid 2>/dev/null
         wait $pid
         echo "exit: $?"
+        echo "till output:"; cat "$OUT/till.log"
     )sh");
     EXPECT_TRUE(contains(output, "seen: cash box")) << output;
     EXPECT_TRUE(contains(output, "seen: summary")) << output;
