@@ -20,8 +20,6 @@ static void registerArt()
 
 namespace ovix {
 
-namespace {
-
 void ensureArtRegistered()
 {
     static const bool registered = [] {
@@ -30,6 +28,8 @@ void ensureArtRegistered()
     }();
     (void)registered;
 }
+
+namespace {
 
 // Larger pictures than this are not decoded (a corrupt header can claim any size).
 constexpr int kLargestPictureSide = 4096;

@@ -16,6 +16,10 @@ inline constexpr int kItemPictureSide = 48;
 // Built-in stock pictures are numbered 1 to this.
 inline constexpr int kStockPictureCount = 24;
 
+// Makes the built-in pictures (":/art/...") available; called by everything
+// here before it reads one, and by other readers of those pictures.
+void ensureArtRegistered();
+
 // The built-in picture of a screen button, e.g. buttonPicture("cash", false);
 // a grey tile when the name is unknown.
 QPixmap buttonPicture(const QString &name, bool pressed);

@@ -1,16 +1,11 @@
 #include "till/widgets/toolbar_icons.h"
 
+#include "till/widgets/artwork.h"
+
 #include <QBitmap>
 #include <QColor>
 #include <QPainter>
 #include <QPixmap>
-
-// The pictures live in a static library, so their registration is pulled in
-// by name (outside any namespace, as Qt asks; registering twice is harmless).
-static void registerToolbarArt()
-{
-    Q_INIT_RESOURCE(art);
-}
 
 namespace ovix {
 
@@ -62,11 +57,7 @@ QPixmap plainTile()
 
 QPixmap builtInPicture(const char *name)
 {
-    static const bool registered = [] {
-        registerToolbarArt();
-        return true;
-    }();
-    (void)registered;
+    ensureArtRegistered();
     QPixmap picture(QStringLiteral(":/art/toolbar/%1.bmp").arg(QLatin1String(name)));
     if (picture.size() != QSize(kToolbarIconWidth, kToolbarIconHeight))
         return {};
