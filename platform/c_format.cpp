@@ -1,6 +1,7 @@
 #include "platform/c_format.h"
 
 #include <clocale>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -35,6 +36,18 @@ double roundMoney(double amount)
     char text[64];
     std::snprintf(text, sizeof text, "%.2f", amount);
     return std::strtod(text, nullptr);
+}
+
+int64_t moneyCents(double amount)
+{
+    constexpr double kLimit = 9.0e14; // far beyond any till amount
+    if (!(amount == amount))
+        return 0;
+    if (amount >= kLimit)
+        return static_cast<int64_t>(kLimit * 100);
+    if (amount <= -kLimit)
+        return -static_cast<int64_t>(kLimit * 100);
+    return std::llround(roundMoney(amount) * 100.0);
 }
 
 } // namespace ovix

@@ -8,6 +8,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -232,6 +233,44 @@ TEST_F(PaymentTest, SplitCashAndCard)
     EXPECT_FLOAT_EQ(sale.eftPart, 7.59f);
     EXPECT_EQ(sale.chequePart, 0.0f);
     EXPECT_NE(shop.file("bun4.dat").find("Cash: 5.00  CH: 0.00  EFT: 7.59"), std::string::npos);
+}
+
+// The cash box of a split counts the other part as tendered only on OK; the
+// summary box and the pole display show the same figures.
+TEST_F(PaymentTest, SplitExactAndQuickCountTheCashAloneOkCountsTheWholeSale)
+{
+    const struct {
+        const char *button;
+        double tendered;
+        double change;
+    } cases[] = {
+        { "exact", 5.00, 0.00 },
+        { "quick", 10.00, 5.00 },
+        { "ok", 13.59, 1.00 }, // 6.00 cash + 7.59 EFT
+    };
+    shop.state.config.set(cfg::poleInUse, 2);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.button);
+        basket = shop.basket();
+        devices.calls.clear();
+        ASSERT_TRUE(payment.startSplit());
+        ASSERT_TRUE(payment.splitOk("500", false));
+        const std::string button = c.button;
+        const PaymentResult result = button == "exact" ? payment.exactAmount()
+            : button == "quick"                         ? payment.quickButton(10.00)
+                                                        : payment.cashOk("600");
+        ASSERT_EQ(result, PaymentResult::Archived);
+        EXPECT_DOUBLE_EQ(payment.lastTender().tendered, c.tendered);
+        EXPECT_DOUBLE_EQ(payment.lastTender().change, c.change);
+        EXPECT_DOUBLE_EQ(devices.summaryTender.tendered, c.tendered);
+        EXPECT_EQ(devices.calls.back(), "summary");
+        EXPECT_NE(std::find(devices.calls.begin(), devices.calls.end(),
+                      cformat("pole %.2f %.2f", c.tendered, c.change)),
+            devices.calls.end());
+        const ReadTransaction sale = sales().back();
+        EXPECT_FLOAT_EQ(sale.cashPart, 5.00f);
+        EXPECT_FLOAT_EQ(sale.eftPart, 7.59f);
+    }
 }
 
 TEST_F(PaymentTest, CancelledSplitLeavesNoPartsForTheNextSale)

@@ -208,9 +208,9 @@ bool ItemEntry::withinLimit(double price)
 {
     // Compared in whole cents: a total of exactly 99999.99 is allowed even
     // though its float is a shade above the decimal value.
-    const double sum = static_cast<double>(basket_.total(BasketTotal::Total)) + price;
-    if (std::isfinite(sum) && std::fabs(sum) < 1e9
-        && std::llround(sum * 100) <= std::llround(kTransactionLimit * 100))
+    const double total = basket_.total(BasketTotal::Total);
+    if (std::isfinite(total + price) && std::fabs(total + price) < 1e9
+        && moneyCents(total) + moneyCents(price) <= moneyCents(kTransactionLimit))
         return true;
     reportProblem(messages_, "Transaction limit 100000.00");
     return false;
@@ -231,11 +231,14 @@ LineAmounts ItemEntry::lineAmounts(float price, int taxCode, bool noTaxRounding)
     const int64_t rateOne = config.get(cfg::taxOneRate);
     if (config.get(cfg::taxOneActive) != 0 && rateOne > 0 && taxCode != 3) {
         const bool threshold = config.get(cfg::taxThresholdOn) == 2;
-        const double limit = config.get(cfg::taxThreshold);
+        // Compared in whole cents: the float taxable total and the double
+        // threshold of the same amount must count as equal.
+        const int64_t limit = moneyCents(config.get(cfg::taxThreshold));
         const float taxableBefore = basket_.total(BasketTotal::Taxable);
-        const double reached = roundMoney(static_cast<double>(price) + taxableBefore);
+        const int64_t before = moneyCents(taxableBefore);
+        const int64_t reached = before + moneyCents(price);
         float tax = taxAt(price, rateOne);
-        if (threshold && reached > limit && taxableBefore < limit) {
+        if (threshold && reached > limit && before < limit) {
             // Passing the threshold taxes the whole taxable amount at once.
             tax = taxAt(price + taxableBefore, rateOne);
         }

@@ -228,17 +228,20 @@ QuickAmounts Payment::quickAmounts() const
     return split_ ? QuickAmounts {} : quickButtonAmounts(due_);
 }
 
-PaymentResult Payment::finishCash(int64_t tenderedCents)
+PaymentResult Payment::finishCash(int64_t tenderedCents, bool withOtherParts)
 {
     const int64_t changeCents = tenderedCents - wholeCents(due_);
     Tender tender;
     tender.change = moneyOf(changeCents);
     if (split_) {
-        // Tendered counts the whole sale: the cash handed over and the part
-        // paid the other way.
-        tender.tendered = roundMoney(moneyOf(tenderedCents)
-            + double(basket_.total(BasketTotal::ChequePart))
-            + double(basket_.total(BasketTotal::EftPart)));
+        // OK counts the whole sale as tendered: the cash handed over and the
+        // part paid the other way. The exact and quick buttons count only
+        // the cash.
+        tender.tendered = moneyOf(tenderedCents);
+        if (withOtherParts)
+            tender.tendered = moneyOf(tenderedCents
+                + moneyCents(basket_.total(BasketTotal::ChequePart))
+                + moneyCents(basket_.total(BasketTotal::EftPart)));
         stampPaid("Split");
     } else {
         tender.tendered = moneyOf(tenderedCents);
@@ -275,7 +278,7 @@ PaymentResult Payment::cashOk(std::string_view typedDigits)
         reportProblem(messages_, kLessThanTotal);
         return PaymentResult::NotPaid;
     }
-    return finishCash(wholeCents(*typed));
+    return finishCash(wholeCents(*typed), true);
 }
 
 void Payment::cancelTender()
@@ -398,7 +401,9 @@ PaymentResult Payment::payByCustomer(PaymentPrompts &prompts)
     const float balance = customer.balance;
     const float creditLimit = customer.credit_limit;
     const double total = basket_.total(BasketTotal::Total);
-    if (double(creditLimit) < double(balance) + total
+    // In whole cents: a sale that takes the balance exactly to the limit is
+    // within it.
+    if (moneyCents(creditLimit) < moneyCents(balance) + moneyCents(total)
         && !messages_.confirm("Exceeded", "Credit limit", MessageKind::Warning))
         return PaymentResult::NotPaid;
 

@@ -199,7 +199,9 @@ public:
 
     // The cash box's buttons. "Less than total" refusals return NotPaid and
     // keep the box open; otherwise the box is done (tender-open mode ends)
-    // and the sale is finished.
+    // and the sale is finished. For the cash part of a split, the amount
+    // tendered is the cash alone after "Exact amount" (the cash part) and a
+    // quick button (its amount); OK adds the CH and EFT parts to the cash.
     PaymentResult exactAmount();
     PaymentResult quickButton(double amount);
     PaymentResult cashOk(std::string_view typedDigits);
@@ -235,7 +237,7 @@ private:
     void clearPaymentFields();
     void stampPaid(const char *paymentType);
     PaymentResult finish(const Tender &tender, const CustomerRecordUpdate *customer = nullptr);
-    PaymentResult finishCash(int64_t tenderedCents);
+    PaymentResult finishCash(int64_t tenderedCents, bool withOtherParts = false);
     std::optional<int64_t> chooseCustomerSlot(PaymentPrompts &prompts);
 
     TillState &state_;
