@@ -296,8 +296,11 @@ void printStandard(PrintDevice &device, const ReceiptData &data, Messages &messa
     if (config.get(cfg::wordWrap) != 0) {
         const int height = device.drawWrappedText(
             0, page.y(footer), 2 * page.centre, 4 * page.line, footerText);
+        // A footer wrapped over several lines moves the position down by its
+        // height in lines; what follows goes on the line after that, so one
+        // blank line separates it from the footer's last line.
         if (height > page.line)
-            afterFooter = footer + (height + page.line - 1) / page.line;
+            afterFooter = footer + (height + page.line - 1) / page.line + 1;
     } else {
         drawCentred(device, page, footer, footerText);
     }

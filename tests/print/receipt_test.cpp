@@ -441,19 +441,34 @@ TEST_F(ReceiptTest, RefusedFontIsReportedAndTheReceiptStillPrints)
 
 TEST_F(ReceiptTest, WrappedFooterMovesTheEndDownByItsHeight)
 {
+    // The footer starts on line 19; what follows it sits on the line after
+    // the footer's height in lines, so a one-line footer is followed at once
+    // and a longer one after a blank line.
+    const struct {
+        const char *footer;
+        int lines;
+        int next;
+    } cases[] = {
+        { "Always happy to help!", 1, 20 },
+        { "Thank you for shopping with us. Goods may be returned within 28 days.", 2, 22 },
+        { "Thank you for shopping with us. Goods may be returned within 28 days with "
+          "this receipt. Opening hours: nine to five, Monday to Saturday.",
+            3, 23 },
+    };
     addLine(11, "Apples", 1.50f);
     config.set(cfg::wordWrap, 2);
-    config.setText(cfg::receiptMessage,
-        "Thank you for shopping with us. Goods may be returned within 28 days with "
-        "this receipt.");
-    print(ReceiptKind::Standard);
-    const auto wrapped = device.operationsOf(PrintOperation::Kind::WrappedText);
-    ASSERT_EQ(wrapped.size(), 1u);
-    EXPECT_EQ(wrapped[0].y, 19 * kLine);
-    EXPECT_EQ(wrapped[0].width, 7200);
-    const int lines = int(device.wrapLines(wrapped[0].text, 7200).size());
-    ASSERT_GT(lines, 1);
-    EXPECT_EQ(lineOf("  "), 19 + lines);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.footer);
+        device = RecordingPrintDevice();
+        config.setText(cfg::receiptMessage, c.footer);
+        print(ReceiptKind::Standard);
+        const auto wrapped = device.operationsOf(PrintOperation::Kind::WrappedText);
+        ASSERT_EQ(wrapped.size(), 1u);
+        EXPECT_EQ(wrapped[0].y, 19 * kLine);
+        EXPECT_EQ(wrapped[0].width, 7200);
+        ASSERT_EQ(int(device.wrapLines(wrapped[0].text, 7200).size()), c.lines);
+        EXPECT_EQ(lineOf("  "), c.next);
+    }
 }
 
 } // namespace
