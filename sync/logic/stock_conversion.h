@@ -16,8 +16,7 @@ class StockFormatter;
 // (which has film.dat's), never more open than the items it holds. On
 // failure the old output is untouched, the time line and "Unable to locate
 // inventory copy file" (input) or "Unable to produce upload file" (output)
-// are logged followed by "    ", and false is
-// returned.
+// are logged followed by "    ", and false is returned.
 bool convertStockFile(const std::string &copyPath, const std::string &outputPath,
     const StockFormatter &formatter, PublishLog &log);
 
