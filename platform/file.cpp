@@ -22,7 +22,7 @@ File File::open(const std::string &path, Mode mode)
     case Mode::Truncate: flags = O_RDWR | O_CREAT | O_TRUNC; break;
     }
     File file;
-    file.fd_ = fileAccess().open(path, flags, 0644);
+    file.fd_ = fileAccess().open(path, flags, kOwnerOnlyFileMode);
     if (file.fd_ < 0)
         file.error_ = errno;
     return file;
@@ -131,6 +131,25 @@ bool File::truncate(int64_t length)
     return true;
 }
 
+int File::permissions()
+{
+    struct stat st;
+    if (fd_ < 0 || fstat(fd_, &st) != 0) {
+        error_ = fd_ < 0 ? EBADF : errno;
+        return -1;
+    }
+    return static_cast<int>(st.st_mode & 0777);
+}
+
+bool File::setPermissions(mode_t mode)
+{
+    if (fd_ < 0 || ::fchmod(fd_, mode & 0777) != 0) {
+        error_ = fd_ < 0 ? EBADF : errno;
+        return false;
+    }
+    return true;
+}
+
 bool File::close()
 {
     if (fd_ < 0)
@@ -200,7 +219,44 @@ bool syncDirectory(const std::string &path)
     return ok;
 }
 
-bool replaceFileAtomically(const std::string &path, std::string_view bytes, std::string *error)
+File createFreshFile(const std::string &path, mode_t mode)
+{
+    File file;
+    const int flags = O_RDWR | O_CREAT | O_EXCL;
+    file.fd_ = fileAccess().open(path, flags, kOwnerOnlyFileMode);
+    if (file.fd_ < 0 && errno == EEXIST && fileAccess().unlink(path) == 0)
+        file.fd_ = fileAccess().open(path, flags, kOwnerOnlyFileMode);
+    if (file.fd_ < 0) {
+        file.error_ = errno;
+        return file;
+    }
+    if (!file.setPermissions(mode)) {
+        const int err = file.error_;
+        file.close();
+        fileAccess().unlink(path);
+        file.error_ = err;
+    }
+    return file;
+}
+
+bool makeFolders(const std::string &path)
+{
+    if (path.empty())
+        return false;
+    if (isDirectory(path))
+        return true;
+    const std::string parent = parentDirectory(path);
+    if (parent != path && !makeFolders(parent))
+        return false;
+    if (::mkdir(path.c_str(), kOwnerOnlyFolderMode) == 0) {
+        syncDirectory(parent);
+        return true;
+    }
+    return errno == EEXIST && isDirectory(path);
+}
+
+bool replaceFileAtomically(const std::string &path, std::string_view bytes, std::string *error,
+                           ReplacedMode mode)
 {
     auto fail = [&](const char *step, int err, const std::string &temporary) {
         if (!temporary.empty())
@@ -210,7 +266,11 @@ bool replaceFileAtomically(const std::string &path, std::string_view bytes, std:
         return false;
     };
     const std::string temporary = path + ".new~";
-    File file = File::open(temporary, File::Mode::Truncate);
+    mode_t permissions = kOwnerOnlyFileMode;
+    struct stat old;
+    if (mode == ReplacedMode::KeepOld && ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+        permissions = old.st_mode & 0777;
+    File file = createFreshFile(temporary, permissions);
     if (!file.isOpen())
         return fail("cannot create", file.error(), "");
     if (!file.writeAt(0, bytes.data(), bytes.size()))

@@ -4,6 +4,8 @@
 // All calls go through fileAccess(), so tests can fail or crash any write.
 // Reads and writes are whole: a short read or write counts as a failure.
 
+#include <sys/types.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -11,6 +13,11 @@
 #include <string_view>
 
 namespace ovix {
+
+// The shop's files are its own: what the programs create is readable and
+// writable by the shop's account only, and so are the folders they make.
+inline constexpr mode_t kOwnerOnlyFileMode = 0600;
+inline constexpr mode_t kOwnerOnlyFolderMode = 0700;
 
 class File {
 public:
@@ -21,6 +28,8 @@ public:
         Append,          // write at the end, created when missing
         Truncate,        // created anew, empty
     };
+    // A file the open creates gets kOwnerOnlyFileMode (less the umask); an
+    // existing one keeps its mode.
 
     File() = default;
     static File open(const std::string &path, Mode mode);
@@ -46,10 +55,17 @@ public:
     bool append(const void *buffer, size_t size);
     bool sync();
     bool truncate(int64_t length);
+    // The permission bits (rwx for owner, group, others), or -1 when they
+    // cannot be read.
+    int permissions();
+    // Sets the permission bits to `mode` & 0777, whatever the umask.
+    bool setPermissions(mode_t mode);
     // Closes now; false when the close reported an error.
     bool close();
 
 private:
+    friend File createFreshFile(const std::string &path, mode_t mode);
+
     int fd_ = -1;
     int error_ = 0;
 };
@@ -65,11 +81,31 @@ bool syncDirectory(const std::string &path);
 // The folder part of a path ("." when there is none).
 std::string parentDirectory(const std::string &path);
 
+// Creates `path` as a new empty file open for reading and writing, with the
+// permission bits `mode` set before anything is written. A file or link left
+// under that name (a temporary file from a crash) is removed first, never
+// opened or followed, so nothing already there is written through. Not open,
+// with error() set, on failure.
+File createFreshFile(const std::string &path, mode_t mode);
+
+// Creates the folder `path` (and the folders above it that are missing) with
+// kOwnerOnlyFolderMode (less the umask). True when it exists as a folder.
+bool makeFolders(const std::string &path);
+
+// Whose permission bits a replaced file gets.
+enum class ReplacedMode {
+    KeepOld,   // the old file's; kOwnerOnlyFileMode when there was none
+    OwnerOnly, // kOwnerOnlyFileMode always, for a file holding a password
+};
+
 // Replaces `path` by a file holding `bytes`, all or nothing: the bytes go to a
 // temporary file beside it, which is synced, closed and renamed over the old
-// file; then the folder is synced. On failure the old file is untouched, the
+// file; then the folder is synced. The temporary file has its final mode
+// (see ReplacedMode) before the first byte goes in, so the new file is never
+// more open than the old one was. On failure the old file is untouched, the
 // temporary file is removed and `error` (when given) says what failed.
 bool replaceFileAtomically(const std::string &path, std::string_view bytes,
-                           std::string *error = nullptr);
+                           std::string *error = nullptr,
+                           ReplacedMode mode = ReplacedMode::KeepOld);
 
 } // namespace ovix

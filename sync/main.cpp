@@ -3,6 +3,7 @@
 
 #include "platform/c_format.h"
 #include "platform/data_dir.h"
+#include "platform/stop_signals.h"
 #include "platform/widgets/qt_messages.h"
 #include "sync/logic/sync_session.h"
 #include "sync/widgets/sync_window.h"
@@ -17,6 +18,10 @@ int main(int argc, char *argv[])
     int result = 0;
     {
         ovix::SyncWindow window(session);
+        // A logout, `kill` or Ctrl+C ends the run as File "Exit" does, so
+        // the settings are stored below.
+        ovix::StopSignals stopSignals;
+        stopSignals.watch([&window] { window.stop(); });
         window.show();
         window.startSession();
         result = app.exec();

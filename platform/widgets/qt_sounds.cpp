@@ -119,7 +119,8 @@ bool QtSounds::prepare()
     for (int resource : kSoundNumbers) {
         QFile source(resourcePath(resource));
         QFile target(folder->filePath(fileName(resource)));
-        if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly)
+        const QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+        if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly, ownerOnly)
             || target.write(source.readAll()) != source.size() || !target.flush()) {
             giveUp("the sound files cannot be written to the temporary folder");
             return false;

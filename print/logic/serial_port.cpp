@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -73,6 +74,14 @@ bool SerialPort::open(const std::string &path)
         fd = access.open(path, O_WRONLY | O_NOCTTY | O_NONBLOCK, 0);
     if (fd < 0)
         return false;
+    // Judged on what was opened, not on the name, so that no link or rename
+    // between a look and the open can turn a data file into the "port".
+    struct stat opened;
+    if (::fstat(fd, &opened) != 0 || !S_ISCHR(opened.st_mode)) {
+        access.close(fd);
+        errno = ENOTTY;
+        return false;
+    }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
         access.close(fd);
         return false;

@@ -41,7 +41,12 @@ public:
     SerialPort &operator=(const SerialPort &) = delete;
 
     // Opens the existing device file `path`; false when it is missing, cannot
-    // be opened or is in use by another program.
+    // be opened, is in use by another program, or is not a character device
+    // (a regular file, a folder, a pipe, a disk): a ports.cfg line naming a
+    // shop file must never let device bytes overwrite it. Nothing is ever
+    // created or truncated. Links are followed, since the stable names of USB
+    // serial adapters (/dev/serial/by-id/...) are links; the type checked is
+    // that of the file actually opened.
     bool open(const std::string &path);
     bool isOpen() const
     {

@@ -6,13 +6,13 @@
 #include "platform/messages.h"
 #include "print/widgets/qt_print_device.h"
 
-#include <QDir>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
 #include <memory>
+#include <unistd.h>
 
 namespace ovix {
 
@@ -62,7 +62,7 @@ PrintJobResult printToPdf(const PrintRequest &request, int copies,
     const std::function<void()> &afterEachCopy, const std::string &why, bool isProblem)
 {
     PrintJobResult result;
-    if (request.pdfFolder.empty() || !QDir().mkpath(QString::fromStdString(request.pdfFolder))) {
+    if (request.pdfFolder.empty() || !makeFolders(request.pdfFolder)) {
         reportProblem(messages,
             why + "Unable to create the printouts folder " + request.pdfFolder
                 + "; nothing was printed.");
@@ -70,11 +70,19 @@ PrintJobResult printToPdf(const PrintRequest &request, int copies,
     }
     for (int copy = 0; copy < copies; ++copy) {
         std::string path = freshPdfPath(request.pdfFolder, request.kind);
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromStdString(path));
-        if (printOneCopy(printer, draw) && fileExists(path))
+        // Made owner-only before the printer writes the customer's document
+        // into it; the printer keeps the mode of the file it finds.
+        bool printed = createFreshFile(path, kOwnerOnlyFileMode).isOpen();
+        if (printed) {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QString::fromStdString(path));
+            printed = printOneCopy(printer, draw);
+        }
+        if (printed && fileSize(path) > 0)
             result.pdfFiles.push_back(path);
+        else
+            ::unlink(path.c_str());
         if (afterEachCopy)
             afterEachCopy();
     }

@@ -66,7 +66,11 @@ bool copyItemFile(const DataDir &dir, std::string *error)
     File in = File::open(source, File::Mode::Read);
     if (!in.isOpen())
         return fail(error, "cannot open " + source, in.error());
-    File out = File::open(temporary, File::Mode::Truncate);
+    // The copy holds what film.dat holds, so it is no more open than film.dat.
+    const int sourceMode = in.permissions();
+    if (sourceMode < 0)
+        return fail(error, "cannot read the mode of " + source, in.error());
+    File out = createFreshFile(temporary, static_cast<mode_t>(sourceMode));
     if (!out.isOpen())
         return fail(error, "cannot create " + temporary, out.error());
 

@@ -6,6 +6,7 @@
 #include "sync/logic/stock_conversion.h"
 #include "sync/logic/stock_formatter.h"
 #include "sync/logic/sync_config.h"
+#include "sync/logic/upload_name.h"
 
 #include <QByteArray>
 

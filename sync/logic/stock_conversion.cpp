@@ -19,10 +19,10 @@ constexpr size_t kFlushSize = 1 << 20;
 // The output under its temporary name until it is complete.
 class OutputFile {
 public:
-    explicit OutputFile(std::string path)
+    OutputFile(std::string path, mode_t mode)
         : path_(std::move(path))
         , temporary_(path_ + ".new~")
-        , file_(File::open(temporary_, File::Mode::Truncate))
+        , file_(createFreshFile(temporary_, mode))
         , created_(file_.isOpen())
     {
     }
@@ -82,7 +82,11 @@ bool convertStockFile(const std::string &copyPath, const std::string &outputPath
     File in = File::open(copyPath, File::Mode::Read);
     if (!in.isOpen())
         return failed(log, kInputFailed);
-    OutputFile out(outputPath);
+    // The stock file holds the items of the copy, so it gets the copy's mode.
+    const int copyMode = in.permissions();
+    if (copyMode < 0)
+        return failed(log, kInputFailed);
+    OutputFile out(outputPath, static_cast<mode_t>(copyMode));
     if (!out.isOpen())
         return failed(log, kOutputFailed);
 

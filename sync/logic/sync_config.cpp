@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <sys/stat.h>
 
 namespace ovix {
 
@@ -55,11 +54,6 @@ const char *const kDefaultElementNames[kElementCount] = { "item", "number", "des
 
 const char *const kIntervalNames[kUploadIntervalCount]
     = { "Manual", "5 minutes", "10 minutes", "15 minutes", "20 minutes" };
-
-// Names of the shop's own files, which an upload file must never replace.
-const char *const kReservedNames[] = { "film.dat", "inventor.dat", "vx.cfg", "member.dat",
-    "mans.dat", "wr.cfg", "address.vt", "language.ini", "resn.dat", "bun4.dat", "bun2.dat",
-    "thedaily.dat", "ininvent.dat", "f2.dat", "m2.dat", "wrmail.cfg", "upload.cfg" };
 
 } // namespace
 
@@ -232,21 +226,6 @@ QString switchUploadNameExtension(const QString &name, FileFormat chosen)
     return name;
 }
 
-bool isUsableUploadName(const QString &name)
-{
-    if (name.isEmpty() || name == u"." || name == u"..")
-        return false;
-    for (QChar c : name) {
-        if (c == u'/' || c == u'\\' || c.unicode() < 0x20 || c.unicode() == 0x7F)
-            return false;
-    }
-    for (const char *reserved : kReservedNames) {
-        if (name.compare(QLatin1String(reserved), Qt::CaseInsensitive) == 0)
-            return false;
-    }
-    return true;
-}
-
 SyncConfigLoad loadSyncConfig(const DataDir &dir, SyncConfig &config)
 {
     config = SyncConfig();
@@ -267,10 +246,9 @@ SyncConfigLoad loadSyncConfig(const DataDir &dir, SyncConfig &config)
 bool storeSyncConfig(const DataDir &dir, const SyncConfig &config, std::string *error)
 {
     const std::string path = dir.path(kSyncConfigFileName);
-    if (!replaceFileAtomically(path, config.bytes(), error))
-        return false;
-    ::chmod(path.c_str(), S_IRUSR | S_IWUSR); // only tightens; the settings are stored either way
-    return true;
+    // It holds the FTP password: owner only, the temporary file too, from
+    // before the first byte.
+    return replaceFileAtomically(path, config.bytes(), error, ReplacedMode::OwnerOnly);
 }
 
 } // namespace ovix

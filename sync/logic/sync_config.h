@@ -164,12 +164,6 @@ int uploadTimerPeriod(int32_t interval);
 // chosen. Any other name comes back unchanged.
 QString switchUploadNameExtension(const QString &name, FileFormat chosen);
 
-// False for a name the publisher must not write in the shop's folder: one
-// holding a folder separator or a control character, "." and "..", and the
-// names of the shop's own data files (film.dat, inventor.dat, vx.cfg, ...),
-// which the upload file would otherwise replace.
-bool isUsableUploadName(const QString &name);
-
 enum class SyncConfigLoad {
     Loaded, // exactly 40320 bytes
     Missing, // no vx.cfg: all zero

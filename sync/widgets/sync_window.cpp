@@ -7,8 +7,9 @@
 #include "sync/widgets/sync_pictures.h"
 #include "sync/widgets/tag_names_dialog.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QDialog>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMenuBar>
@@ -193,6 +194,24 @@ void SyncWindow::showAbout()
         QStringLiteral("ovixsync %1\n\nPublishes the stock list of OVIX Retail to "
                        "the shop's website as XML or CSV, by FTP.")
             .arg(QStringLiteral("0.1")));
+}
+
+void SyncWindow::stop()
+{
+    bool dialogOpen = false;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        auto *dialog = qobject_cast<QDialog *>(widget);
+        if (dialog && dialog->isVisible()) {
+            dialogOpen = true;
+            dialog->reject();
+        }
+    }
+    // A cancelled dialog returns from its own event loop only after this
+    // call; the window closes at the next try.
+    if (dialogOpen)
+        QTimer::singleShot(50, this, &SyncWindow::stop);
+    else
+        close();
 }
 
 void SyncWindow::closeEvent(QCloseEvent *event)

@@ -68,6 +68,11 @@ public:
     // Shows the log's lines now.
     void refreshLog();
 
+    // Ends the run as File "Exit" does, for a stop signal: open dialogs are
+    // cancelled first (their changes dropped), then the window closes once
+    // none is left, so the program goes on to store vx.cfg.
+    void stop();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;

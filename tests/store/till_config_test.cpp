@@ -9,6 +9,7 @@
 
 #include <random>
 #include <set>
+#include <sys/stat.h>
 
 using namespace ovix;
 using namespace ovix::test;
@@ -302,6 +303,30 @@ TEST(TillConfigFile, UpperCaseNameIsReplacedUnderItsOwnName)
     TempDir fresh;
     ASSERT_TRUE(storeTillConfig(DataDir(fresh.path()), config));
     EXPECT_EQ(readBytes(fresh.file("wr.cfg")).size(), kTillConfigSize);
+}
+
+TEST(TillConfigFile, StoringKeepsTheFilesModeAndCreatesItOwnerOnly)
+{
+    const mode_t oldUmask = ::umask(022);
+    for (mode_t mode : { 0600, 0640 }) {
+        TempDir dir;
+        DataDir data(dir.path());
+        writeBytes(dir.file("wr.cfg"), zeroBlock());
+        ASSERT_EQ(::chmod(dir.file("wr.cfg").c_str(), mode), 0);
+        TillConfig config;
+        config.set(cfg::dayOfLastUse, 9);
+        ASSERT_TRUE(storeTillConfig(data, config));
+        struct stat st {};
+        ASSERT_EQ(::stat(dir.file("wr.cfg").c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, mode) << std::oct << mode;
+        EXPECT_EQ(getI32(readBytes(dir.file("wr.cfg")), 76), 9);
+    }
+    TempDir fresh;
+    ASSERT_TRUE(storeTillConfig(DataDir(fresh.path()), TillConfig()));
+    struct stat st {};
+    ASSERT_EQ(::stat(fresh.file("wr.cfg").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    ::umask(oldUmask);
 }
 
 TEST(TillConfigFile, FailedWriteOrSyncLeavesThePreviousFile)

@@ -1,4 +1,5 @@
 #include "platform/data_dir.h"
+#include "platform/file.h"
 #include "sync/logic/publish_log.h"
 #include "sync/logic/publisher.h"
 #include "sync/logic/sync_config.h"
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace ovix;
@@ -114,4 +116,57 @@ TEST_F(PublishingCycle, FinishStopsUploadsThatHang)
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
     EXPECT_EQ(publisher.uploadsRunning(), 0);
     EXPECT_EQ(log.lines().count("Transfer failed."), 2);
+}
+
+TEST_F(PublishingCycle, AnUploadNameOfTheTillsFilesIsRefusedAndTheFileKept)
+{
+    config.setLocalFileOnly(true);
+    const char *const names[] = { "ports.cfg", "PORTS.CFG", "Ports.Cfg", "ovix.jnl", "OVIX.JNL",
+        "wr.cfg", "Wr.Cfg", "receipt.bmp", "RECEIPT.BMP", "m1042.bmp", "M1042.BMP", "stock3.bmp",
+        "STOCK3.BMP", "saleslog.dat", "SalesLog.Dat", "input.txt", "OUTPUT.TXT", "base.dat",
+        "inventor.dat", "INVENTOR.DAT", "vx.cfg", "VX.CFG", "2026", "wr.cfg.new~" };
+    for (const char *name : names) {
+        SCOPED_TRACE(name);
+        TempDir shop;
+        writeBytes(shop.file("film.dat"), film);
+        // The till's file under its own name, in lower case, as the till makes it.
+        const std::string own = QString::fromLatin1(name).toLower().toStdString();
+        const std::string bytes = std::string("the till's ") + name;
+        writeBytes(shop.file(own), bytes);
+        config.setText(ConfigText::UploadFileName, QString::fromLatin1(name));
+        PublishLog refusedLog;
+        Publisher publisher(DataDir(shop.path()), refusedLog);
+        EXPECT_EQ(publisher.runCycle(config), Publisher::Result::ConversionFailed);
+        EXPECT_EQ(refusedLog.lines().value(0),
+            QStringLiteral("Upload filename not usable: ") + QString::fromLatin1(name));
+        if (own != "inventor.dat") { // the cycle's own copy of film.dat
+            EXPECT_EQ(readBytes(shop.file(own)), bytes);
+        }
+        EXPECT_FALSE(fileExists(shop.file(own + ".new~")));
+        EXPECT_FALSE(fileExists(shop.file(std::string(name) + ".new~")));
+    }
+}
+
+TEST_F(PublishingCycle, CopiesOfTheItemFileAreNoMoreOpenThanIt)
+{
+    const mode_t oldUmask = ::umask(022);
+    config.setLocalFileOnly(true);
+    for (mode_t filmMode : { 0600, 0640 }) {
+        SCOPED_TRACE(filmMode);
+        ASSERT_EQ(::chmod(dir.file("film.dat").c_str(), filmMode), 0);
+        // Copies left by an earlier version, open to everyone.
+        writeBytes(dir.file("inventor.dat"), "old copy");
+        ::chmod(dir.file("inventor.dat").c_str(), 0666);
+        writeBytes(dir.file("inventor.xml"), "old stock file");
+        ::chmod(dir.file("inventor.xml").c_str(), 0666);
+        Publisher publisher(data, log);
+        EXPECT_EQ(publisher.runCycle(config), Publisher::Result::LocalFileProduced);
+        struct stat st { };
+        ASSERT_EQ(::stat(dir.file("inventor.dat").c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, filmMode);
+        ASSERT_EQ(::stat(dir.file("inventor.xml").c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, filmMode);
+        EXPECT_EQ(readBytes(dir.file("inventor.dat")), film);
+    }
+    ::umask(oldUmask);
 }

@@ -1,6 +1,22 @@
 #include "platform/data_dir.h"
+#include "platform/file_access.h"
+#include "platform/undo_journal.h"
+#include "print/logic/print_request.h"
+#include "print/logic/receipt.h"
+#include "print/logic/receipt_words.h"
+#include "store/activity_log.h"
+#include "store/customer_record.h"
+#include "store/item_record.h"
+#include "store/reminder_file.h"
+#include "store/store_heading.h"
+#include "store/supplier_record.h"
+#include "store/till_config_file.h"
+#include "sync/logic/item_file_copy.h"
 #include "sync/logic/sync_config.h"
+#include "sync/logic/upload_name.h"
 #include "sync_test_support.h"
+#include "till/logic/day_summary.h"
+#include "till/logic/sales_archive.h"
 
 #include <gtest/gtest.h>
 
@@ -162,4 +178,100 @@ TEST(SyncConfig, UploadFileNameDefaultsFormatSwitchAndRefusedNames)
     for (const char *bad : { "film.dat", "FILM.DAT", "inventor.dat", "vx.cfg", "wr.cfg",
              "../inventor.xml", "/tmp/x.xml", "a\\b", "..", "", "x\ny" })
         EXPECT_FALSE(isUsableUploadName(QString::fromLatin1(bad))) << bad;
+}
+
+TEST(UploadName, EveryFileOfTheTillOrThePublisherIsRefusedInAnyCase)
+{
+    const char *const refused[] = { kItemFileName, kCustomerFileName, kSupplierFileName,
+        kTillConfigFileName, kStoreHeadingFileName, kReceiptWordsFileName, kReminderFileName,
+        kCurrentLogName, kPreviousLogName, kDaySummaryFileName, kArchiveMarkerName, kSalesLogName,
+        kItemsLogName, kReceiptLogoFileName, kPrintoutsFolderName, kJournalName,
+        kSyncConfigFileName, kItemCopyFileName, "ports.cfg", "ininvent.dat", "f2.dat", "m2.dat",
+        "temp2.dat", "letter.bmp", "wrmail.cfg", "upload.cfg", "ES.CSV", "Activity.txt",
+        "Dlyitems.txt", "Reorder.txt", "input.txt", "output.txt", "INVENTOR.TXT",
+        "INVENTOR.HTM", "CUSTOMER.TXT", "CUSTOMER.HTM", "CUSTOMER.XML", "m1042.bmp",
+        "m100000000000000000.bmp", "STOCK7.bmp", "SA0307.CSV", "SA260307.CSV", "SW260307.CSV",
+        "2026", "12", "wr.cfg.new~", "stock.xml.new~" };
+    for (const char *name : refused) {
+        const QString given = QString::fromLatin1(name);
+        for (const QString &variant : { given, given.toLower(), given.toUpper() }) {
+            EXPECT_FALSE(isUsableUploadName(variant)) << variant.toStdString();
+            // Mixed case, as a data set copied from another machine may have.
+            QString mixed = variant;
+            for (qsizetype i = 0; i < mixed.size(); i += 2)
+                mixed[i] = mixed[i].toUpper();
+            EXPECT_FALSE(isUsableUploadName(mixed)) << mixed.toStdString();
+        }
+    }
+    const char *const usable[] = { "inventor.xml", "INVENTOR.CSV", "stock.xml", "m.bmp",
+        "mx1.bmp", "stock.bmp", "SA.CSV", "shop2026.xml", "film.dat.xml", "2026.csv",
+        "new~", "stock list.csv" };
+    for (const char *name : usable)
+        EXPECT_TRUE(isUsableUploadName(QString::fromLatin1(name))) << name;
+}
+
+namespace {
+
+// Notes the group and other permission bits of every file written.
+class OpenModeWatch : public FileAccess {
+public:
+    ssize_t pwrite(int fd, const void *buffer, size_t size, off_t offset) override
+    {
+        note(fd);
+        return FileAccess::pwrite(fd, buffer, size, offset);
+    }
+    int fsync(int fd) override
+    {
+        note(fd);
+        return FileAccess::fsync(fd);
+    }
+    int rename(const std::string &from, const std::string &to) override
+    {
+        struct stat st { };
+        if (::stat(from.c_str(), &st) == 0)
+            openToOthers |= static_cast<int>(st.st_mode & 077);
+        return FileAccess::rename(from, to);
+    }
+
+    int openToOthers = 0;
+    int writes = 0;
+
+private:
+    void note(int fd)
+    {
+        struct stat st { };
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+            openToOthers |= static_cast<int>(st.st_mode & 077);
+            ++writes;
+        }
+    }
+};
+
+} // namespace
+
+TEST(SyncConfig, ThePasswordIsNeverInAFileOthersCanRead)
+{
+    const mode_t oldUmask = ::umask(022);
+    TempDir dir;
+    DataDir data(dir.path());
+    SyncConfig config;
+    config.setText(ConfigText::FtpPassword, QStringLiteral("s3cret"));
+    // A vx.cfg left readable by all, and a stale temporary file likewise.
+    writeBytes(dir.file("vx.cfg"), std::string(40320, '\0'));
+    ::chmod(dir.file("vx.cfg").c_str(), 0644);
+    writeBytes(dir.file("vx.cfg.new~"), "stale");
+    ::chmod(dir.file("vx.cfg.new~").c_str(), 0666);
+
+    OpenModeWatch watch;
+    setFileAccess(&watch);
+    const bool stored = storeSyncConfig(data, config);
+    setFileAccess(nullptr);
+    ::umask(oldUmask);
+    ASSERT_TRUE(stored);
+    EXPECT_GE(watch.writes, 2);
+    EXPECT_EQ(watch.openToOthers, 0) << std::oct << watch.openToOthers;
+    struct stat st { };
+    ASSERT_EQ(::stat(dir.file("vx.cfg").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    EXPECT_EQ(readBytes(dir.file("vx.cfg")).substr(35640, 4), std::string("s\0" "3\0", 4));
 }

@@ -13,6 +13,7 @@
 #include <QPrinterInfo>
 
 #include <cstdio>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 namespace ovix {
@@ -144,6 +145,14 @@ TEST_F(PrintJobTest, EveryCopyIsItsOwnDocument)
     EXPECT_NE(commandOutput("pdfinfo '" + result.pdfFiles[1] + "'").find("Pages:           1\n"),
         std::string::npos);
     EXPECT_EQ(messages.shown.size(), 1u);
+    // Printouts carry customers' names and amounts: the shop's account only.
+    struct stat st {};
+    for (const std::string &path : result.pdfFiles) {
+        ASSERT_EQ(::stat(path.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0600u) << path;
+    }
+    ASSERT_EQ(::stat(dir.file("printouts").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
 }
 
 TEST_F(PrintJobTest, NoFolderForPrintoutsIsToldAndNothingDrawn)

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
@@ -161,4 +162,25 @@ TEST(SyncWindow, PaneFollowsTheLogFromOtherThreadsUpTo99Lines)
     const QStringList shown = publisher.window.logPane()->shownLines();
     EXPECT_EQ(shown.size(), 99);
     EXPECT_EQ(shown.front(), "line 52");
+}
+
+TEST(SyncWindow, AStopCancelsAnOpenDialogThenClosesTheWindow)
+{
+    SyncProgram publisher;
+    SyncWindow &window = publisher.window;
+    window.show();
+    window.startSession();
+    bool stopAsked = false;
+    test::whenModalOpens<ConfigurationDialog>([&](ConfigurationDialog *dialog) {
+        for (QLineEdit *edit : dialog->findChildren<QLineEdit *>())
+            edit->setText(QStringLiteral("typed but not confirmed"));
+        window.stop();
+        stopAsked = true;
+    });
+    window.showConfiguration();
+    EXPECT_TRUE(stopAsked);
+    EXPECT_EQ(publisher.session.config().text(ConfigText::FtpServer), QString());
+    for (int i = 0; i < 200 && window.isVisible(); ++i)
+        QTest::qWait(10);
+    EXPECT_FALSE(window.isVisible());
 }

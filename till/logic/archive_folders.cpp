@@ -16,7 +16,7 @@ namespace {
 
 bool makeFolder(const std::string &path)
 {
-    if (::mkdir(path.c_str(), 0777) == 0) {
+    if (::mkdir(path.c_str(), kOwnerOnlyFolderMode) == 0) {
         syncDirectory(parentDirectory(path));
         return true;
     }

@@ -2,6 +2,7 @@
 
 #include "platform/data_lock.h"
 #include "platform/messages.h"
+#include "platform/stop_signals.h"
 #include "platform/widgets/qt_messages.h"
 #include "platform/widgets/qt_sounds.h"
 #include "till/logic/basket.h"
@@ -16,7 +17,6 @@
 #include "till/widgets/sale_screen.h"
 #include "till/widgets/splash_window.h"
 #include "till/widgets/stock_picture_dialog.h"
-#include "till/widgets/stop_signals.h"
 #include "till/widgets/summary_dialog.h"
 #include "till/widgets/tips_dialog.h"
 

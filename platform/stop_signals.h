@@ -1,7 +1,7 @@
 #pragma once
 // SIGTERM and SIGINT (a desktop logout, `kill`, Ctrl+C in a terminal) turned
-// into a call on the window thread, so that the till closes the normal way
-// and stores its files.
+// into a call on the window thread, so that the till and the publisher close
+// the normal way and store their files.
 
 #include <functional>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "till/widgets/stop_signals.h"
+#include "platform/stop_signals.h"
 
 #include <QSocketNotifier>
 
