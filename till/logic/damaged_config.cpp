@@ -87,8 +87,11 @@ std::string damagedConfigText(const TillConfigRepair &repair, const std::string 
         lines.push_back(passwordText(repair.passwordsSetBack));
     lines.push_back("A copy of wr.cfg as it was found was kept as " + copyName + ".");
     std::string text;
-    for (const std::string &line : lines)
-        text += (text.empty() ? "" : "\n\n") + line;
+    for (const std::string &line : lines) {
+        if (!text.empty())
+            text += "\n\n";
+        text += line;
+    }
     return text;
 }
 
