@@ -16,8 +16,8 @@ namespace ovix {
 namespace {
 
 constexpr int64_t kLargestNumber = 100000000000000000; // items and customers
-constexpr int64_t kLargestCount = 1000000000000;       // a count no shop reaches
-constexpr double kLargestAmount = 1e12;                 // money, either sign
+constexpr int64_t kLargestCount = 1000000000000; // a count no shop reaches
+constexpr double kLargestAmount = 1e12; // money, either sign
 constexpr int64_t kInt32Max = std::numeric_limits<int32_t>::max();
 
 // Whole numbers of 4 or 8 bytes, each entry from `low` to `high`; an entry
@@ -33,17 +33,17 @@ struct NumberRule {
 };
 
 template <typename T>
-constexpr NumberRule rule(const char *what, ScalarField<T> field, int64_t low, int64_t high,
-                          int64_t standard)
+constexpr NumberRule rule(
+    const char *what, ScalarField<T> field, int64_t low, int64_t high, int64_t standard)
 {
-    return {what, field.offset, 1, sizeof(T), low, high, standard};
+    return { what, field.offset, 1, sizeof(T), low, high, standard };
 }
 
 template <typename T, size_t Count>
-constexpr NumberRule rule(const char *what, ArrayField<T, Count> field, int64_t low, int64_t high,
-                          int64_t standard)
+constexpr NumberRule rule(
+    const char *what, ArrayField<T, Count> field, int64_t low, int64_t high, int64_t standard)
 {
-    return {what, field.offset, Count, sizeof(T), low, high, standard};
+    return { what, field.offset, Count, sizeof(T), low, high, standard };
 }
 
 // Floats or doubles: finite and from `low` to `high`, else `standard`.
@@ -58,23 +58,23 @@ struct AmountRule {
 };
 
 template <typename T>
-constexpr AmountRule amounts(const char *what, ScalarField<T> field, double low, double high,
-                             double standard = 0.0)
+constexpr AmountRule amounts(
+    const char *what, ScalarField<T> field, double low, double high, double standard = 0.0)
 {
-    return {what, field.offset, 1, sizeof(T), low, high, standard};
+    return { what, field.offset, 1, sizeof(T), low, high, standard };
 }
 
 template <typename T, size_t Count>
-constexpr AmountRule amounts(const char *what, ArrayField<T, Count> field, double low,
-                             double high, double standard = 0.0)
+constexpr AmountRule amounts(
+    const char *what, ArrayField<T, Count> field, double low, double high, double standard = 0.0)
 {
-    return {what, field.offset, Count, sizeof(T), low, high, standard};
+    return { what, field.offset, Count, sizeof(T), low, high, standard };
 }
 
 // A range of day totals (doubles) laid out one after another.
 constexpr AmountRule dayTotals(size_t first, size_t last)
 {
-    return {"day totals", first, (last - first) / 8 + 1, 8, -kLargestAmount, kLargestAmount, 0.0};
+    return { "day totals", first, (last - first) / 8 + 1, 8, -kLargestAmount, kLargestAmount, 0.0 };
 }
 
 constexpr NumberRule kNumberRules[] = {
@@ -206,19 +206,21 @@ struct DateRule {
 };
 
 constexpr DateRule kDateRules[] = {
-    {"last switch-off time", cfg::lastSwitchOff.offset, true, false},
-    {"last backup time", cfg::lastBackup.offset, true, false},
-    {"history dates", cfg::historyStart.offset, false, true},
-    {"history dates", cfg::firstUseDate.offset, false, true},
+    { "last switch-off time", cfg::lastSwitchOff.offset, true, false },
+    { "last backup time", cfg::lastBackup.offset, true, false },
+    { "history dates", cfg::historyStart.offset, false, true },
+    { "history dates", cfg::firstUseDate.offset, false, true },
 };
 
 static_assert(decltype(cfg::lastSwitchOff)::count == 5 && decltype(cfg::lastBackup)::count == 5
-              && decltype(cfg::historyStart)::count == 3
-              && decltype(cfg::firstUseDate)::count == 3);
+    && decltype(cfg::historyStart)::count == 3 && decltype(cfg::firstUseDate)::count == 3);
 
 class Findings {
 public:
-    explicit Findings(TillConfigRepair &repair) : repair_(repair) {}
+    explicit Findings(TillConfigRepair &repair)
+        : repair_(repair)
+    {
+    }
     void add(const char *what)
     {
         if (std::find(repair_.found.begin(), repair_.found.end(), what) == repair_.found.end())
@@ -246,10 +248,10 @@ void writeNumber(TillConfig &config, size_t offset, size_t width, int64_t number
 {
     if (width == 4) {
         const auto value = static_cast<int32_t>(number);
-        config.writeBytes(offset, {reinterpret_cast<const char *>(&value), sizeof value});
+        config.writeBytes(offset, { reinterpret_cast<const char *>(&value), sizeof value });
         return;
     }
-    config.writeBytes(offset, {reinterpret_cast<const char *>(&number), sizeof number});
+    config.writeBytes(offset, { reinterpret_cast<const char *>(&number), sizeof number });
 }
 
 double readAmount(const TillConfig &config, size_t offset, size_t width)
@@ -269,10 +271,10 @@ void writeAmount(TillConfig &config, size_t offset, size_t width, double amount)
 {
     if (width == 4) {
         const auto value = static_cast<float>(amount);
-        config.writeBytes(offset, {reinterpret_cast<const char *>(&value), sizeof value});
+        config.writeBytes(offset, { reinterpret_cast<const char *>(&value), sizeof value });
         return;
     }
-    config.writeBytes(offset, {reinterpret_cast<const char *>(&amount), sizeof amount});
+    config.writeBytes(offset, { reinterpret_cast<const char *>(&amount), sizeof amount });
 }
 
 // The bytes of a text field up to its terminator, or nothing when it has none.
@@ -299,8 +301,8 @@ bool usablePassword(std::optional<std::string_view> password)
 {
     if (!password || password->empty())
         return false;
-    return std::all_of(password->begin(), password->end(),
-                       [](char c) { return c >= '0' && c <= '9'; });
+    return std::all_of(
+        password->begin(), password->end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 void repairClerks(TillConfig &config, TillConfigRepair &repair, Findings &findings)
@@ -309,8 +311,8 @@ void repairClerks(TillConfig &config, TillConfigRepair &repair, Findings &findin
     constexpr size_t kPasswordWidth = decltype(cfg::clerkPasswords)::entryWidth;
     for (int clerk = 1; clerk <= kClerkCount; ++clerk) {
         const auto index = static_cast<size_t>(clerk - 1);
-        if (!usableName(terminated(config, cfg::clerkNames.offset + index * kNameWidth,
-                                   kNameWidth))) {
+        if (!usableName(
+                terminated(config, cfg::clerkNames.offset + index * kNameWidth, kNameWidth))) {
             config.setClerkName(clerk, standardClerkName(clerk));
             findings.add("clerk names");
         }
@@ -352,7 +354,7 @@ bool usableDate(const TillConfig &config, const DateRule &date)
 void setDate(TillConfig &config, const DateRule &date, const LocalTime &today)
 {
     const size_t parts = date.withTime ? 5 : 3;
-    const int32_t value[3] = {today.day, today.month, today.year};
+    const int32_t value[3] = { today.day, today.month, today.year };
     for (size_t i = 0; i < parts; ++i)
         writeNumber(config, date.offset + 4 * i, 4, date.todayWhenDamaged ? value[i] : 0);
 }
@@ -369,7 +371,7 @@ TillConfigRepair repairTillConfig(TillConfig &config, int64_t fileSize, const Lo
     if (dayOfLastUse < 0 || dayOfLastUse > 31)
         findings.add("day of last use");
     repairClerks(config, repair, findings);
-    const std::span<const NumberRule> numberRules[] = {kNumberRules, kSwitchRules};
+    const std::span<const NumberRule> numberRules[] = { kNumberRules, kSwitchRules };
     for (std::span<const NumberRule> rules : numberRules) {
         for (const NumberRule &rule : rules) {
             for (size_t i = 0; i < rule.count; ++i) {

@@ -28,8 +28,14 @@ struct TillConfigRepair {
     // Clerks whose password was set back to kStandardClerkPassword.
     std::vector<int> passwordsSetBack;
 
-    bool wrongSize() const { return fileSize != static_cast<int64_t>(kTillConfigSize); }
-    bool damaged() const { return wrongSize() || !found.empty(); }
+    bool wrongSize() const
+    {
+        return fileSize != static_cast<int64_t>(kTillConfigSize);
+    }
+    bool damaged() const
+    {
+        return wrongSize() || !found.empty();
+    }
 };
 
 // Checks `config`, read from a wr.cfg of `fileSize` bytes, and sets back what

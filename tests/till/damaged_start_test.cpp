@@ -7,9 +7,7 @@
 #include "platform/scripted_messages.h"
 #include "store/data_set.h"
 #include "support/test_support.h"
-#include "store/till_config_repair.h"
 #include "till/logic/clerks.h"
-#include "till/logic/damaged_config.h"
 #include "till/logic/startup.h"
 #include "till/logic/till_state.h"
 
@@ -59,7 +57,10 @@ Files snapshot(const std::string &folder)
 // Notes every file of the folder as it is when the first box comes up.
 class WatchingMessages : public ScriptedMessages {
 public:
-    explicit WatchingMessages(std::string folder) : folder_(std::move(folder)) {}
+    explicit WatchingMessages(std::string folder)
+        : folder_(std::move(folder))
+    {
+    }
 
     std::optional<Files> atFirstBox;
 
@@ -126,7 +127,10 @@ protected:
         ASSERT_EQ(sound.size(), kConfig);
         ASSERT_EQ(test::getText(sound, kPasswordOfClerkOneAt, 10), "2468");
     }
-    void TearDown() override { setFixedLocalTime(std::nullopt); }
+    void TearDown() override
+    {
+        setFixedLocalTime(std::nullopt);
+    }
 
     bool start(TillState &state, const LocalTime &when, ScriptedMessages &messages)
     {
@@ -154,33 +158,35 @@ TEST_F(DamagedStart, TheClerkIsToldAndTheFileKeptBeforeAnyWriteAndClerkOneLogsOn
         const char *name;
         std::function<std::string(const std::string &)> damage;
         const char *clerkOnePassword; // what logs clerk 1 on afterwards
-        const char *told;             // part of the first message
+        const char *told; // part of the first message
     } cases[] = {
-        {"empty", [](const std::string &) { return std::string(); }, "7351",
-         "wr.cfg was empty"},
-        {"80 bytes", [](const std::string &s) { return s.substr(0, 80); }, "7351",
-         "it held 80 of its 42550 bytes"},
-        {"half", [](const std::string &s) { return s.substr(0, kConfig / 2); }, "7351",
-         "it held 21275 of its 42550 bytes"},
-        {"up to clerk 1's password", [](const std::string &s) { return s.substr(0, 37782); },
-         "2468", "it held 37782 of its 42550 bytes"},
-        {"one byte short", [](const std::string &s) { return s.substr(0, kConfig - 1); }, "2468",
-         "it held 42549 of its 42550 bytes"},
-        {"too long", [](const std::string &s) { return s + "tail"; }, "2468",
-         "42554 bytes instead of 42550"},
-        {"all 0xFF", [](const std::string &) { return std::string(kConfig, '\xFF'); }, "7351",
-         "Every clerk now logs on with the password 7351"},
-        {"random 1", [](const std::string &) { return noise(1, kConfig); }, "7351",
-         "clerk passwords"},
-        {"random 2", [](const std::string &) { return noise(2, kConfig); }, "7351",
-         "clerk names"},
-        {"clerk 1's password garbled",
-         [](const std::string &s) {
-             std::string bytes = s;
-             test::putText(bytes, kPasswordOfClerkOneAt, "24\x08" "8");
-             return bytes;
-         },
-         "7351", "Clerk 1 now logs on with the password 7351"},
+        { "empty", [](const std::string &) { return std::string(); }, "7351", "wr.cfg was empty" },
+        { "80 bytes", [](const std::string &s) { return s.substr(0, 80); }, "7351",
+            "it held 80 of its 42550 bytes" },
+        { "half", [](const std::string &s) { return s.substr(0, kConfig / 2); }, "7351",
+            "it held 21275 of its 42550 bytes" },
+        { "up to clerk 1's password", [](const std::string &s) { return s.substr(0, 37782); },
+            "2468",
+            "Clerks 2, 3, 4, 5, 6, 7, 8, 9 and 90 others now log on with the password 7351" },
+        { "one byte short", [](const std::string &s) { return s.substr(0, kConfig - 1); }, "2468",
+            "it held 42549 of its 42550 bytes" },
+        { "too long", [](const std::string &s) { return s + "tail"; }, "2468",
+            "42554 bytes instead of 42550" },
+        { "all 0xFF", [](const std::string &) { return std::string(kConfig, '\xFF'); }, "7351",
+            "Every clerk now logs on with the password 7351" },
+        { "random 1", [](const std::string &) { return noise(1, kConfig); }, "7351",
+            "clerk passwords" },
+        { "random 2", [](const std::string &) { return noise(2, kConfig); }, "7351",
+            "clerk names" },
+        { "clerk 1's password garbled",
+            [](const std::string &s) {
+                std::string bytes = s;
+                test::putText(bytes, kPasswordOfClerkOneAt,
+                    "24\x08"
+                    "8");
+                return bytes;
+            },
+            "7351", "Clerk 1 now logs on with the password 7351" },
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -201,12 +207,12 @@ TEST_F(DamagedStart, TheClerkIsToldAndTheFileKeptBeforeAnyWriteAndClerkOneLogsOn
         EXPECT_EQ(first.caption, "Problem");
         EXPECT_NE(first.text.find(c.told), std::string::npos) << first.text;
         EXPECT_NE(first.text.find("A copy of wr.cfg as it was found was kept as "
-                                  + std::string(kCopyName) + "."),
-                  std::string::npos)
+                      + std::string(kCopyName) + "."),
+            std::string::npos)
             << first.text;
         ASSERT_TRUE(messages.atFirstBox);
         EXPECT_TRUE(*messages.atFirstBox == expected) << "a file changed before the clerk was told";
-        struct stat st {};
+        struct stat st { };
         ASSERT_EQ(::stat(folder.file(kCopyName).c_str(), &st), 0);
         EXPECT_EQ(st.st_mode & 0777, 0600u);
         EXPECT_EQ(test::readBytes(folder.file(kCopyName)), damaged);
@@ -216,7 +222,7 @@ TEST_F(DamagedStart, TheClerkIsToldAndTheFileKeptBeforeAnyWriteAndClerkOneLogsOn
         ASSERT_EQ(reminders.size(), 30 * kReminder);
         EXPECT_EQ(test::getText(reminders, 812, 30).substr(0, 9), "CUSTOMER ");
 
-        for (int clerk : {1, 2, 3})
+        for (int clerk : { 1, 2, 3 })
             EXPECT_FALSE(logOn(state, clerkSelectorText(state.config, clerk), "", messages));
         EXPECT_TRUE(logOn(state, "1 Administrator", c.clerkOnePassword, messages));
         EXPECT_EQ(state.clerk(), 1);
@@ -267,28 +273,28 @@ TEST_F(DamagedStart, NoCopyMeansNoStartAndNothingChanged)
     EXPECT_TRUE(snapshot(folder.path()) == before);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.lastCaption(), "Problem");
-    EXPECT_EQ(messages.lastText().substr(0, 53),
-              "wr.cfg is short or damaged, and no copy of it could b");
+    EXPECT_EQ(
+        messages.lastText().substr(0, 53), "wr.cfg is short or damaged, and no copy of it could b");
     EXPECT_NE(messages.lastText().find("The till did not start, so wr.cfg stays as it is."),
-              std::string::npos);
+        std::string::npos);
 }
 
 TEST_F(DamagedStart, UsageGapFromADamagedStampNamesNoMadeUpDate)
 {
     std::string bytes = sound;
-    const int32_t stamp[5] = {-1, 99, 0, -16843009, 70000};
+    const int32_t stamp[5] = { -1, 99, 0, -16843009, 70000 };
     for (size_t i = 0; i < 5; ++i)
         test::putI32(bytes, 480 + 4 * i, stamp[i]);
     test::putI32(bytes, 76, 45); // no day of the month
     test::writeBytes(folder.file("wr.cfg"), bytes);
     TillState state(folder.path());
     ScriptedMessages messages;
-    messages.answers = {Answer::Cancel};
+    messages.answers = { Answer::Cancel };
     setFixedLocalTime(at(2024, 3, 6));
     EXPECT_FALSE(openData(state, messages));
     ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_NE(messages.shown[0].text.find("day of last use and last switch-off time"),
-              std::string::npos)
+    EXPECT_NE(
+        messages.shown[0].text.find("day of last use and last switch-off time"), std::string::npos)
         << messages.shown[0].text;
     EXPECT_EQ(messages.shown[1].text, "Warning: Usage gap from an unknown date");
     EXPECT_EQ(messages.shown[1].caption, "If system date Wed 6 Mar 24 is correct select OK");
@@ -299,15 +305,15 @@ TEST_F(DamagedStart, TodaysReminderCountIsShownOnlyWhenItCanBeACount)
 {
     const struct {
         int32_t stored;
-        const char *text;    // nullptr: nothing said
+        const char *text; // nullptr: nothing said
         const char *caption;
     } cases[] = {
-        {0, nullptr, nullptr},
-        {1, "For today: 1", "Reminders"},
-        {200, "For today: 200", "Reminders"},
-        {201, "The count of today's reminders in resn.dat is damaged.", "Reminders"},
-        {-5, "The count of today's reminders in resn.dat is damaged.", "Reminders"},
-        {INT32_MIN, "The count of today's reminders in resn.dat is damaged.", "Reminders"},
+        { 0, nullptr, nullptr },
+        { 1, "For today: 1", "Reminders" },
+        { 200, "For today: 200", "Reminders" },
+        { 201, "The count of today's reminders in resn.dat is damaged.", "Reminders" },
+        { -5, "The count of today's reminders in resn.dat is damaged.", "Reminders" },
+        { INT32_MIN, "The count of today's reminders in resn.dat is damaged.", "Reminders" },
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.stored);
@@ -324,44 +330,5 @@ TEST_F(DamagedStart, TodaysReminderCountIsShownOnlyWhenItCanBeACount)
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_EQ(messages.lastText(), c.text);
         EXPECT_EQ(messages.lastCaption(), c.caption);
-    }
-}
-
-TEST(DamagedConfigText, SaysWhatWasWrongWhoLogsOnHowAndWhereTheCopyIs)
-{
-    const std::string copy = "wr.cfg.damaged-20240306-090000";
-    const struct {
-        int64_t size;
-        std::vector<std::string> found;
-        std::vector<int> clerks;
-        const char *text;
-    } cases[] = {
-        {42550, {"receipt language"}, {},
-         "Values the till cannot use were set back to their standard values: receipt "
-         "language. Please check the settings.\n\n"
-         "A copy of wr.cfg as it was found was kept as wr.cfg.damaged-20240306-090000."},
-        {100, {"clerk passwords"}, {3, 7},
-         "wr.cfg was short: it held 100 of its 42550 bytes. What it held was loaded; the rest "
-         "starts empty.\n\n"
-         "Values the till cannot use were set back to their standard values: clerk "
-         "passwords. Please check the settings.\n\n"
-         "Clerks 3 and 7 now log on with the password 7351; please change it in Operator "
-         "setup.\n\n"
-         "A copy of wr.cfg as it was found was kept as wr.cfg.damaged-20240306-090000."},
-        {42551, {"a", "b", "c", "d", "e", "f", "g"}, {1, 2, 3, 4, 5, 6, 7, 8, 9},
-         "wr.cfg was too long: 42551 bytes instead of 42550. Only the first 42550 were "
-         "loaded.\n\n"
-         "Values the till cannot use were set back to their standard values: a, b, c, d, e, f "
-         "and 1 more. Please check the settings.\n\n"
-         "Clerks 1, 2, 3, 4, 5, 6, 7, 8 and 1 other now log on with the password 7351; please "
-         "change it in Operator setup.\n\n"
-         "A copy of wr.cfg as it was found was kept as wr.cfg.damaged-20240306-090000."},
-    };
-    for (const auto &c : cases) {
-        TillConfigRepair repair;
-        repair.fileSize = c.size;
-        repair.found = c.found;
-        repair.passwordsSetBack = c.clerks;
-        EXPECT_EQ(damagedConfigText(repair, copy), c.text);
     }
 }

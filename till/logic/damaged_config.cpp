@@ -33,8 +33,8 @@ std::string foundText(const std::vector<std::string> &found)
 {
     if (found.size() <= kKindsListed)
         return joined(found);
-    std::vector<std::string> named(found.begin(),
-                                   found.begin() + static_cast<std::ptrdiff_t>(kKindsListed));
+    std::vector<std::string> named(
+        found.begin(), found.begin() + static_cast<std::ptrdiff_t>(kKindsListed));
     named.push_back(cformat("%d more", static_cast<int>(found.size() - kKindsListed)));
     return joined(named);
 }
@@ -48,10 +48,10 @@ std::string sizeText(const TillConfigRepair &repair)
     if (size < whole)
         return cformat("wr.cfg was short: it held %lld of its %lld bytes. What it held was "
                        "loaded; the rest starts empty.",
-                       size, whole);
+            size, whole);
     return cformat("wr.cfg was too long: %lld bytes instead of %lld. Only the first %lld "
                    "were loaded.",
-                   size, whole, whole);
+        size, whole, whole);
 }
 
 std::string passwordText(const std::vector<int> &clerks)
@@ -59,7 +59,7 @@ std::string passwordText(const std::vector<int> &clerks)
     if (clerks.size() == static_cast<size_t>(kClerkCount))
         return cformat("Every clerk now logs on with the password %s; please change it in "
                        "Operator setup.",
-                       kStandardClerkPassword);
+            kStandardClerkPassword);
     std::vector<std::string> numbers;
     for (size_t i = 0; i < clerks.size() && i < kClerksListed; ++i)
         numbers.push_back(cformat("%d", clerks[i]));
@@ -69,8 +69,8 @@ std::string passwordText(const std::vector<int> &clerks)
     }
     return cformat("Clerk%s %s now log%s on with the password %s; please change it in "
                    "Operator setup.",
-                   clerks.size() == 1 ? "" : "s", joined(numbers).c_str(),
-                   clerks.size() == 1 ? "s" : "", kStandardClerkPassword);
+        clerks.size() == 1 ? "" : "s", joined(numbers).c_str(), clerks.size() == 1 ? "s" : "",
+        kStandardClerkPassword);
 }
 
 } // namespace
@@ -82,7 +82,7 @@ std::string damagedConfigText(const TillConfigRepair &repair, const std::string 
         lines.push_back(sizeText(repair));
     if (!repair.found.empty())
         lines.push_back("Values the till cannot use were set back to their standard values: "
-                        + foundText(repair.found) + ". Please check the settings.");
+            + foundText(repair.found) + ". Please check the settings.");
     if (!repair.passwordsSetBack.empty())
         lines.push_back(passwordText(repair.passwordsSetBack));
     lines.push_back("A copy of wr.cfg as it was found was kept as " + copyName + ".");
@@ -95,17 +95,17 @@ std::string damagedConfigText(const TillConfigRepair &repair, const std::string 
     return text;
 }
 
-bool keepAndTellDamagedConfig(const DataDir &dir, const TillConfigRepair &repair,
-                              const LocalTime &now, Messages &messages)
+bool keepAndTellDamagedConfig(
+    const DataDir &dir, const TillConfigRepair &repair, const LocalTime &now, Messages &messages)
 {
     if (!repair.damaged())
         return true;
     std::string error;
     const std::optional<std::string> copy = keepTillConfigCopy(dir, now, &error);
     if (!copy) {
-        reportProblem(messages, "wr.cfg is short or damaged, and no copy of it could be kept ("
-                                    + error
-                                    + "). The till did not start, so wr.cfg stays as it is.");
+        reportProblem(messages,
+            "wr.cfg is short or damaged, and no copy of it could be kept (" + error
+                + "). The till did not start, so wr.cfg stays as it is.");
         return false;
     }
     reportProblem(messages, damagedConfigText(repair, *copy));

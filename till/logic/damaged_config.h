@@ -20,7 +20,7 @@ std::string damagedConfigText(const TillConfigRepair &repair, const std::string 
 // and then tells the clerk (damagedConfigText, caption "Problem"). Nothing is
 // done for a sound file. False when no copy could be kept: that is told
 // instead, and the start must stop so that the only copy is not rewritten.
-bool keepAndTellDamagedConfig(const DataDir &dir, const TillConfigRepair &repair,
-                              const LocalTime &now, Messages &messages);
+bool keepAndTellDamagedConfig(
+    const DataDir &dir, const TillConfigRepair &repair, const LocalTime &now, Messages &messages);
 
 } // namespace ovix
