@@ -286,4 +286,59 @@ bool replaceFileAtomically(const std::string &path, std::string_view bytes, std:
     return true;
 }
 
+bool copyToNewFile(const std::string &from, const std::string &to, int *errorNumber,
+                   std::string *error)
+{
+    int created = -1;
+    auto fail = [&](const char *step, const std::string &path, int err) {
+        if (created >= 0) {
+            fileAccess().close(created);
+            fileAccess().unlink(to);
+        }
+        if (errorNumber)
+            *errorNumber = err;
+        if (error)
+            *error = std::string(step) + " " + path + ": " + std::strerror(err);
+        return false;
+    };
+    File source = File::open(from, File::Mode::Read);
+    if (!source.isOpen())
+        return fail("cannot open", from, source.error());
+    created = fileAccess().open(to, O_WRONLY | O_CREAT | O_EXCL, 0600);
+    if (created < 0) {
+        const int err = errno;
+        return fail("cannot create", to, err);
+    }
+    // Whatever the umask, the copy is the shop's alone.
+    ::fchmod(created, 0600);
+    char buffer[64 * 1024];
+    for (int64_t offset = 0;;) {
+        const int64_t read = source.readSomeAt(offset, buffer, sizeof buffer);
+        if (read < 0)
+            return fail("cannot read", from, source.error());
+        if (read == 0)
+            break;
+        for (int64_t done = 0; done < read;) {
+            const ssize_t n = fileAccess().pwrite(created, buffer + done,
+                                                  static_cast<size_t>(read - done), offset + done);
+            if (n <= 0)
+                return fail("cannot write", to, n < 0 ? errno : EIO);
+            done += n;
+        }
+        offset += read;
+    }
+    if (fileAccess().fsync(created) != 0)
+        return fail("cannot sync", to, errno);
+    const int closing = created;
+    created = -1;
+    if (fileAccess().close(closing) != 0) {
+        const int err = errno;
+        fileAccess().unlink(to);
+        return fail("cannot close", to, err);
+    }
+    if (!syncDirectory(parentDirectory(to)))
+        return fail("cannot sync the folder of", to, errno);
+    return true;
+}
+
 } // namespace ovix

@@ -108,4 +108,12 @@ bool replaceFileAtomically(const std::string &path, std::string_view bytes,
                            std::string *error = nullptr,
                            ReplacedMode mode = ReplacedMode::KeepOld);
 
+// Copies the file `from` byte for byte to a new file `to`, readable and
+// writable by the owner only, synced with its folder. Never replaces anything:
+// when `to` exists the call fails with EEXIST in `errorNumber`. On any other
+// failure a partly written `to` is removed again. `error` (when given) says
+// what failed.
+bool copyToNewFile(const std::string &from, const std::string &to, int *errorNumber = nullptr,
+                   std::string *error = nullptr);
+
 } // namespace ovix

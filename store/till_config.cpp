@@ -226,6 +226,13 @@ void TillConfig::clearBytes(size_t offset, size_t width)
     std::memset(bytes_.data() + offset, 0, std::min(width, bytes_.size() - offset));
 }
 
+void TillConfig::writeBytes(size_t offset, std::string_view data)
+{
+    if (offset >= bytes_.size())
+        return;
+    std::memcpy(bytes_.data() + offset, data.data(), std::min(data.size(), bytes_.size() - offset));
+}
+
 std::string TillConfig::readText(size_t offset, size_t width) const
 {
     return readFixedText(reinterpret_cast<const char *>(bytes_.data()) + offset, width);

@@ -474,6 +474,8 @@ public:
     void assign(std::string_view data);
     // Sets `width` bytes from `offset` to zero, clipped to the block.
     void clearBytes(size_t offset, size_t width);
+    // Copies `data` into the block from `offset`, clipped to the block.
+    void writeBytes(size_t offset, std::string_view data);
 
     template <typename T>
     T get(ScalarField<T> field) const

@@ -47,6 +47,15 @@ void setSwitchOff(TillConfig &config, const LocalTime &time)
 
 } // namespace
 
+std::string standardClerkName(int clerk)
+{
+    if (clerk == 1)
+        return "Administrator";
+    if (clerk == 2)
+        return "Manager";
+    return cformat("Clerk %d", clerk);
+}
+
 void applyCustomReceiptDefaults(TillConfig &config)
 {
     for (size_t i = 0; i < 19; ++i)
@@ -89,13 +98,8 @@ TillConfig makeDataSetDefaults(const LocalTime &now, std::string_view currencySy
     for (int category = 1; category <= kCategoryCount; ++category)
         config.setCategoryName(category, kCategoryNames[category - 1]);
     for (int clerk = 1; clerk <= kClerkCount; ++clerk) {
-        if (clerk == 1)
-            config.setClerkName(clerk, "Administrator");
-        else if (clerk == 2)
-            config.setClerkName(clerk, "Manager");
-        else
-            config.setClerkName(clerk, cformat("Clerk %d", clerk));
-        config.setClerkPassword(clerk, "7351");
+        config.setClerkName(clerk, standardClerkName(clerk));
+        config.setClerkPassword(clerk, kStandardClerkPassword);
     }
     applyCustomReceiptDefaults(config);
     return config;

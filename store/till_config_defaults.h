@@ -2,12 +2,20 @@
 // Values the till puts into its configuration block: a new data set's block,
 // the first start on a block, and the fix-ups done at every start.
 
+#include <string>
 #include <string_view>
 
 namespace ovix {
 
 class TillConfig;
 struct LocalTime;
+
+// Every clerk's password in a new data set.
+inline constexpr const char *kStandardClerkPassword = "7351";
+
+// The name clerk 1-99 has in a new data set: "Administrator", "Manager",
+// then "Clerk %d".
+std::string standardClerkName(int clerk);
 
 // The block a new data set starts with: all zero, then the switch-off time
 // and the history dates set to `now`, start-of-day till 100.00, quick-select

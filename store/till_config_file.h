@@ -1,6 +1,8 @@
 #pragma once
 // Reading and writing wr.cfg, the file image of the till's configuration block.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace ovix {
@@ -8,14 +10,25 @@ namespace ovix {
 class DataDir;
 class Messages;
 class TillConfig;
+struct LocalTime;
 
 inline constexpr const char *kTillConfigFileName = "wr.cfg";
 
 // Reads wr.cfg (found whatever the case of its name) into `config`: the first
 // 42550 bytes; a shorter file fills what it holds and leaves the rest zero.
+// `fileSize`, when given, receives the size of the file as found.
 // A missing or unreadable file is reported ("Data file wr.cfg not present in
 // Opendata.", caption "Fatal error"), leaves `config` unchanged and gives false.
-bool loadTillConfig(const DataDir &dir, TillConfig &config, Messages &messages);
+bool loadTillConfig(const DataDir &dir, TillConfig &config, Messages &messages,
+                    int64_t *fileSize = nullptr);
+
+// Keeps wr.cfg as it is now, byte for byte, in a new file beside it named
+// "wr.cfg.damaged-YYYYMMDD-HHMMSS" after `now` ("-2", "-3", ... added while
+// that name is taken), readable and writable by the owner only. An earlier
+// copy is never replaced. Gives the copy's file name, or nothing (with `error`,
+// when given, saying what failed) when no copy could be made. Shows nothing.
+std::optional<std::string> keepTillConfigCopy(const DataDir &dir, const LocalTime &now,
+                                              std::string *error = nullptr);
 
 // Replaces wr.cfg with the whole block, all or nothing: a failure or a crash
 // part-way leaves the previous file in place. An existing WR.CFG keeps its

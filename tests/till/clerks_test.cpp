@@ -106,7 +106,9 @@ TEST(ClerkLogOn, RefusalsSayNothingAndChangeNothing)
         {"1 Administrator", "1234"}, {"1 Administrator", "735"},  {"1 Administrator", "73510"},
         {"1 Administrator", ""},     {"0 Nobody", "7351"},        {"100 Clerk", "7351"},
         {"abc", "7351"},             {"", "7351"},                {"-3 Clerk", "7351"},
-        {"5 Clerk 5", "7351"},  // an empty stored password matches only an empty one
+        {"5 Clerk 5", "7351"},  // an empty stored password matches nothing
+        {"5 Clerk 5", ""},      // not even an empty one
+        {"2 Manager", ""},
         {"6 Clerk 6", "7351"},  // not available for log-on
         {"99999999999999999999 Clerk", "7351"},
     };
@@ -118,7 +120,9 @@ TEST(ClerkLogOn, RefusalsSayNothingAndChangeNothing)
     EXPECT_TRUE(till.messages.shown.empty());
     EXPECT_FALSE(fileExists(till.folder.file("bun4.dat")));
 
-    EXPECT_TRUE(logOn(till.state, "5 Clerk 5", "", till.messages));
+    // Nobody logs on without a password, even where none is stored.
+    EXPECT_FALSE(logOn(till.state, "5 Clerk 5", "", till.messages));
+    EXPECT_EQ(till.storedClerk(), 1);
 }
 
 TEST(ClerkLogOn, LogLinesAndCaptionCarryNumberAndName)
@@ -214,6 +218,10 @@ TEST(OperatorSetup, ProblemsChangeNothing)
          "Passwords do not match"},
         {"Ann", "12a4", "12a4", OperatorSetupResult::PasswordNotNumeric,
          "Passwords must be numeric upto 8 characters"},
+        {"", "1", "1", OperatorSetupResult::NameEmpty, "Please enter a name for the clerk"},
+        {"Ann", "", "", OperatorSetupResult::PasswordEmpty,
+         "Please enter a password of 1 to 8 digits"},
+        {"Ann", "", "1", OperatorSetupResult::PasswordsDoNotMatch, "Passwords do not match"},
     };
     for (const auto &problem : problems) {
         till.messages.shown.clear();
@@ -256,9 +264,16 @@ TEST(OperatorSetup, UntickedClerkKeepsItsPasswordButClerksOneAndTwoStayAvailable
         EXPECT_EQ(test::getI32(bytes, availabilityAt(clerk)), 0);
         EXPECT_EQ(test::getText(bytes, passwordAt(clerk), 10), "99");
     }
-    // A mismatch for clerk 1 is still a problem, whatever the box says.
+    // A mismatch for clerk 1 is still a problem, whatever the box says, and
+    // clerks 1 and 2 always need a password.
     EXPECT_EQ(applyOperatorSetup(till.state.config, 1, "Boss", false, "1", "2", till.messages),
               OperatorSetupResult::PasswordsDoNotMatch);
+    EXPECT_EQ(applyOperatorSetup(till.state.config, 2, "Boss", false, "", "", till.messages),
+              OperatorSetupResult::PasswordEmpty);
+    // An unavailable clerk keeps the password, so empty boxes do not matter.
+    EXPECT_EQ(applyOperatorSetup(till.state.config, 4, "Clerk 4", false, "", "", till.messages),
+              OperatorSetupResult::Amended);
+    EXPECT_EQ(till.state.config.clerkPassword(4), "7351");
 }
 
 TEST(OperatorSetup, ClerkNumberQuestion)

@@ -197,10 +197,30 @@ TEST(UsageGap, QuestionNamesTheSwitchOffDateAndToday)
     const TillConfig config = configOf(usedBlock(5, 2024, 3, 5));
     EXPECT_EQ(usageGapText(config), "Warning: Usage gap from Tue 5 Mar 24");
     EXPECT_EQ(usageGapCaption(at(2024, 3, 7)), "If system date Thu 7 Mar 24 is correct select OK");
-    // Dates before 1980 or not real are shown plainly.
-    EXPECT_EQ(usageGapText(configOf(usedBlock(5, 1979, 12, 31))),
-              "Warning: Usage gap from 31/12/1979");
-    EXPECT_EQ(usageGapText(configOf(usedBlock(5, 0, 0, 0))), "Warning: Usage gap from 0/0/0");
+}
+
+TEST(UsageGap, AStampThatIsNoDateIsNotShownAsOne)
+{
+    const struct {
+        int year, month, day;
+        const char *shown;
+    } stamps[] = {
+        {1979, 12, 31, "31/12/1979"}, // a real date before 1980: plainly
+        {1, 1, 1, "1/1/1"},
+        {0, 0, 0, "an unknown date"}, // never switched off
+        {2024, 2, 30, "an unknown date"},
+        {2023, 2, 29, "an unknown date"},
+        {2024, 13, 1, "an unknown date"},
+        {-1, -1, -1, "an unknown date"},
+        {-16843009, -16843009, -16843009, "an unknown date"}, // 0xFEFEFEFE
+        {10000, 1, 1, "an unknown date"},
+        {INT32_MAX, 12, 31, "an unknown date"},
+    };
+    for (const auto &stamp : stamps) {
+        EXPECT_EQ(usageGapText(configOf(usedBlock(5, stamp.year, stamp.month, stamp.day))),
+                  std::string("Warning: Usage gap from ") + stamp.shown)
+            << stamp.year << "-" << stamp.month << "-" << stamp.day;
+    }
 }
 
 TEST(RollOver, OneDayMovesTodayIntoYesterday)

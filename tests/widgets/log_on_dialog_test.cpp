@@ -6,6 +6,7 @@
 
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -108,12 +109,16 @@ TEST(LogOnDialog, SelectorStepsOverUnavailableClerksAndKeysEditThePassword)
 
     auto *password = dialog.findChild<QLineEdit *>(QStringLiteral("password"));
     EXPECT_EQ(password->echoMode(), QLineEdit::Password);
+    auto *ok = dialog.findChild<QPushButton *>(QStringLiteral("ok"));
+    EXPECT_FALSE(ok->isEnabled()); // no password yet
     press(&dialog, "73519");
+    EXPECT_TRUE(ok->isEnabled());
     EXPECT_EQ(passwordOf(&dialog), "73519");
     ASSERT_TRUE(clickNamed(&dialog, "clearEntry"));
     EXPECT_EQ(dialog.password(), "7351");
     ASSERT_TRUE(clickNamed(&dialog, "clear"));
     EXPECT_EQ(dialog.password(), "");
+    EXPECT_FALSE(ok->isEnabled());
     clickNamed(&dialog, "clearEntry"); // nothing left to remove
     EXPECT_EQ(dialog.password(), "");
     press(&dialog, "01234567890");
@@ -148,12 +153,15 @@ TEST(LogOnDialog, LogOffRepeatsTheDialogUntilAClerkLogsOn)
 
     QString titleWhileOpen;
     QRect dialogFrame;
+    bool openAfterEmptyOk = false;
     LogOnScript script(
         window,
         {
             [&](LogOnDialog *dialog) {
                 titleWhileOpen = window->windowTitle();
                 dialogFrame = dialog->frameGeometry();
+                clickNamed(dialog, "ok"); // no password: nothing happens
+                openAfterEmptyOk = dialog->isVisible();
                 clickNamed(dialog, "cancel");
             },
             [](LogOnDialog *dialog) {
@@ -175,6 +183,7 @@ TEST(LogOnDialog, LogOffRepeatsTheDialogUntilAClerkLogsOn)
     ASSERT_TRUE(alive);
 
     EXPECT_EQ(script.dialogsSeen(), 3u);
+    EXPECT_TRUE(openAfterEmptyOk);
     EXPECT_EQ(titleWhileOpen, "OVIX Retail");
     EXPECT_LE((dialogFrame.center() - window->frameGeometry().center()).manhattanLength(), 2);
     EXPECT_EQ(hookCalls, 1);

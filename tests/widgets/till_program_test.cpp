@@ -1,6 +1,6 @@
 // The real till program, started the way a shop starts it, on a virtual X
 // display: the log-on, the caption, the tips, help, a second copy, exit by
-// signal, a damaged item file and a narrow desktop.
+// signal, a damaged item file, a half configuration file and a narrow desktop.
 
 #include "support/test_support.h"
 
@@ -180,6 +180,56 @@ TEST(TillProgram, ADamagedItemFileIsReportedAndNoFileChanges)
     EXPECT_TRUE(contains(output, "exit: 1")) << output;
     EXPECT_FALSE(contains(output, "log-on shown")) << output;
     EXPECT_EQ(snapshot(shop.path()), before);
+}
+
+TEST(TillProgram, AHalfConfigurationIsToldAndKeptAndTheAdministratorLogsOnWith7351)
+{
+    if (!haveVirtualDisplay())
+        GTEST_SKIP() << "xvfb-run and xdotool are needed";
+    TempDir shop;
+    TempDir out;
+    makeShop(shop.path());
+    const std::string whole = ovix::test::readBytes(shop.file("wr.cfg"));
+    ASSERT_EQ(whole.size(), 42550u);
+    const std::string half = whole.substr(0, whole.size() / 2);
+    ovix::test::writeBytes(shop.file("wr.cfg"), half);
+
+    const std::string output = runOnDisplay("1280x1024", shop.path(), out.path(), R"sh(
+        cd "$SHOP"
+        "$TILL" > "$OUT/till.log" 2>&1 &
+        pid=$!
+        box=$(timeout 20 xdotool search --sync --name '^Problem$' | head -1)
+        [ -n "$box" ] && echo "seen: Problem"
+        xdotool search --name '^USER LOGON$' >/dev/null && echo "log-on before the box"
+        ls wr.cfg.damaged-* 2>/dev/null | sed 's/^/copy: /'
+        xdotool windowfocus --sync "$box" key Return
+        logon=$(timeout 20 xdotool search --sync --name '^USER LOGON$' | head -1)
+        xdotool windowfocus --sync "$logon"
+        xdotool key Return
+        sleep 0.5
+        xdotool search --name 'Assoc: ' >/dev/null && echo "logged on without a password"
+        xdotool windowfocus --sync "$logon"
+        xdotool type --delay 40 7351
+        xdotool key Return
+        main=$(timeout 30 xdotool search --sync --name 'Assoc: ' | head -1)
+        echo "caption: $(xdotool getwindowname "$main")"
+        kill -TERM $pid
+        for i in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+        kill -KILL $pid 2>/dev/null
+        wait $pid
+        echo "exit: $?"
+    )sh");
+    EXPECT_TRUE(contains(output, "seen: Problem")) << output;
+    EXPECT_FALSE(contains(output, "log-on before the box")) << output;
+    EXPECT_TRUE(contains(output, "copy: wr.cfg.damaged-")) << output;
+    EXPECT_FALSE(contains(output, "logged on without a password")) << output;
+    EXPECT_TRUE(contains(output, "caption: OVIX Retail    Assoc: 1, Administrator")) << output;
+    EXPECT_TRUE(contains(output, "exit: 0")) << output;
+    EXPECT_EQ(ovix::test::readBytes(shop.file("wr.cfg")).size(), 42550u);
+    bool copyKept = false;
+    for (const auto &[name, bytes] : snapshot(shop.path()))
+        copyKept = copyKept || (contains(name, "wr.cfg.damaged-") && bytes == half);
+    EXPECT_TRUE(copyKept);
 }
 
 TEST(TillProgram, ADesktopNarrowerThan800IsRefusedWithoutTouchingAFile)

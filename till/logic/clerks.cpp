@@ -91,7 +91,7 @@ bool logOn(TillState &state, std::string_view selectorText, std::string_view pas
     const int clerk = selectorClerkNumber(selectorText);
     if (!clerkAvailable(state.config, clerk))
         return false;
-    if (password != state.config.clerkPassword(clerk))
+    if (password.empty() || password != state.config.clerkPassword(clerk))
         return false;
 
     state.config.set(cfg::currentClerk, clerk);
@@ -151,8 +151,16 @@ OperatorSetupResult applyOperatorSetup(TillConfig &config, int clerk, std::strin
         reportProblem(messages, "Name too long");
         return OperatorSetupResult::NameTooLong;
     }
+    if (name.empty()) {
+        reportProblem(messages, "Please enter a name for the clerk");
+        return OperatorSetupResult::NameEmpty;
+    }
     const bool keepsPassword = !available && clerk != 1 && clerk != 2;
     if (!keepsPassword) {
+        if (password.empty() && repeat.empty()) {
+            reportProblem(messages, "Please enter a password of 1 to 8 digits");
+            return OperatorSetupResult::PasswordEmpty;
+        }
         const size_t limit = static_cast<size_t>(kClerkPasswordLimit);
         if (password.size() > limit || repeat.size() > limit) {
             reportProblem(messages, "Password too long");

@@ -45,8 +45,8 @@ int nextAvailableClerk(const TillConfig &config, int from, int step);
 int selectorClerkNumber(std::string_view selectorText);
 
 // Logs the clerk named by the selector on when the number is 1-99, the clerk
-// is available and `password` equals the stored password exactly (an empty
-// stored password matches only an empty one). On success the clerk is stored
+// is available and `password` equals the stored password exactly. An empty
+// password never logs anyone on, whatever is stored. On success the clerk is stored
 // as the current clerk and "Log on." with the clerk's number and name is
 // appended to bun4.dat; a log that cannot be written is reported ("Unable to
 // open bun4.dat") but the log-on stands. A refused log-on says nothing and
@@ -78,6 +78,8 @@ enum class OperatorSetupResult {
     Amended,
     OutsideRange,        // no clerk of that number
     NameTooLong,         // 30 characters or more
+    NameEmpty,
+    PasswordEmpty,       // an available clerk needs a password to log on
     PasswordTooLong,     // more than 8 characters, in either box
     PasswordsDoNotMatch,
     PasswordNotNumeric,  // anything but the digits 0-9
@@ -85,8 +87,9 @@ enum class OperatorSetupResult {
 
 // Applies the operator set-up of `clerk`: everything is checked first and a
 // problem is reported (caption "Problem") with nothing changed, so the dialog
-// can stay open. Otherwise the name is stored; when `available` (always for
-// clerks 1 and 2) the password is stored and the clerk made available, else
+// can stay open; an empty name, and an empty password for a clerk who stays
+// available, are problems too. Otherwise the name is stored; when `available`
+// (always for clerks 1 and 2) the password is stored and the clerk made available, else
 // the clerk is made unavailable and keeps the old password (the password boxes
 // are then not checked). Success is confirmed with "Amended" (caption "Clerk").
 OperatorSetupResult applyOperatorSetup(TillConfig &config, int clerk, std::string_view name,

@@ -50,9 +50,13 @@ CalendarDate storedSwitchOff(const TillConfig &config)
             config.get(cfg::lastSwitchOff, 2)};
 }
 
+// A stamp from a damaged wr.cfg can hold any numbers: only a real date is
+// shown, the local way from 1980 on and as day/month/year before.
 std::string shownDate(int year, int month, int day)
 {
-    if (day >= 1 && day <= 31 && month >= 1 && month <= 12 && year >= 1980) {
+    if (!isRealDate(year, month, day))
+        return "an unknown date";
+    if (year >= 1980) {
         std::string local = formatLocaleDate(year, month, day, "ddd d MMM yy");
         if (!local.empty())
             return toUtf8(local);

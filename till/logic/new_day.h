@@ -48,8 +48,9 @@ DayChange findDayChange(const TillConfig &config, const LocalTime &today);
 // The usage-gap question: its text, "Warning: Usage gap from %s" with the
 // date of the last switch-off, and its caption, "If system date %s is correct
 // select OK" with today's date. Dates are shown the local way ("ddd d MMM
-// yy") when they are real dates from 1980 on, else as "%d/%d/%d" (day,
-// month, year). UTF-8, for a message box.
+// yy") when they are real dates from 1980 on, as "%d/%d/%d" (day, month,
+// year) when they are real dates before, and as "an unknown date" when the
+// stamp is no date at all (never set, or damaged). UTF-8, for a message box.
 std::string usageGapText(const TillConfig &config);
 std::string usageGapCaption(const LocalTime &today);
 

@@ -11,8 +11,10 @@
 #include "store/reminder_file.h"
 #include "store/supplier_record.h"
 #include "store/till_config.h"
+#include "store/till_config_repair.h"
 #include "store/time_stamp.h"
 #include "till/logic/archive_folders.h"
+#include "till/logic/damaged_config.h"
 #include "till/logic/day_summary.h"
 #include "till/logic/new_day.h"
 #include "till/logic/till_state.h"
@@ -99,7 +101,12 @@ bool openData(TillState &state, Messages &messages)
     if (!supplierPlaceholder && !state.suppliers.load(messages))
         return failStart(state);
     TillConfig config;
-    if (!loadTillConfig(dir, config, messages))
+    int64_t configSize = 0;
+    if (!loadTillConfig(dir, config, messages, &configSize))
+        return failStart(state);
+    // A short or damaged wr.cfg is told and copied before anything is written.
+    const TillConfigRepair repair = repairTillConfig(config, configSize, now);
+    if (!keepAndTellDamagedConfig(dir, repair, now, messages))
         return failStart(state);
     loadReceiptWords(dir, state.receiptWords, receiptLanguageIndex(config));
 
@@ -126,7 +133,10 @@ bool openData(TillState &state, Messages &messages)
     // Every check passed: the files may change now.
     if (supplierPlaceholder && !state.suppliers.load(messages))
         return failStart(state);
-    if (firstUse && !createBlankReminderFile(dir)) {
+    // A block that only looks new because wr.cfg was damaged keeps the reminders.
+    const bool keepReminders
+        = repair.damaged() && fileSize(dir.path(kReminderFileName)) == kReminderFileSize;
+    if (firstUse && !keepReminders && !createBlankReminderFile(dir)) {
         reportProblem(messages, "Unable to create resn.dat in first run Opendata.",
                       kFolderPermissions);
         return failStart(state);
@@ -180,7 +190,10 @@ bool completeStart(TillState &state, Messages &messages)
         poleShowPassive(state.config, dir, messages);
 
     const int32_t today = remindersForToday(dir);
-    if (today != 0)
+    if (today < 0 || today > kRemindersPerDay)
+        reportProblem(messages, "The count of today's reminders in resn.dat is damaged.",
+                      "Reminders");
+    else if (today != 0)
         reportInfo(messages, cformat("For today: %d", today), "Reminders");
     return true;
 }

@@ -17,9 +17,12 @@ class TillState;
 // Opendata.", "Data file film.dat corrupt in Opendata.", and the member.dat
 // forms); ADDRESS.VT (sample lines when missing); mans.dat ("Data file
 // mans.dat ... in Opendata."); wr.cfg ("Data file wr.cfg not present in
-// Opendata."); language.ini (built-in words when missing); the start-up
-// fix-ups and, on a block never used, its first-use defaults; the new-day
-// check with the usage-gap question when the last use was not yesterday.
+// Opendata."; a short or damaged one is copied beside itself, told, and its
+// unusable values set back, see damaged_config.h); language.ini (built-in
+// words when missing); the start-up fix-ups and, on a block never used, its
+// first-use defaults (a block that only looks unused because wr.cfg was
+// damaged keeps a sound resn.dat); the new-day check with the usage-gap
+// question when the last use was not yesterday.
 //
 // Nothing is written until every check has passed and the question was
 // answered OK. Only then: a 66-byte mans.dat placeholder becomes one free
@@ -41,8 +44,8 @@ bool openData(TillState &state, Messages &messages);
 // archive folders, sets the quick-select category, shows the passive text on
 // the pole display when one is in use (a port that cannot be opened is told,
 // and the start goes on) and tells the number of today's reminders ("For
-// today: %d", caption "Reminders"). False, doing
-// nothing, when the start failed.
+// today: %d", caption "Reminders"; a count outside 0-200 is told as damaged,
+// not shown). False, doing nothing, when the start failed.
 bool completeStart(TillState &state, Messages &messages);
 
 // At the end of a run whose start did not fail: stamps the switch-off time

@@ -98,6 +98,10 @@ LogOnDialog::LogOnDialog(const TillConfig &config, QWidget *window)
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
+    // Nobody logs on without a password: OK waits for the first digit.
+    ok->setEnabled(false);
+    connect(password_, &QLineEdit::textChanged, ok,
+        [ok](const QString &text) { ok->setEnabled(!text.isEmpty()); });
     auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancel"));
     cancel->setAutoDefault(false);

@@ -1,7 +1,7 @@
 #pragma once
 // "USER LOGON": the clerk selector with Up and Down, the numeric password box
 // and the on-screen digits. The dialog only collects the choice; logOn()
-// decides whether it is right.
+// decides whether it is right. OK stays greyed while the password is empty.
 
 #include <QDialog>
 
