@@ -304,13 +304,13 @@ bool copyToNewFile(const std::string &from, const std::string &to, int *errorNum
     File source = File::open(from, File::Mode::Read);
     if (!source.isOpen())
         return fail("cannot open", from, source.error());
-    created = fileAccess().open(to, O_WRONLY | O_CREAT | O_EXCL, 0600);
+    created = fileAccess().open(to, O_WRONLY | O_CREAT | O_EXCL, kOwnerOnlyFileMode);
     if (created < 0) {
         const int err = errno;
         return fail("cannot create", to, err);
     }
     // Whatever the umask, the copy is the shop's alone.
-    ::fchmod(created, 0600);
+    ::fchmod(created, kOwnerOnlyFileMode);
     char buffer[64 * 1024];
     for (int64_t offset = 0;;) {
         const int64_t read = source.readSomeAt(offset, buffer, sizeof buffer);
