@@ -2,6 +2,7 @@
 #include "platform/file.h"
 #include "platform/scripted_messages.h"
 #include "till/logic/complete_transaction.h"
+#include "till/logic/day_summary.h"
 #include "till/sale_fixture.h"
 
 #include <gtest/gtest.h>
@@ -421,4 +422,49 @@ TEST(CompleteTransaction, TimeDateAndClerkLeftEmptyAreFilledIn)
 
     EXPECT_EQ(transactionDateText(LocalTime { 2026, 4, 31 }), "D:31 M: 4 Y:2026");
     EXPECT_EQ(transactionTimeText(LocalTime { 2026, 4, 3, 7, 5 }), "07:05");
+}
+
+// Cost prices that carry more than cents: the day's cost of sales goes up in
+// whole cents, sale by sale, so the day summary agrees with the archived sales
+// added up from their two-decimal costs.
+TEST(CompleteTransaction, CostOfSalesGrowsInCentsAsTheSummaryShowsIt)
+{
+    const struct Case {
+        float cost; // of the one line of each sale
+        int sales;
+        const char *costText; // as a calculator adds the sales' costs in cents
+        const char *profitText; // sales of 2.00 each, less that
+    } cases[] = {
+        { 0.3333f, 3, "0.99", "5.01" }, // unrounded: 0.9999, "1.00"
+        { 0.6666f, 3, "2.01", "3.99" }, // unrounded: 1.9998, "2.00"
+        { 1.005f, 2, "2.00", "2.00" }, // a float just under 1.005; unrounded "2.01"
+        { 0.25f, 4, "1.00", "7.00" },
+    };
+    for (const Case &c : cases) {
+        FixedClock clock(kSaleTime);
+        Shop shop;
+        shop.addItem({ 7, "PENCIL", 100, 2.00f, c.cost, 4, 0 });
+        ScriptedMessages messages;
+        double calculator = 0;
+        for (int i = 0; i < c.sales; ++i) {
+            Basket basket {};
+            shop.ringUp(basket, 7);
+            Shop::pay(basket, "Cash");
+            ASSERT_EQ(
+                completeTransaction(shop.state, basket, messages), CompletionResult::Archived);
+        }
+        for (const ReadTransaction &sale :
+            readSalesBytes(shop.file(std::string(kToday) + "saleslog.dat")))
+            calculator += std::stod(cformat("%.2f", static_cast<double>(sale.cost)));
+        EXPECT_EQ(cformat("%.2f", calculator), c.costText) << c.cost;
+
+        ASSERT_TRUE(writeDaySummary(shop.state, kSaleTime));
+        const std::string summary = shop.file(std::string(kToday) + "thedaily.dat");
+        EXPECT_NE(summary.find(cformat("\r\nNet sales: %.2f\r\nCost of sales: %s\r\nGross "
+                                       "profit: %s",
+                      2.0 * c.sales, c.costText, c.profitText)),
+            std::string::npos)
+            << c.cost << "\n"
+            << summary.substr(summary.find("Net sales"));
+    }
 }

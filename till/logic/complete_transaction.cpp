@@ -200,8 +200,9 @@ void addToDayTotals(TillConfig &config, const Basket &sale)
     addMoney(config, cfg::eftSales, sale.total(BasketTotal::EftPart));
     if (credit)
         addMoney(config, cfg::creditSales, total);
-    // Cost prices may carry more than cents; their sum is kept as it comes.
-    config.set(cfg::costOfSales, config.get(cfg::costOfSales) + sale.total(BasketTotal::Cost));
+    // The sale's own cost keeps what its cost prices carry beyond cents; the
+    // day's cost of sales is a running total in cents like the others.
+    addMoney(config, cfg::costOfSales, sale.total(BasketTotal::Cost));
     config.set(cfg::todayTransactionCount, config.get(cfg::todayTransactionCount) + 1);
     config.set(cfg::todayItemCount, config.get(cfg::todayItemCount) + sale.lineCount);
     const int32_t next = config.get(cfg::nextTransactionNumber);
