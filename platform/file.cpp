@@ -20,9 +20,10 @@ File File::open(const std::string &path, Mode mode)
     case Mode::ReadWriteCreate: flags = O_RDWR | O_CREAT; break;
     case Mode::Append: flags = O_WRONLY | O_CREAT | O_APPEND; break;
     case Mode::Truncate: flags = O_RDWR | O_CREAT | O_TRUNC; break;
+    case Mode::CreateNew: flags = O_RDWR | O_CREAT | O_EXCL; break;
     }
     File file;
-    file.fd_ = fileAccess().open(path, flags, 0644);
+    file.fd_ = fileAccess().open(path, flags, mode == Mode::CreateNew ? 0600 : 0644);
     if (file.fd_ < 0)
         file.error_ = errno;
     return file;
