@@ -1,6 +1,7 @@
 #include "platform/c_format.h"
 #include "platform/file.h"
 #include "platform/scripted_messages.h"
+#include "platform/undo_journal.h"
 #include "till/logic/complete_transaction.h"
 #include "till/logic/day_summary.h"
 #include "till/sale_fixture.h"
@@ -467,4 +468,132 @@ TEST(CompleteTransaction, CostOfSalesGrowsInCentsAsTheSummaryShowsIt)
             << c.cost << "\n"
             << summary.substr(summary.find("Net sales"));
     }
+}
+
+// A torn end that no journal explains - damage, or a crash of a program that
+// kept none - is cut off before the sale is appended, but kept: in a side
+// file beside it that never replaces an earlier one, with the clerk and the
+// activity log told where.
+TEST(CompleteTransaction, TornEndsAreKeptBesideTheFileAndTold)
+{
+    const struct Case {
+        const char *file;
+        std::string tail;
+        bool earlierSideFile; // a side file of an earlier cut is there already
+    } cases[] = {
+        { "2026/base.dat", "\x2A\0\0"s, false },
+        { "2026/3/5/saleslog.dat", std::string(300, '\x11'), false },
+        { "2026/3/5/itemslog.dat", std::string(50, '\x22'), false },
+        { "2026/3/5/itemslog.dat", std::string(103, '\x33'), true },
+    };
+    for (const Case &c : cases) {
+        FixedClock clock(kSaleTime);
+        FiveLineShop shop;
+        ScriptedMessages messages;
+        Basket first = shop.basket();
+        Shop::pay(first, "Cash");
+        ASSERT_EQ(completeTransaction(shop.state, first, messages), CompletionResult::Archived);
+        const Shop::Snapshot whole = shop.snapshot();
+        writeBytes(shop.temp.file(c.file), *whole.at(c.file) + c.tail);
+        const std::string side = std::string(c.file) + (c.earlierSideFile ? ".cut2" : ".cut1");
+        if (c.earlierSideFile)
+            writeBytes(shop.temp.file(std::string(c.file) + ".cut1"), "EARLIER");
+
+        Basket second {};
+        shop.ringUp(second, 101);
+        Shop::pay(second, "Cash");
+        ASSERT_EQ(completeTransaction(shop.state, second, messages), CompletionResult::Archived);
+
+        ASSERT_EQ(messages.shown.size(), 1u) << c.file;
+        EXPECT_EQ(messages.lastText(),
+            cformat("%s ended in %zu bytes that are no whole record. They were cut off and kept "
+                    "in %s.",
+                c.file, c.tail.size(), side.c_str()));
+        EXPECT_EQ(messages.lastCaption(), "Problem");
+        EXPECT_EQ(shop.file(side), c.tail) << c.file;
+        struct stat status { };
+        ASSERT_EQ(stat(shop.temp.file(side).c_str(), &status), 0);
+        EXPECT_EQ(status.st_mode & 0777, 0600u) << c.file;
+        if (c.earlierSideFile) {
+            EXPECT_EQ(shop.file(std::string(c.file) + ".cut1"), "EARLIER");
+        }
+        const std::string log = shop.file("bun4.dat");
+        EXPECT_EQ(log.substr(whole.at("bun4.dat")->size()),
+            cformat("\r\n10:20 05/03/2026  Damaged end of %s: %zu bytes cut off and kept in "
+                    "%s.\r\n",
+                c.file, c.tail.size(), side.c_str())
+                + "\r\n10:20 05/03/2026 Sale: 42, Total: 3.00\r\n101  TEA\r\n"
+                  "Clerk: 2, Manager   Items: 1\r\nPayment type: Cash\r\n");
+
+        // The sale is archived whole after the records that were whole.
+        for (const char *name : { "2026/base.dat", "2026/3/5/saleslog.dat" }) {
+            const std::string after = shop.file(name);
+            EXPECT_EQ(after.substr(0, whole.at(name)->size()), *whole.at(name)) << c.file;
+        }
+        const auto index = readYearIndexBytes(shop.file("2026/base.dat"));
+        ASSERT_EQ(index.size(), 2u);
+        EXPECT_EQ(index[1][0], 42);
+        const auto sales = readSalesBytes(shop.file("2026/3/5/saleslog.dat"));
+        ASSERT_EQ(sales.size(), 2u);
+        EXPECT_EQ(sales[1].number, 42);
+        EXPECT_EQ(shop.file("2026/3/5/saleslog.dat").size(), 2 * 950u);
+        const std::string items = shop.file("2026/3/5/itemslog.dat");
+        ASSERT_EQ(items.size(), 6 * 104u);
+        EXPECT_EQ(items.substr(0, 5 * 104), *whole.at("2026/3/5/itemslog.dat"));
+        EXPECT_EQ(readLineBytes(items).back().transaction, 42);
+    }
+}
+
+// A torn end that a journal explains is work cut short, undone by the journal
+// alone: nothing to keep or to tell. A sale that cannot be recorded leaves a
+// torn end as it found it.
+TEST(CompleteTransaction, TornEndsOfUndoneWorkAreNotKept)
+{
+    FixedClock clock(kSaleTime);
+    FiveLineShop shop;
+    const int64_t slot = shop.addCustomer(7, "A. SMITH", 10.0f);
+    ScriptedMessages messages;
+    Basket first = shop.basket();
+    Shop::pay(first, "Cash");
+    ASSERT_EQ(completeTransaction(shop.state, first, messages), CompletionResult::Archived);
+    const std::string sales = std::string(kToday) + "saleslog.dat";
+    const std::string whole = shop.file(sales);
+    const std::string torn = whole + std::string(200, '\x44');
+
+    // Work whose undoing failed: its journal is still there.
+    std::string journal;
+    {
+        FileTransaction work(shop.state.dir);
+        work.protectLength(sales);
+        ASSERT_TRUE(work.begin());
+        journal = shop.file("ovix.jnl");
+    }
+    ASSERT_FALSE(journal.empty());
+    writeBytes(shop.temp.file(sales), torn);
+
+    // Without it, a sale that fails puts the torn end back and keeps nothing
+    // beside it.
+    CustomerRecordUpdate wrong;
+    wrong.slot = slot;
+    ASSERT_TRUE(shop.state.customers.readRecord(slot, wrong.record, messages));
+    wrong.record.number = 8;
+    const Shop::Snapshot before = shop.snapshot();
+    Basket basket {};
+    shop.ringUp(basket, 101);
+    Shop::pay(basket, "Cash");
+    EXPECT_EQ(completeTransaction(shop.state, basket, messages, { nullptr, &wrong }),
+        CompletionResult::NotArchived);
+    EXPECT_EQ(shop.snapshot(), before);
+    EXPECT_FALSE(fileExists(shop.temp.file(sales + ".cut1")));
+
+    // With the journal back, the sale goes ahead without a word.
+    writeBytes(shop.temp.file("ovix.jnl"), journal);
+    messages.shown.clear();
+    ASSERT_EQ(completeTransaction(shop.state, basket, messages), CompletionResult::Archived);
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+    EXPECT_FALSE(fileExists(shop.temp.file(sales + ".cut1")));
+    EXPECT_FALSE(fileExists(shop.temp.file("ovix.jnl")));
+    EXPECT_EQ(shop.file(sales).substr(0, whole.size()), whole);
+    EXPECT_EQ(readSalesBytes(shop.file(sales)).back().number, 42);
+    EXPECT_EQ(shop.file(sales).size(), 2 * 950u);
 }
