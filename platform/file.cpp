@@ -20,6 +20,7 @@ File File::open(const std::string &path, Mode mode)
     case Mode::ReadWriteCreate: flags = O_RDWR | O_CREAT; break;
     case Mode::Append: flags = O_WRONLY | O_CREAT | O_APPEND; break;
     case Mode::Truncate: flags = O_RDWR | O_CREAT | O_TRUNC; break;
+    case Mode::CreateNew: flags = O_RDWR | O_CREAT | O_EXCL; break;
     }
     File file;
     file.fd_ = fileAccess().open(path, flags, kOwnerOnlyFileMode);

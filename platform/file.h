@@ -27,6 +27,7 @@ public:
         ReadWriteCreate, // read and write, created empty when missing
         Append,          // write at the end, created when missing
         Truncate,        // created anew, empty
+        CreateNew,       // read and write, created here: fails when it exists; owner only
     };
     // A file the open creates gets kOwnerOnlyFileMode (less the umask); an
     // existing one keeps its mode.

@@ -25,13 +25,20 @@ namespace {
 constexpr const char *kSales = "2026/3/5/saleslog.dat";
 constexpr const char *kItems = "2026/3/5/itemslog.dat";
 
+// Where the sale finds the day's archive.
+enum class DayBefore {
+    Empty, // the first sale of the day
+    EarlierSale, // one sale archived before
+    TornSalesLog, // one sale, then a torn end on saleslog.dat that no journal explains
+};
+
 // The five-line sale of FiveLineShop, to be completed over and over from the
-// same files: either the first sale of the day or one after an earlier sale.
-// The clock must be fixed at kSaleTime while it lives.
+// same files. The clock must be fixed at kSaleTime while it lives.
 class Rehearsal {
 public:
-    explicit Rehearsal(bool earlierSale)
+    explicit Rehearsal(DayBefore day)
     {
+        const bool earlierSale = day != DayBefore::Empty;
         ScriptedMessages quiet;
         EXPECT_TRUE(storeTillConfig(shop.state.dir, shop.state.config, &error));
         writeBytes(shop.temp.file("bun4.dat"), "\r\n09:00 05/03/2026  Switched on.\r\n");
@@ -41,6 +48,8 @@ public:
             Shop::pay(first, "EFT");
             EXPECT_EQ(completeTransaction(shop.state, first, quiet), CompletionResult::Archived);
         }
+        if (day == DayBefore::TornSalesLog)
+            writeBytes(shop.temp.file(kSales), shop.file(kSales) + std::string(123, '\x5A'));
         before = shop.snapshot();
         basket = shop.basket();
         Shop::pay(basket, "Split", 5.00f);
@@ -135,7 +144,7 @@ void completeCrashingAt(void *context)
     _exit(result == CompletionResult::Archived ? 0 : 1);
 }
 
-class ArchiveDurability : public ::testing::TestWithParam<bool> { };
+class ArchiveDurability : public ::testing::TestWithParam<DayBefore> { };
 
 } // namespace
 
@@ -226,4 +235,5 @@ TEST_P(ArchiveDurability, AFailedWriteOrSyncUndoesTheSaleAndARetryCompletesIt)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(FirstOrLaterSaleOfTheDay, ArchiveDurability, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(FirstOrLaterSaleOfTheDay, ArchiveDurability,
+    ::testing::Values(DayBefore::Empty, DayBefore::EarlierSale, DayBefore::TornSalesLog));

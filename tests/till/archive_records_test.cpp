@@ -228,14 +228,21 @@ TEST(SalesArchiveWriter, TornRecordFilesAreCutBackAndRestoredOnUndo)
         ASSERT_TRUE(work.begin());
         std::string problem;
         ASSERT_TRUE(writer.append({ 41, 5, 3 }, record, lines, problem)) << problem;
+        ASSERT_EQ(writer.tornTails().size(), 2u);
+        EXPECT_EQ(writer.tornTails()[0].sideFile, "2026/3/5/saleslog.dat.cut1");
+        EXPECT_EQ(writer.tornTails()[1].bytes, std::string(60, 'I'));
         if (undo) {
             ASSERT_TRUE(work.rollback());
             EXPECT_EQ(folder.read("2026/3/5/saleslog.dat"), sales);
             EXPECT_EQ(folder.read("2026/3/5/itemslog.dat"), items);
             EXPECT_EQ(folder.read("2026/base.dat"), std::nullopt);
+            EXPECT_EQ(folder.read("2026/3/5/saleslog.dat.cut1"), std::nullopt);
+            EXPECT_EQ(folder.read("2026/3/5/itemslog.dat.cut1"), std::nullopt);
             continue;
         }
         ASSERT_TRUE(work.commit());
+        EXPECT_EQ(folder.read("2026/3/5/saleslog.dat.cut1"), std::string(400, 'S'));
+        EXPECT_EQ(folder.read("2026/3/5/itemslog.dat.cut1"), std::string(60, 'I'));
         const std::string salesAfter = *folder.read("2026/3/5/saleslog.dat");
         ASSERT_EQ(salesAfter.size(), 1900u);
         EXPECT_EQ(salesAfter.substr(0, 950), sales.substr(0, 950));

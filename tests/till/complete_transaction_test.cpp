@@ -1,7 +1,9 @@
 #include "platform/c_format.h"
 #include "platform/file.h"
 #include "platform/scripted_messages.h"
+#include "platform/undo_journal.h"
 #include "till/logic/complete_transaction.h"
+#include "till/logic/day_summary.h"
 #include "till/sale_fixture.h"
 
 #include <gtest/gtest.h>
@@ -421,4 +423,158 @@ TEST(CompleteTransaction, TimeDateAndClerkLeftEmptyAreFilledIn)
 
     EXPECT_EQ(transactionDateText(LocalTime { 2026, 4, 31 }), "D:31 M: 4 Y:2026");
     EXPECT_EQ(transactionTimeText(LocalTime { 2026, 4, 3, 7, 5 }), "07:05");
+}
+
+// Cost prices that carry more than cents: the day's cost of sales goes up in
+// whole cents, sale by sale, so the day summary agrees with the archived sales
+// added up from their two-decimal costs.
+TEST(CompleteTransaction, CostOfSalesGrowsInCentsAsTheSummaryShowsIt)
+{
+    const struct Case {
+        float cost; // of the one line of each sale
+        int sales;
+        const char *costText; // as a calculator adds the sales' costs in cents
+        const char *profitText; // sales of 2.00 each, less that
+    } cases[] = {
+        { 0.3333f, 3, "0.99", "5.01" }, // unrounded: 0.9999, "1.00"
+        { 0.6666f, 3, "2.01", "3.99" }, // unrounded: 1.9998, "2.00"
+        { 1.005f, 2, "2.00", "2.00" }, // a float just under 1.005; unrounded "2.01"
+        { 0.25f, 4, "1.00", "7.00" },
+    };
+    for (const Case &c : cases) {
+        FixedClock clock(kSaleTime);
+        Shop shop;
+        shop.addItem({ 7, "PENCIL", 100, 2.00f, c.cost, 4, 0 });
+        ScriptedMessages messages;
+        double calculator = 0;
+        for (int i = 0; i < c.sales; ++i) {
+            Basket basket {};
+            shop.ringUp(basket, 7);
+            Shop::pay(basket, "Cash");
+            ASSERT_EQ(
+                completeTransaction(shop.state, basket, messages), CompletionResult::Archived);
+        }
+        for (const ReadTransaction &sale :
+            readSalesBytes(shop.file(std::string(kToday) + "saleslog.dat")))
+            calculator += std::stod(cformat("%.2f", static_cast<double>(sale.cost)));
+        EXPECT_EQ(cformat("%.2f", calculator), c.costText) << c.cost;
+
+        ASSERT_TRUE(writeDaySummary(shop.state, kSaleTime));
+        const std::string summary = shop.file(std::string(kToday) + "thedaily.dat");
+        EXPECT_NE(summary.find(cformat("\r\nNet sales: %.2f\r\nCost of sales: %s\r\nGross "
+                                       "profit: %s",
+                      2.0 * c.sales, c.costText, c.profitText)),
+            std::string::npos)
+            << c.cost << "\n"
+            << summary.substr(summary.find("Net sales"));
+    }
+}
+
+// A torn end that no journal explains - damage, or a crash of a program that
+// kept none - is cut off before the sale is appended, but kept: in a side
+// file beside it that never replaces an earlier one, with the clerk and the
+// activity log told where.
+TEST(CompleteTransaction, TornEndsAreKeptBesideTheFileAndTold)
+{
+    const struct Case {
+        const char *file;
+        std::string tail;
+        bool earlierSideFile; // a side file of an earlier cut is there already
+    } cases[] = {
+        { "2026/base.dat", "\x2A\0\0"s, false },
+        { "2026/3/5/saleslog.dat", std::string(300, '\x11'), false },
+        { "2026/3/5/itemslog.dat", std::string(50, '\x22'), false },
+        { "2026/3/5/itemslog.dat", std::string(103, '\x33'), true },
+    };
+    for (const Case &c : cases) {
+        FixedClock clock(kSaleTime);
+        FiveLineShop shop;
+        ScriptedMessages messages;
+        Basket first = shop.basket();
+        Shop::pay(first, "Cash");
+        ASSERT_EQ(completeTransaction(shop.state, first, messages), CompletionResult::Archived);
+        const Shop::Snapshot whole = shop.snapshot();
+        writeBytes(shop.temp.file(c.file), *whole.at(c.file) + c.tail);
+        const std::string side = std::string(c.file) + (c.earlierSideFile ? ".cut2" : ".cut1");
+        if (c.earlierSideFile)
+            writeBytes(shop.temp.file(std::string(c.file) + ".cut1"), "EARLIER");
+
+        Basket second {};
+        shop.ringUp(second, 101);
+        Shop::pay(second, "Cash");
+        ASSERT_EQ(completeTransaction(shop.state, second, messages), CompletionResult::Archived);
+
+        ASSERT_EQ(messages.shown.size(), 1u) << c.file;
+        EXPECT_EQ(messages.lastText(),
+            cformat("%s ended in %zu bytes that are no whole record. They were cut off and kept "
+                    "in %s.",
+                c.file, c.tail.size(), side.c_str()));
+        EXPECT_EQ(messages.lastCaption(), "Problem");
+        EXPECT_EQ(shop.file(side), c.tail) << c.file;
+        struct stat status { };
+        ASSERT_EQ(stat(shop.temp.file(side).c_str(), &status), 0);
+        EXPECT_EQ(status.st_mode & 0777, 0600u) << c.file;
+        if (c.earlierSideFile) {
+            EXPECT_EQ(shop.file(std::string(c.file) + ".cut1"), "EARLIER");
+        }
+        const std::string log = shop.file("bun4.dat");
+        EXPECT_EQ(log.substr(whole.at("bun4.dat")->size()),
+            cformat("\r\n10:20 05/03/2026  Damaged end of %s: %zu bytes cut off and kept in "
+                    "%s.\r\n",
+                c.file, c.tail.size(), side.c_str())
+                + "\r\n10:20 05/03/2026 Sale: 42, Total: 3.00\r\n101  TEA\r\n"
+                  "Clerk: 2, Manager   Items: 1\r\nPayment type: Cash\r\n");
+
+        // The sale is archived whole after the records that were whole.
+        for (const char *name : { "2026/base.dat", "2026/3/5/saleslog.dat" }) {
+            const std::string after = shop.file(name);
+            EXPECT_EQ(after.substr(0, whole.at(name)->size()), *whole.at(name)) << c.file;
+        }
+        const auto index = readYearIndexBytes(shop.file("2026/base.dat"));
+        ASSERT_EQ(index.size(), 2u);
+        EXPECT_EQ(index[1][0], 42);
+        const auto sales = readSalesBytes(shop.file("2026/3/5/saleslog.dat"));
+        ASSERT_EQ(sales.size(), 2u);
+        EXPECT_EQ(sales[1].number, 42);
+        EXPECT_EQ(shop.file("2026/3/5/saleslog.dat").size(), 2 * 950u);
+        const std::string items = shop.file("2026/3/5/itemslog.dat");
+        ASSERT_EQ(items.size(), 6 * 104u);
+        EXPECT_EQ(items.substr(0, 5 * 104), *whole.at("2026/3/5/itemslog.dat"));
+        EXPECT_EQ(readLineBytes(items).back().transaction, 42);
+    }
+}
+
+// A torn end that a journal explains is work cut short (here: work whose
+// undoing failed earlier in the run), undone by the journal alone: nothing to
+// keep or to tell.
+TEST(CompleteTransaction, TornEndsOfUndoneWorkAreNotKept)
+{
+    FixedClock clock(kSaleTime);
+    FiveLineShop shop;
+    ScriptedMessages messages;
+    Basket first = shop.basket();
+    Shop::pay(first, "Cash");
+    ASSERT_EQ(completeTransaction(shop.state, first, messages), CompletionResult::Archived);
+    const std::string sales = std::string(kToday) + "saleslog.dat";
+    const std::string whole = shop.file(sales);
+    std::string journal;
+    {
+        FileTransaction work(shop.state.dir);
+        work.protectLength(sales);
+        ASSERT_TRUE(work.begin());
+        journal = shop.file("ovix.jnl");
+    }
+    writeBytes(shop.temp.file("ovix.jnl"), journal);
+    writeBytes(shop.temp.file(sales), whole + std::string(200, '\x44'));
+
+    Basket basket {};
+    shop.ringUp(basket, 101);
+    Shop::pay(basket, "Cash");
+    ASSERT_EQ(completeTransaction(shop.state, basket, messages), CompletionResult::Archived);
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+    EXPECT_FALSE(fileExists(shop.temp.file(sales + ".cut1")));
+    EXPECT_FALSE(fileExists(shop.temp.file("ovix.jnl")));
+    EXPECT_EQ(shop.file(sales).substr(0, whole.size()), whole);
+    EXPECT_EQ(shop.file(sales).size(), 2 * 950u);
+    EXPECT_EQ(readSalesBytes(shop.file(sales)).back().number, 42);
 }

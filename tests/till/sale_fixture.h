@@ -170,15 +170,18 @@ public:
         return getI32(itemBytesOf(number), 714);
     }
 
-    // Every data file a sale touches, by name; nothing for a missing file.
+    // Every data file a sale touches, by name, with the side files that keep
+    // the first cut-off torn end of each archive file; nothing for a missing file.
     using Snapshot = std::map<std::string, std::optional<std::string>>;
     Snapshot snapshot(const LocalTime &day = kSaleTime) const
     {
         const std::string folder = cformat("%d/%d/%d/", day.year, day.month, day.day);
+        const std::string index = cformat("%d/base.dat", day.year);
         Snapshot files;
         for (const std::string &name : { std::string("film.dat"), std::string("member.dat"),
-                 std::string("bun4.dat"), std::string("wr.cfg"), cformat("%d/base.dat", day.year),
-                 folder + "saleslog.dat", folder + "itemslog.dat" }) {
+                 std::string("bun4.dat"), std::string("wr.cfg"), index, index + ".cut1",
+                 folder + "saleslog.dat", folder + "saleslog.dat.cut1", folder + "itemslog.dat",
+                 folder + "itemslog.dat.cut1" }) {
             if (fileExists(temp.file(name)))
                 files[name] = readBytes(temp.file(name));
             else

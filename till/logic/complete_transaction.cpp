@@ -14,6 +14,7 @@
 #include "till/logic/archive_folders.h"
 #include "till/logic/sales_archive.h"
 #include "till/logic/till_state.h"
+#include "till/logic/transaction_numbers.h"
 
 #include <cinttypes>
 #include <climits>
@@ -200,8 +201,9 @@ void addToDayTotals(TillConfig &config, const Basket &sale)
     addMoney(config, cfg::eftSales, sale.total(BasketTotal::EftPart));
     if (credit)
         addMoney(config, cfg::creditSales, total);
-    // Cost prices may carry more than cents; their sum is kept as it comes.
-    config.set(cfg::costOfSales, config.get(cfg::costOfSales) + sale.total(BasketTotal::Cost));
+    // The sale's own cost keeps what its cost prices carry beyond cents; the
+    // day's cost of sales is a running total in cents like the others.
+    addMoney(config, cfg::costOfSales, sale.total(BasketTotal::Cost));
     config.set(cfg::todayTransactionCount, config.get(cfg::todayTransactionCount) + 1);
     config.set(cfg::todayItemCount, config.get(cfg::todayItemCount) + sale.lineCount);
     const int32_t next = config.get(cfg::nextTransactionNumber);
@@ -346,18 +348,6 @@ CompletionResult completeTransaction(
     const LocalTime now = localNow();
     const DataDir &dir = state.dir;
 
-    // The sale as it will be archived; the basket itself stays as it is until
-    // the sale is on the disk.
-    Basket sale = basket;
-    sale.transactionNumber = state.config.get(cfg::nextTransactionNumber);
-    sale.daySequence = state.config.get(cfg::todayTransactionCount) + 1;
-    if (readText(sale.timeText).empty()) {
-        writeText(sale.timeText, transactionTimeText(now));
-        writeText(sale.dateText, transactionDateText(now));
-    }
-    if (sale.clerkNumber == 0)
-        sale.clerkNumber = static_cast<int32_t>(state.clerk());
-
     // A sale after midnight without a restart: the new day has no folder yet.
     if (!fileExists(dir.path(yearIndexName(now.year)))
         || !isDirectory(dir.path(dayFolderName(now.year, now.month, now.day)))) {
@@ -365,19 +355,15 @@ CompletionResult completeTransaction(
         reportProblem(messages, kMidnightWarning, kMidnightCaption);
     }
 
-    Notices notices;
-    TillConfig updated = state.config;
-    const StockChange stock = takeStock(state, sale, now, updated, notices);
-    addToDayTotals(updated, sale);
-
-    const TransactionRecord transaction = transactionRecordOf(sale);
-    std::vector<SoldItemRecord> lines;
-    lines.reserve(static_cast<size_t>(sale.lineCount));
-    for (int line = 0; line < sale.lineCount; ++line)
-        lines.push_back(soldItemRecordOf(sale, line, stock.lineCategories[line]));
-    const auto lowNumber = static_cast<int32_t>(sale.transactionNumber);
-    const YearIndexEntry entry { lowNumber, now.day, now.month };
-    const std::string log = logBlock(sale, state.config.clerkName(sale.clerkNumber), now);
+    // Work of this run left half done (its undoing failed) is undone first: a
+    // torn end it explains is put right by the journal, not kept as damage.
+    if (fileExists(dir.path(kJournalName))) {
+        const RecoveryResult recovered = recoverInterruptedWork(dir);
+        if (!recovered.ok) {
+            tellNotRecorded(messages, recovered.error, MessageKind::Warning);
+            return CompletionResult::NotArchived;
+        }
+    }
 
     // Whatever the journal keeps must be a file it can put back: a folder in
     // the place of one would leave work that no start could undo.
@@ -387,6 +373,66 @@ CompletionResult completeTransaction(
         tellNotRecorded(messages, unableToOpenMessage(unreadable), MessageKind::Warning);
         return CompletionResult::NotArchived;
     }
+
+    // The number wr.cfg offers, unless the archive already holds it.
+    const int32_t offered = state.config.get(cfg::nextTransactionNumber);
+    const std::optional<int32_t> number = state.archivedNumbers.firstFree(dir, now, offered);
+    if (!number) {
+        const ArchiveFile unread
+            = readYearIndex(dir, now.year) ? ArchiveFile::SalesLog : ArchiveFile::YearIndex;
+        tellNotRecorded(messages, unableToOpenMessage(unread), MessageKind::Warning);
+        return CompletionResult::NotArchived;
+    }
+
+    // The sale as it will be archived; the basket itself stays as it is until
+    // the sale is on the disk.
+    Basket sale = basket;
+    sale.transactionNumber = *number;
+    sale.daySequence = state.config.get(cfg::todayTransactionCount) + 1;
+    if (readText(sale.timeText).empty()) {
+        writeText(sale.timeText, transactionTimeText(now));
+        writeText(sale.dateText, transactionDateText(now));
+    }
+    if (sale.clerkNumber == 0)
+        sale.clerkNumber = static_cast<int32_t>(state.clerk());
+
+    Notices notices;
+    // Notes for the activity log ahead of the sale's block: what was found
+    // wrong with the archive and put right.
+    std::string notes;
+    for (const SalesArchiveWriter::TornTail &tail : archive.tornTails()) {
+        notices.add(cformat("%s ended in %zu bytes that are no whole record. They were cut off "
+                            "and kept in %s.",
+                        tail.file.c_str(), tail.bytes.size(), tail.sideFile.c_str()),
+            "Problem", MessageKind::Warning);
+        notes += "\r\n" + logTimePrefix(makeTimeStamp(now))
+            + cformat("  Damaged end of %s: %zu bytes cut off and kept in %s.\r\n",
+                tail.file.c_str(), tail.bytes.size(), tail.sideFile.c_str());
+    }
+    if (*number != offered)
+        notes += numberMovedOnLogText(now, offered, state.archivedNumbers.highest(), *number);
+
+    TillConfig updated = state.config;
+    updated.set(cfg::nextTransactionNumber, *number);
+    const StockChange stock = takeStock(state, sale, now, updated, notices);
+    addToDayTotals(updated, sale);
+
+    const TransactionRecord transaction = transactionRecordOf(sale);
+    std::vector<SoldItemRecord> lines;
+    lines.reserve(static_cast<size_t>(sale.lineCount));
+    for (int line = 0; line < sale.lineCount; ++line)
+        lines.push_back(soldItemRecordOf(sale, line, stock.lineCategories[line]));
+    const YearIndexEntry entry { *number, now.day, now.month };
+    const std::string log = notes + logBlock(sale, state.config.clerkName(sale.clerkNumber), now);
+
+    // A customer record made for the number wr.cfg offered names the one used.
+    CustomerRecordUpdate customer;
+    if (options.customer) {
+        customer = *options.customer;
+        if (customer.record.last_transaction == offered)
+            customer.record.last_transaction = *number;
+    }
+
     if (isDirectory(dir.path(kTillConfigFileName))) {
         tellNotRecorded(messages, "Data file: wr.cfg, not present.", MessageKind::Error);
         return CompletionResult::NotArchived;
@@ -401,7 +447,7 @@ CompletionResult completeTransaction(
     }
     if (options.customer) {
         work.protectRange(kCustomerFileName,
-            options.customer->slot * static_cast<int64_t>(kCustomerRecordSize),
+            customer.slot * static_cast<int64_t>(kCustomerRecordSize),
             static_cast<int64_t>(kCustomerRecordSize));
     }
     if (logUsable)
@@ -445,7 +491,6 @@ CompletionResult completeTransaction(
     }
     if (options.customer) {
         ScriptedMessages quiet;
-        const CustomerRecordUpdate &customer = *options.customer;
         if (!state.customers.writeRecord(customer.slot, customer.record, quiet)) {
             return undo(quiet.shown.empty() ? std::string("Not able to write to member.dat")
                                             : quiet.lastText(),
@@ -462,6 +507,7 @@ CompletionResult completeTransaction(
     }
 
     state.config = updated;
+    state.archivedNumbers.noteArchived(dir, now, *number);
     if (options.archived)
         *options.archived = sale;
     clearBasket(basket);

@@ -47,9 +47,13 @@ struct CompletionOptions {
 //
 // A basket with no lines is left alone. A line count outside 0..400 is a
 // damaged basket: "No items" (caption "Problem"), the basket is cleared.
-// The sale takes the next transaction number of the configuration and
-// today's transaction count + 1 as its day sequence. Time and date texts and
-// the clerk number left empty by the payment are filled in from the clock and
+// The sale takes the next transaction number of the configuration, unless
+// the archive of today (the year index or saleslog.dat) already holds it:
+// then the first free number after the archive's highest
+// (ArchivedNumbers::firstFree), said once in the activity log, and a
+// customer record stamped with the offered number names the one used. Its
+// day sequence is today's transaction count + 1. Time and date texts and the
+// clerk number left empty by the payment are filled in from the clock and
 // the logged-on clerk.
 //
 // When today's archive folder or the year index is missing (the first sale
@@ -57,6 +61,13 @@ struct CompletionOptions {
 // warned ("Otherwise transactions will not archive correctly", caption
 // "IMPORTANT - DO NOT run the program over the midnight boundary"); the day
 // totals are not rolled over until the next start.
+//
+// An archive file whose end is torn with no journal to explain it is cut
+// back to its last whole record before the sale is appended; the cut bytes
+// are kept in a side file beside it (sales_archive.h), and once the sale is
+// complete the clerk is told where ("... ended in N bytes that are no whole
+// record. They were cut off and kept in ...", caption "Problem"), as is the
+// activity log, ahead of the sale's block.
 //
 // Lines that cannot reach their item are still archived, in category 18, and
 // take no stock: an item no longer on file ("Invalid entry", caption

@@ -134,9 +134,26 @@ SalesArchiveWriter::SalesArchiveWriter(const DataDir &dir, int year, int month, 
 {
 }
 
+namespace {
+
+// The first of "<file>.cut1", "<file>.cut2", ... that names nothing yet.
+std::optional<std::string> freeSideFileName(const DataDir &dir, const std::string &file)
+{
+    for (int number = 1; number < 10000; ++number) {
+        std::string name = cformat("%s.cut%d", file.c_str(), number);
+        const std::string path = dir.path(name);
+        if (!fileExists(path) && !isDirectory(path))
+            return name;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 bool SalesArchiveWriter::inspect(ArchiveFile &failed)
 {
     inspected_ = false;
+    tornTails_.clear();
     std::optional<ArchiveFileShape> index = shapeOfYearIndex(dir_, year_);
     if (!index) {
         failed = ArchiveFile::YearIndex;
@@ -153,6 +170,31 @@ bool SalesArchiveWriter::inspect(ArchiveFile &failed)
     if (!items) {
         failed = ArchiveFile::ItemsLog;
         return false;
+    }
+    const struct {
+        ArchiveFile which;
+        std::string name;
+        const ArchiveFileShape &shape;
+    } files[] = { { ArchiveFile::YearIndex, yearIndex(), *index },
+        { ArchiveFile::SalesLog, salesLog(), *sales },
+        { ArchiveFile::ItemsLog, itemsLog(), *items } };
+    for (const auto &file : files) {
+        if (file.shape.size <= file.shape.wholeLength)
+            continue;
+        TornTail tail;
+        tail.which = file.which;
+        tail.file = file.name;
+        tail.bytes.resize(static_cast<size_t>(file.shape.size - file.shape.wholeLength));
+        File torn = File::open(dir_.path(file.name), File::Mode::Read);
+        std::optional<std::string> side = freeSideFileName(dir_, file.name);
+        if (!side || !torn.isOpen()
+            || !torn.readAt(file.shape.wholeLength, tail.bytes.data(), tail.bytes.size())) {
+            tornTails_.clear();
+            failed = file.which;
+            return false;
+        }
+        tail.sideFile = std::move(*side);
+        tornTails_.push_back(std::move(tail));
     }
     yearIndexShape_ = *index;
     salesShape_ = *sales;
@@ -171,6 +213,20 @@ void SalesArchiveWriter::protect(FileTransaction &work) const
     protectOne(yearIndex(), yearIndexShape_);
     protectOne(salesLog(), salesShape_);
     protectOne(itemsLog(), itemsShape_);
+    for (const TornTail &tail : tornTails_)
+        work.protectLength(tail.sideFile);
+}
+
+bool SalesArchiveWriter::keepTornTail(ArchiveFile which) const
+{
+    for (const TornTail &tail : tornTails_) {
+        if (tail.which != which)
+            continue;
+        File side = File::open(dir_.path(tail.sideFile), File::Mode::CreateNew);
+        const bool kept = side.isOpen() && side.append(tail.bytes.data(), tail.bytes.size());
+        return side.close() && kept;
+    }
+    return true;
 }
 
 bool SalesArchiveWriter::appendTo(ArchiveFile which, const std::string &name,
@@ -183,7 +239,7 @@ bool SalesArchiveWriter::appendTo(ArchiveFile which, const std::string &name,
     }
     bool written = file.size() == shape.size;
     if (written && shape.size > shape.wholeLength)
-        written = file.truncate(shape.wholeLength);
+        written = keepTornTail(which) && file.truncate(shape.wholeLength);
     if (written && shape.needsHeader) {
         const int32_t header = 0;
         written = file.append(&header, sizeof header);

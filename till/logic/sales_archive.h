@@ -5,10 +5,14 @@
 //
 // Appending goes through SalesArchiveWriter inside a FileTransaction, so that
 // a sale's index entry, record and lines reach the disk together or not at
-// all. A file left with a torn tail by an earlier crash outside any journal
-// (a size that is not a whole number of records) is cut back to its last
-// whole record before anything is appended; the journal keeps the cut bytes,
-// so undoing the work puts them back too.
+// all. A file whose end is torn (a size that is not a whole number of
+// records) with no journal left to explain it - damage, or a crash of a
+// program that kept none - is cut back to its last whole record before
+// anything is appended. The cut bytes are not thrown away: they go to a side
+// file beside it ("saleslog.dat.cut1", or .cut2 and on when that name is
+// taken; never an existing file), readable by the shop's account only. The
+// journal keeps the cut bytes and the side file's absence, so undoing the
+// work puts the tail back and removes the side file.
 //
 // The readers skip such a torn tail; they never fail on a short or damaged
 // file, they only read less.
@@ -75,14 +79,32 @@ public:
     // `dir` must outlive the writer. The day is the archive folder written to.
     SalesArchiveWriter(const DataDir &dir, int year, int month, int day);
 
-    // Looks at the three files as they are now. False when one of them exists
-    // but cannot be examined; `failed` names it.
-    bool inspect(ArchiveFile &failed);
-    // Names, for the journal, the torn tails that will be cut and the three
-    // lengths that will grow.
-    void protect(FileTransaction &work) const;
+    // A torn end found by inspect(): the bytes past the last whole record of
+    // `file`, cut off by append() and kept in `sideFile`. Names are relative
+    // to the data folder.
+    struct TornTail {
+        ArchiveFile which = ArchiveFile::SalesLog;
+        std::string file;
+        std::string sideFile;
+        std::string bytes;
+    };
 
-    // Cuts back torn tails, writes a missing year index header, then appends
+    // Looks at the three files as they are now, reading any torn end and
+    // choosing a free side file name for it. False when one of them exists
+    // but cannot be examined or its torn end read; `failed` names it.
+    bool inspect(ArchiveFile &failed);
+    // Names, for the journal, the torn tails that will be cut, their side
+    // files and the three lengths that will grow.
+    void protect(FileTransaction &work) const;
+    // The torn ends inspect() found, in the order year index, sales log,
+    // items log.
+    const std::vector<TornTail> &tornTails() const
+    {
+        return tornTails_;
+    }
+
+    // Keeps each torn tail in its side file and cuts it off, writes a missing
+    // year index header, then appends
     // the index entry, the record and the lines, each record one checked
     // write. Stops at the first failure with `problem` set to the message for
     // the user; what was written is left for the journal to undo. The files
@@ -106,6 +128,8 @@ public:
 private:
     bool appendTo(ArchiveFile file, const std::string &name, const ArchiveFileShape &shape,
         std::span<const std::string_view> records, std::string &problem);
+    // Writes the torn tail of `which`, if it has one, to its side file.
+    bool keepTornTail(ArchiveFile which) const;
 
     const DataDir &dir_;
     int year_;
@@ -115,6 +139,7 @@ private:
     ArchiveFileShape yearIndexShape_;
     ArchiveFileShape salesShape_;
     ArchiveFileShape itemsShape_;
+    std::vector<TornTail> tornTails_;
 };
 
 // Readers. A missing file reads as empty; nothing only when the file exists

@@ -18,6 +18,7 @@
 #include "till/logic/day_summary.h"
 #include "till/logic/new_day.h"
 #include "till/logic/till_state.h"
+#include "till/logic/transaction_numbers.h"
 
 #include <cinttypes>
 #include <cstddef>
@@ -110,6 +111,7 @@ bool openData(TillState &state, Messages &messages)
         return failStart(state);
     loadReceiptWords(dir, state.receiptWords, receiptLanguageIndex(config));
 
+    state.start.storedTransactionNumber = config.get(cfg::nextTransactionNumber);
     applyStartUpFixes(config);
     const bool firstUse = config.get(cfg::dayOfLastUse) == 0;
     if (firstUse)
@@ -168,11 +170,13 @@ bool completeStart(TillState &state, Messages &messages)
     for (size_t i = 0; i < 5; ++i)
         state.start.previousSwitchOff[i] = state.config.get(cfg::lastSwitchOff, i);
     setSwitchOff(state.config, now);
+    const std::string numberNote
+        = moveNextNumberPastArchive(state, now, state.start.storedTransactionNumber);
     storeTillConfig(dir, state.config, messages, TillConfigStoreMoment::AfterStart);
 
     const std::string switchedOn
         = "\r\n" + logTimePrefix(makeTimeStamp(now)) + "  Switched on.\r\n";
-    if (!appendToLog(dir, switchedOn))
+    if (!appendToLog(dir, switchedOn + numberNote))
         reportProblem(messages, "Unable to open bun4.dat in WM_CREATE.");
 
     if (!fileExists(dir.path(kReminderFileName))) {

@@ -46,6 +46,9 @@ bool openData(TillState &state, Messages &messages);
 // and the start goes on) and tells the number of today's reminders ("For
 // today: %d", caption "Reminders"; a count outside 0-200 is told as damaged,
 // not shown). False, doing nothing, when the start failed.
+// Before wr.cfg is stored, the next transaction number is moved past the
+// numbers today's archive holds (transaction_numbers.h); when wr.cfg's number
+// did not follow the archive, a note after "Switched on." says so.
 bool completeStart(TillState &state, Messages &messages);
 
 // At the end of a run whose start did not fail: stamps the switch-off time

@@ -14,6 +14,7 @@
 #include "store/store_heading.h"
 #include "store/supplier_index.h"
 #include "store/till_config.h"
+#include "till/logic/transaction_numbers.h"
 
 #include <cstdint>
 #include <string>
@@ -26,6 +27,7 @@ struct StartStamp {
     int switchOnHour = 0;         // for "Ontime"
     int switchOnMinute = 0;
     int previousSwitchOff[5] = {}; // minute, hour, day, month, year, as stored before this start
+    int32_t storedTransactionNumber = 0; // the next number as wr.cfg held it, before any fix-up
 };
 
 class TillState {
@@ -49,6 +51,9 @@ public:
     // The words printed on receipts and invoices, from language.ini.
     ReceiptWords receiptWords;
     StartStamp start;
+    // The highest transaction number in today's archive, kept by the start
+    // and by every sale, so that no number is handed out twice.
+    ArchivedNumbers archivedNumbers;
     // Set when any start-up step failed or was cancelled: nothing is stored at exit.
     bool startFailed = false;
 
