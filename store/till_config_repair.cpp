@@ -95,7 +95,8 @@ constexpr NumberRule kNumberRules[] = {
     rule("band periods", cfg::bandPeriod, 0, 8, 1),
     rule("tax rates", cfg::taxOneRate, 0, 9999, 2000),
     rule("tax rates", cfg::taxTwoRate, 0, 9999, 0),
-    rule("next transaction number", cfg::nextTransactionNumber, 0, 200000000, 1),
+    // The next transaction number is left to start-up, which moves it past
+    // every number the archive holds and notes in the log when it had to.
     rule("current clerk", cfg::currentClerk, 0, 99, 1),
     rule("clerk availability", cfg::clerkAvailability, 0, 2, 0),
     rule("receipt settings", cfg::autoReceipt, 0, 4, 0),
