@@ -12,8 +12,11 @@ DataDir::DataDir(std::string root) : root_(std::move(root))
 {
     if (root_.empty())
         root_ = ".";
-    size_t last = root_.find_last_not_of('/');
-    root_.resize(last == std::string::npos ? 1 : last + 1);
+    const size_t last = root_.find_last_not_of('/');
+    if (last == std::string::npos)
+        root_ = "/";
+    else
+        root_.erase(last + 1);
 }
 
 static bool exists(const std::string &path)

@@ -98,10 +98,11 @@ struct ShopTill {
         const char *dir = std::getenv("OVIX_SCREENSHOT_DIR");
         const QImage image = window->grab().toImage();
         EXPECT_FALSE(image.isNull());
-        if (dir && *dir)
+        if (dir && *dir) {
             EXPECT_TRUE(
                 image.save(QDir(QString::fromLocal8Bit(dir))
                                .filePath(QString::fromLatin1(name) + QStringLiteral(".png"))));
+        }
     }
 };
 
