@@ -232,50 +232,47 @@ private:
     TillConfigRepair &repair_;
 };
 
+// A field of 4 or 8 bytes, read as `Narrow` or `Wide` and widened.
+template <typename Narrow, typename Wide>
+Wide readField(const TillConfig &config, size_t offset, size_t width)
+{
+    const unsigned char *at = config.bytes().data() + offset;
+    if (width == sizeof(Narrow)) {
+        Narrow value;
+        std::memcpy(&value, at, sizeof value);
+        return value;
+    }
+    Wide value;
+    std::memcpy(&value, at, sizeof value);
+    return value;
+}
+
+template <typename Narrow, typename Wide>
+void writeField(TillConfig &config, size_t offset, size_t width, Wide value)
+{
+    if (width == sizeof(Narrow)) {
+        const auto narrow = static_cast<Narrow>(value);
+        config.writeBytes(offset, { reinterpret_cast<const char *>(&narrow), sizeof narrow });
+        return;
+    }
+    config.writeBytes(offset, { reinterpret_cast<const char *>(&value), sizeof value });
+}
+
 int64_t readNumber(const TillConfig &config, size_t offset, size_t width)
 {
-    const unsigned char *at = config.bytes().data() + offset;
-    if (width == 4) {
-        int32_t value;
-        std::memcpy(&value, at, sizeof value);
-        return value;
-    }
-    int64_t value;
-    std::memcpy(&value, at, sizeof value);
-    return value;
+    return readField<int32_t, int64_t>(config, offset, width);
 }
-
 void writeNumber(TillConfig &config, size_t offset, size_t width, int64_t number)
 {
-    if (width == 4) {
-        const auto value = static_cast<int32_t>(number);
-        config.writeBytes(offset, { reinterpret_cast<const char *>(&value), sizeof value });
-        return;
-    }
-    config.writeBytes(offset, { reinterpret_cast<const char *>(&number), sizeof number });
+    writeField<int32_t>(config, offset, width, number);
 }
-
 double readAmount(const TillConfig &config, size_t offset, size_t width)
 {
-    const unsigned char *at = config.bytes().data() + offset;
-    if (width == 4) {
-        float value;
-        std::memcpy(&value, at, sizeof value);
-        return value;
-    }
-    double value;
-    std::memcpy(&value, at, sizeof value);
-    return value;
+    return readField<float, double>(config, offset, width);
 }
-
 void writeAmount(TillConfig &config, size_t offset, size_t width, double amount)
 {
-    if (width == 4) {
-        const auto value = static_cast<float>(amount);
-        config.writeBytes(offset, { reinterpret_cast<const char *>(&value), sizeof value });
-        return;
-    }
-    config.writeBytes(offset, { reinterpret_cast<const char *>(&amount), sizeof amount });
+    writeField<float>(config, offset, width, amount);
 }
 
 // The bytes of a text field up to its terminator, or nothing when it has none.
