@@ -11,7 +11,7 @@
 #include "store/fixed_text.h"
 #include "store/item_record.h"
 #include "store/till_config_file.h"
-#include "till/logic/till_state.h"
+#include "sales/logic/till_state.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -20,14 +20,14 @@
 #include "store/fixed_text.h"
 #include "store/item_record.h"
 #include "store/till_config_file.h"
-#include "till/logic/archive_folders.h"
-#include "till/logic/archive_records.h"
-#include "till/logic/basket.h"
-#include "till/logic/complete_transaction.h"
-#include "till/logic/item_entry.h"
-#include "till/logic/null_basket_view.h"
-#include "till/logic/sales_archive.h"
-#include "till/logic/till_state.h"
+#include "sales/logic/archive_folders.h"
+#include "sales/logic/archive_records.h"
+#include "sales/logic/basket.h"
+#include "sales/logic/complete_transaction.h"
+#include "sales/logic/item_entry.h"
+#include "sales/logic/null_basket_view.h"
+#include "sales/logic/sales_archive.h"
+#include "sales/logic/till_state.h"
 
 #include "bench_summary.h"
 
@@ -53,7 +53,7 @@ constexpr int kLinesPerSale = 5;
 constexpr int kYearSoFar = 300000; // transactions already in the year index
 constexpr LocalTime kDay { 2026, 3, 5, 10, 0, 0 };
 
-struct Shop {
+struct SaleShop {
     std::string folder;
     std::unique_ptr<TillState> state;
     std::vector<int64_t> numbers; // live item numbers
@@ -66,7 +66,7 @@ struct Shop {
     std::mt19937_64 random { 5 };
 };
 
-Shop *shop = nullptr;
+SaleShop *shop = nullptr;
 
 void fail(const char *what)
 {
@@ -78,7 +78,7 @@ void fail(const char *what)
 // with plenty of stock, and today's archive folders.
 void buildShop()
 {
-    shop = new Shop;
+    shop = new SaleShop;
     std::string pattern
         = (std::filesystem::temp_directory_path() / "ovix-complete-XXXXXX").string();
     if (!mkdtemp(pattern.data()))
@@ -125,7 +125,7 @@ void buildShop()
     state.config.set(cfg::currentClerk, 1);
     if (!storeTillConfig(state.dir, state.config))
         fail("cannot store wr.cfg");
-    Shop &own = *shop;
+    SaleShop &own = *shop;
     own.entry = std::make_unique<ItemEntry>(state, own.basket, own.saved, own.view, own.messages);
 }
 

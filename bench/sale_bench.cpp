@@ -15,10 +15,10 @@
 #include "store/fixed_text.h"
 #include "store/item_record.h"
 #include "store/till_config_file.h"
-#include "till/logic/basket.h"
-#include "till/logic/item_entry.h"
-#include "till/logic/null_basket_view.h"
-#include "till/logic/till_state.h"
+#include "sales/logic/basket.h"
+#include "sales/logic/item_entry.h"
+#include "sales/logic/null_basket_view.h"
+#include "sales/logic/till_state.h"
 
 #include "bench_shop.h"
 #include "bench_summary.h"
@@ -44,7 +44,7 @@ namespace {
 
 constexpr int kItems = 100000;
 
-struct Shop {
+struct SaleShop {
     std::string folder;
     std::unique_ptr<TillState> state;
     std::vector<int64_t> numbers; // live item numbers, in a shuffled order
@@ -56,13 +56,13 @@ struct Shop {
     std::unique_ptr<ItemEntry> entry;
 };
 
-Shop *shop = nullptr;
+SaleShop *shop = nullptr;
 
 // A new data set whose film.dat holds 100000 taxable items in rising number
 // order, every one with a 13-digit SKU 1, and one free slot in a hundred.
 void buildShop()
 {
-    shop = new Shop;
+    shop = new SaleShop;
     std::mt19937_64 random(4);
     const std::vector<int64_t> live
         = bench::makeBenchShop("ovix-sale", shop->folder, shop->state, kItems, random, true);
@@ -90,7 +90,7 @@ void buildShop()
     state.config.set(cfg::taxOneRate, 1750);
     state.config.set(cfg::permitShortStock, 0);
     state.config.set(cfg::soundOff, 0);
-    Shop &s = *shop;
+    SaleShop &s = *shop;
     s.entry = std::make_unique<ItemEntry>(state, s.basket, s.saved, s.view, s.messages);
 }
 

@@ -17,9 +17,9 @@
 #include "store/fixed_text.h"
 #include "store/item_record.h"
 #include "store/till_config_file.h"
-#include "till/logic/basket.h"
+#include "sales/logic/basket.h"
 #include "till/logic/commands.h"
-#include "till/logic/till_state.h"
+#include "sales/logic/till_state.h"
 #include "till/widgets/main_window.h"
 #include "till/widgets/sale_screen.h"
 

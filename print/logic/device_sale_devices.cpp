@@ -2,7 +2,7 @@
 
 #include "print/logic/pole_display.h"
 #include "print/logic/till_drawer.h"
-#include "till/logic/till_state.h"
+#include "sales/logic/till_state.h"
 
 namespace ovix {
 

@@ -6,7 +6,7 @@
 // Device failures are told through `messages` and go no further: the sale is
 // archived before any of these run.
 
-#include "till/logic/payment.h"
+#include "sales/logic/payment.h"
 
 namespace ovix {
 

@@ -1,6 +1,6 @@
 #include "print/logic/language_customization.h"
 
-#include "print/logic/receipt_words.h"
+#include "store/receipt_words.h"
 #include "store/till_config.h"
 
 namespace ovix {

@@ -6,11 +6,11 @@
 #include "platform/messages.h"
 #include "print/logic/code39.h"
 #include "print/logic/print_device.h"
-#include "print/logic/receipt_words.h"
+#include "store/receipt_words.h"
 #include "store/fixed_text.h"
 #include "store/store_heading.h"
 #include "store/till_config.h"
-#include "till/logic/basket.h"
+#include "sales/logic/basket.h"
 
 #include <algorithm>
 #include <cinttypes>

@@ -1,8 +1,8 @@
 #include "print/widgets/receipt_job.h"
 
 #include "print/logic/till_drawer.h"
-#include "till/logic/basket.h"
-#include "till/logic/till_state.h"
+#include "sales/logic/basket.h"
+#include "sales/logic/till_state.h"
 
 namespace ovix {
 

@@ -72,4 +72,36 @@ QString timeLine()
         + toQString(formatLocaleDate(now.year, now.month, now.day, "ddd MMM d yyyy"));
 }
 
+UploadOutcome uploadAndLog(FtpJob &job, PublishLog &log, const std::atomic<bool> &stop)
+{
+    const FtpResult result = uploadByFtp(job, stop);
+    const QString blank = blankLogLine();
+    switch (result.outcome) {
+    case UploadOutcome::NoInternet:
+        log.add({ timeLine(), QString::asprintf("InternetOpen error %ld", result.code), blank });
+        break;
+    case UploadOutcome::NoServer:
+        log.add({ timeLine(), QStringLiteral("Please specify the FTP server in the configuration."),
+            blank });
+        break;
+    case UploadOutcome::ConnectFailed:
+        log.add({ timeLine(), QString::asprintf("Internet ftp connect error %ld", result.code),
+            blank });
+        break;
+    case UploadOutcome::FolderFailed:
+        log.add({ QStringLiteral("Unable to set directory to ")
+                + QString::fromUtf8(job.remoteFolder.data(),
+                    static_cast<qsizetype>(job.remoteFolder.size())),
+            QString::asprintf("Reported error %ld", result.code), blank });
+        break;
+    case UploadOutcome::TransferFailed:
+        log.add({ timeLine(), QStringLiteral("Transfer failed."), blank });
+        break;
+    case UploadOutcome::Complete:
+        log.add({ timeLine(), QStringLiteral("Transfer complete."), blank });
+        break;
+    }
+    return result.outcome;
+}
+
 } // namespace ovix

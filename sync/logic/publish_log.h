@@ -4,6 +4,8 @@
 // happens whole, under one lock. The window learns of new lines through the
 // listener and reads them on its own thread.
 
+#include "comms/logic/ftp_upload.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -48,5 +50,12 @@ QString blankLogLine();
 // "%d:%02d " (hour without a leading zero, minute) and the local date as
 // "ddd MMM d yyyy", from the clock of platform/clock.h.
 QString timeLine();
+
+// Uploads the job (uploadByFtp) and logs the outcome with its lines and a
+// blank line: "Transfer complete.", "Transfer failed.", "Internet ftp connect
+// error %ld", "Unable to set directory to %s" with "Reported error %ld",
+// "InternetOpen error %ld" or "Please specify the FTP server in the
+// configuration."; the numbers are libcurl's error codes.
+UploadOutcome uploadAndLog(FtpJob &job, PublishLog &log, const std::atomic<bool> &stop);
 
 } // namespace ovix

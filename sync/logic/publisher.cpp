@@ -1,6 +1,6 @@
 #include "sync/logic/publisher.h"
 
-#include "sync/logic/ftp_upload.h"
+#include "comms/logic/ftp_upload.h"
 #include "sync/logic/item_file_copy.h"
 #include "sync/logic/publish_log.h"
 #include "sync/logic/stock_conversion.h"
@@ -89,7 +89,7 @@ void Publisher::startUpload(const SyncConfig &config, const std::string &localPa
     PublishLog *log = &log_;
     const std::atomic<bool> *stop = &stop_;
     std::thread thread([job = std::move(job), log, stop, done]() mutable {
-        uploadByFtp(job, *log, *stop);
+        uploadAndLog(job, *log, *stop);
         job.file.close();
         done->store(true);
     });

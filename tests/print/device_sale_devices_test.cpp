@@ -1,7 +1,7 @@
 #include "platform/scripted_messages.h"
 #include "print/logic/device_sale_devices.h"
 #include "print/pseudo_terminal.h"
-#include "till/logic/payment.h"
+#include "sales/logic/payment.h"
 #include "till/sale_fixture.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +30,7 @@ struct PaidSale {
         config.set(cfg::polePort, 2);
         config.setText(cfg::poleTexts, 5, "10");
         basket = shop.basket();
-        test::Shop::pay(basket, "Cash");
+        test::SaleShop::pay(basket, "Cash");
     }
 
     CompletionResult pay(Messages &messages)

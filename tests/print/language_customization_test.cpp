@@ -1,5 +1,5 @@
 #include "print/logic/language_customization.h"
-#include "print/logic/receipt_words.h"
+#include "store/receipt_words.h"
 #include "store/till_config.h"
 #include "support/test_support.h"
 

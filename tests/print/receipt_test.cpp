@@ -1,12 +1,12 @@
 #include "platform/scripted_messages.h"
 #include "print/logic/receipt.h"
-#include "print/logic/receipt_words.h"
+#include "store/receipt_words.h"
 #include "print/logic/recording_print_device.h"
 #include "store/store_heading.h"
 #include "store/till_config.h"
 #include "support/code39_reader.h"
 #include "support/test_support.h"
-#include "till/logic/basket.h"
+#include "sales/logic/basket.h"
 
 #include <gtest/gtest.h>
 

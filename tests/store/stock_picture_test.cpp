@@ -1,4 +1,4 @@
-#include "inventory/stock_picture.h"
+#include "inventory/logic/stock_picture.h"
 #include "platform/data_dir.h"
 #include "platform/scripted_messages.h"
 #include "support/test_support.h"

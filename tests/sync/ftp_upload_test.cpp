@@ -1,5 +1,5 @@
 #include "platform/file.h"
-#include "sync/logic/ftp_upload.h"
+#include "comms/logic/ftp_upload.h"
 #include "sync/logic/publish_log.h"
 #include "sync_test_support.h"
 
@@ -71,20 +71,20 @@ TEST(FtpUploadUrl, HostPortFolderAndNameEncoded)
 TEST_F(FtpUpload, FileArrivesByteForByteInTheRemoteFolder)
 {
     FtpJob upload = job("stock");
-    EXPECT_EQ(uploadByFtp(upload, log, stop), UploadOutcome::Complete);
+    EXPECT_EQ(uploadAndLog(upload, log, stop), UploadOutcome::Complete);
     EXPECT_EQ(log.lines(), QStringList({ "14:30 Tue Mar 5 2024", "Transfer complete.", "  " }));
     EXPECT_EQ(readBytes(served.file("stock/inventor.xml")), content);
 
     writeBytes(local.file("inventor.xml"), "second");
     FtpJob again = job(""); // the log-on folder
-    EXPECT_EQ(uploadByFtp(again, log, stop), UploadOutcome::Complete);
+    EXPECT_EQ(uploadAndLog(again, log, stop), UploadOutcome::Complete);
     EXPECT_EQ(readBytes(served.file("inventor.xml")), "second");
 }
 
 TEST_F(FtpUpload, WrongPasswordIsAConnectError)
 {
     FtpJob upload = job("stock", "wrong");
-    EXPECT_EQ(uploadByFtp(upload, log, stop), UploadOutcome::ConnectFailed);
+    EXPECT_EQ(uploadAndLog(upload, log, stop), UploadOutcome::ConnectFailed);
     EXPECT_EQ(log.lines(),
         QStringList({ "14:30 Tue Mar 5 2024", "Internet ftp connect error 67", "  " }));
     EXPECT_FALSE(fileExists(served.file("stock/inventor.xml")));
@@ -93,7 +93,7 @@ TEST_F(FtpUpload, WrongPasswordIsAConnectError)
 TEST_F(FtpUpload, MissingRemoteFolderIsNotCreated)
 {
     FtpJob upload = job("nosuch");
-    EXPECT_EQ(uploadByFtp(upload, log, stop), UploadOutcome::FolderFailed);
+    EXPECT_EQ(uploadAndLog(upload, log, stop), UploadOutcome::FolderFailed);
     EXPECT_EQ(log.lines(),
         QStringList({ "Unable to set directory to nosuch", "Reported error 9", "  " }));
     EXPECT_FALSE(std::filesystem::exists(served.file("nosuch")));
@@ -104,7 +104,7 @@ TEST_F(FtpUpload, NoServerNobodyListeningAndAHostileFolder)
 {
     FtpJob noServer = job("");
     noServer.server.clear();
-    EXPECT_EQ(uploadByFtp(noServer, log, stop), UploadOutcome::NoServer);
+    EXPECT_EQ(uploadAndLog(noServer, log, stop), UploadOutcome::NoServer);
     EXPECT_EQ(log.lines(),
         QStringList({ "14:30 Tue Mar 5 2024", "Please specify the FTP server in the configuration.",
             "  " }));
@@ -112,12 +112,12 @@ TEST_F(FtpUpload, NoServerNobodyListeningAndAHostileFolder)
     PublishLog refused;
     FtpJob nobody = job("");
     nobody.server = "127.0.0.1:" + std::to_string(freeLocalPort());
-    EXPECT_EQ(uploadByFtp(nobody, refused, stop), UploadOutcome::ConnectFailed);
+    EXPECT_EQ(uploadAndLog(nobody, refused, stop), UploadOutcome::ConnectFailed);
     EXPECT_EQ(refused.lines().value(1), "Internet ftp connect error 7");
 
     PublishLog injected;
     FtpJob crlf = job("stock\r\nDELE inventor.xml");
-    EXPECT_EQ(uploadByFtp(crlf, injected, stop), UploadOutcome::FolderFailed);
+    EXPECT_EQ(uploadAndLog(crlf, injected, stop), UploadOutcome::FolderFailed);
     EXPECT_EQ(injected.lines().value(1), "Reported error 3");
 }
 
@@ -131,7 +131,7 @@ TEST_F(FtpUpload, StopAbandonsAnUploadToAServerThatNeverAnswers)
         stop = true;
     });
     const auto started = std::chrono::steady_clock::now();
-    EXPECT_EQ(uploadByFtp(upload, log, stop), UploadOutcome::TransferFailed);
+    EXPECT_EQ(uploadAndLog(upload, log, stop), UploadOutcome::TransferFailed);
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
     stopper.join();
 }

@@ -3,7 +3,7 @@
 #include "platform/undo_journal.h"
 #include "print/logic/print_request.h"
 #include "print/logic/receipt.h"
-#include "print/logic/receipt_words.h"
+#include "store/receipt_words.h"
 #include "store/activity_log.h"
 #include "store/customer_record.h"
 #include "store/item_record.h"
@@ -16,7 +16,7 @@
 #include "sync/logic/upload_name.h"
 #include "sync_test_support.h"
 #include "till/logic/day_summary.h"
-#include "till/logic/sales_archive.h"
+#include "sales/logic/sales_archive.h"
 
 #include <gtest/gtest.h>
 

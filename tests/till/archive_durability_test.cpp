@@ -7,7 +7,7 @@
 #include "platform/file_access.h"
 #include "platform/scripted_messages.h"
 #include "platform/undo_journal.h"
-#include "till/logic/complete_transaction.h"
+#include "sales/logic/complete_transaction.h"
 #include "till/sale_fixture.h"
 
 #include <gtest/gtest.h>
@@ -45,14 +45,14 @@ public:
         if (earlierSale) {
             Basket first {};
             shop.ringUp(first, 103);
-            Shop::pay(first, "EFT");
+            SaleShop::pay(first, "EFT");
             EXPECT_EQ(completeTransaction(shop.state, first, quiet), CompletionResult::Archived);
         }
         if (day == DayBefore::TornSalesLog)
             writeBytes(shop.temp.file(kSales), shop.file(kSales) + std::string(123, '\x5A'));
         before = shop.snapshot();
         basket = shop.basket();
-        Shop::pay(basket, "Split", 5.00f);
+        SaleShop::pay(basket, "Split", 5.00f);
 
         FaultyFileAccess counting;
         setFileAccess(&counting);
@@ -63,7 +63,7 @@ public:
         after = shop.snapshot();
         reset();
         basket = shop.basket();
-        Shop::pay(basket, "Split", 5.00f);
+        SaleShop::pay(basket, "Split", 5.00f);
     }
 
     // Puts the files back as they were before the sale and reads them as a
@@ -91,7 +91,7 @@ public:
         shop.restart();
         Basket next {};
         shop.ringUp(next, 101);
-        Shop::pay(next, "Cash");
+        SaleShop::pay(next, "Cash");
         ScriptedMessages messages;
         ASSERT_EQ(completeTransaction(shop.state, next, messages), CompletionResult::Archived)
             << context << " " << messages.lastText();
@@ -117,8 +117,8 @@ public:
     }
 
     FiveLineShop shop;
-    Shop::Snapshot before;
-    Shop::Snapshot after;
+    SaleShop::Snapshot before;
+    SaleShop::Snapshot after;
     Basket basket {};
     int writes = 0;
     int syncs = 0;
@@ -172,7 +172,7 @@ TEST_P(ArchiveDurability, ACrashAtAnyWriteOrSyncLeavesTheSaleWholeOrAbsent)
             const RecoveryResult recovered = recoverInterruptedWork(rehearsal.shop.state.dir);
             ASSERT_TRUE(recovered.ok) << context << " " << recovered.error;
             EXPECT_FALSE(rehearsal.journalLeft()) << context;
-            const Shop::Snapshot now = rehearsal.shop.snapshot();
+            const SaleShop::Snapshot now = rehearsal.shop.snapshot();
             if (now == rehearsal.after)
                 ++afterCount;
             else
@@ -207,7 +207,7 @@ TEST_P(ArchiveDurability, AFailedWriteOrSyncUndoesTheSaleAndARetryCompletesIt)
                 = completeTransaction(rehearsal.shop.state, basket, messages);
             setFileAccess(nullptr);
             EXPECT_FALSE(rehearsal.journalLeft()) << context;
-            Shop::Snapshot now = rehearsal.shop.snapshot();
+            SaleShop::Snapshot now = rehearsal.shop.snapshot();
             if (result == CompletionResult::Archived) {
                 // Only the log may fail on its own: then it is left as it was.
                 if (now.at("bun4.dat") != rehearsal.after.at("bun4.dat")) {

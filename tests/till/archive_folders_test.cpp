@@ -2,7 +2,7 @@
 #include "platform/data_dir.h"
 #include "platform/scripted_messages.h"
 #include "support/test_support.h"
-#include "till/logic/archive_folders.h"
+#include "sales/logic/archive_folders.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "platform/undo_journal.h"
 #include "store/fixed_text.h"
 #include "support/test_support.h"
-#include "till/logic/sales_archive.h"
+#include "sales/logic/sales_archive.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "till/logic/basket.h"
-#include "till/logic/leading_number.h"
+#include "sales/logic/basket.h"
+#include "platform/leading_number.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "support/test_support.h"
 #include "till/logic/clerks.h"
 #include "till/logic/commands.h"
-#include "till/logic/till_state.h"
+#include "sales/logic/till_state.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

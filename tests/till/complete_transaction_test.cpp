@@ -2,7 +2,7 @@
 #include "platform/file.h"
 #include "platform/scripted_messages.h"
 #include "platform/undo_journal.h"
-#include "till/logic/complete_transaction.h"
+#include "sales/logic/complete_transaction.h"
 #include "till/logic/day_summary.h"
 #include "till/sale_fixture.h"
 
@@ -40,7 +40,7 @@ std::string expectedLine(int64_t item, int64_t category, const char *description
     return r;
 }
 
-double configDouble(const Shop &shop, size_t offset)
+double configDouble(const SaleShop &shop, size_t offset)
 {
     return getF64(shop.file("wr.cfg"), offset);
 }
@@ -52,7 +52,7 @@ TEST(CompleteTransaction, FiveLineCashSaleIsArchivedByteByByte)
     FixedClock clock(kSaleTime);
     FiveLineShop shop;
     Basket basket = shop.basket();
-    Shop::pay(basket, "Cash");
+    SaleShop::pay(basket, "Cash");
     Basket archived {};
     ScriptedMessages messages;
 
@@ -141,7 +141,7 @@ TEST(CompleteTransaction, SplitCreditCustomerAndDiscountReachTheLogAndTotals)
     ScriptedMessages messages;
 
     Basket split = shop.basket(); // total 12.59
-    Shop::pay(split, "Split", 5.00f);
+    SaleShop::pay(split, "Split", 5.00f);
     ASSERT_EQ(completeTransaction(shop.state, split, messages), CompletionResult::Archived);
 
     Basket credit {};
@@ -150,14 +150,14 @@ TEST(CompleteTransaction, SplitCreditCustomerAndDiscountReachTheLogAndTotals)
     writeText(credit.customerName, "A. SMITH");
     credit.setTotal(BasketTotal::BalanceBefore, 10.0f);
     credit.setTotal(BasketTotal::BalanceAfter, 11.2f);
-    Shop::pay(credit, "Credit");
+    SaleShop::pay(credit, "Credit");
     ASSERT_EQ(completeTransaction(shop.state, credit, messages), CompletionResult::Archived);
 
     Basket discounted {};
     shop.ringUp(discounted, 101); // 3.00
     discounted.setTotal(BasketTotal::Discount, 1.00f);
     addToRunningTotal(discounted, BasketTotal::Total, -1.00);
-    Shop::pay(discounted, "EFT");
+    SaleShop::pay(discounted, "EFT");
     ASSERT_EQ(completeTransaction(shop.state, discounted, messages), CompletionResult::Archived);
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
 
@@ -203,7 +203,7 @@ TEST(CompleteTransaction, ItemsThatCannotBeReachedAreStillArchivedWithoutStock)
     FixedClock clock(kSaleTime);
     FiveLineShop shop;
     Basket basket = shop.basket();
-    Shop::pay(basket, "Cash");
+    SaleShop::pay(basket, "Cash");
     ScriptedMessages messages;
     ASSERT_TRUE(shop.state.items.deleteItem(102, messages)); // deleted while in the basket
     messages.shown.clear();
@@ -223,7 +223,7 @@ TEST(CompleteTransaction, ItemsThatCannotBeReachedAreStillArchivedWithoutStock)
     // Without film.dat no line reaches its item; the sale is still whole.
     Basket second {};
     shop.ringUp(second, 101);
-    Shop::pay(second, "Cash");
+    SaleShop::pay(second, "Cash");
     ASSERT_EQ(std::rename(shop.temp.file("film.dat").c_str(), shop.temp.file("gone").c_str()), 0);
     messages.shown.clear();
     ASSERT_EQ(completeTransaction(shop.state, second, messages), CompletionResult::Archived);
@@ -236,20 +236,20 @@ TEST(CompleteTransaction, ItemsThatCannotBeReachedAreStillArchivedWithoutStock)
 TEST(CompleteTransaction, SaleAfterMidnightMakesTheNewDayAndWarns)
 {
     FixedClock evening(LocalTime { 2026, 12, 31, 23, 58, 0 });
-    Shop shop;
+    SaleShop shop;
     shop.addItem({ 5, "CAKE", 10, 4.00f, 2.00f, 1, 0 });
     ScriptedMessages messages;
     ASSERT_TRUE(ensureArchiveFolders(shop.state.dir, LocalTime { 2026, 12, 31, 23, 58, 0 }));
     Basket first {};
     shop.ringUp(first, 5);
-    Shop::pay(first, "Cash");
+    SaleShop::pay(first, "Cash");
     ASSERT_EQ(completeTransaction(shop.state, first, messages), CompletionResult::Archived);
     EXPECT_TRUE(messages.shown.empty());
 
     FixedClock newYear(LocalTime { 2027, 1, 1, 0, 3, 0 });
     Basket second {};
     shop.ringUp(second, 5);
-    Shop::pay(second, "Cash");
+    SaleShop::pay(second, "Cash");
     ASSERT_EQ(completeTransaction(shop.state, second, messages), CompletionResult::Archived);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.lastText(), "Otherwise transactions will not archive correctly");
@@ -276,9 +276,9 @@ TEST(CompleteTransaction, TornTailsOfAnEarlierCrashAreCutBeforeAppending)
     FiveLineShop shop;
     ScriptedMessages messages;
     Basket first = shop.basket();
-    Shop::pay(first, "Cash");
+    SaleShop::pay(first, "Cash");
     ASSERT_EQ(completeTransaction(shop.state, first, messages), CompletionResult::Archived);
-    const Shop::Snapshot whole = shop.snapshot();
+    const SaleShop::Snapshot whole = shop.snapshot();
     const std::string sales = std::string(kToday) + "saleslog.dat";
     const std::string items = std::string(kToday) + "itemslog.dat";
     writeBytes(shop.temp.file(sales), *whole.at(sales) + std::string(300, '\x11'));
@@ -287,7 +287,7 @@ TEST(CompleteTransaction, TornTailsOfAnEarlierCrashAreCutBeforeAppending)
 
     Basket second {};
     shop.ringUp(second, 101);
-    Shop::pay(second, "Cash");
+    SaleShop::pay(second, "Cash");
     ASSERT_EQ(completeTransaction(shop.state, second, messages), CompletionResult::Archived);
     const std::string salesAfter = shop.file(sales);
     ASSERT_EQ(salesAfter.size(), 2 * 950u);
@@ -317,10 +317,10 @@ TEST(CompleteTransaction, CustomerRecordIsWrittenWithTheSaleOrNotAtAll)
     // sale may stay behind either.
     CustomerRecordUpdate wrong = update;
     wrong.record.number = 8;
-    const Shop::Snapshot before = shop.snapshot();
+    const SaleShop::Snapshot before = shop.snapshot();
     const TillConfig configBefore = shop.state.config;
     Basket basket = shop.basket();
-    Shop::pay(basket, "Credit");
+    SaleShop::pay(basket, "Credit");
     const Basket kept = basket;
     EXPECT_EQ(completeTransaction(shop.state, basket, messages, { nullptr, &wrong }),
         CompletionResult::NotArchived);
@@ -350,9 +350,9 @@ TEST(CompleteTransaction, UnopenableArchiveChangesNothingAndTheSaleCanBeRetried)
     FiveLineShop shop;
     const std::string sales = std::string(kToday) + "saleslog.dat";
     ASSERT_EQ(mkdir(shop.temp.file(sales).c_str(), 0755), 0);
-    const Shop::Snapshot before = shop.snapshot();
+    const SaleShop::Snapshot before = shop.snapshot();
     Basket basket = shop.basket();
-    Shop::pay(basket, "Cash");
+    SaleShop::pay(basket, "Cash");
     ScriptedMessages messages;
     EXPECT_EQ(completeTransaction(shop.state, basket, messages), CompletionResult::NotArchived);
     ASSERT_EQ(messages.shown.size(), 2u);
@@ -375,7 +375,7 @@ TEST(CompleteTransaction, ALogThatCannotBeOpenedDoesNotStopTheSale)
     FiveLineShop shop;
     ASSERT_EQ(mkdir(shop.temp.file("bun4.dat").c_str(), 0755), 0);
     Basket basket = shop.basket();
-    Shop::pay(basket, "Cash");
+    SaleShop::pay(basket, "Cash");
     ScriptedMessages messages;
     ASSERT_EQ(completeTransaction(shop.state, basket, messages), CompletionResult::Archived);
     EXPECT_EQ(messages.lastText(), "Data file: bun4.dat, not present.");
@@ -388,7 +388,7 @@ TEST(CompleteTransaction, EmptyOrDamagedBasketArchivesNothing)
 {
     FixedClock clock(kSaleTime);
     FiveLineShop shop;
-    const Shop::Snapshot before = shop.snapshot();
+    const SaleShop::Snapshot before = shop.snapshot();
     ScriptedMessages messages;
     Basket empty {};
     const CompletionResult forEmpty = completeTransaction(shop.state, empty, messages);
@@ -443,14 +443,14 @@ TEST(CompleteTransaction, CostOfSalesGrowsInCentsAsTheSummaryShowsIt)
     };
     for (const Case &c : cases) {
         FixedClock clock(kSaleTime);
-        Shop shop;
+        SaleShop shop;
         shop.addItem({ 7, "PENCIL", 100, 2.00f, c.cost, 4, 0 });
         ScriptedMessages messages;
         double calculator = 0;
         for (int i = 0; i < c.sales; ++i) {
             Basket basket {};
             shop.ringUp(basket, 7);
-            Shop::pay(basket, "Cash");
+            SaleShop::pay(basket, "Cash");
             ASSERT_EQ(
                 completeTransaction(shop.state, basket, messages), CompletionResult::Archived);
         }
@@ -491,9 +491,9 @@ TEST(CompleteTransaction, TornEndsAreKeptBesideTheFileAndTold)
         FiveLineShop shop;
         ScriptedMessages messages;
         Basket first = shop.basket();
-        Shop::pay(first, "Cash");
+        SaleShop::pay(first, "Cash");
         ASSERT_EQ(completeTransaction(shop.state, first, messages), CompletionResult::Archived);
-        const Shop::Snapshot whole = shop.snapshot();
+        const SaleShop::Snapshot whole = shop.snapshot();
         writeBytes(shop.temp.file(c.file), *whole.at(c.file) + c.tail);
         const std::string side = std::string(c.file) + (c.earlierSideFile ? ".cut2" : ".cut1");
         if (c.earlierSideFile)
@@ -501,7 +501,7 @@ TEST(CompleteTransaction, TornEndsAreKeptBesideTheFileAndTold)
 
         Basket second {};
         shop.ringUp(second, 101);
-        Shop::pay(second, "Cash");
+        SaleShop::pay(second, "Cash");
         ASSERT_EQ(completeTransaction(shop.state, second, messages), CompletionResult::Archived);
 
         ASSERT_EQ(messages.shown.size(), 1u) << c.file;
@@ -553,7 +553,7 @@ TEST(CompleteTransaction, TornEndsOfUndoneWorkAreNotKept)
     FiveLineShop shop;
     ScriptedMessages messages;
     Basket first = shop.basket();
-    Shop::pay(first, "Cash");
+    SaleShop::pay(first, "Cash");
     ASSERT_EQ(completeTransaction(shop.state, first, messages), CompletionResult::Archived);
     const std::string sales = std::string(kToday) + "saleslog.dat";
     const std::string whole = shop.file(sales);
@@ -569,7 +569,7 @@ TEST(CompleteTransaction, TornEndsOfUndoneWorkAreNotKept)
 
     Basket basket {};
     shop.ringUp(basket, 101);
-    Shop::pay(basket, "Cash");
+    SaleShop::pay(basket, "Cash");
     ASSERT_EQ(completeTransaction(shop.state, basket, messages), CompletionResult::Archived);
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
     EXPECT_FALSE(fileExists(shop.temp.file(sales + ".cut1")));

@@ -1,7 +1,7 @@
 #include "platform/scripted_messages.h"
 #include "store/till_config.h"
 #include "support/test_support.h"
-#include "till/logic/custom_receipt_settings.h"
+#include "print/logic/custom_receipt_settings.h"
 
 #include <gtest/gtest.h>
 

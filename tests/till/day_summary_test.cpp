@@ -2,7 +2,7 @@
 #include "store/till_config.h"
 #include "support/test_support.h"
 #include "till/logic/day_summary.h"
-#include "till/logic/till_state.h"
+#include "sales/logic/till_state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "store/till_config.h"
 #include "support/test_support.h"
-#include "till/logic/device_pages.h"
+#include "print/logic/device_pages.h"
 
 #include <gtest/gtest.h>
 

@@ -11,10 +11,10 @@
 #include "store/record_files.h"
 #include "store/till_config_file.h"
 #include "support/test_support.h"
-#include "till/logic/basket.h"
-#include "till/logic/basket_view.h"
-#include "till/logic/item_entry.h"
-#include "till/logic/till_state.h"
+#include "sales/logic/basket.h"
+#include "sales/logic/basket_view.h"
+#include "sales/logic/item_entry.h"
+#include "sales/logic/till_state.h"
 
 #include <gtest/gtest.h>
 

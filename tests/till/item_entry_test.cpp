@@ -1,6 +1,6 @@
 #include "item_entry_fixture.h"
 
-#include "accounts/customer_lookup.h"
+#include "store/customer_lookup.h"
 #include "platform/file.h"
 #include "platform/sounds.h"
 #include "store/customer_index.h"

@@ -6,7 +6,7 @@
 #include "item_entry_fixture.h"
 
 #include "platform/c_format.h"
-#include "till/logic/payment.h"
+#include "sales/logic/payment.h"
 
 #include <gtest/gtest.h>
 

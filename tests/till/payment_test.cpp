@@ -1,7 +1,7 @@
 #include "platform/scripted_messages.h"
-#include "till/logic/cents_entry.h"
+#include "sales/logic/cents_entry.h"
 #include "till/logic/commands.h"
-#include "till/logic/payment.h"
+#include "sales/logic/payment.h"
 #include "till/sale_fixture.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +23,7 @@ constexpr const char *kSalesLog = "2026/3/5/saleslog.dat";
 // archive held at the moment the summary box came up.
 class RecordingDevices : public SaleDevices {
 public:
-    explicit RecordingDevices(const Shop &shop) : shop_(shop) { }
+    explicit RecordingDevices(const SaleShop &shop) : shop_(shop) { }
     void openDrawer() override { calls.push_back("drawer"); }
     void poleShowTotal(double total) override { calls.push_back(cformat("total %.2f", total)); }
     void poleShowTenderAndChange(double tendered, double change) override
@@ -48,7 +48,7 @@ public:
     std::vector<ReadTransaction> archiveAtSummary;
 
 private:
-    const Shop &shop_;
+    const SaleShop &shop_;
 };
 
 class ScriptedPrompts : public PaymentPrompts {

@@ -1,7 +1,7 @@
 #include "platform/data_dir.h"
 #include "platform/scripted_messages.h"
 #include "support/test_support.h"
-#include "till/logic/receipt_logo_choice.h"
+#include "print/logic/receipt_logo_choice.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "platform/data_dir.h"
-#include "print/logic/receipt_words.h"
+#include "store/receipt_words.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

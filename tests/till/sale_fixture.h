@@ -15,9 +15,9 @@
 #include "store/record_files.h"
 #include "store/till_config_file.h"
 #include "support/test_support.h"
-#include "till/logic/archive_folders.h"
-#include "till/logic/basket.h"
-#include "till/logic/till_state.h"
+#include "sales/logic/archive_folders.h"
+#include "sales/logic/basket.h"
+#include "sales/logic/till_state.h"
 
 #include <gtest/gtest.h>
 
@@ -44,9 +44,9 @@ struct TestItem {
 };
 
 // A data set with items and customers, loaded as the till loads it.
-class Shop {
+class SaleShop {
 public:
-    Shop()
+    SaleShop()
         : state(temp.path())
     {
         ScriptedMessages quiet;
@@ -206,7 +206,7 @@ public:
 
 // Transaction 41, the seventh of the day: tea twice, milk, bread out of
 // stock, and a line with no item behind it; 12.59 in all.
-struct FiveLineShop : Shop {
+struct FiveLineShop : SaleShop {
     FiveLineShop()
     {
         addItem({ 101, "TEA", 5, 2.50f, 1.00f, 16, 1 });

@@ -6,9 +6,9 @@
 #include "platform/c_format.h"
 #include "platform/file_access.h"
 #include "platform/scripted_messages.h"
-#include "till/logic/complete_transaction.h"
-#include "till/logic/item_entry.h"
-#include "till/logic/null_basket_view.h"
+#include "sales/logic/complete_transaction.h"
+#include "sales/logic/item_entry.h"
+#include "sales/logic/null_basket_view.h"
 #include "till/sale_fixture.h"
 
 #include <gtest/gtest.h>
@@ -51,7 +51,7 @@ TEST(SalesDay, TwoHundredMixedSalesAgreeWithStockLogAndDayTotals)
     NoSyncFileAccess noSync;
     setFileAccess(&noSync);
 
-    Shop shop;
+    SaleShop shop;
     std::mt19937 random(2026);
     auto pick = [&random](int low, int high) {
         return std::uniform_int_distribution<int>(low, high)(random);
@@ -100,7 +100,7 @@ TEST(SalesDay, TwoHundredMixedSalesAgreeWithStockLogAndDayTotals)
             addToRunningTotal(basket, BasketTotal::Total, -discount);
         }
         const float total = basket.total(BasketTotal::Total);
-        Shop::pay(basket, type, static_cast<float>(roundMoney(total / 2)));
+        SaleShop::pay(basket, type, static_cast<float>(roundMoney(total / 2)));
         if (std::string(type) == "Credit")
             basket.setTotal(BasketTotal::BalanceAfter, total);
         Basket archived {};

@@ -8,7 +8,7 @@
 #include "store/till_config.h"
 #include "support/test_support.h"
 #include "till/logic/startup.h"
-#include "till/logic/till_state.h"
+#include "sales/logic/till_state.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "till/logic/tax_rounding.h"
+#include "sales/logic/tax_rounding.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "store/till_config.h"
-#include "till/logic/basket.h"
+#include "sales/logic/basket.h"
 #include "till/logic/totals_panel.h"
 
 #include <gtest/gtest.h>

@@ -4,9 +4,9 @@
 
 #include "platform/file_access.h"
 #include "platform/scripted_messages.h"
-#include "till/logic/complete_transaction.h"
+#include "sales/logic/complete_transaction.h"
 #include "till/logic/startup.h"
-#include "till/logic/transaction_numbers.h"
+#include "sales/logic/transaction_numbers.h"
 #include "till/sale_fixture.h"
 
 #include <gtest/gtest.h>
@@ -63,11 +63,11 @@ size_t count(const std::string &text, const std::string &part)
 
 // Sells one line with no item behind it; the number it was archived under.
 int64_t sellOne(
-    Shop &shop, ScriptedMessages &messages, const CustomerRecordUpdate *customer = nullptr)
+    SaleShop &shop, ScriptedMessages &messages, const CustomerRecordUpdate *customer = nullptr)
 {
     Basket basket {};
-    Shop::ringUpNonInventory(basket, "MISC", 1.00f);
-    Shop::pay(basket, "Cash");
+    SaleShop::ringUpNonInventory(basket, "MISC", 1.00f);
+    SaleShop::pay(basket, "Cash");
     Basket archived {};
     EXPECT_EQ(completeTransaction(shop.state, basket, messages, { &archived, customer }),
         CompletionResult::Archived)
@@ -75,7 +75,7 @@ int64_t sellOne(
     return archived.transactionNumber;
 }
 
-void storeNextNumber(Shop &shop, int32_t number)
+void storeNextNumber(SaleShop &shop, int32_t number)
 {
     std::string config = shop.file("wr.cfg");
     putI32(config, 1360, number);
@@ -111,7 +111,7 @@ TEST(TransactionNumbers, AStartBehindTheArchiveMovesOnOnceAndSaysSoOnce)
     };
     for (const Case &c : cases) {
         FixedClock clock(kSaleTime);
-        Shop shop;
+        SaleShop shop;
         writeBytes(shop.temp.file(kIndex), indexOf(c.index));
         if (!c.sales.empty())
             writeBytes(shop.temp.file(kSales), salesOf(c.sales));
@@ -146,7 +146,7 @@ TEST(TransactionNumbers, AStartBehindTheArchiveMovesOnOnceAndSaysSoOnce)
 TEST(TransactionNumbers, ASaleChecksTheArchiveAsItIsNow)
 {
     FixedClock clock(kSaleTime);
-    Shop shop;
+    SaleShop shop;
     const int64_t slot = shop.addCustomer(7, "A. SMITH", 0.0f);
     writeBytes(shop.temp.file(kIndex), indexOf({ 40, 41 }));
     writeBytes(shop.temp.file(kSales), salesOf({ 40, 41 }));
@@ -260,7 +260,7 @@ private:
 TEST(TransactionNumbers, ASaleDoesNotReadTheYearIndexAgain)
 {
     FixedClock clock(kSaleTime);
-    Shop shop;
+    SaleShop shop;
     std::vector<int32_t> year(20000);
     for (size_t i = 0; i < year.size(); ++i)
         year[i] = static_cast<int32_t>(i + 1);

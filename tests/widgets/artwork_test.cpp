@@ -1,8 +1,8 @@
 #include "platform/data_dir.h"
 #include "platform/scripted_messages.h"
 #include "support/test_support.h"
-#include "till/widgets/artwork.h"
-#include "till/widgets/stock_picture_dialog.h"
+#include "platform/widgets/artwork.h"
+#include "inventory/widgets/stock_picture_dialog.h"
 #include "till/widgets/toolbar_icons.h"
 #include "widgets/modal_dialogs.h"
 

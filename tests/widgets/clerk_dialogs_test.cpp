@@ -3,7 +3,7 @@
 #include "store/till_config.h"
 #include "support/test_support.h"
 #include "till/logic/clerks.h"
-#include "till/logic/till_state.h"
+#include "sales/logic/till_state.h"
 #include "till/widgets/operator_setup_dialog.h"
 #include "till/widgets/user_control_dialog.h"
 

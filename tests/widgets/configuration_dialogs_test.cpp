@@ -3,12 +3,12 @@
 #include "store/store_heading.h"
 #include "store/till_config.h"
 #include "support/test_support.h"
-#include "till/logic/till_state.h"
+#include "sales/logic/till_state.h"
 #include "till/widgets/about_box.h"
 #include "till/widgets/calendar_dialog.h"
 #include "till/widgets/configuration_sheet.h"
 #include "till/widgets/general_page.h"
-#include "till/widgets/help_pages.h"
+#include "platform/widgets/help_pages.h"
 #include "till/widgets/main_window.h"
 #include "till/widgets/print_heading_dialog.h"
 #include "till/widgets/splash_window.h"
@@ -43,16 +43,16 @@ QPushButton *standardButton(QDialog *dialog, QDialogButtonBox::StandardButton wh
     return box ? box->button(which) : nullptr;
 }
 
-struct Shop {
+struct SaleShop {
     TempDir folder;
     TillState state { folder.path() };
-    Shop()
+    SaleShop()
     {
         setFixedLocalTime(LocalTime { 2026, 3, 15, 9, 30, 0, 0 });
         state.config = makeDataSetDefaults(localNow(), "$");
         state.config.set(cfg::lastItemNumber, 68);
     }
-    ~Shop()
+    ~SaleShop()
     {
         setFixedLocalTime(std::nullopt);
     }
@@ -62,7 +62,7 @@ struct Shop {
 
 TEST(ConfigurationSheet, OkAppliesTheGeneralPageByItsRules)
 {
-    Shop shop;
+    SaleShop shop;
     whenModalOpens<ConfigurationSheet>([](ConfigurationSheet *sheet) {
         ASSERT_EQ(sheet->windowTitle(), "Configuration");
         ASSERT_GE(sheet->tabs()->count(), 2);
@@ -89,7 +89,7 @@ TEST(ConfigurationSheet, OkAppliesTheGeneralPageByItsRules)
 
 TEST(ConfigurationSheet, ApplyIsGreyUntilAChangeAndCancelKeepsWhatWasNotApplied)
 {
-    Shop shop;
+    SaleShop shop;
     whenModalOpens<ConfigurationSheet>([](ConfigurationSheet *sheet) {
         EXPECT_FALSE(sheet->applyButton()->isEnabled());
         TermsPage *terms = sheet->termsPage();
@@ -113,7 +113,7 @@ TEST(ConfigurationSheet, ApplyIsGreyUntilAChangeAndCancelKeepsWhatWasNotApplied)
 
 TEST(TaxControlDialog, OkStoresTheRulesAndCancelNothing)
 {
-    Shop shop;
+    SaleShop shop;
     whenModalOpens<TaxControlDialog>([](TaxControlDialog *dialog) {
         EXPECT_EQ(dialog->windowTitle(), "TAX CONTROL");
         EXPECT_TRUE(dialog->taxOneActiveBox()->isChecked());
@@ -190,7 +190,7 @@ TEST(CalendarDialog, OpensAtToday)
 
 TEST(AboutBox, NamesTheProgramAndTheDataFolder)
 {
-    Shop shop;
+    SaleShop shop;
     const QString text = aboutText(shop.state);
     EXPECT_TRUE(text.contains(QStringLiteral("OVIX Retail")));
     EXPECT_TRUE(text.contains(QString::fromStdString(shop.folder.path())));

@@ -1,11 +1,11 @@
 #include "platform/clock.h"
 #include "platform/scripted_messages.h"
-#include "print/logic/receipt_words.h"
+#include "store/receipt_words.h"
 #include "store/till_config.h"
 #include "store/till_config_defaults.h"
 #include "support/test_support.h"
-#include "till/logic/till_state.h"
-#include "till/widgets/custom_receipt_dialog.h"
+#include "sales/logic/till_state.h"
+#include "print/widgets/custom_receipt_dialog.h"
 #include "widgets/modal_dialogs.h"
 #include "widgets/test_helpers.h"
 
@@ -44,11 +44,11 @@ bool hasLabel(QWidget *parent, const char *text)
     return false;
 }
 
-struct Shop {
+struct SaleShop {
     TempDir folder;
     TillState state { folder.path() };
     ScriptedMessages messages;
-    Shop()
+    SaleShop()
     {
         setFixedLocalTime(LocalTime { 2026, 3, 15, 9, 30, 0, 0 });
         state.config = makeDataSetDefaults(localNow(), "$");
@@ -56,7 +56,7 @@ struct Shop {
         loadDefaultReceiptWords(state.receiptWords, 0);
         state.config.set(cfg::customReceiptLines, size_t(ReceiptField::Date), 3);
     }
-    ~Shop()
+    ~SaleShop()
     {
         setFixedLocalTime(std::nullopt);
     }
@@ -68,7 +68,7 @@ struct Shop {
 
 TEST(CustomReceiptDialog, ShowsTheGroupsNotesAndListsWithTheStoredLayout)
 {
-    Shop shop;
+    SaleShop shop;
     CustomReceiptDialog dialog(loadCustomReceiptSettings(shop.state.config), {}, {}, nullptr);
     EXPECT_EQ(dialog.windowTitle(), "Custom receipt");
     QStringList groups;
@@ -99,7 +99,7 @@ TEST(CustomReceiptDialog, ShowsTheGroupsNotesAndListsWithTheStoredLayout)
 
 TEST(CustomReceiptDialog, OkStoresAndCancelChangesNothing)
 {
-    Shop shop;
+    SaleShop shop;
     const std::string before = shop.stored();
     const int total = shop.state.config.get(cfg::customReceiptLines, size_t(ReceiptField::Total));
     whenModalOpens<CustomReceiptDialog>([](CustomReceiptDialog *dialog) {
@@ -136,7 +136,7 @@ TEST(CustomReceiptDialog, OkStoresAndCancelChangesNothing)
 
 TEST(CustomReceiptDialog, BadCutterSequenceKeepsTheDialogOpenUntilItIsPutRight)
 {
-    Shop shop;
+    SaleShop shop;
     const std::string before = shop.stored();
     bool stillOpen = false;
     whenModalOpens<CustomReceiptDialog>([&](CustomReceiptDialog *dialog) {
@@ -158,7 +158,7 @@ TEST(CustomReceiptDialog, BadCutterSequenceKeepsTheDialogOpenUntilItIsPutRight)
 
 TEST(CustomReceiptDialog, PreviewPrintsTheLayoutOnScreenToAFileAndStoresNothing)
 {
-    Shop shop;
+    SaleShop shop;
     CustomReceiptDialog dialog(
         loadCustomReceiptSettings(shop.state.config), {},
         [&](const CustomReceiptSettings &shown) {

@@ -4,11 +4,11 @@
 #include "store/till_config.h"
 #include "store/till_config_defaults.h"
 #include "support/test_support.h"
-#include "till/logic/till_state.h"
+#include "sales/logic/till_state.h"
 #include "till/widgets/configuration_sheet.h"
-#include "till/widgets/pole_configuration_page.h"
-#include "till/widgets/receipts_page.h"
-#include "till/widgets/till_configuration_page.h"
+#include "print/widgets/pole_configuration_page.h"
+#include "print/widgets/receipts_page.h"
+#include "print/widgets/till_configuration_page.h"
 #include "widgets/modal_dialogs.h"
 #include "widgets/test_helpers.h"
 
@@ -28,16 +28,16 @@ using ovix::test::typeInto;
 
 namespace {
 
-struct Shop {
+struct SaleShop {
     TempDir folder;
     TillState state { folder.path() };
     ScriptedMessages messages;
-    Shop()
+    SaleShop()
     {
         setFixedLocalTime(LocalTime { 2026, 3, 15, 9, 30, 0, 0 });
         state.config = makeDataSetDefaults(localNow(), "$");
     }
-    ~Shop()
+    ~SaleShop()
     {
         setFixedLocalTime(std::nullopt);
     }
@@ -45,7 +45,7 @@ struct Shop {
 
 TEST(DevicePages, TheSheetHasItsFivePagesInOrder)
 {
-    Shop shop;
+    SaleShop shop;
     ConfigurationSheet sheet(shop.state, nullptr, &shop.messages);
     ASSERT_EQ(sheet.tabs()->count(), 5);
     EXPECT_EQ(sheet.tabs()->tabText(0), "General");
@@ -58,7 +58,7 @@ TEST(DevicePages, TheSheetHasItsFivePagesInOrder)
 
 TEST(DevicePages, ApplyStoresTheReceiptsAndDrawerPagesAndCancelNothing)
 {
-    Shop shop;
+    SaleShop shop;
     shop.state.config.set(cfg::drawerOpenCharacter, 7);
     shop.state.config.set(cfg::drawerRepeat, 1);
     {
@@ -103,7 +103,7 @@ TEST(DevicePages, TheModelListShowsModelAndSequence)
 
 TEST(DevicePages, PreviewShowsThePageValuesOnTheDisplay)
 {
-    Shop shop;
+    SaleShop shop;
     test::PseudoTerminal pty;
     ASSERT_TRUE(pty.ready());
     test::writeBytes(shop.folder.file("ports.cfg"), "COM3=" + pty.slavePath() + "\n");
@@ -129,7 +129,7 @@ TEST(DevicePages, PreviewShowsThePageValuesOnTheDisplay)
 
 TEST(DevicePages, PreviewToAMissingPortSaysSo)
 {
-    Shop shop;
+    SaleShop shop;
     test::writeBytes(shop.folder.file("ports.cfg"), "COM1=" + shop.folder.file("none") + "\n");
     ConfigurationSheet sheet(shop.state, nullptr, &shop.messages);
     sheet.poleConfigurationPage()->portList()->setCurrentIndex(0);

@@ -1,11 +1,11 @@
 #include "platform/clock.h"
 #include "platform/cp1252.h"
-#include "print/logic/receipt_words.h"
+#include "store/receipt_words.h"
 #include "store/till_config.h"
 #include "store/till_config_defaults.h"
 #include "support/test_support.h"
-#include "till/logic/till_state.h"
-#include "till/widgets/language_dialog.h"
+#include "sales/logic/till_state.h"
+#include "print/widgets/language_dialog.h"
 #include "widgets/modal_dialogs.h"
 
 #include <QComboBox>
@@ -33,10 +33,10 @@ QString wordOf(int language, int slot)
     return QString::fromStdString(toUtf8(defaultsOf(language).word(slot)));
 }
 
-struct Shop {
+struct SaleShop {
     TempDir folder;
     TillState state { folder.path() };
-    Shop()
+    SaleShop()
     {
         state.config = makeDataSetDefaults(LocalTime { 2026, 3, 15, 9, 30, 0, 0 }, "$");
         state.receiptWords = defaultsOf(0);
@@ -51,7 +51,7 @@ void pressButton(QDialog *dialog, QDialogButtonBox::StandardButton which)
 
 TEST(LanguageDialog, OpensWithStoredLanguageDefaultsAndTheWordsInUse)
 {
-    Shop shop;
+    SaleShop shop;
     LanguageDialog dialog(openLanguageCustomization(shop.state.config, shop.state.receiptWords),
         nullptr);
     EXPECT_EQ(dialog.windowTitle(), "Language customization");
@@ -65,7 +65,7 @@ TEST(LanguageDialog, OpensWithStoredLanguageDefaultsAndTheWordsInUse)
 
 TEST(LanguageDialog, ChoosingALanguageOrResetLoadsItsDefaultsInBothColumns)
 {
-    Shop shop;
+    SaleShop shop;
     LanguageDialog dialog(openLanguageCustomization(shop.state.config, shop.state.receiptWords),
         nullptr);
     dialog.languageList()->setCurrentIndex(1);
@@ -81,7 +81,7 @@ TEST(LanguageDialog, ChoosingALanguageOrResetLoadsItsDefaultsInBothColumns)
 
 TEST(LanguageDialog, OkStoresTheWordsInUseAndCancelNothing)
 {
-    Shop shop;
+    SaleShop shop;
     const ReceiptWords before = shop.state.receiptWords;
     whenModalOpens<LanguageDialog>([](LanguageDialog *dialog) {
         dialog->wordBox(3)->setText(QStringLiteral("Ignored"));

@@ -1,7 +1,7 @@
 #include "modal_dialogs.h"
 #include "platform/scripted_messages.h"
 #include "support/test_support.h"
-#include "till/logic/till_state.h"
+#include "sales/logic/till_state.h"
 #include "till/widgets/log_on_dialog.h"
 
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #include "platform/scripted_messages.h"
 #include "store/till_config.h"
 #include "support/test_support.h"
-#include "till/logic/till_state.h"
+#include "sales/logic/till_state.h"
 #include "till/widgets/main_window.h"
 #include "widgets/modal_dialogs.h"
 

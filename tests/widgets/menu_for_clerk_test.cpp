@@ -1,6 +1,6 @@
 #include "support/test_support.h"
 #include "till/logic/clerks.h"
-#include "till/logic/till_state.h"
+#include "sales/logic/till_state.h"
 #include "till/widgets/menu_for_clerk.h"
 
 #include <QAction>

@@ -1,12 +1,12 @@
 #include "platform/scripted_messages.h"
 #include "print/logic/print_request.h"
-#include "print/logic/receipt_words.h"
+#include "store/receipt_words.h"
 #include "print/widgets/qt_print_device.h"
 #include "print/widgets/receipt_job.h"
 #include "store/store_heading.h"
 #include "support/test_support.h"
-#include "till/logic/basket.h"
-#include "till/logic/till_state.h"
+#include "sales/logic/basket.h"
+#include "sales/logic/till_state.h"
 #include "widgets/test_helpers.h"
 
 #include <QPageLayout>

@@ -1,12 +1,12 @@
 #include "platform/scripted_messages.h"
-#include "till/logic/item_entry.h"
-#include "till/logic/null_basket_view.h"
+#include "sales/logic/item_entry.h"
+#include "sales/logic/null_basket_view.h"
 #include "till/sale_fixture.h"
-#include "till/widgets/cash_box.h"
+#include "sales/widgets/cash_box.h"
 #include "till/widgets/main_window.h"
-#include "till/widgets/payment_commands.h"
-#include "till/widgets/split_dialog.h"
-#include "till/widgets/summary_dialog.h"
+#include "sales/widgets/payment_commands.h"
+#include "sales/widgets/split_dialog.h"
+#include "print/widgets/summary_dialog.h"
 #include "widgets/modal_dialogs.h"
 
 #include <QCoreApplication>

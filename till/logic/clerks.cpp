@@ -5,7 +5,7 @@
 #include "platform/messages.h"
 #include "store/activity_log.h"
 #include "store/time_stamp.h"
-#include "till/logic/till_state.h"
+#include "sales/logic/till_state.h"
 
 #include <cinttypes>
 

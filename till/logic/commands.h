@@ -4,6 +4,8 @@
 // menu command its place, caption, shortcut hint and the clerk rules that
 // govern it; the window builds its menus from it and greys them from it.
 
+#include "store/user_control.h"
+
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -67,20 +69,6 @@ enum class Command {
     NextCategory, LogOff,
 };
 
-// The "PASSWORD CONTROL" items, in the order of the dialog and of their flags
-// in the configuration block.
-enum class UserControlItem {
-    Configuration, DeleteInventory, DeleteCustomer, PruneCustomers, CustomerBalance,
-    StatusDisplay, Takings, PrintTakings, PurgeTakings, PurgeLogFiles, TakingsAmendment,
-    FileReset, NewInventory, InventoryReceived, AmendInventory, TaxSetup, InhibitDiscount,
-    InhibitAdjustPrice, InhibitTradePrice, InhibitByWeight, Cashback, NonInventorySale,
-    Refunds, InhibitManualTillOpen, ReportMenu, ActivityMenu, HideCostPrice,
-};
-inline constexpr int kUserControlItems = 27;
-
-// The dialog's caption of each item ("Configuration", "Delete Inventory", ...).
-std::string_view userControlCaption(UserControlItem item);
-
 enum class Popup { File, Inventory, Customers, Reminders, Suppliers, Payments, Reports,
                    Transactions, Activity, Utilities, Help };
 
@@ -103,9 +91,6 @@ std::span<const MenuEntry> menuTable();
 const MenuEntry *menuEntry(Command command);
 // The caption of a popup as the menu bar shows it ("&File", ...).
 const char *popupCaption(Popup popup);
-
-// Whether a user-control flag is set in the configuration.
-bool userControlSet(const TillConfig &config, UserControlItem item);
 
 // Whether the logged-on clerk may use a menu command: clerks 1 and 2 always;
 // a restricted clerk not when the entry is greyed for restricted clerks and

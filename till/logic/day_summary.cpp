@@ -6,8 +6,8 @@
 #include "platform/file.h"
 #include "platform/locale_text.h"
 #include "store/till_config.h"
-#include "till/logic/archive_folders.h"
-#include "till/logic/till_state.h"
+#include "sales/logic/archive_folders.h"
+#include "sales/logic/till_state.h"
 
 #include <cinttypes>
 #include <cmath>

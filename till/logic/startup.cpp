@@ -13,12 +13,12 @@
 #include "store/till_config.h"
 #include "store/till_config_repair.h"
 #include "store/time_stamp.h"
-#include "till/logic/archive_folders.h"
+#include "sales/logic/archive_folders.h"
 #include "till/logic/damaged_config.h"
 #include "till/logic/day_summary.h"
 #include "till/logic/new_day.h"
-#include "till/logic/till_state.h"
-#include "till/logic/transaction_numbers.h"
+#include "sales/logic/till_state.h"
+#include "sales/logic/transaction_numbers.h"
 
 #include <cinttypes>
 #include <cstddef>

@@ -2,7 +2,7 @@
 
 #include "platform/c_format.h"
 #include "store/till_config.h"
-#include "till/logic/basket.h"
+#include "sales/logic/basket.h"
 
 #include <cmath>
 

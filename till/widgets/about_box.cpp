@@ -1,7 +1,7 @@
 #include "till/widgets/about_box.h"
 
 #include "platform/cp1252.h"
-#include "till/logic/till_state.h"
+#include "sales/logic/till_state.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

@@ -4,14 +4,14 @@
 #include "platform/widgets/qt_messages.h"
 #include "print/logic/pole_display.h"
 #include "till/logic/configuration_pages.h"
-#include "till/logic/device_pages.h"
-#include "till/logic/receipt_logo_choice.h"
-#include "till/logic/till_state.h"
+#include "print/logic/device_pages.h"
+#include "print/logic/receipt_logo_choice.h"
+#include "sales/logic/till_state.h"
 #include "till/widgets/general_page.h"
-#include "till/widgets/pole_configuration_page.h"
-#include "till/widgets/receipts_page.h"
+#include "print/widgets/pole_configuration_page.h"
+#include "print/widgets/receipts_page.h"
 #include "till/widgets/terms_page.h"
-#include "till/widgets/till_configuration_page.h"
+#include "print/widgets/till_configuration_page.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

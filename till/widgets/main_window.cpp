@@ -4,12 +4,12 @@
 #include "till/logic/clerks.h"
 #include "till/logic/menu_toggles.h"
 #include "till/logic/till_keys.h"
-#include "till/logic/till_state.h"
+#include "sales/logic/till_state.h"
 #include "till/widgets/about_box.h"
 #include "till/widgets/calendar_dialog.h"
 #include "till/widgets/configuration_sheet.h"
-#include "till/widgets/help_pages.h"
-#include "till/widgets/language_dialog.h"
+#include "platform/widgets/help_pages.h"
+#include "print/widgets/language_dialog.h"
 #include "till/widgets/log_on_dialog.h"
 #include "till/widgets/menu_for_clerk.h"
 #include "till/widgets/operator_setup_dialog.h"
@@ -299,6 +299,12 @@ void MainWindow::watchToolTips(QWidget *widget)
 {
     if (widget)
         widget->installEventFilter(this);
+}
+
+void MainWindow::focusItemBox()
+{
+    if (itemBox_ && isVisible())
+        itemBox_->setFocus();
 }
 
 void MainWindow::focusEntryBox()

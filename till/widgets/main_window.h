@@ -7,6 +7,7 @@
 // is shown greyed and does nothing. The window owns its menus, actions and
 // controls; the TillState and Messages must outlive it.
 
+#include "sales/widgets/till_window.h"
 #include "till/logic/commands.h"
 
 #include <QMainWindow>
@@ -35,13 +36,17 @@ struct ToolbarButton {
 };
 const std::vector<ToolbarButton> &toolbarButtons();
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public TillWindow {
 public:
     MainWindow(TillState &state, Messages &messages, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Connects `work` to `command` (replacing what was there) and enables it.
-    void registerCommand(Command command, std::function<void()> work);
+    void registerCommand(Command command, std::function<void()> work) override;
+    QWidget *widget() override
+    {
+        return this;
+    }
+    void focusItemBox() override;
     bool isBuilt(Command command) const
     {
         return built_.count(command) != 0;
@@ -63,7 +68,7 @@ public:
     // log off. Set by the sale work; nothing until then.
     void setEmptyBasket(std::function<void()> emptyBasket);
     // While `amountBox` is not null a tender box is open (see runCommand).
-    void setTenderAmountBox(QWidget *amountBox);
+    void setTenderAmountBox(QWidget *amountBox) override;
     // The open tender box's amount box, or null.
     QWidget *tenderAmountBox() const
     {

@@ -1,7 +1,7 @@
 #include "till/widgets/menu_for_clerk.h"
 
 #include "store/till_config.h"
-#include "till/logic/till_state.h"
+#include "sales/logic/till_state.h"
 
 #include <QAction>
 #include <QMenu>

@@ -3,7 +3,7 @@
 #include "platform/cp1252.h"
 #include "store/till_config.h"
 #include "till/logic/clerks.h"
-#include "till/logic/till_state.h"
+#include "sales/logic/till_state.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -3,8 +3,8 @@
 #include "platform/c_format.h"
 #include "platform/cp1252.h"
 #include "store/till_config.h"
-#include "till/logic/till_state.h"
-#include "till/widgets/artwork.h"
+#include "sales/logic/till_state.h"
+#include "platform/widgets/artwork.h"
 
 #include <QPainter>
 

@@ -7,9 +7,9 @@
 // The TillState, the baskets and the Messages must outlive the screen; the
 // window takes the screen over as its central area.
 
-#include "till/logic/basket_view.h"
+#include "sales/logic/basket_view.h"
 #include "till/logic/commands.h"
-#include "till/logic/item_entry.h"
+#include "sales/logic/item_entry.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #include "till/widgets/splash_window.h"
 
-#include "till/widgets/artwork.h"
+#include "platform/widgets/artwork.h"
 
 #include <QBitmap>
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #include "till/widgets/totals_panel_widget.h"
 
 #include "platform/cp1252.h"
-#include "till/widgets/artwork.h"
+#include "platform/widgets/artwork.h"
 
 #include <QPainter>
 #include <QPainterPath>

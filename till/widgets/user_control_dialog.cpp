@@ -1,6 +1,6 @@
 #include "till/widgets/user_control_dialog.h"
 
-#include "till/logic/till_state.h"
+#include "sales/logic/till_state.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
