@@ -3,7 +3,6 @@
 #include "inventory/logic/stock_picture.h"
 #include "platform/data_dir.h"
 #include "platform/widgets/artwork.h"
-#include "sales/widgets/till_window.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -55,17 +54,6 @@ void changeStockPicture(
         return;
     replaceStockPicture(
         dir, dialog.chosenNumber(), QFile::encodeName(chosen).toStdString(), messages);
-}
-
-void connectStockPictureCommand(
-    TillWindow &window, const DataDir &dir, Messages &messages, std::function<void()> afterwards)
-{
-    window.registerCommand(Command::ChangeInbuiltStockPicture,
-        [&window, &dir, &messages, afterwards = std::move(afterwards)] {
-            changeStockPicture(window.widget(), dir, messages);
-            if (afterwards)
-                afterwards();
-        });
 }
 
 } // namespace ovix

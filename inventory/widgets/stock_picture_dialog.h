@@ -12,7 +12,6 @@ class QListWidget;
 namespace ovix {
 
 class DataDir;
-class TillWindow;
 class Messages;
 
 // The list "Inbuilt 1" .. "Inbuilt 24", each with the picture shown today.
@@ -36,10 +35,5 @@ private:
 // cancelled); by default a file dialog filtered on "Bitmap files (*.bmp)".
 void changeStockPicture(QWidget *parent, const DataDir &dir, Messages &messages,
     std::function<QString()> chooseFile = {});
-
-// Connects the Utilities command to the window; `afterwards` runs once the
-// command has finished (the screen refills its picture buttons).
-void connectStockPictureCommand(TillWindow &window, const DataDir &dir, Messages &messages,
-    std::function<void()> afterwards = {});
 
 } // namespace ovix

@@ -201,15 +201,15 @@ private:
 
 } // namespace
 
-void connectPayments(TillWindow &window, TillState &state, Basket &basket, ItemEntry &entry,
-    Messages &messages, SaleDevices &devices)
+void connectPaymentCommands(TillWindow &window, TillState &state, Basket &basket,
+    ItemEntry &entry, Messages &messages, SaleDevices &devices)
 {
     auto *commands = new PaymentCommands(window, state, basket, entry, messages, devices);
     window.registerCommand(Command::PayCash, [commands] { commands->payCash(); });
-    window.registerCommand(Command::PaySplit, [commands] { commands->paySplit(); });
     window.registerCommand(Command::PayCheque, [commands] { commands->payCheque(); });
-    window.registerCommand(Command::PayCard, [commands] { commands->payCard(); });
     window.registerCommand(Command::PayByCustomer, [commands] { commands->payByCustomer(); });
+    window.registerCommand(Command::PayCard, [commands] { commands->payCard(); });
+    window.registerCommand(Command::PaySplit, [commands] { commands->paySplit(); });
 }
 
 } // namespace ovix

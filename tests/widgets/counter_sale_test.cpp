@@ -16,7 +16,7 @@
 #include "sales/logic/basket.h"
 #include "sales/logic/till_state.h"
 #include "till/widgets/main_window.h"
-#include "sales/widgets/payment_commands.h"
+#include "till/widgets/menu_wiring.h"
 #include "till/widgets/sale_screen.h"
 #include "print/widgets/summary_dialog.h"
 #include "widgets/modal_dialogs.h"
@@ -86,8 +86,7 @@ struct CounterTill {
         window = std::make_unique<MainWindow>(state, messages);
         screen = new SaleScreen(*window, state, *basket, *saved, messages);
         devices = std::make_unique<WindowSaleDevices>(window.get(), state, messages);
-        connectPayments(*window, state, *basket, screen->itemEntry(), messages, *devices);
-        screen->refreshButtons();
+        connectTillCommands(*window, *screen, state, *basket, messages, *devices);
         window->resize(1024, 746);
         window->show();
     }

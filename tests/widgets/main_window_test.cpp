@@ -2,7 +2,10 @@
 #include "store/till_config.h"
 #include "support/test_support.h"
 #include "sales/logic/till_state.h"
+#include "till/widgets/file_commands.h"
+#include "till/widgets/help_commands.h"
 #include "till/widgets/main_window.h"
+#include "till/widgets/utilities_commands.h"
 #include "widgets/modal_dialogs.h"
 
 #include <QAction>
@@ -29,6 +32,15 @@ struct Till {
     TillState state { folder.path() };
     ScriptedMessages messages;
     MainWindow window { state, messages };
+
+    // The commands the window had connected by itself before each popup's
+    // file connected them.
+    Till()
+    {
+        connectFileCommands(window, state, messages);
+        connectUtilitiesCommands(window, state, messages, {});
+        connectHelpCommands(window, state, messages);
+    }
 
     QAction *action(Command command)
     {

@@ -18,6 +18,9 @@
 #include "till/widgets/main_window.h"
 #include "sales/widgets/non_inventory_dialog.h"
 #include "sales/widgets/payment_commands.h"
+#include "sales/widgets/transaction_commands.h"
+#include "till/widgets/activity_commands.h"
+#include "till/widgets/sale_screen_commands.h"
 #include "till/widgets/sale_screen.h"
 #include "widgets/modal_dialogs.h"
 
@@ -75,6 +78,11 @@ struct SaleTill {
         addItem(ItemBytes(1002, "GADGET", 2.50f).tax(0));
         window = std::make_unique<MainWindow>(state, messages);
         screen = new SaleScreen(*window, state, *basket, *saved, messages);
+        // Everything the screen's buttons run but the payments.
+        connectTransactionCommands(*window, state, *basket, screen->itemEntry(), messages);
+        connectActivityCommands(*window, screen->itemEntry());
+        connectSaleScreenCommands(*window, *screen, state, messages);
+        screen->refreshButtons();
     }
 
     void addItem(const ItemBytes &item)
@@ -424,7 +432,7 @@ TEST(SaleScreen, AWholeSaleByKeypadAndEnterPaidInCashIsArchivedAndTakesTheStock)
     SaleTill till;
     ASSERT_TRUE(ensureArchiveFolders(till.state.dir, saleTime));
     NullSaleDevices devices;
-    connectPayments(
+    connectPaymentCommands(
         *till.window, till.state, *till.basket, till.screen->itemEntry(), till.messages, devices);
     till.screen->refreshButtons();
     EXPECT_TRUE(till.screen->saleButton(Command::PayCash)->isEnabled());

@@ -34,7 +34,7 @@ struct TenderTill {
     MainWindow window { shop.state, messages };
     WindowSaleDevices devices { &window, shop.state, messages };
 
-    TenderTill() { connectPayments(window, shop.state, basket, entry, messages, devices); }
+    TenderTill() { connectPaymentCommands(window, shop.state, basket, entry, messages, devices); }
 
     // Dialogs of type T open over the window (by dynamic type: the dialogs
     // have no meta-object of their own).

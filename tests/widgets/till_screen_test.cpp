@@ -15,7 +15,7 @@
 #include "till/logic/quick_select.h"
 #include "sales/logic/till_state.h"
 #include "till/widgets/main_window.h"
-#include "sales/widgets/payment_commands.h"
+#include "till/widgets/menu_wiring.h"
 #include "till/widgets/quick_select_buttons.h"
 #include "till/widgets/sale_screen.h"
 #include "till/widgets/totals_panel_widget.h"
@@ -64,8 +64,7 @@ struct ShopTill {
         window = std::make_unique<MainWindow>(state, messages);
         screen = new SaleScreen(*window, state, *basket, *saved, messages);
         screen->setSounds(&sounds);
-        connectPayments(*window, state, *basket, screen->itemEntry(), messages, devices);
-        screen->refreshButtons();
+        connectTillCommands(*window, *screen, state, *basket, messages, devices);
         window->resize(size);
         window->show();
         QApplication::processEvents();

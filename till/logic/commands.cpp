@@ -13,6 +13,26 @@ constexpr int flag(UserControlItem item)
     return static_cast<int>(item);
 }
 
+// Where each command's work is connected to the window: one connect function
+// per popup, in the file of the subsystem that owns the popup, each
+// registering only commands of its popup (a popup whose items belong to
+// several subsystems is the till's, and its file calls into theirs):
+//   Popup::File         -> till/widgets/file_commands.cpp          connectFileCommands
+//   Popup::Payments     -> sales/widgets/payment_commands.cpp      connectPaymentCommands
+//   Popup::Transactions -> sales/widgets/transaction_commands.cpp  connectTransactionCommands
+//   Popup::Activity     -> till/widgets/activity_commands.cpp      connectActivityCommands
+//   Popup::Utilities    -> till/widgets/utilities_commands.cpp     connectUtilitiesCommands
+//   Popup::Help         -> till/widgets/help_commands.cpp          connectHelpCommands
+//   not on the menu     -> till/widgets/sale_screen_commands.cpp   connectSaleScreenCommands
+//                          (the sale buttons and keys), except LogOff, which
+//                          the window connects itself (till/widgets/main_window.cpp)
+// Inventory, Customers, Reminders, Suppliers and Reports have no commands
+// built yet; each gets its file in its subsystem with its first command.
+// till/widgets/menu_wiring.cpp calls the connect functions in menu order, and
+// tests/widgets/menu_wiring_test.cpp checks that each keeps to its popup.
+// A button or key that runs a menu command (the payment, note and basket
+// buttons, F2..F12, ^A..^X) runs the popup's work: there is no second one.
+//
 // command, popup, submenu, caption, shortcut hint, separator before,
 // check mark, greyed for restricted clerks, user-control flag, leaves the sale
 constexpr MenuEntry kMenu[] = {

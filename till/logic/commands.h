@@ -3,6 +3,8 @@
 // the sale buttons all name their work by a Command. The menu table gives each
 // menu command its place, caption, shortcut hint and the clerk rules that
 // govern it; the window builds its menus from it and greys them from it.
+// The comment above the table in commands.cpp names the file that connects
+// each popup's commands to their work.
 
 #include "store/user_control.h"
 

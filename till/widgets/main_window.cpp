@@ -1,23 +1,13 @@
 #include "till/widgets/main_window.h"
 
+#include "sales/logic/till_state.h"
 #include "store/till_config.h"
 #include "till/logic/clerks.h"
 #include "till/logic/menu_toggles.h"
 #include "till/logic/till_keys.h"
-#include "sales/logic/till_state.h"
-#include "till/widgets/about_box.h"
-#include "till/widgets/calendar_dialog.h"
-#include "till/widgets/configuration_sheet.h"
-#include "platform/widgets/help_pages.h"
-#include "print/widgets/language_dialog.h"
 #include "till/widgets/log_on_dialog.h"
 #include "till/widgets/menu_for_clerk.h"
-#include "till/widgets/operator_setup_dialog.h"
-#include "till/widgets/print_heading_dialog.h"
-#include "till/widgets/tax_control_dialog.h"
-#include "till/widgets/tips_dialog.h"
 #include "till/widgets/toolbar_icons.h"
-#include "till/widgets/user_control_dialog.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -88,9 +78,9 @@ MainWindow::MainWindow(TillState &state, Messages &messages, QWidget *parent)
     buildMenus();
     buildToolBar();
     buildCentralArea();
-    registerOwnCommands();
-    applyButtonTips();
-    refreshMenus();
+    // Log off is the window's own; everything else is connected by the
+    // subsystems (till/widgets/menu_wiring.h).
+    registerCommand(Command::LogOff, [this] { logOff(); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -161,49 +151,6 @@ void MainWindow::buildCentralArea()
     setCentralWidget(area);
 }
 
-void MainWindow::registerOwnCommands()
-{
-    registerCommand(Command::Exit, [this] { close(); });
-    registerCommand(Command::LogOff, [this] { logOff(); });
-    registerCommand(Command::Configuration, [this] {
-        if (runConfigurationSheet(this, state_, &messages_))
-            refreshMenus();
-    });
-    registerCommand(
-        Command::CustomizeLanguage, [this] { runLanguageCustomization(this, state_); });
-    registerCommand(Command::TaxSetup, [this] { runTaxControl(this, state_.config); });
-    registerCommand(Command::StorePrintHeading, [this] { runPrintHeading(this, state_.heading); });
-    registerCommand(Command::SoundEffects, [this] {
-        toggleSoundEffects(state_.config);
-        refreshMenus();
-    });
-    registerCommand(Command::ButtonTips, [this] {
-        toggleButtonTips(state_.config);
-        applyButtonTips();
-        refreshMenus();
-    });
-    registerCommand(Command::HiResPicture, [this] {
-        toggleHiResPicture(state_.config);
-        refreshMenus();
-    });
-    registerCommand(Command::FileReset, [] {});
-    registerCommand(Command::IndentListings, [this] {
-        chooseListingIndent(state_.config, messages_);
-        refreshMenus();
-    });
-    registerCommand(Command::HelpContents, [this] { openHelpPage(kHelpContentsPage, messages_); });
-    registerCommand(
-        Command::HelpUsingHelp, [this] { openHelpPage(kHelpUsingHelpPage, messages_); });
-    registerCommand(Command::TipOfTheDay, [this] { showTipsDialog(this, state_.config); });
-    registerCommand(Command::Calendar, [this] { showCalendar(this); });
-    registerCommand(Command::About, [this] { showAboutBox(this, state_); });
-    registerCommand(Command::OperatorSetup, [this] { runOperatorSetup(this, state_, messages_); });
-    registerCommand(Command::UserControl, [this] {
-        if (runUserControl(this, state_))
-            refreshMenus();
-    });
-}
-
 void MainWindow::registerCommand(Command command, std::function<void()> work)
 {
     work_[command] = std::move(work);
@@ -233,6 +180,7 @@ void MainWindow::runCommand(Command command)
     // A copy: the work may register commands anew while it runs.
     std::function<void()> work = found->second;
     work();
+    refreshMenus();
     focusEntryBox();
 }
 
@@ -290,9 +238,9 @@ void MainWindow::refreshMenus()
         action->setEnabled(isBuilt(command));
 }
 
-void MainWindow::applyButtonTips()
+bool MainWindow::tipsShown() const
 {
-    tipsShown_ = state_.config.get(cfg::tooltipsOff) == 0;
+    return state_.config.get(cfg::tooltipsOff) == 0;
 }
 
 void MainWindow::watchToolTips(QWidget *widget)
@@ -331,7 +279,7 @@ void MainWindow::changeEvent(QEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::ToolTip && !tipsShown_)
+    if (event->type() == QEvent::ToolTip && !tipsShown())
         return true;
     if (watched == itemBox_ && event->type() == QEvent::KeyPress)
         return handleItemBoxKey(static_cast<QKeyEvent *>(event));

@@ -3,9 +3,11 @@
 // toolbar of 20 picture buttons, the item box, and the dispatch of every
 // command, key and button to the work registered for it.
 //
-// Work is connected with registerCommand(); a command with nothing registered
-// is shown greyed and does nothing. The window owns its menus, actions and
-// controls; the TillState and Messages must outlive it.
+// Work is connected with registerCommand() by each subsystem's commands file
+// (till/widgets/menu_wiring.h calls them all); a command with nothing
+// registered is shown greyed and does nothing. The window connects only log
+// off itself. It owns its menus, actions and controls; the TillState and
+// Messages must outlive it.
 
 #include "sales/widgets/till_window.h"
 #include "till/logic/commands.h"
@@ -56,8 +58,9 @@ public:
     // while a tender box is open only its amount box gets the focus; a
     // restricted clerk is stopped silently from what the user-control flags
     // keep from them; nothing happens for an unbuilt command; the basket is
-    // emptied first for commands that leave the sale; afterwards the item box
-    // has the focus.
+    // emptied first for commands that leave the sale; afterwards the menus and
+    // their check marks show what the command left, and the item box has the
+    // focus.
     void runCommand(Command command);
     // Runs screen work that is not a command (a quick-select button) under the
     // same rules: nothing but a focus move while a tender box is open, and the
@@ -88,9 +91,6 @@ public:
     // Greys and checks the menus for the logged-on clerk and the built
     // commands; enables the toolbar buttons of built commands.
     void refreshMenus();
-    // Switches the tooltips of the till screen on or off as the
-    // configuration says ("Button tips").
-    void applyButtonTips();
     // Puts the tooltips of `widget` (a button of the till screen) under
     // "Button tips".
     void watchToolTips(QWidget *widget);
@@ -111,10 +111,9 @@ public:
     {
         return itemBox_;
     }
-    bool tipsShown() const
-    {
-        return tipsShown_;
-    }
+    // Whether the till screen's tooltips show: as "Button tips" says, read
+    // each time a tip is about to show.
+    bool tipsShown() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -126,7 +125,6 @@ private:
     void buildToolBar();
     void buildCentralArea();
     bool handleItemBoxKey(QKeyEvent *event);
-    void registerOwnCommands();
     void focusEntryBox();
 
     TillState &state_;
@@ -141,7 +139,6 @@ private:
     QPointer<QWidget> tenderAmountBox_;
     std::function<void()> emptyBasket_;
     std::function<void()> onClosed_;
-    bool tipsShown_ = true;
 };
 
 } // namespace ovix

@@ -1,7 +1,6 @@
 #include "till/widgets/sale_screen.h"
 
 #include "print/logic/pole_display.h"
-#include "print/logic/till_drawer.h"
 
 #include "platform/cp1252.h"
 #include "platform/messages.h"
@@ -12,9 +11,7 @@
 #include "sales/logic/till_state.h"
 #include "till/logic/totals_panel.h"
 #include "platform/widgets/artwork.h"
-#include "sales/widgets/customer_pick_dialog.h"
 #include "till/widgets/main_window.h"
-#include "sales/widgets/non_inventory_dialog.h"
 #include "till/widgets/quick_select_buttons.h"
 #include "till/widgets/totals_panel_widget.h"
 
@@ -46,10 +43,6 @@ constexpr int kSaveButton = 92;
 constexpr int kLargeLayoutHeight = 684;
 // Characters the keypad puts into a tender amount box.
 constexpr int kTenderBoxWidth = 19;
-
-constexpr const char *kNotePrompt
-    = "The note must be added before the payment method is selected. 80 character limit. It "
-      "can feature on the custom receipt and invoice (Utilities, Custom receipt) .";
 
 struct SaleButton {
     Command command;
@@ -213,7 +206,7 @@ SaleScreen::SaleScreen(
 
     buildButtons();
     buildKeypad();
-    registerCommands();
+    window_.setEmptyBasket([this] { abandonSale(); });
     window_.setSaleArea(this, itemBox_);
     totalsChanged();
     refreshButtons();
@@ -250,30 +243,6 @@ void SaleScreen::buildKeypad()
             keypad_[caption] = button;
         }
     }
-}
-
-void SaleScreen::registerCommands()
-{
-    window_.registerCommand(Command::AddItem, [this] { addItemPressed(); });
-    window_.registerCommand(Command::NonInventorySale, [this] { addNonInventoryLine(); });
-    window_.registerCommand(
-        Command::VoidLine, [this] { entry_.voidLine(basketList_->currentRow()); });
-    window_.registerCommand(Command::EmptyBasket, [this] { entry_.emptyBasket(); });
-    window_.registerCommand(Command::ToggleTrade, [this] { entry_.toggleTradePrices(); });
-    window_.registerCommand(
-        Command::RepeatLast, [this] { entry_.repeatLast(fromQString(itemBox_->toPlainText())); });
-    window_.registerCommand(Command::AddNote, [this] { addNote(); });
-    window_.registerCommand(Command::AssociateCustomer, [this] { associateCustomer(); });
-    window_.registerCommand(Command::SaveBasket, [this] { entry_.saveBasket(); });
-    window_.registerCommand(Command::ReloadBasket, [this] { entry_.reloadBasket(); });
-    // The open-drawer command opens it whatever the drawer's "Use" setting says.
-    window_.registerCommand(
-        Command::OpenDrawer, [this] { openTillDrawer(state_.config, state_.dir, messages_); });
-    window_.registerCommand(Command::ScrollBack, [this] { quick_->scrollBack(); });
-    window_.registerCommand(Command::ScrollForwards, [this] { quick_->scrollForward(); });
-    window_.registerCommand(Command::PreviousCategory, [this] { quick_->previousCategory(); });
-    window_.registerCommand(Command::NextCategory, [this] { quick_->nextCategory(); });
-    window_.setEmptyBasket([this] { abandonSale(); });
 }
 
 void SaleScreen::abandonSale()
@@ -360,19 +329,6 @@ void SaleScreen::itemBoxChanged()
     clearItemBox();
 }
 
-void SaleScreen::addItemPressed()
-{
-    // The box text as if Enter had been typed after it: an empty box asks for
-    // the find dialog, anything else is rung up.
-    QString text = itemBox_->toPlainText();
-    const qsizetype lineBreak = text.indexOf(QLatin1Char('\n'));
-    if (lineBreak >= 0)
-        text.truncate(lineBreak);
-    entry_.itemBoxEntered(fromQString(text) + "\n");
-    clearItemBox();
-    itemBox_->setFocus();
-}
-
 void SaleScreen::keypadPressed(const QString &caption)
 {
     QWidget *tenderBox = window_.tenderAmountBox();
@@ -405,28 +361,6 @@ void SaleScreen::keypadPressed(const QString &caption)
     }
     itemBox_->moveCursor(QTextCursor::End);
     itemBox_->setFocus();
-}
-
-void SaleScreen::addNonInventoryLine()
-{
-    const std::optional<NonInventorySale> sale = askNonInventorySale(this, entry_, state_.config);
-    if (sale)
-        entry_.addNonInventoryLine(sale->description, sale->price, sale->taxOne, sale->taxTwo);
-}
-
-void SaleScreen::addNote()
-{
-    const std::optional<std::string> note = messages_.askText(kNotePrompt, "Add transaction note",
-        toUtf8(readFixedText(basket_.transactionNote, sizeof basket_.transactionNote)));
-    if (note)
-        entry_.setTransactionNote(fromUtf8(*note));
-}
-
-void SaleScreen::associateCustomer()
-{
-    const int64_t number = lookUpCustomer(this, state_, messages_, "Customer");
-    if (number > 0)
-        entry_.associateCustomer(number);
 }
 
 void SaleScreen::lineAdded(std::string_view listText)

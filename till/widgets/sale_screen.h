@@ -1,8 +1,9 @@
 #pragma once
 // The sale area of the till window: the item box, the basket list, the
 // totals panel, the sale buttons and the keypad. It is the basket's view on
-// the screen and owns the ItemEntry that rings items up; it connects the
-// basket commands to the window.
+// the screen and owns the ItemEntry that rings items up. Its buttons run the
+// window's commands; what they do is connected with the other commands
+// (till/widgets/sale_screen_commands.h for those not on the menu).
 //
 // The TillState, the baskets and the Messages must outlive the screen; the
 // window takes the screen over as its central area.
@@ -30,10 +31,9 @@ class TotalsPanel;
 
 class SaleScreen : public QWidget, public BasketView {
 public:
-    // Builds the screen into `window`, registers AddItem, NonInventorySale,
-    // VoidLine, EmptyBasket, ToggleTrade, RepeatLast, AddNote,
-    // AssociateCustomer, SaveBasket and ReloadBasket, and makes the window's
-    // basket emptying clear `basket`.
+    // Builds the screen into `window` and makes the window's basket emptying
+    // clear `basket`. The buttons stay disabled until refreshButtons() finds
+    // their commands connected.
     SaleScreen(MainWindow &window, TillState &state, Basket &basket, Basket &savedBasket,
         Messages &messages);
     ~SaleScreen() override;
@@ -98,17 +98,12 @@ protected:
 private:
     void buildButtons();
     void buildKeypad();
-    void registerCommands();
     void itemBoxChanged();
-    void addItemPressed();
     void keypadPressed(const QString &caption);
     void layOut();
     // Shows or hides what only the large layout has and refills the
     // quick-select buttons for the new number of slots.
     void layoutChanged();
-    void addNonInventoryLine();
-    void addNote();
-    void associateCustomer();
     void abandonSale();
 
     MainWindow &window_;

@@ -9,14 +9,11 @@
 #include "till/logic/startup.h"
 #include "sales/logic/till_state.h"
 #include "till/logic/tips.h"
-#include "print/widgets/custom_receipt_dialog.h"
 #include "till/widgets/log_on_dialog.h"
 #include "till/widgets/main_window.h"
-#include "sales/widgets/payment_commands.h"
-#include "till/widgets/quick_select_buttons.h"
+#include "till/widgets/menu_wiring.h"
 #include "till/widgets/sale_screen.h"
 #include "till/widgets/splash_window.h"
-#include "inventory/widgets/stock_picture_dialog.h"
 #include "print/widgets/summary_dialog.h"
 #include "till/widgets/tips_dialog.h"
 
@@ -150,12 +147,7 @@ int TillApplication::run()
     auto *saleScreen = new SaleScreen(mainWindow, state, *basket, *savedBasket, messages);
     saleScreen->setSounds(&sounds);
     WindowSaleDevices devices(&mainWindow, state, messages);
-    connectPayments(mainWindow, state, *basket, saleScreen->itemEntry(), messages, devices);
-    mainWindow.registerCommand(
-        Command::CustomReceipt, [&] { runCustomReceiptDialog(&mainWindow, state, messages); });
-    connectStockPictureCommand(
-        mainWindow, state.dir, messages, [saleScreen] { saleScreen->quickSelect().reload(); });
-    saleScreen->refreshButtons();
+    connectTillCommands(mainWindow, *saleScreen, state, *basket, messages, devices);
     messages.setParent(&mainWindow);
     fitToDesktop(mainWindow, desktop);
     mainWindow.setOnClosed([] { QApplication::quit(); });

@@ -1,0 +1,29 @@
+#include "till/widgets/menu_wiring.h"
+
+#include "sales/widgets/payment_commands.h"
+#include "sales/widgets/transaction_commands.h"
+#include "till/widgets/activity_commands.h"
+#include "till/widgets/file_commands.h"
+#include "till/widgets/help_commands.h"
+#include "till/widgets/quick_select_buttons.h"
+#include "till/widgets/sale_screen.h"
+#include "till/widgets/sale_screen_commands.h"
+#include "till/widgets/utilities_commands.h"
+
+namespace ovix {
+
+void connectTillCommands(TillWindow &window, SaleScreen &screen, TillState &state, Basket &basket,
+    Messages &messages, SaleDevices &devices)
+{
+    ItemEntry &entry = screen.itemEntry();
+    connectFileCommands(window, state, messages);
+    connectPaymentCommands(window, state, basket, entry, messages, devices);
+    connectTransactionCommands(window, state, basket, entry, messages);
+    connectActivityCommands(window, entry);
+    connectUtilitiesCommands(window, state, messages, [&screen] { screen.quickSelect().reload(); });
+    connectHelpCommands(window, state, messages);
+    connectSaleScreenCommands(window, screen, state, messages);
+    screen.refreshButtons();
+}
+
+} // namespace ovix

@@ -1,0 +1,23 @@
+#pragma once
+// The sale screen's buttons and keys that are not on the menu: "Add item"
+// (the item box's entry, or the find dialog for an empty box), "Sell an item
+// not on the database" (^K), "Remove highlighted item", "Empty basket", "Open
+// cash till drawer" (F8), "Toggle between trade and retail prices", "Repeat
+// last", and the four scroll and category steps of the quick-select buttons
+// (arrow keys). The payment, note and basket buttons run the menu commands
+// of the same name, connected with their popups.
+
+namespace ovix {
+
+class Messages;
+class SaleScreen;
+class TillState;
+class TillWindow;
+
+// Registers the screen's commands with `window`; the screen, the state and
+// the messages must outlive it. The drawer opens whatever its "Use" setting
+// says; a port that cannot be opened is told through `messages`.
+void connectSaleScreenCommands(
+    TillWindow &window, SaleScreen &screen, TillState &state, Messages &messages);
+
+} // namespace ovix
