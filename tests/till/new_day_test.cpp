@@ -1,5 +1,6 @@
 #include "platform/clock.h"
 #include "store/till_config.h"
+#include "support/start_fixture.h"
 #include "support/test_support.h"
 #include "till/logic/new_day.h"
 
@@ -11,9 +12,10 @@ using namespace ovix;
 
 namespace {
 
-// Offsets in wr.cfg, typed here rather than taken from the code.
-constexpr size_t kDayOfLastUseAt = 76;
-constexpr size_t kSwitchOffAt = 480; // minute, hour, day, month, year
+using namespace ovix::test;
+
+// More offsets in wr.cfg (the day's and the history's, beside those of the
+// start fixture), typed here rather than taken from the code.
 constexpr size_t kTodayItemsAt = 160;
 constexpr size_t kTodayTransactionsAt = 320;
 constexpr size_t kYesterdayItemsAt = 880;
@@ -23,22 +25,9 @@ constexpr size_t kCategoryDayCountsAt = 604;
 constexpr size_t kCategoryMonthCountsAt = 676;
 constexpr size_t kTenderCountsAt = 3030; // 11 floats
 constexpr size_t kCategoryHistoryAt = 3346; // 18 rows of 32 doubles
-constexpr size_t kTakingsHistoryAt = 7954;  // 401 doubles
-constexpr size_t kTillTakingsAt = 40958;
 constexpr size_t kPettyCashAt = 41822;
 constexpr size_t kCostOfSalesAt = 41894;
 constexpr size_t kCategoryDayValuesAt = 42070;
-
-LocalTime at(int year, int month, int day, int hour = 9, int minute = 0)
-{
-    LocalTime time;
-    time.year = year;
-    time.month = month;
-    time.day = day;
-    time.hour = hour;
-    time.minute = minute;
-    return time;
-}
 
 // A block last used on `day`, switched off at 18:30 on the date given.
 std::string usedBlock(int day, int offYear, int offMonth, int offDay)
