@@ -17,6 +17,11 @@ TillConfig blockOf(const std::string &bytes);
 // The block's bytes as wr.cfg stores them.
 std::string bytesOf(const TillConfig &config);
 
+// The counter's devices: the drawer on COM2, kicked directly with 07 twice,
+// and the pole display on COM3, whose second line follows a line feed. Where
+// COM2 and COM3 lead is the test's ports.cfg.
+void useCounterDevices(TillConfig &config);
+
 // The day every NewShop lives on: 15 March 2026, 9:30.
 inline constexpr LocalTime kNewShopTime { 2026, 3, 15, 9, 30, 0, 0 };
 
