@@ -1,5 +1,8 @@
 #include "print/logic/recording_print_device.h"
 
+#include "platform/c_format.h"
+#include "platform/cp1252.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -13,6 +16,63 @@ int32_t readInt32(std::string_view bytes, size_t offset)
     for (int i = 3; i >= 0; --i)
         value = (value << 8) | static_cast<unsigned char>(bytes[offset + i]);
     return static_cast<int32_t>(value);
+}
+
+const char *alignName(TextAlign align)
+{
+    switch (align) {
+    case TextAlign::Left:
+        return "left";
+    case TextAlign::Centre:
+        return "centre";
+    case TextAlign::Right:
+        return "right";
+    }
+    return "?";
+}
+
+std::string fontName(const PrintFont &font)
+{
+    std::string name;
+    switch (font.kind) {
+    case PrintFont::Kind::PrinterDefault:
+        name = "printer";
+        break;
+    case PrintFont::Kind::Arial10:
+        name = "Arial 10pt";
+        break;
+    case PrintFont::Kind::ArialHeight:
+        name = cformat("Arial h%d", font.height);
+        break;
+    }
+    return font.bold ? name + " bold" : name;
+}
+
+// A Windows-1252 text in UTF-8 between quotes; quotes, backslashes and
+// control bytes escaped.
+std::string quoted(std::string_view cp1252)
+{
+    std::string text = "\"";
+    for (char byte : cp1252) {
+        const auto code = static_cast<unsigned char>(byte);
+        if (byte == '"' || byte == '\\')
+            text += '\\';
+        if (code < 0x20 || code == 0x7F)
+            text += cformat("\\x%02X", code);
+        else
+            text += toUtf8(std::string_view(&byte, 1));
+    }
+    return text + '"';
+}
+
+// "line 7", or "line 0+125" for a y between two lines.
+std::string lineOf(int y, int lineHeight)
+{
+    if (lineHeight <= 0)
+        return "line ?";
+    const int line = y / lineHeight;
+    const int rest = y % lineHeight;
+    return rest == 0 ? cformat("line %d", line) : cformat("line %d%+d", line, rest);
 }
 
 } // namespace
@@ -159,6 +219,46 @@ std::vector<PrintOperation> RecordingPrintDevice::operationsOf(PrintOperation::K
             found.push_back(operation);
     }
     return found;
+}
+
+std::string RecordingPrintDevice::transcript() const
+{
+    std::string text = cformat("page %dx%d, printable %dx%d at %d,%d, %d dpi, "
+                               "lines %d apart, characters %d wide\n",
+        setup_.pageWidth, setup_.pageHeight, setup_.printableWidth, setup_.printableHeight,
+        setup_.offsetLeft, setup_.offsetTop, setup_.dotsPerInch, setup_.lineHeight,
+        setup_.averageCharWidth);
+    for (const PrintOperation &operation : operations_) {
+        const std::string place = cformat("%-12s y %-6d  x %-6d",
+            lineOf(operation.y, setup_.lineHeight).c_str(), operation.y, operation.x);
+        const std::string size = cformat("%dx%d", operation.width, operation.height);
+        switch (operation.kind) {
+        case PrintOperation::Kind::Font:
+            text += "font     " + fontName(operation.font);
+            break;
+        case PrintOperation::Kind::Text:
+            text += cformat("text     %s  %-6s  %-10s  ", place.c_str(), alignName(operation.align),
+                fontName(operation.font).c_str());
+            text += quoted(operation.text);
+            break;
+        case PrintOperation::Kind::WrappedText:
+            text += cformat("wrapped  %s  %-9s  %-10s  ", place.c_str(), size.c_str(),
+                fontName(operation.font).c_str());
+            text += quoted(operation.text);
+            break;
+        case PrintOperation::Kind::Rect:
+            text += cformat("rect     %s  %s", place.c_str(), size.c_str());
+            break;
+        case PrintOperation::Kind::Image:
+            text += cformat("image    %s  %s", place.c_str(), size.c_str());
+            break;
+        case PrintOperation::Kind::NewPage:
+            text += "new page";
+            break;
+        }
+        text += '\n';
+    }
+    return text;
 }
 
 std::vector<std::string> RecordingPrintDevice::texts() const

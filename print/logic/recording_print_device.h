@@ -1,6 +1,6 @@
 #pragma once
 // A PrintDevice that keeps every drawing call instead of printing, for
-// checking documents line by line.
+// checking documents line by line or whole, as a transcript.
 
 #include "print/logic/print_device.h"
 
@@ -105,6 +105,16 @@ public:
     std::vector<std::string> texts() const;
     // Wrapped lines of `text` for `width` by this device's metrics.
     std::vector<std::string> wrapLines(std::string_view text, int width) const;
+
+    // The document drawn so far as readable text: a first line with the page
+    // geometry, then one line per drawing operation in drawing order, e.g.
+    //   text     line 7       y 2800    x 3600    centre  printer     "Receipt: 7"
+    //   rect     line 22      y 8800    x 2300    40x1000
+    // Positions and sizes in 0.01 mm; "line" is y in text lines ("line 0+125"
+    // when y falls between lines). Texts are shown in UTF-8 between quotes,
+    // with '"' and '\' escaped and control bytes as \xNN, so blanks at either
+    // end stay visible. The same drawing always gives the same bytes.
+    std::string transcript() const;
 
 private:
     RecordingPageSetup setup_;

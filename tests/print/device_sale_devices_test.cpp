@@ -2,6 +2,7 @@
 #include "print/logic/device_sale_devices.h"
 #include "print/pseudo_terminal.h"
 #include "sales/logic/payment.h"
+#include "support/settings_fixture.h"
 #include "till/sale_fixture.h"
 
 #include <gtest/gtest.h>
@@ -20,15 +21,7 @@ struct PaidSale {
     explicit PaidSale(const std::string &portsFile)
     {
         test::writeBytes(shop.temp.file("ports.cfg"), portsFile);
-        TillConfig &config = shop.state.config;
-        config.set(cfg::drawerInUse, 1);
-        config.set(cfg::drawerMode, 0);
-        config.set(cfg::drawerPort, 1);
-        config.set(cfg::drawerOpenCharacter, 7);
-        config.set(cfg::drawerRepeat, 2);
-        config.set(cfg::poleInUse, 2);
-        config.set(cfg::polePort, 2);
-        config.setText(cfg::poleTexts, 5, "10");
+        test::useCounterDevices(shop.state.config);
         basket = shop.basket();
         test::SaleShop::pay(basket, "Cash");
     }

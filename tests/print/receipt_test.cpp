@@ -5,6 +5,7 @@
 #include "store/store_heading.h"
 #include "store/till_config.h"
 #include "support/code39_reader.h"
+#include "support/receipt_fixture.h"
 #include "support/test_support.h"
 #include "sales/logic/basket.h"
 
@@ -18,48 +19,10 @@ namespace {
 
 constexpr int kLine = 400; // the recording device's line height
 
-class ReceiptTest : public ::testing::Test {
+// The receipt shop of the support fixtures, a recording roll printer and
+// the line each text was drawn on.
+class ReceiptTest : public ::testing::Test, protected test::ReceiptShop {
 protected:
-    ReceiptTest()
-    {
-        clearBasket(sale);
-        loadDefaultReceiptWords(words, 0);
-        heading = StoreHeading::sample();
-        config.setText(cfg::currencySymbol, "$");
-        config.setText(cfg::taxOneName, "VAT");
-        config.setText(cfg::taxTwoName, "CITY");
-        config.set(cfg::taxOneRate, 1750);
-        config.set(cfg::taxTwoRate, 250);
-        config.setText(cfg::receiptMessage, "Always happy to help!");
-        sale.transactionNumber = 7;
-        sale.clerkNumber = 3;
-        std::strcpy(sale.timeText, "14:05");
-        std::strcpy(sale.dateText, "08/12/2026");
-        std::strcpy(sale.paymentType, "Cash");
-    }
-
-    // A line rung up at `price` including tax; a taxed line carries the
-    // 17.50% in tax 1.
-    void addLine(int64_t item, const char *description, float price, bool taxed = false)
-    {
-        BasketLine line;
-        line.itemNumber = item;
-        line.description = description;
-        line.total = price;
-        if (taxed) {
-            line.taxable = price / 1.175f;
-            line.taxOne = price - line.taxable;
-        } else {
-            line.nonTaxable = price;
-        }
-        setBasketLine(sale, sale.lineCount++, line);
-    }
-
-    ReceiptData data()
-    {
-        return ReceiptData { sale, tendered, change, config, heading, words, "Ann", logo };
-    }
-
     RecordingPrintDevice &print(ReceiptKind kind)
     {
         printReceipt(device, kind, data(), messages);
@@ -85,63 +48,14 @@ protected:
     }
     bool printed(std::string_view text) const { return lineOf(text) >= 0; }
 
-    Basket sale {};
-    TillConfig config;
-    StoreHeading heading;
-    ReceiptWords words;
-    double tendered = 20;
-    double change = 0;
-    std::string logo;
     RecordingPrintDevice device;
     ScriptedMessages messages;
 };
 
-// A BMP file header and the start of its info header: enough for the size.
-std::string bitmapHeader(int32_t width, int32_t height)
-{
-    std::string bytes(54, '\0');
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    test::putI32(bytes, 2, 54);
-    test::putI32(bytes, 14, 40);
-    test::putI32(bytes, 18, width);
-    test::putI32(bytes, 22, height);
-    return bytes;
-}
+using test::bitmapHeader;
 
-TEST_F(ReceiptTest, StandardHeaderLinesAndIdenticalLinesGrouped)
-{
-    addLine(11, "Apples", 1.50f);
-    addLine(12, "Bread", 2.00f);
-    addLine(11, "Apples", 1.50f);
-    addLine(11, "Apples", 1.50f);
-    addLine(11, "Apples", 1.75f); // another price: its own line
-    print(ReceiptKind::Standard);
-
-    EXPECT_EQ(lineOf("YOUR SHOP NAME"), 1);
-    EXPECT_EQ(lineOf("1 HIGH STREET"), 2);
-    EXPECT_EQ(lineOf("TOWN"), 3);
-    EXPECT_EQ(lineOf("TEL 0000 000000"), 4);
-    EXPECT_EQ(lineOf("Receipt: 7"), 7);
-    EXPECT_EQ(lineOf("14:05  08/12/2026"), 8);
-    EXPECT_EQ(lineOf("3, Ann"), 9);
-    EXPECT_FALSE(printed("COUNTY"));
-
-    // Apples x3 on line 12 with "3 @ 1.50" and the line total below it.
-    const PrintOperation *group = operationOf("3 @ 1.50");
-    ASSERT_NE(group, nullptr);
-    EXPECT_EQ(group->y / kLine, 13);
-    EXPECT_EQ(group->align, TextAlign::Left);
-    EXPECT_EQ(group->x, 200 + 125); // offset + 10 dots at 203 dpi
-    EXPECT_EQ(lineOf("4.50"), 13);
-    EXPECT_EQ(operationOf("4.50")->align, TextAlign::Right);
-    EXPECT_EQ(operationOf("4.50")->x, 7200 - 200);
-    EXPECT_EQ(lineOf("Bread"), 14);
-    EXPECT_EQ(lineOf("2.00"), 14);
-    EXPECT_EQ(lineOf("1.75"), 15);
-    const auto texts = device.texts();
-    EXPECT_EQ(std::count(texts.begin(), texts.end(), "Apples"), 2);
-}
+// The standard receipt's header lines and the folding of identical lines are
+// checked whole by the golden page of receipt_golden_test.cpp.
 
 TEST_F(ReceiptTest, CentredItemsAndTwentyCharacterLimitOnBothForms)
 {

@@ -1,24 +1,12 @@
 #include "print/logic/recording_print_device.h"
-#include "support/test_support.h"
+#include "support/receipt_fixture.h"
 
 #include <gtest/gtest.h>
 
 namespace ovix {
 namespace {
 
-// A BMP file header and the start of its info header, built byte by byte.
-std::string bitmapHeader(int32_t width, int32_t height)
-{
-    std::string bytes(54, '\0');
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    test::putI32(bytes, 2, 54);
-    test::putI32(bytes, 10, 54);
-    test::putI32(bytes, 14, 40);
-    test::putI32(bytes, 18, width);
-    test::putI32(bytes, 22, height);
-    return bytes;
-}
+using test::bitmapHeader;
 
 TEST(RecordingPrintDevice, TextsKeepTheFontInUseAndARefusedFontChangesNothing)
 {
@@ -77,6 +65,41 @@ TEST(RecordingPrintDevice, ReadsBitmapSizesAndRefusesDamagedOnes)
     EXPECT_EQ(images[0].x, 1800);
     EXPECT_EQ(images[0].width, 3600);
     EXPECT_EQ(images[0].height, 900);
+}
+
+TEST(RecordingPrintDevice, TranscriptShowsEachOperationOnALineOfItsOwn)
+{
+    RecordingPrintDevice device; // lines 400 apart
+    device.drawText(3600, 2800, "Receipt: 7", TextAlign::Centre);
+    device.selectFont({ PrintFont::Kind::Arial10 });
+    device.drawText(325, 5200, "  3 @ 1.50", TextAlign::Left);
+    device.selectFont({ PrintFont::Kind::ArialHeight, 350, true });
+    // Windows-1252 letters in UTF-8; quotes, backslashes and control bytes escaped.
+    device.drawText(7000, 5300, "Recepci\xF3n \x80 \"A\\B\"\x07", TextAlign::Right);
+    device.drawWrappedText(0, 7600, 7200, 1600, "Always happy to help!");
+    device.fillRect(2060, 8800, 40, 1000);
+    device.drawImage(bitmapHeader(200, 100), 1800, 125, 3600, 1800);
+    device.newPage();
+    device.drawText(3600, -25, "", TextAlign::Centre);
+
+    const std::string expected
+        = "page 8000x29700, printable 7200x29700 at 200,0, 203 dpi, lines 400 apart, "
+          "characters 150 wide\n"
+          "text     line 7       y 2800    x 3600    centre  printer     \"Receipt: 7\"\n"
+          "font     Arial 10pt\n"
+          "text     line 13      y 5200    x 325     left    Arial 10pt  \"  3 @ 1.50\"\n"
+          "font     Arial h350 bold\n"
+          "text     line 13+100  y 5300    x 7000    right   Arial h350 bold  "
+          "\"Recepci\xC3\xB3n \xE2\x82\xAC \\\"A\\\\B\\\"\\x07\"\n"
+          "wrapped  line 19      y 7600    x 0       7200x1600  Arial h350 bold  "
+          "\"Always happy to help!\"\n"
+          "rect     line 22      y 8800    x 2060    40x1000\n"
+          "image    line 0+125   y 125     x 1800    3600x1800\n"
+          "new page\n"
+          "text     line 0-25    y -25     x 3600    centre  Arial h350 bold  \"\"\n";
+    EXPECT_EQ(device.transcript(), expected);
+    // The same drawing gives the same transcript.
+    EXPECT_EQ(device.transcript(), expected);
 }
 
 TEST(MulDiv, RoundsHalfAwayFromZeroAndRefusesWhatDoesNotFit)

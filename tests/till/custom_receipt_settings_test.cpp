@@ -1,5 +1,6 @@
 #include "platform/scripted_messages.h"
 #include "store/till_config.h"
+#include "support/settings_fixture.h"
 #include "support/test_support.h"
 #include "print/logic/custom_receipt_settings.h"
 
@@ -9,18 +10,6 @@ using namespace ovix;
 using namespace ovix::test;
 
 namespace {
-
-TillConfig blockOf(const std::string &bytes)
-{
-    TillConfig config;
-    config.assign(bytes);
-    return config;
-}
-
-std::string bytesOf(const TillConfig &config)
-{
-    return std::string(config.view());
-}
 
 size_t at(ReceiptField field)
 {

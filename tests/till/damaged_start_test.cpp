@@ -6,6 +6,7 @@
 #include "platform/file_access.h"
 #include "platform/scripted_messages.h"
 #include "store/data_set.h"
+#include "support/start_fixture.h"
 #include "support/test_support.h"
 #include "till/logic/clerks.h"
 #include "till/logic/startup.h"
@@ -22,37 +23,13 @@
 #include <string>
 
 using namespace ovix;
-using ovix::test::TempDir;
 
 namespace {
 
-constexpr size_t kConfig = 42550;
-constexpr size_t kReminder = 12932;
+using namespace ovix::test;
+
 constexpr size_t kPasswordOfClerkOneAt = 37772;
 constexpr const char *kCopyName = "wr.cfg.damaged-20240306-090000";
-
-LocalTime at(int year, int month, int day, int hour = 9, int minute = 0)
-{
-    LocalTime time;
-    time.year = year;
-    time.month = month;
-    time.day = day;
-    time.hour = hour;
-    time.minute = minute;
-    return time;
-}
-
-using Files = std::map<std::string, std::string>;
-
-Files snapshot(const std::string &folder)
-{
-    Files files;
-    for (const auto &entry : std::filesystem::recursive_directory_iterator(folder)) {
-        const std::string name = entry.path().lexically_relative(folder).string();
-        files[name] = entry.is_directory() ? "/" : test::readBytes(entry.path().string());
-    }
-    return files;
-}
 
 // Notes every file of the folder as it is when the first box comes up.
 class WatchingMessages : public ScriptedMessages {
@@ -84,21 +61,6 @@ private:
     std::string folder_;
 };
 
-// Record k of resn.dat holds one reminder "CUSTOMER k" for k < 28.
-std::string markedReminders()
-{
-    std::string bytes(30 * kReminder, '\0');
-    for (size_t k = 0; k < 30; ++k) {
-        test::putI32(bytes, k * kReminder, static_cast<int32_t>(k));
-        if (k < 28) {
-            test::putI32(bytes, k * kReminder + 4, 2);
-            test::putI32(bytes, k * kReminder + 804, 1);
-            test::putText(bytes, k * kReminder + 812, "CUSTOMER " + std::to_string(k));
-        }
-    }
-    return bytes;
-}
-
 std::string noise(unsigned seed, size_t size)
 {
     std::mt19937 random(seed);
@@ -109,12 +71,14 @@ std::string noise(unsigned seed, size_t size)
 }
 
 // A shop that traded on 5 March with clerk 1's password changed to 2468.
-class DamagedStart : public ::testing::Test {
+class DamagedStart : public ShopStart {
 protected:
     void SetUp() override
     {
+        ShopStart::SetUp();
+        if (HasFatalFailure())
+            return;
         ScriptedMessages quiet;
-        ASSERT_TRUE(createDataSet(DataDir(folder.path()), at(2024, 3, 4), "\xA3", quiet));
         TillState state(folder.path());
         setFixedLocalTime(at(2024, 3, 5));
         ASSERT_TRUE(openData(state, quiet) && completeStart(state, quiet)) << quiet.lastText();
@@ -127,18 +91,6 @@ protected:
         ASSERT_EQ(sound.size(), kConfig);
         ASSERT_EQ(test::getText(sound, kPasswordOfClerkOneAt, 10), "2468");
     }
-    void TearDown() override
-    {
-        setFixedLocalTime(std::nullopt);
-    }
-
-    bool start(TillState &state, const LocalTime &when, ScriptedMessages &messages)
-    {
-        setFixedLocalTime(when);
-        return openData(state, messages) && completeStart(state, messages);
-    }
-
-    TempDir folder;
     std::string sound;
 };
 

@@ -1,4 +1,5 @@
 #include "store/till_config.h"
+#include "support/settings_fixture.h"
 #include "support/test_support.h"
 #include "print/logic/device_pages.h"
 
@@ -8,18 +9,6 @@ using namespace ovix;
 using namespace ovix::test;
 
 namespace {
-
-TillConfig blockOf(const std::string &bytes)
-{
-    TillConfig config;
-    config.assign(bytes);
-    return config;
-}
-
-std::string bytesOf(const TillConfig &config)
-{
-    return std::string(config.view());
-}
 
 const std::vector<PrinterChoice> kPrinters
     = { { "Counter", "Epson TM T88" }, { "Kitchen", "" } };

@@ -1,5 +1,7 @@
 #include "platform/clock.h"
 #include "store/till_config.h"
+#include "support/settings_fixture.h"
+#include "support/start_fixture.h"
 #include "support/test_support.h"
 #include "till/logic/new_day.h"
 
@@ -11,9 +13,10 @@ using namespace ovix;
 
 namespace {
 
-// Offsets in wr.cfg, typed here rather than taken from the code.
-constexpr size_t kDayOfLastUseAt = 76;
-constexpr size_t kSwitchOffAt = 480; // minute, hour, day, month, year
+using namespace ovix::test;
+
+// More offsets in wr.cfg (the day's and the history's, beside those of the
+// start fixture), typed here rather than taken from the code.
 constexpr size_t kTodayItemsAt = 160;
 constexpr size_t kTodayTransactionsAt = 320;
 constexpr size_t kYesterdayItemsAt = 880;
@@ -23,22 +26,9 @@ constexpr size_t kCategoryDayCountsAt = 604;
 constexpr size_t kCategoryMonthCountsAt = 676;
 constexpr size_t kTenderCountsAt = 3030; // 11 floats
 constexpr size_t kCategoryHistoryAt = 3346; // 18 rows of 32 doubles
-constexpr size_t kTakingsHistoryAt = 7954;  // 401 doubles
-constexpr size_t kTillTakingsAt = 40958;
 constexpr size_t kPettyCashAt = 41822;
 constexpr size_t kCostOfSalesAt = 41894;
 constexpr size_t kCategoryDayValuesAt = 42070;
-
-LocalTime at(int year, int month, int day, int hour = 9, int minute = 0)
-{
-    LocalTime time;
-    time.year = year;
-    time.month = month;
-    time.day = day;
-    time.hour = hour;
-    time.minute = minute;
-    return time;
-}
 
 // A block last used on `day`, switched off at 18:30 on the date given.
 std::string usedBlock(int day, int offYear, int offMonth, int offDay)
@@ -51,16 +41,9 @@ std::string usedBlock(int day, int offYear, int offMonth, int offDay)
     return bytes;
 }
 
-TillConfig configOf(const std::string &bytes)
-{
-    TillConfig config;
-    config.assign(bytes);
-    return config;
-}
-
 DayChange changeFor(int lastYear, int lastMonth, int lastDay, const LocalTime &today)
 {
-    return findDayChange(configOf(usedBlock(lastDay, lastYear, lastMonth, lastDay)), today);
+    return findDayChange(blockOf(usedBlock(lastDay, lastYear, lastMonth, lastDay)), today);
 }
 
 double takingsEntry(const std::string &bytes, size_t entry)
@@ -106,7 +89,7 @@ std::string blockWithHistory(int lastYear, int lastMonth, int lastDay)
 // `elapsed` days later.
 std::string rolledOver(int elapsed)
 {
-    TillConfig config = configOf(blockWithHistory(2024, 3, 10));
+    TillConfig config = blockOf(blockWithHistory(2024, 3, 10));
     LocalTime today = at(2024, 3, 10);
     for (int i = 0; i < elapsed; ++i) {
         today.day++;
@@ -150,7 +133,7 @@ TEST(DayChange, NextDayAndFirstOfNextMonthAskNothing)
         EXPECT_TRUE(change.newMonth);
     }
     // Started on the 31st, switched off after midnight, started again on the 1st.
-    EXPECT_FALSE(findDayChange(configOf(usedBlock(31, 2024, 6, 1)), at(2024, 6, 1)).askUser);
+    EXPECT_FALSE(findDayChange(blockOf(usedBlock(31, 2024, 6, 1)), at(2024, 6, 1)).askUser);
 }
 
 TEST(DayChange, GapsAreCountedInCalendarDaysAndAsked)
@@ -176,15 +159,15 @@ TEST(DayChange, GapsAreCountedInCalendarDaysAndAsked)
 TEST(DayChange, UnusualStampsAndClocks)
 {
     // A new block has no switch-off time: the day of last use counts within a month.
-    EXPECT_FALSE(findDayChange(configOf(usedBlock(5, 0, 0, 0)), at(2024, 3, 5)).newDay);
-    EXPECT_EQ(findDayChange(configOf(usedBlock(3, 0, 0, 0)), at(2024, 3, 5)).elapsedDays, 2);
-    const DayChange lastMonth = findDayChange(configOf(usedBlock(29, 0, 0, 0)), at(2024, 3, 1));
+    EXPECT_FALSE(findDayChange(blockOf(usedBlock(5, 0, 0, 0)), at(2024, 3, 5)).newDay);
+    EXPECT_EQ(findDayChange(blockOf(usedBlock(3, 0, 0, 0)), at(2024, 3, 5)).elapsedDays, 2);
+    const DayChange lastMonth = findDayChange(blockOf(usedBlock(29, 0, 0, 0)), at(2024, 3, 1));
     EXPECT_EQ(lastMonth.elapsedDays, 1);
     EXPECT_FALSE(lastMonth.askUser);
     // A clock now before the last use, and a day of last use that is no day:
     // one day rolls over, after the question.
     for (const DayChange &change : {changeFor(2025, 6, 15, at(2024, 6, 10)),
-                                    findDayChange(configOf(usedBlock(45, 2024, 3, 5)),
+                                    findDayChange(blockOf(usedBlock(45, 2024, 3, 5)),
                                                   at(2024, 3, 6))}) {
         EXPECT_TRUE(change.newDay);
         EXPECT_EQ(change.elapsedDays, 1);
@@ -194,7 +177,7 @@ TEST(DayChange, UnusualStampsAndClocks)
 
 TEST(UsageGap, QuestionNamesTheSwitchOffDateAndToday)
 {
-    const TillConfig config = configOf(usedBlock(5, 2024, 3, 5));
+    const TillConfig config = blockOf(usedBlock(5, 2024, 3, 5));
     EXPECT_EQ(usageGapText(config), "Warning: Usage gap from Tue 5 Mar 24");
     EXPECT_EQ(usageGapCaption(at(2024, 3, 7)), "If system date Thu 7 Mar 24 is correct select OK");
 }
@@ -217,7 +200,7 @@ TEST(UsageGap, AStampThatIsNoDateIsNotShownAsOne)
         {INT32_MAX, 12, 31, "an unknown date"},
     };
     for (const auto &stamp : stamps) {
-        EXPECT_EQ(usageGapText(configOf(usedBlock(5, stamp.year, stamp.month, stamp.day))),
+        EXPECT_EQ(usageGapText(blockOf(usedBlock(5, stamp.year, stamp.month, stamp.day))),
                   std::string("Warning: Usage gap from ") + stamp.shown)
             << stamp.year << "-" << stamp.month << "-" << stamp.day;
     }
@@ -281,7 +264,7 @@ TEST(RollOver, LongerGapsShiftBothHistoriesByTheDaysElapsed)
 
 TEST(RollOver, SameDayChangesNothing)
 {
-    TillConfig config = configOf(blockWithHistory(2024, 3, 10));
+    TillConfig config = blockOf(blockWithHistory(2024, 3, 10));
     const std::string before(config.view());
     rollOverDay(config, findDayChange(config, at(2024, 3, 10, 20)), at(2024, 3, 10, 20));
     EXPECT_EQ(std::string(config.view()), before);

@@ -6,6 +6,7 @@
 #include "print/pseudo_terminal.h"
 #include "store/data_set.h"
 #include "store/till_config.h"
+#include "support/start_fixture.h"
 #include "support/test_support.h"
 #include "till/logic/startup.h"
 #include "sales/logic/till_state.h"
@@ -18,75 +19,15 @@
 #include <string>
 
 using namespace ovix;
-using ovix::test::TempDir;
 
 namespace {
 
-// Offsets and sizes typed here rather than taken from the code.
-constexpr size_t kConfig = 42550;
-constexpr size_t kDayOfLastUseAt = 76;
-constexpr size_t kSwitchOffAt = 480;
-constexpr size_t kTakingsHistoryAt = 7954;
-constexpr size_t kTillTakingsAt = 40958;
-constexpr size_t kReminder = 12932;
-constexpr size_t kSupplier = 1058;
+using namespace ovix::test;
 
-LocalTime at(int year, int month, int day, int hour = 9, int minute = 0)
-{
-    LocalTime time;
-    time.year = year;
-    time.month = month;
-    time.day = day;
-    time.hour = hour;
-    time.minute = minute;
-    return time;
-}
+constexpr size_t kSupplier = 1058; // one record of mans.dat
 
-// Every file and folder under `folder` (relative name -> bytes; folders "/").
-std::map<std::string, std::string> snapshot(const std::string &folder)
-{
-    std::map<std::string, std::string> files;
-    for (const auto &entry : std::filesystem::recursive_directory_iterator(folder)) {
-        const std::string name = entry.path().lexically_relative(folder).string();
-        files[name] = entry.is_directory() ? "/" : test::readBytes(entry.path().string());
-    }
-    return files;
-}
-
-// A resn.dat whose record k holds one reminder "CUSTOMER k" when k < 28.
-std::string markedReminders()
-{
-    std::string bytes(30 * kReminder, '\0');
-    for (size_t k = 0; k < 30; ++k) {
-        test::putI32(bytes, k * kReminder, static_cast<int32_t>(k));
-        if (k < 28) {
-            test::putI32(bytes, k * kReminder + 4, 2);
-            test::putI32(bytes, k * kReminder + 804, 1);
-            test::putText(bytes, k * kReminder + 812, "CUSTOMER " + std::to_string(k));
-        }
-    }
-    return bytes;
-}
-
-class Startup : public ::testing::Test {
+class Startup : public ShopStart {
 protected:
-    void SetUp() override
-    {
-        ScriptedMessages quiet;
-        ASSERT_TRUE(createDataSet(DataDir(folder.path()), at(2024, 3, 4), "\xA3", quiet));
-    }
-    void TearDown() override
-    {
-        setFixedLocalTime(std::nullopt);
-    }
-
-    // Starts the till at `when` with `messages` answering; true when it started.
-    bool start(TillState &state, const LocalTime &when, ScriptedMessages &messages)
-    {
-        setFixedLocalTime(when);
-        return openData(state, messages) && completeStart(state, messages);
-    }
-
     // A whole day of use: started at `from`, switched off at `to`.
     void runDay(const LocalTime &from, const LocalTime &to)
     {
@@ -118,8 +59,6 @@ protected:
         shutdownTill(state, messages);
         EXPECT_EQ(snapshot(folder.path()), before);
     }
-
-    TempDir folder;
 };
 
 } // namespace

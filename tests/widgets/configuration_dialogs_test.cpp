@@ -2,6 +2,7 @@
 #include "platform/scripted_messages.h"
 #include "store/store_heading.h"
 #include "store/till_config.h"
+#include "support/settings_fixture.h"
 #include "support/test_support.h"
 #include "sales/logic/till_state.h"
 #include "till/widgets/about_box.h"
@@ -31,7 +32,6 @@
 #include <gtest/gtest.h>
 
 using namespace ovix;
-using ovix::test::TempDir;
 using ovix::test::typeInto;
 using ovix::test::whenModalOpens;
 
@@ -43,19 +43,9 @@ QPushButton *standardButton(QDialog *dialog, QDialogButtonBox::StandardButton wh
     return box ? box->button(which) : nullptr;
 }
 
-struct SaleShop {
-    TempDir folder;
-    TillState state { folder.path() };
-    SaleShop()
-    {
-        setFixedLocalTime(LocalTime { 2026, 3, 15, 9, 30, 0, 0 });
-        state.config = makeDataSetDefaults(localNow(), "$");
-        state.config.set(cfg::lastItemNumber, 68);
-    }
-    ~SaleShop()
-    {
-        setFixedLocalTime(std::nullopt);
-    }
+// A new shop whose last item number is 68.
+struct SaleShop : ovix::test::NewShop {
+    SaleShop() { state.config.set(cfg::lastItemNumber, 68); }
 };
 
 } // namespace

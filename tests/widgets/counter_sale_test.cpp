@@ -11,6 +11,7 @@
 #include "store/store_heading.h"
 #include "store/till_config.h"
 #include "store/till_config_file.h"
+#include "support/settings_fixture.h"
 #include "support/test_support.h"
 #include "sales/logic/archive_folders.h"
 #include "sales/logic/basket.h"
@@ -70,14 +71,7 @@ struct CounterTill {
         TillConfig &config = state.config;
         config.set(cfg::currentClerk, 1);
         config.set(cfg::skuOneEntry, 0);
-        config.set(cfg::drawerInUse, 1);
-        config.set(cfg::drawerMode, 0);
-        config.set(cfg::drawerPort, 1);
-        config.set(cfg::drawerOpenCharacter, 7);
-        config.set(cfg::drawerRepeat, 2);
-        config.set(cfg::poleInUse, 2);
-        config.set(cfg::polePort, 2);
-        config.setText(cfg::poleTexts, 5, "10");
+        test::useCounterDevices(config);
         config.set(cfg::noSummaryBox, 0);
         config.set(cfg::autoReceipt, 1);
         config.set(cfg::receiptCopies, 0);

@@ -2,7 +2,7 @@
 #include "platform/scripted_messages.h"
 #include "store/receipt_words.h"
 #include "store/till_config.h"
-#include "store/till_config_defaults.h"
+#include "support/settings_fixture.h"
 #include "support/test_support.h"
 #include "sales/logic/till_state.h"
 #include "print/widgets/custom_receipt_dialog.h"
@@ -25,7 +25,6 @@
 
 using namespace ovix;
 using ovix::test::pdfText;
-using ovix::test::TempDir;
 using ovix::test::typeInto;
 using ovix::test::whenModalOpens;
 
@@ -44,25 +43,14 @@ bool hasLabel(QWidget *parent, const char *text)
     return false;
 }
 
-struct SaleShop {
-    TempDir folder;
-    TillState state { folder.path() };
-    ScriptedMessages messages;
+// A new shop with the sample heading, the English words and the date on line 3
+// of the custom receipt.
+struct SaleShop : ovix::test::NewShop {
     SaleShop()
     {
-        setFixedLocalTime(LocalTime { 2026, 3, 15, 9, 30, 0, 0 });
-        state.config = makeDataSetDefaults(localNow(), "$");
         state.heading = StoreHeading::sample();
         loadDefaultReceiptWords(state.receiptWords, 0);
         state.config.set(cfg::customReceiptLines, size_t(ReceiptField::Date), 3);
-    }
-    ~SaleShop()
-    {
-        setFixedLocalTime(std::nullopt);
-    }
-    std::string stored() const
-    {
-        return std::string(state.config.view());
     }
 };
 

@@ -2,7 +2,7 @@
 #include "platform/scripted_messages.h"
 #include "print/pseudo_terminal.h"
 #include "store/till_config.h"
-#include "store/till_config_defaults.h"
+#include "support/settings_fixture.h"
 #include "support/test_support.h"
 #include "sales/logic/till_state.h"
 #include "till/widgets/configuration_sheet.h"
@@ -23,29 +23,14 @@
 #include <gtest/gtest.h>
 
 using namespace ovix;
-using ovix::test::TempDir;
+using ovix::test::NewShop;
 using ovix::test::typeInto;
 
 namespace {
 
-struct SaleShop {
-    TempDir folder;
-    TillState state { folder.path() };
-    ScriptedMessages messages;
-    SaleShop()
-    {
-        setFixedLocalTime(LocalTime { 2026, 3, 15, 9, 30, 0, 0 });
-        state.config = makeDataSetDefaults(localNow(), "$");
-    }
-    ~SaleShop()
-    {
-        setFixedLocalTime(std::nullopt);
-    }
-};
-
 TEST(DevicePages, TheSheetHasItsFivePagesInOrder)
 {
-    SaleShop shop;
+    NewShop shop;
     ConfigurationSheet sheet(shop.state, nullptr, &shop.messages);
     ASSERT_EQ(sheet.tabs()->count(), 5);
     EXPECT_EQ(sheet.tabs()->tabText(0), "General");
@@ -58,7 +43,7 @@ TEST(DevicePages, TheSheetHasItsFivePagesInOrder)
 
 TEST(DevicePages, ApplyStoresTheReceiptsAndDrawerPagesAndCancelNothing)
 {
-    SaleShop shop;
+    NewShop shop;
     shop.state.config.set(cfg::drawerOpenCharacter, 7);
     shop.state.config.set(cfg::drawerRepeat, 1);
     {
@@ -103,7 +88,7 @@ TEST(DevicePages, TheModelListShowsModelAndSequence)
 
 TEST(DevicePages, PreviewShowsThePageValuesOnTheDisplay)
 {
-    SaleShop shop;
+    NewShop shop;
     test::PseudoTerminal pty;
     ASSERT_TRUE(pty.ready());
     test::writeBytes(shop.folder.file("ports.cfg"), "COM3=" + pty.slavePath() + "\n");
@@ -129,7 +114,7 @@ TEST(DevicePages, PreviewShowsThePageValuesOnTheDisplay)
 
 TEST(DevicePages, PreviewToAMissingPortSaysSo)
 {
-    SaleShop shop;
+    NewShop shop;
     test::writeBytes(shop.folder.file("ports.cfg"), "COM1=" + shop.folder.file("none") + "\n");
     ConfigurationSheet sheet(shop.state, nullptr, &shop.messages);
     sheet.poleConfigurationPage()->portList()->setCurrentIndex(0);

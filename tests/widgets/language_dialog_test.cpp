@@ -2,7 +2,7 @@
 #include "platform/cp1252.h"
 #include "store/receipt_words.h"
 #include "store/till_config.h"
-#include "store/till_config_defaults.h"
+#include "support/settings_fixture.h"
 #include "support/test_support.h"
 #include "sales/logic/till_state.h"
 #include "print/widgets/language_dialog.h"
@@ -16,7 +16,6 @@
 #include <gtest/gtest.h>
 
 using namespace ovix;
-using ovix::test::TempDir;
 using ovix::test::whenModalOpens;
 
 namespace {
@@ -33,12 +32,10 @@ QString wordOf(int language, int slot)
     return QString::fromStdString(toUtf8(defaultsOf(language).word(slot)));
 }
 
-struct SaleShop {
-    TempDir folder;
-    TillState state { folder.path() };
+// A new shop printing in English with "Docket" for "Receipt".
+struct SaleShop : ovix::test::NewShop {
     SaleShop()
     {
-        state.config = makeDataSetDefaults(LocalTime { 2026, 3, 15, 9, 30, 0, 0 }, "$");
         state.receiptWords = defaultsOf(0);
         state.receiptWords.setWord(1, "Docket");
     }

@@ -4,6 +4,7 @@
 #include "print/widgets/qt_print_device.h"
 #include "print/widgets/receipt_job.h"
 #include "store/store_heading.h"
+#include "support/receipt_fixture.h"
 #include "support/test_support.h"
 #include "sales/logic/basket.h"
 #include "sales/logic/till_state.h"
@@ -23,22 +24,9 @@
 namespace ovix {
 namespace {
 
+using test::addReceiptLine;
 using test::pdfText;
-
-void addLine(Basket &sale, int64_t item, const char *description, float price, bool taxed)
-{
-    BasketLine line;
-    line.itemNumber = item;
-    line.description = description;
-    line.total = price;
-    if (taxed) {
-        line.taxable = price / 1.2f;
-        line.taxOne = price - line.taxable;
-    } else {
-        line.nonTaxable = price;
-    }
-    setBasketLine(sale, sale.lineCount++, line);
-}
+using test::startReceiptSale;
 
 // Prints `sale` as both receipts on 80 mm roll pages under a realistic shop
 // heading and saves them as PNG pictures in `folder` (the documentation's).
@@ -84,10 +72,7 @@ TEST(ReceiptPdf, MixedSaleReadsBackFromBothReceipts)
     state.heading = StoreHeading::sample();
     loadDefaultReceiptWords(state.receiptWords, 0);
     TillConfig &config = state.config;
-    config.setText(cfg::currencySymbol, "$");
-    config.setText(cfg::taxOneName, "VAT");
-    config.set(cfg::taxOneRate, 2000);
-    config.setText(cfg::receiptMessage, "Always happy to help!");
+    test::useReceiptSettings(config, "VAT", 2000);
     config.setClerkName(2, "Ann");
     config.set(cfg::secondCurrencyOn, 2);
     config.set(cfg::conversionRate, 1.25);
@@ -105,16 +90,11 @@ TEST(ReceiptPdf, MixedSaleReadsBackFromBothReceipts)
     config.set(cfg::customReceiptBarcode, 2);
 
     Basket sale {};
-    clearBasket(sale);
-    sale.transactionNumber = 7;
-    sale.clerkNumber = 2;
-    std::strcpy(sale.timeText, "14:05");
-    std::strcpy(sale.dateText, "08/12/2026");
-    std::strcpy(sale.paymentType, "EFT");
-    addLine(sale, 11, "Apples", 1.50f, false);
-    addLine(sale, 11, "Apples", 1.50f, false);
-    addLine(sale, 11, "Apples", 1.50f, false);
-    addLine(sale, 12, "Red wine", 12.00f, true);
+    startReceiptSale(sale, "EFT", 2);
+    addReceiptLine(sale, 11, "Apples", 1.50f);
+    addReceiptLine(sale, 11, "Apples", 1.50f);
+    addReceiptLine(sale, 11, "Apples", 1.50f);
+    addReceiptLine(sale, 12, "Red wine", 12.00f, 1.2f);
     sale.setTotal(BasketTotal::Subtotal, 14.50f);
     sale.setTotal(BasketTotal::TaxOne, 2.00f);
     sale.setTotal(BasketTotal::Discount, 1.50f);
@@ -157,10 +137,8 @@ TEST(ReceiptPdf, SpanishWordsKeepTheirAccents)
     state.heading = StoreHeading::sample();
     loadDefaultReceiptWords(state.receiptWords, 2);
     Basket sale {};
-    clearBasket(sale);
-    sale.transactionNumber = 7;
-    std::strcpy(sale.paymentType, "EFT");
-    addLine(sale, 11, "Apples", 1.50f, false);
+    startReceiptSale(sale, "EFT", 0);
+    addReceiptLine(sale, 11, "Apples", 1.50f);
     sale.setTotal(BasketTotal::Total, 1.50f);
     sale.setTotal(BasketTotal::EftPart, 1.50f);
     ScriptedMessages messages;
@@ -223,9 +201,9 @@ TEST(ReceiptPdf, EightyMillimetreRollKeepsEveryPriceOnThePaper)
     clearBasket(sale);
     sale.transactionNumber = 42;
     std::strcpy(sale.paymentType, "Cash");
-    addLine(sale, 21, "EXTRA LARGE CHOCOLATE CHIP COOKIES 500G", 1234.56f, false);
-    addLine(sale, 22, "EXTRA LARGE CHOCOLATE CHIP COOKIES 250G", 9.99f, false);
-    addLine(sale, 22, "EXTRA LARGE CHOCOLATE CHIP COOKIES 250G", 9.99f, false);
+    addReceiptLine(sale, 21, "EXTRA LARGE CHOCOLATE CHIP COOKIES 500G", 1234.56f);
+    addReceiptLine(sale, 22, "EXTRA LARGE CHOCOLATE CHIP COOKIES 250G", 9.99f);
+    addReceiptLine(sale, 22, "EXTRA LARGE CHOCOLATE CHIP COOKIES 250G", 9.99f);
     sale.setTotal(BasketTotal::Total, 1254.54f);
     sale.setTotal(BasketTotal::CashPart, 1254.54f);
 
