@@ -79,7 +79,9 @@ public:
         const TransactionRecord &transaction, std::span<const SoldItemRecord> lines);
     // `record` written back at `slot` of `file`: a record file of the shop
     // (ItemIndex, CustomerIndex, SupplierIndex) whose writeRecord() keeps its
-    // index in step. The record is copied.
+    // index in step. The record is copied. Undoing puts the bytes back but
+    // not the key table and look-up in memory: a caller that changes a
+    // description, name or SKU 1 reloads that file after a failed run().
     template <class RecordFile, class Record>
     void rewriteRecord(RecordFile &file, int64_t slot, const Record &record)
     {
