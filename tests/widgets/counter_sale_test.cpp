@@ -19,6 +19,7 @@
 #include "sales/widgets/payment_commands.h"
 #include "till/widgets/sale_screen.h"
 #include "print/widgets/summary_dialog.h"
+#include "print/widgets/till_sale_devices.h"
 #include "widgets/modal_dialogs.h"
 #include "widgets/test_helpers.h"
 
@@ -51,7 +52,7 @@ struct CounterTill {
     std::unique_ptr<Basket> basket = std::make_unique<Basket>();
     std::unique_ptr<Basket> saved = std::make_unique<Basket>();
     std::unique_ptr<MainWindow> window;
-    std::unique_ptr<WindowSaleDevices> devices;
+    std::unique_ptr<TillSaleDevices> devices;
     SaleScreen *screen = nullptr;
 
     explicit CounterTill(const std::string &portsFile)
@@ -85,7 +86,7 @@ struct CounterTill {
 
         window = std::make_unique<MainWindow>(state, messages);
         screen = new SaleScreen(*window, state, *basket, *saved, messages);
-        devices = std::make_unique<WindowSaleDevices>(window.get(), state, messages);
+        devices = std::make_unique<TillSaleDevices>(window.get(), state, messages);
         connectPayments(*window, state, *basket, screen->itemEntry(), messages, *devices);
         screen->refreshButtons();
         window->resize(1024, 746);

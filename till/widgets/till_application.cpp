@@ -17,7 +17,7 @@
 #include "till/widgets/sale_screen.h"
 #include "till/widgets/splash_window.h"
 #include "inventory/widgets/stock_picture_dialog.h"
-#include "print/widgets/summary_dialog.h"
+#include "print/widgets/till_sale_devices.h"
 #include "till/widgets/tips_dialog.h"
 
 #include <QApplication>
@@ -149,7 +149,7 @@ int TillApplication::run()
     window = &mainWindow;
     auto *saleScreen = new SaleScreen(mainWindow, state, *basket, *savedBasket, messages);
     saleScreen->setSounds(&sounds);
-    WindowSaleDevices devices(&mainWindow, state, messages);
+    TillSaleDevices devices(&mainWindow, state, messages);
     connectPayments(mainWindow, state, *basket, saleScreen->itemEntry(), messages, devices);
     mainWindow.registerCommand(
         Command::CustomReceipt, [&] { runCustomReceiptDialog(&mainWindow, state, messages); });
