@@ -87,6 +87,11 @@ void FileUpdate::appendToArchive(SalesArchiveWriter &archive, const YearIndexEnt
     lines_ = lines;
 }
 
+void FileUpdate::appendToFile(std::string fileName, std::string bytes, std::string problem)
+{
+    appends_.push_back({ std::move(fileName), std::move(bytes), std::move(problem) });
+}
+
 void FileUpdate::appendLogBlock(std::string text)
 {
     hasLogBlock_ = true;
@@ -107,6 +112,8 @@ bool FileUpdate::run(Messages &messages)
         work.protectWholeFile(kTillConfigFileName);
     if (archive_)
         archive_->protect(work);
+    for (const Append &append : appends_)
+        work.protectLength(append.fileName);
     for (const Rewrite &rewrite : rewrites_)
         work.protectRange(rewrite.fileName, rewrite.slot * rewrite.recordSize, rewrite.recordSize);
     if (logUsable)
@@ -132,6 +139,12 @@ bool FileUpdate::run(Messages &messages)
         std::string problem;
         if (!archive_->append(entry_, *transaction_, lines_, problem))
             return undo(problem, MessageKind::Warning);
+    }
+    for (const Append &append : appends_) {
+        File file = File::open(dir_.path(append.fileName), File::Mode::Append);
+        const bool written = file.isOpen() && file.append(append.bytes.data(), append.bytes.size());
+        if (!file.close() || !written)
+            return undo(append.problem, MessageKind::Warning);
     }
     for (const Rewrite &rewrite : rewrites_) {
         ScriptedMessages quiet;

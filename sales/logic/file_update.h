@@ -1,8 +1,9 @@
 #pragma once
 // One all-or-nothing change of the shop's files: wr.cfg replaced, one
-// transaction appended to the day archive, records rewritten in place in
-// film.dat, member.dat or mans.dat, and a block appended to the activity
-// log. A sale, a refund, an account payment and a stock receipt each make one.
+// transaction appended to the day archive, entries appended to other files
+// (a day's ininvent.dat), records rewritten in place in film.dat, member.dat
+// or mans.dat, and a block appended to the activity log. A sale, a refund, an
+// account payment and a stock receipt each make one.
 //
 // Usage:
 //     FileUpdate update(dir, "The sale was not recorded ...");
@@ -11,6 +12,7 @@
 //     ... work out the records; a refusal now: update.refuse(messages, ...)
 //     update.replaceTillConfig(updated);
 //     update.appendToArchive(archive, entry, transaction, lines);
+//     update.appendToFile(name, bytes, "Unable to open incoming log.");
 //     update.rewriteRecord(state.items, slot, item);
 //     update.rewriteRecord(state.customers, slot, customer);
 //     update.appendLogBlock(text);
@@ -20,8 +22,8 @@
 // run() protects every byte and length it is about to change in one
 // FileTransaction (undo_journal.h), writes in this order - wr.cfg first, then
 // the archive (index entry, record, lines: a record is never without its
-// lines), the records in the order they were named, and last the log - and
-// commits. wr.cfg goes first, synced by its atomic replace, so that even
+// lines), the other appended files and the records in the order they were
+// named, and last the log - and commits. wr.cfg goes first, synced by its atomic replace, so that even
 // without the journal a crash could only skip a transaction number, never hand
 // out one already archived. Until the commit deletes the journal nothing is
 // real: a failure undoes every write at once, a crash is undone at the next
@@ -77,6 +79,11 @@ public:
     // archive readied by readyArchive().
     void appendToArchive(SalesArchiveWriter &archive, const YearIndexEntry &entry,
         const TransactionRecord &transaction, std::span<const SoldItemRecord> lines);
+    // `bytes` appended as they stand to `fileName` (relative to the data
+    // folder, '/' between the parts), which is created when missing; its
+    // folder must exist. `problem` is what the clerk is told when the file
+    // cannot be opened or written.
+    void appendToFile(std::string fileName, std::string bytes, std::string problem);
     // `record` written back at `slot` of `file`: a record file of the shop
     // (ItemIndex, CustomerIndex, SupplierIndex) whose writeRecord() keeps its
     // index in step. The record is copied. Undoing puts the bytes back but
@@ -106,6 +113,11 @@ public:
     }
 
 private:
+    struct Append {
+        std::string fileName;
+        std::string bytes;
+        std::string problem;
+    };
     struct Rewrite {
         std::string fileName;
         int64_t slot = 0;
@@ -120,6 +132,7 @@ private:
     YearIndexEntry entry_ {};
     const TransactionRecord *transaction_ = nullptr;
     std::span<const SoldItemRecord> lines_;
+    std::vector<Append> appends_;
     std::vector<Rewrite> rewrites_;
     bool hasLogBlock_ = false;
     std::string logBlock_;

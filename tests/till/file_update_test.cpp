@@ -1,7 +1,7 @@
 // The one path for a change of several data files, in the shapes the sale's
 // completion does not take: an account payment (wr.cfg, a transaction with no
-// lines, the customer) and a stock receipt (two item records and the log, no
-// archive). A crash at any write or sync leaves the change whole or absent; a
+// lines, the customer) and a stock receipt (two item records, the day's
+// receiving log and the activity log; no sale archive). A crash at any write or sync leaves the change whole or absent; a
 // failure undoes it and is told in the clerk's words.
 
 #include "platform/file.h"
@@ -25,11 +25,12 @@ using namespace ovix::test;
 namespace {
 
 constexpr const char *kNotRecorded = "The payment was not recorded.";
+constexpr const char *kReceived = "2026/3/5/ininvent.dat";
 constexpr const char *kLogBlock = "\r\n10:20 05/03/2026 Payment: 41, Total: 5.00\r\n";
 
 enum class Shape {
     AccountPayment, // wr.cfg, a "Payment" record with no lines, member.dat, the log
-    StockReceipt, // two film.dat records and the log
+    StockReceipt, // two film.dat records, ininvent.dat and the log
 };
 
 const char *nameOf(Shape shape)
@@ -46,6 +47,16 @@ public:
         EXPECT_TRUE(storeTillConfig(state.dir, state.config));
         writeBytes(temp.file("bun4.dat"), "\r\n09:00 05/03/2026  Switched on.\r\n");
         before = snapshot();
+    }
+
+    // The sale's files and the day's receiving log.
+    Snapshot snapshot() const
+    {
+        Snapshot files = SaleShop::snapshot();
+        files[kReceived] = fileExists(temp.file(kReceived))
+            ? std::optional<std::string>(file(kReceived))
+            : std::nullopt;
+        return files;
     }
 
     // Names and runs one update of `shape`. `customerNumber` is the number
@@ -82,7 +93,13 @@ public:
             EXPECT_TRUE(state.items.readRecord(milkSlot, milk, quiet));
             tea.quantity += 12;
             milk.quantity += 6;
+            std::string entries(32, '\0');
+            putI64(entries, 0, 101);
+            putI64(entries, 8, 12);
+            putI64(entries, 16, 102);
+            putI64(entries, 24, 6);
             work.rewriteRecord(state.items, teaSlot, tea);
+            work.appendToFile(kReceived, entries, "Unable to open incoming log.");
             work.rewriteRecord(state.items, milkSlot, milk);
         }
         work.appendLogBlock(kLogBlock);
@@ -289,4 +306,22 @@ TEST(FileUpdate, WhatCannotBeAFileIsToldBeforeAnythingIsWritten)
         EXPECT_EQ(shop.file("wr.cfg").size(), 42550u);
         EXPECT_NE(shop.file("member.dat"), *before.at("member.dat"));
     }
+}
+
+TEST(FileUpdate, AFileThatCannotBeOpenedUndoesTheRecordsWrittenBeforeIt)
+{
+    FixedClock clock(kSaleTime);
+    UpdateShop shop;
+    // The day's folder is gone, so ininvent.dat cannot be made.
+    for (const char *name : { "2026/3/5/base.dat", "2026/3/5" })
+        ASSERT_EQ(std::remove(shop.temp.file(name).c_str()), 0) << name;
+    const SaleShop::Snapshot before = shop.snapshot();
+    ScriptedMessages messages;
+    EXPECT_FALSE(shop.update(Shape::StockReceipt, messages));
+    EXPECT_EQ(shop.snapshot(), before);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].text, "Unable to open incoming log.");
+    EXPECT_EQ(messages.shown[0].caption, "Problem");
+    EXPECT_EQ(messages.shown[1].text, kNotRecorded);
+    EXPECT_FALSE(fileExists(shop.temp.file(kJournalName)));
 }
