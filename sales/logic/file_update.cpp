@@ -5,9 +5,9 @@
 #include "platform/file.h"
 #include "platform/scripted_messages.h"
 #include "platform/undo_journal.h"
+#include "sales/logic/sales_archive.h"
 #include "store/activity_log.h"
 #include "store/till_config_file.h"
-#include "sales/logic/sales_archive.h"
 
 namespace ovix {
 

@@ -22,12 +22,12 @@
 // run() protects every byte and length it is about to change in one
 // FileTransaction (undo_journal.h), writes in this order - wr.cfg first, then
 // the archive (index entry, record, lines: a record is never without its
-// lines), the other appended files and the records in the order they were
-// named, and last the log - and commits. wr.cfg goes first, synced by its atomic replace, so that even
-// without the journal a crash could only skip a transaction number, never hand
-// out one already archived. Until the commit deletes the journal nothing is
-// real: a failure undoes every write at once, a crash is undone at the next
-// start.
+// lines), then the other appended files, then the records, each in the order
+// named, and last the log - and commits. wr.cfg goes first, synced by its
+// atomic replace, so that even without the journal a crash could only skip a
+// transaction number, never hand out one already archived. Until the commit
+// deletes the journal nothing is real: a failure undoes every write at once,
+// a crash is undone at the next start.
 //
 // Only the log may fail on its own: a bun4.dat that cannot be opened or
 // written is left as it was and the rest of the update stands (logWritten()
@@ -94,9 +94,8 @@ public:
     {
         static_assert(sizeof(Record) > 0);
         rewrites_.push_back({ file.fileName(), slot, static_cast<int64_t>(file.recordSize()),
-            [&file, slot, record](Messages &messages) {
-                return file.writeRecord(slot, record, messages);
-            } });
+            [&file, slot, record](
+                Messages &messages) { return file.writeRecord(slot, record, messages); } });
     }
     // Text appended to bun4.dat as it stands (CR LF line ends).
     void appendLogBlock(std::string text);

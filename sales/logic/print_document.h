@@ -23,8 +23,7 @@ enum class PrintDocument {
 // receipt. Everything else goes to the default printer or the print dialog.
 inline bool goesToReceiptPrinter(PrintDocument document)
 {
-    return document == PrintDocument::StandardReceipt
-        || document == PrintDocument::CustomReceipt;
+    return document == PrintDocument::StandardReceipt || document == PrintDocument::CustomReceipt;
 }
 
 } // namespace ovix

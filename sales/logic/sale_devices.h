@@ -30,8 +30,8 @@ public:
     // The "Transaction committed, summary" box, modal.
     virtual void showSummary(const Basket &archived, const Tender &tender) = 0;
     // One copy of `document`; `throughPrintDialog` asks for the printer.
-    virtual void printDocument(PrintDocument document, const Basket &archived,
-        const Tender &tender, bool throughPrintDialog)
+    virtual void printDocument(PrintDocument document, const Basket &archived, const Tender &tender,
+        bool throughPrintDialog)
         = 0;
 };
 

@@ -16,8 +16,14 @@ namespace ovix::test {
 
 class RecordingSaleDevices final : public SaleDevices {
 public:
-    void openDrawer() override { calls.push_back("drawer"); }
-    void poleShowTotal(double total) override { calls.push_back(cformat("total %.2f", total)); }
+    void openDrawer() override
+    {
+        calls.push_back("drawer");
+    }
+    void poleShowTotal(double total) override
+    {
+        calls.push_back(cformat("total %.2f", total));
+    }
     void poleShowTenderAndChange(double tendered, double change) override
     {
         calls.push_back(cformat("pole %.2f %.2f", tendered, change));
@@ -31,8 +37,8 @@ public:
             onSummary(archived);
     }
     // "print N D": N the document's number, D 1 when through the print dialog.
-    void printDocument(PrintDocument document, const Basket &, const Tender &,
-        bool throughPrintDialog) override
+    void printDocument(
+        PrintDocument document, const Basket &, const Tender &, bool throughPrintDialog) override
     {
         calls.push_back(
             cformat("print %d %d", static_cast<int>(document), throughPrintDialog ? 1 : 0));

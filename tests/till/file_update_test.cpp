@@ -1,8 +1,9 @@
 // The one path for a change of several data files, in the shapes the sale's
 // completion does not take: an account payment (wr.cfg, a transaction with no
 // lines, the customer) and a stock receipt (two item records, the day's
-// receiving log and the activity log; no sale archive). A crash at any write or sync leaves the change whole or absent; a
-// failure undoes it and is told in the clerk's words.
+// receiving log and the activity log; no sale archive). A crash at any write
+// or sync leaves the change whole or absent; a failure undoes it and is told
+// in the clerk's words.
 
 #include "platform/file.h"
 #include "platform/file_access.h"
