@@ -21,15 +21,12 @@ const char *kindName(PrintDocument document)
         return "invoice-2";
     case PrintDocument::DeliveryNote:
         return "delivery-note";
+    case PrintDocument::KitchenReceipt:
+        return "kitchen-receipt";
     case PrintDocument::Other:
         break;
     }
     return "document";
-}
-
-bool isReceipt(PrintDocument document)
-{
-    return document == PrintDocument::StandardReceipt || document == PrintDocument::CustomReceipt;
 }
 
 } // namespace
@@ -37,11 +34,13 @@ bool isReceipt(PrintDocument document)
 PrintRequest documentPrintRequest(
     const TillConfig &config, const DataDir &dataDir, PrintDocument document)
 {
+    if (document == PrintDocument::KitchenReceipt)
+        return kitchenPrintRequest(dataDir);
     PrintRequest request;
     request.kind = kindName(document);
     request.pdfFolder = dataDir.path(kPrintoutsFolderName);
     std::string name = toUtf8(config.text(cfg::receiptPrinterDevice));
-    if (isReceipt(document) && receiptPrinterListIndex(config) > 0 && !name.empty()) {
+    if (goesToReceiptPrinter(document) && receiptPrinterListIndex(config) > 0 && !name.empty()) {
         request.printer = PrinterChoice::NamedPrinter;
         request.printerName = name;
     } else if (config.get(cfg::printConfirm) == 0) {
@@ -61,7 +60,7 @@ PrintRequest automaticPrintRequest(
 PrintRequest kitchenPrintRequest(const DataDir &dataDir)
 {
     PrintRequest request;
-    request.kind = "kitchen-receipt";
+    request.kind = kindName(PrintDocument::KitchenReceipt);
     request.printer = PrinterChoice::DefaultPrinter;
     request.pdfFolder = dataDir.path(kPrintoutsFolderName);
     return request;

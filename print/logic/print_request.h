@@ -1,22 +1,14 @@
 #pragma once
 // Which printer a document goes to, and how many times.
 
+#include "sales/logic/print_document.h"
+
 #include <string>
 
 namespace ovix {
 
 class DataDir;
 class TillConfig;
-
-// The printable documents of a sale, and the other pages the shop prints.
-enum class PrintDocument {
-    StandardReceipt,
-    CustomReceipt,
-    StandardInvoice,
-    CustomInvoice,
-    DeliveryNote,
-    Other, // reports, statements, letters, labels
-};
 
 enum class PrinterChoice {
     Dialog, // the print dialog, starting on the default printer
@@ -41,7 +33,7 @@ inline constexpr const char *kPrintoutsFolderName = "printouts";
 // The request for one print of `document`: a receipt goes straight to the
 // named receipt printer when one is chosen; otherwise "Omit print confirm"
 // takes the default printer without the dialog, and without it the dialog
-// asks. One copy.
+// asks. One copy. The kitchen receipt is kitchenPrintRequest's.
 PrintRequest documentPrintRequest(
     const TillConfig &config, const DataDir &dataDir, PrintDocument document);
 // The automatic print after a sale: as documentPrintRequest, with the extra

@@ -1,9 +1,6 @@
 #include "print/widgets/summary_dialog.h"
 
 #include "platform/c_format.h"
-#include "print/logic/print_request.h"
-#include "print/widgets/receipt_job.h"
-#include "sales/logic/till_state.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -24,10 +21,25 @@ QLineEdit *shownBox(const std::string &text, const char *name, QWidget *parent)
     return box;
 }
 
+// The document buttons in the order the box shows them, three to a row.
+struct DocumentButton {
+    PrintDocument document;
+    const char *caption;
+    const char *name;
+    bool printable; // the till prints it; the others stay greyed
+};
+constexpr DocumentButton kDocumentButtons[] = {
+    { PrintDocument::StandardReceipt, "Standard receipt", "standardReceipt", true },
+    { PrintDocument::StandardInvoice, "Standard invoice", "standardInvoice", false },
+    { PrintDocument::CustomReceipt, "Custom receipt", "customReceipt", true },
+    { PrintDocument::CustomInvoice, "Custom invoice", "customInvoice", false },
+    { PrintDocument::DeliveryNote, "Delivery note", "deliveryNote", false },
+};
+
 } // namespace
 
 SummaryDialog::SummaryDialog(const Basket &archived, const Tender &tender, QWidget *parent,
-    std::function<void(SaleDocument)> print)
+    std::function<void(PrintDocument)> print)
     : QDialog(parent)
     , print_(std::move(print))
 {
@@ -45,24 +57,17 @@ SummaryDialog::SummaryDialog(const Basket &archived, const Tender &tender, QWidg
     layout->addLayout(form);
 
     auto *documents = new QGridLayout;
-    const char *captions[] = { "Standard receipt", "Standard invoice", "Custom receipt",
-        "Custom invoice", "Delivery note" };
-    const char *names[] = { "standardReceipt", "standardInvoice", "customReceipt",
-        "customInvoice", "deliveryNote" };
-    const SaleDocument documentOf[] = { SaleDocument::StandardReceipt,
-        SaleDocument::StandardInvoice, SaleDocument::CustomReceipt, SaleDocument::CustomInvoice,
-        SaleDocument::DeliveryNote };
-    for (int i = 0; i < 5; ++i) {
-        auto *button = new QPushButton(QString::fromLatin1(captions[i]), this);
-        button->setObjectName(QString::fromLatin1(names[i]));
+    int at = 0;
+    for (const DocumentButton &shown : kDocumentButtons) {
+        auto *button = new QPushButton(QString::fromLatin1(shown.caption), this);
+        button->setObjectName(QString::fromLatin1(shown.name));
         button->setAutoDefault(false);
-        const SaleDocument document = documentOf[i];
-        const bool receipt
-            = document == SaleDocument::StandardReceipt || document == SaleDocument::CustomReceipt;
-        button->setEnabled(receipt && print_);
-        if (receipt && print_)
+        const PrintDocument document = shown.document;
+        button->setEnabled(shown.printable && print_);
+        if (shown.printable && print_)
             connect(button, &QPushButton::clicked, this, [this, document] { print_(document); });
-        documents->addWidget(button, i / 3, i % 3);
+        documents->addWidget(button, at / 3, at % 3);
+        ++at;
     }
     layout->addLayout(documents);
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
@@ -72,33 +77,17 @@ SummaryDialog::SummaryDialog(const Basket &archived, const Tender &tender, QWidg
     layout->addWidget(ok);
 }
 
-QPushButton *SummaryDialog::documentButton(SaleDocument document) const
+QPushButton *SummaryDialog::documentButton(PrintDocument document) const
 {
-    const char *name = nullptr;
-    switch (document) {
-    case SaleDocument::StandardReceipt:
-        name = "standardReceipt";
-        break;
-    case SaleDocument::StandardInvoice:
-        name = "standardInvoice";
-        break;
-    case SaleDocument::CustomReceipt:
-        name = "customReceipt";
-        break;
-    case SaleDocument::CustomInvoice:
-        name = "customInvoice";
-        break;
-    case SaleDocument::DeliveryNote:
-        name = "deliveryNote";
-        break;
-    case SaleDocument::KitchenReceipt:
-        return nullptr;
+    for (const DocumentButton &shown : kDocumentButtons) {
+        if (shown.document == document)
+            return findChild<QPushButton *>(QString::fromLatin1(shown.name));
     }
-    return findChild<QPushButton *>(QString::fromLatin1(name));
+    return nullptr;
 }
 
 void runSummaryBox(QWidget *parent, const Basket &archived, const Tender &tender,
-    const std::function<void(SaleDocument)> &print, std::optional<AutomaticDocument> automatic)
+    const std::function<void(PrintDocument)> &print, std::optional<AutomaticDocument> automatic)
 {
     SummaryDialog dialog(archived, tender, parent, print);
     if (automatic) {
@@ -110,36 +99,6 @@ void runSummaryBox(QWidget *parent, const Basket &archived, const Tender &tender
         });
     }
     dialog.exec();
-}
-
-void WindowSaleDevices::showSummary(const Basket &archived, const Tender &tender)
-{
-    runSummaryBox(
-        parent_, archived, tender,
-        [&](SaleDocument document) { printDocument(document, archived, tender, false); },
-        automaticDocument(state_.config));
-}
-
-void WindowSaleDevices::printDocument(
-    SaleDocument document, const Basket &archived, const Tender &tender, bool)
-{
-    PrintRequest request;
-    ReceiptKind kind = ReceiptKind::Standard;
-    switch (document) {
-    case SaleDocument::StandardReceipt:
-        request = documentPrintRequest(state_.config, state_.dir, PrintDocument::StandardReceipt);
-        break;
-    case SaleDocument::CustomReceipt:
-        request = documentPrintRequest(state_.config, state_.dir, PrintDocument::CustomReceipt);
-        kind = ReceiptKind::Custom;
-        break;
-    case SaleDocument::KitchenReceipt:
-        request = kitchenPrintRequest(state_.dir);
-        break;
-    default:
-        return; // invoices and delivery notes come with their own layouts
-    }
-    printSaleReceipt(state_, request, kind, archived, tender.tendered, tender.change, messages_);
 }
 
 } // namespace ovix

@@ -6,12 +6,10 @@
 #include "platform/locale_text.h"
 #include "platform/messages.h"
 #include "platform/scripted_messages.h"
-#include "platform/undo_journal.h"
-#include "store/activity_log.h"
 #include "store/fixed_text.h"
-#include "store/till_config_file.h"
 #include "store/time_stamp.h"
 #include "sales/logic/archive_folders.h"
+#include "sales/logic/file_update.h"
 #include "sales/logic/sales_archive.h"
 #include "sales/logic/till_state.h"
 #include "sales/logic/transaction_numbers.h"
@@ -292,34 +290,6 @@ StockChange takeStock(TillState &state, const Basket &sale, const LocalTime &now
     return change;
 }
 
-// Appends the sale's block to bun4.dat. A log that cannot be opened or
-// written is left as it was and noted; false only when a torn block could not
-// be cut off again, so that the whole update must be undone.
-bool appendLogBlock(const DataDir &dir, const std::string &text, Notices &notices)
-{
-    File log = File::open(dir.path(kCurrentLogName), File::Mode::Append);
-    if (log.isOpen()) {
-        const int64_t before = log.size();
-        if (before >= 0 && log.append(text.data(), text.size()) && log.close())
-            return true;
-        if (before < 0 || (log.isOpen() && !log.truncate(before)))
-            return false;
-    }
-    notices.add("Data file: bun4.dat, not present.", "Fatal error", MessageKind::Error);
-    return true;
-}
-
-void tellNotRecorded(Messages &messages, const std::string &problem, MessageKind kind)
-{
-    if (!problem.empty()) {
-        if (kind == MessageKind::Error)
-            reportFatal(messages, problem);
-        else
-            reportProblem(messages, problem);
-    }
-    reportProblem(messages, kNotRecorded);
-}
-
 } // namespace
 
 std::string transactionDateText(const LocalTime &time)
@@ -347,6 +317,7 @@ CompletionResult completeTransaction(
     }
     const LocalTime now = localNow();
     const DataDir &dir = state.dir;
+    FileUpdate update(dir, kNotRecorded);
 
     // A sale after midnight without a restart: the new day has no folder yet.
     if (!fileExists(dir.path(yearIndexName(now.year)))
@@ -355,24 +326,9 @@ CompletionResult completeTransaction(
         reportProblem(messages, kMidnightWarning, kMidnightCaption);
     }
 
-    // Work of this run left half done (its undoing failed) is undone first: a
-    // torn end it explains is put right by the journal, not kept as damage.
-    if (fileExists(dir.path(kJournalName))) {
-        const RecoveryResult recovered = recoverInterruptedWork(dir);
-        if (!recovered.ok) {
-            tellNotRecorded(messages, recovered.error, MessageKind::Warning);
-            return CompletionResult::NotArchived;
-        }
-    }
-
-    // Whatever the journal keeps must be a file it can put back: a folder in
-    // the place of one would leave work that no start could undo.
     SalesArchiveWriter archive(dir, now.year, now.month, now.day);
-    ArchiveFile unreadable = ArchiveFile::SalesLog;
-    if (!archive.inspect(unreadable)) {
-        tellNotRecorded(messages, unableToOpenMessage(unreadable), MessageKind::Warning);
+    if (!update.readyArchive(archive, messages))
         return CompletionResult::NotArchived;
-    }
 
     // The number wr.cfg offers, unless the archive already holds it.
     const int32_t offered = state.config.get(cfg::nextTransactionNumber);
@@ -380,7 +336,7 @@ CompletionResult completeTransaction(
     if (!number) {
         const ArchiveFile unread
             = readYearIndex(dir, now.year) ? ArchiveFile::SalesLog : ArchiveFile::YearIndex;
-        tellNotRecorded(messages, unableToOpenMessage(unread), MessageKind::Warning);
+        update.refuse(messages, unableToOpenMessage(unread), MessageKind::Warning);
         return CompletionResult::NotArchived;
     }
 
@@ -433,78 +389,22 @@ CompletionResult completeTransaction(
             customer.record.last_transaction = *number;
     }
 
-    if (isDirectory(dir.path(kTillConfigFileName))) {
-        tellNotRecorded(messages, "Data file: wr.cfg, not present.", MessageKind::Error);
+    // Inside the update wr.cfg with the advanced number goes first, then the
+    // archive, the stock, the customer, and last the log. A crash before the
+    // commit is undone at the next start: no record, no stock taken, no log
+    // block, and wr.cfg still offers this number, which nothing has shown yet
+    // (the documents are made after completion).
+    update.replaceTillConfig(updated);
+    update.appendToArchive(archive, entry, transaction, lines);
+    for (const SoldItem &item : stock.items)
+        update.rewriteRecord(state.items, item.slot, item.record);
+    if (options.customer)
+        update.rewriteRecord(state.customers, customer.slot, customer.record);
+    update.appendLogBlock(log);
+    if (!update.run(messages))
         return CompletionResult::NotArchived;
-    }
-    const bool logUsable = !isDirectory(dir.path(kCurrentLogName));
-    FileTransaction work(dir);
-    work.protectWholeFile(kTillConfigFileName);
-    archive.protect(work);
-    for (const SoldItem &item : stock.items) {
-        work.protectRange(kItemFileName, item.slot * static_cast<int64_t>(kItemRecordSize),
-            static_cast<int64_t>(kItemRecordSize));
-    }
-    if (options.customer) {
-        work.protectRange(kCustomerFileName,
-            customer.slot * static_cast<int64_t>(kCustomerRecordSize),
-            static_cast<int64_t>(kCustomerRecordSize));
-    }
-    if (logUsable)
-        work.protectLength(kCurrentLogName);
-    if (!work.begin()) {
-        tellNotRecorded(messages, work.error(), MessageKind::Warning);
-        return CompletionResult::NotArchived;
-    }
-    auto undo = [&](const std::string &problem, MessageKind kind) {
-        const bool undone = work.rollback();
-        tellNotRecorded(messages, problem, kind);
-        if (!undone)
-            reportProblem(messages, work.error());
-        return CompletionResult::NotArchived;
-    };
-
-    // Write order. begin() has synced a journal holding every byte and length
-    // this sale is about to change; commit() syncs the changed files and then
-    // deletes the journal, and that deletion is the one moment the sale
-    // becomes real. A crash before it is undone at the next start: no record,
-    // no stock taken, no log block, and wr.cfg still offers this number, which
-    // nothing has shown yet (the documents are made after completion). Inside
-    // the update wr.cfg with the advanced number goes first, synced by its
-    // atomic replace, so that even without the journal a crash could only
-    // skip a number, never hand out one already archived. Then the archive
-    // (index entry, record, lines: a record is never without its lines), the
-    // stock, the customer, and last the log, which may fail on its own.
-    std::string error;
-    if (!storeTillConfig(dir, updated, &error))
-        return undo("Data file: wr.cfg, not present.", MessageKind::Error);
-    std::string problem;
-    if (!archive.append(entry, transaction, lines, problem))
-        return undo(problem, MessageKind::Warning);
-    for (const SoldItem &item : stock.items) {
-        ScriptedMessages quiet;
-        if (!state.items.writeRecord(item.slot, item.record, quiet)) {
-            return undo(quiet.shown.empty() ? std::string("Not able to write to film.dat")
-                                            : quiet.lastText(),
-                quiet.shown.empty() ? MessageKind::Warning : quiet.shown.back().kind);
-        }
-    }
-    if (options.customer) {
-        ScriptedMessages quiet;
-        if (!state.customers.writeRecord(customer.slot, customer.record, quiet)) {
-            return undo(quiet.shown.empty() ? std::string("Not able to write to member.dat")
-                                            : quiet.lastText(),
-                quiet.shown.empty() ? MessageKind::Warning : quiet.shown.back().kind);
-        }
-    }
-    if (!logUsable)
+    if (!update.logWritten())
         notices.add("Data file: bun4.dat, not present.", "Fatal error", MessageKind::Error);
-    else if (!appendLogBlock(dir, log, notices))
-        return undo("Data file: bun4.dat, not present.", MessageKind::Error);
-    if (!work.commit()) {
-        tellNotRecorded(messages, work.error(), MessageKind::Warning);
-        return CompletionResult::NotArchived;
-    }
 
     state.config = updated;
     state.archivedNumbers.noteArchived(dir, now, *number);

@@ -4,7 +4,7 @@
 // grow, the transaction number advances and wr.cfg is stored; then the basket
 // is cleared.
 //
-// All of it is one all-or-nothing file update (undo_journal.h): after a
+// All of it is one all-or-nothing FileUpdate (file_update.h): after a
 // failure, a crash or a power cut at any moment, either the whole sale is on
 // the disk or none of it is and its number is still free. Call it before the
 // drawer, the pole display, the summary box and the documents, from which

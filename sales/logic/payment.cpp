@@ -54,7 +54,7 @@ std::optional<AutomaticDocument> automaticDocument(const TillConfig &config)
     const int document = autoReceiptIndex(config);
     if (document < 1 || document > 4)
         return std::nullopt;
-    return AutomaticDocument { static_cast<SaleDocument>(document),
+    return AutomaticDocument { static_cast<PrintDocument>(document),
         receiptCopiesIndex(config) + 1 };
 }
 
@@ -76,10 +76,9 @@ CompletionResult afterPayment(TillState &state, Basket &basket, Messages &messag
         devices.poleShowTenderAndChange(tender.tendered, tender.change);
     if (config.get(cfg::noSummaryBox) != 0) {
         if (const std::optional<AutomaticDocument> automatic = automaticDocument(config)) {
-            const SaleDocument chosen = automatic->document;
-            const bool receipt = chosen == SaleDocument::StandardReceipt
-                || chosen == SaleDocument::CustomReceipt;
-            const bool throughDialog = !receipt || receiptPrinterListIndex(config) == 0;
+            const PrintDocument chosen = automatic->document;
+            const bool throughDialog
+                = !goesToReceiptPrinter(chosen) || receiptPrinterListIndex(config) == 0;
             for (int copy = 0; copy < automatic->passes; ++copy)
                 devices.printDocument(chosen, archived, tender, throughDialog);
         }
@@ -87,7 +86,7 @@ CompletionResult afterPayment(TillState &state, Basket &basket, Messages &messag
         devices.showSummary(archived, tender);
     }
     if (config.get(cfg::kitchenReceipt) != 0)
-        devices.printDocument(SaleDocument::KitchenReceipt, archived, tender, false);
+        devices.printDocument(PrintDocument::KitchenReceipt, archived, tender, false);
     return result;
 }
 

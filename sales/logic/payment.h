@@ -16,6 +16,8 @@
 #include "store/customer_lookup.h"
 #include "sales/logic/basket.h"
 #include "sales/logic/complete_transaction.h"
+#include "sales/logic/print_document.h"
+#include "sales/logic/sale_devices.h"
 
 #include <cstdint>
 #include <optional>
@@ -29,59 +31,13 @@ class Messages;
 class TillConfig;
 class TillState;
 
-// The amount handed over and the change given back, for the pole display,
-// the summary box and the receipt.
-struct Tender {
-    double tendered = 0;
-    double change = 0;
-};
-
-// The documents a sale can print, numbered as the "Auto receipt" setting
-// numbers them (1-4); the delivery note is offered by the summary box only.
-enum class SaleDocument {
-    StandardReceipt = 1,
-    StandardInvoice = 2,
-    CustomInvoice = 3,
-    CustomReceipt = 4,
-    DeliveryNote = 5,
-    KitchenReceipt = 6, // the extra standard receipt to the default printer
-};
-
 // The "Auto receipt" document and how many times it prints after a sale (1-3,
 // from the copies setting); nothing when the setting is "None".
 struct AutomaticDocument {
-    SaleDocument document = SaleDocument::StandardReceipt;
+    PrintDocument document = PrintDocument::StandardReceipt;
     int passes = 1;
 };
 std::optional<AutomaticDocument> automaticDocument(const TillConfig &config);
-
-// The drawer, the pole display, the summary box and the printer, as the
-// finishing sequence uses them. Called only after the sale is archived, with
-// the archived copy (transaction number and day sequence set). A device that
-// fails says so itself and never undoes the sale.
-class SaleDevices {
-public:
-    virtual ~SaleDevices() = default;
-    virtual void openDrawer() = 0;
-    virtual void poleShowTotal(double total) = 0;
-    virtual void poleShowTenderAndChange(double tendered, double change) = 0;
-    // The "Transaction committed, summary" box, modal.
-    virtual void showSummary(const Basket &archived, const Tender &tender) = 0;
-    // One copy of `document`; `throughPrintDialog` asks for the printer.
-    virtual void printDocument(SaleDocument document, const Basket &archived,
-        const Tender &tender, bool throughPrintDialog)
-        = 0;
-};
-
-// Devices that do nothing: the till before its drawer, pole and printing work.
-class NullSaleDevices : public SaleDevices {
-public:
-    void openDrawer() override { }
-    void poleShowTotal(double) override { }
-    void poleShowTenderAndChange(double, double) override { }
-    void showSummary(const Basket &, const Tender &) override { }
-    void printDocument(SaleDocument, const Basket &, const Tender &, bool) override { }
-};
 
 // Archives the paid sale in `basket` (completeTransaction, with `customer`
 // rewritten in the same update when given), then, only when it is archived:

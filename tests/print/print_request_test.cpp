@@ -82,5 +82,32 @@ TEST_F(PrintRequestTest, KitchenReceiptAlwaysGoesToTheDefaultPrinter)
     EXPECT_EQ(request.pdfFolder, dir.path() + "/printouts");
 }
 
+TEST_F(PrintRequestTest, EveryDocumentHasItsPrintoutWordAndPrinter)
+{
+    // A named receipt printer chosen and the dialog asked for.
+    chooseReceiptPrinter(2, "TM88");
+    struct Case {
+        PrintDocument document;
+        const char *kind;
+        PrinterChoice printer;
+    };
+    const Case cases[] = {
+        { PrintDocument::StandardReceipt, "receipt", PrinterChoice::NamedPrinter },
+        { PrintDocument::CustomReceipt, "custom-receipt", PrinterChoice::NamedPrinter },
+        { PrintDocument::StandardInvoice, "invoice", PrinterChoice::Dialog },
+        { PrintDocument::CustomInvoice, "invoice-2", PrinterChoice::Dialog },
+        { PrintDocument::DeliveryNote, "delivery-note", PrinterChoice::Dialog },
+        { PrintDocument::KitchenReceipt, "kitchen-receipt", PrinterChoice::DefaultPrinter },
+        { PrintDocument::Other, "document", PrinterChoice::Dialog },
+    };
+    for (const Case &c : cases) {
+        const PrintRequest request = documentPrintRequest(config, dataDir, c.document);
+        EXPECT_EQ(request.kind, c.kind);
+        EXPECT_EQ(request.printer, c.printer) << c.kind;
+        EXPECT_EQ(request.copies, 1) << c.kind;
+        EXPECT_EQ(request.pdfFolder, dir.path() + "/printouts") << c.kind;
+    }
+}
+
 } // namespace
 } // namespace ovix

@@ -7,6 +7,7 @@
 
 #include "platform/c_format.h"
 #include "sales/logic/payment.h"
+#include "support/recording_sale_devices.h"
 
 #include <gtest/gtest.h>
 
@@ -111,7 +112,7 @@ TEST(MoneyEquality, LimitsReachedExactlyAreNotPassed)
             const auto balance
                 = static_cast<float>(roundMoney(amount - 0.30 + double(overCents) / 100));
             addCustomer(till, 7, balance, price);
-            NullSaleDevices devices;
+            RecordingSaleDevices devices;
             Payment payment(till.state, till.basket, till.messages, devices);
             till.messages.textReplies = { std::string("7") };
             till.messages.answers = { Answer::Cancel };

@@ -2,6 +2,7 @@
 #include "sales/logic/cents_entry.h"
 #include "till/logic/commands.h"
 #include "sales/logic/payment.h"
+#include "support/recording_sale_devices.h"
 #include "till/sale_fixture.h"
 
 #include <gtest/gtest.h>
@@ -18,38 +19,6 @@ using namespace ovix::test;
 namespace {
 
 constexpr const char *kSalesLog = "2026/3/5/saleslog.dat";
-
-// Records what the finishing sequence asks of the devices, and what the
-// archive held at the moment the summary box came up.
-class RecordingDevices : public SaleDevices {
-public:
-    explicit RecordingDevices(const SaleShop &shop) : shop_(shop) { }
-    void openDrawer() override { calls.push_back("drawer"); }
-    void poleShowTotal(double total) override { calls.push_back(cformat("total %.2f", total)); }
-    void poleShowTenderAndChange(double tendered, double change) override
-    {
-        calls.push_back(cformat("pole %.2f %.2f", tendered, change));
-    }
-    void showSummary(const Basket &archived, const Tender &tender) override
-    {
-        calls.push_back("summary");
-        summaryNumber = archived.transactionNumber;
-        summaryTender = tender;
-        archiveAtSummary = readSalesBytes(shop_.file(kSalesLog));
-    }
-    void printDocument(SaleDocument document, const Basket &, const Tender &, bool dialog) override
-    {
-        calls.push_back(cformat("print %d %d", static_cast<int>(document), dialog ? 1 : 0));
-    }
-
-    std::vector<std::string> calls;
-    int64_t summaryNumber = 0;
-    Tender summaryTender;
-    std::vector<ReadTransaction> archiveAtSummary;
-
-private:
-    const SaleShop &shop_;
-};
 
 class ScriptedPrompts : public PaymentPrompts {
 public:
@@ -83,8 +52,15 @@ struct PaymentTest : ::testing::Test {
     FiveLineShop shop;
     Basket basket = shop.basket();
     ScriptedMessages messages;
-    RecordingDevices devices { shop };
+    RecordingSaleDevices devices;
     Payment payment { shop.state, basket, messages, devices };
+    // What the archive held at the moment the summary box came up.
+    std::vector<ReadTransaction> archiveAtSummary;
+
+    PaymentTest()
+    {
+        devices.onSummary = [this](const Basket &) { archiveAtSummary = sales(); };
+    }
 
     std::vector<ReadTransaction> sales() const { return readSalesBytes(shop.file(kSalesLog)); }
 
@@ -149,6 +125,34 @@ TEST(ChangeBox, ShortIsEmptyExactIsZeroOverShowsChange)
     EXPECT_EQ(changeDisplay(12.59f, "2000").text, "7.41");
 }
 
+TEST(AutomaticDocument, TheStoredAutoReceiptNumberIsItsDocument)
+{
+    struct Case {
+        int32_t stored;
+        std::optional<PrintDocument> document;
+    };
+    const Case cases[] = {
+        { 0, std::nullopt }, // "None"
+        { 1, PrintDocument::StandardReceipt }, // "Till receipt"
+        { 2, PrintDocument::StandardInvoice },
+        { 3, PrintDocument::CustomInvoice }, // "Invoice 2"
+        { 4, PrintDocument::CustomReceipt },
+        { 5, std::nullopt }, // damaged: nothing prints by itself
+        { -1, std::nullopt },
+    };
+    TillConfig config;
+    config.set(cfg::receiptCopies, 2);
+    for (const Case &c : cases) {
+        config.set(cfg::autoReceipt, c.stored);
+        const std::optional<AutomaticDocument> automatic = automaticDocument(config);
+        ASSERT_EQ(automatic.has_value(), c.document.has_value()) << c.stored;
+        if (automatic) {
+            EXPECT_EQ(automatic->document, *c.document) << c.stored;
+            EXPECT_EQ(automatic->passes, 3) << c.stored;
+        }
+    }
+}
+
 TEST_F(PaymentTest, CashIsArchivedBeforeTheDevicesRun)
 {
     shop.state.config.set(cfg::drawerInUse, 1);
@@ -171,8 +175,8 @@ TEST_F(PaymentTest, CashIsArchivedBeforeTheDevicesRun)
         (std::vector<std::string> { "total 12.59", "drawer", "pole 20.00 7.41", "summary" }));
     EXPECT_EQ(devices.summaryNumber, 41);
     EXPECT_DOUBLE_EQ(devices.summaryTender.change, 7.41);
-    ASSERT_EQ(devices.archiveAtSummary.size(), 1u);
-    EXPECT_EQ(devices.archiveAtSummary[0].number, 41);
+    ASSERT_EQ(archiveAtSummary.size(), 1u);
+    EXPECT_EQ(archiveAtSummary[0].number, 41);
 
     const ReadTransaction sale = sales().at(0);
     EXPECT_EQ(sale.paymentType, "Cash");

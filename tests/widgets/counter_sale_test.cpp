@@ -20,6 +20,7 @@
 #include "till/widgets/menu_wiring.h"
 #include "till/widgets/sale_screen.h"
 #include "print/widgets/summary_dialog.h"
+#include "print/widgets/till_sale_devices.h"
 #include "widgets/modal_dialogs.h"
 #include "widgets/test_helpers.h"
 
@@ -52,7 +53,7 @@ struct CounterTill {
     std::unique_ptr<Basket> basket = std::make_unique<Basket>();
     std::unique_ptr<Basket> saved = std::make_unique<Basket>();
     std::unique_ptr<MainWindow> window;
-    std::unique_ptr<WindowSaleDevices> devices;
+    std::unique_ptr<TillSaleDevices> devices;
     SaleScreen *screen = nullptr;
 
     explicit CounterTill(const std::string &portsFile)
@@ -79,7 +80,7 @@ struct CounterTill {
 
         window = std::make_unique<MainWindow>(state, messages);
         screen = new SaleScreen(*window, state, *basket, *saved, messages);
-        devices = std::make_unique<WindowSaleDevices>(window.get(), state, messages);
+        devices = std::make_unique<TillSaleDevices>(window.get(), state, messages);
         connectTillCommands(*window, *screen, state, *basket, messages, *devices);
         window->resize(1024, 746);
         window->show();

@@ -11,6 +11,7 @@
 #include "sales/widgets/payment_commands.h"
 #include "sales/widgets/till_window.h"
 #include "sales/widgets/transaction_commands.h"
+#include "support/recording_sale_devices.h"
 #include "support/test_support.h"
 #include "till/logic/commands.h"
 #include "till/widgets/activity_commands.h"
@@ -70,7 +71,7 @@ struct WiredTill {
     TempDir folder;
     TillState state { folder.path() };
     ScriptedMessages messages;
-    NullSaleDevices devices;
+    test::RecordingSaleDevices devices;
     std::unique_ptr<Basket> basket = std::make_unique<Basket>();
     std::unique_ptr<Basket> saved = std::make_unique<Basket>();
     MainWindow window { state, messages };

@@ -8,6 +8,7 @@
 #include "store/till_config.h"
 #include "store/till_config_file.h"
 #include "support/test_support.h"
+#include "support/recording_sale_devices.h"
 #include "till/item_entry_fixture.h"
 #include "sales/logic/archive_folders.h"
 #include "sales/logic/basket.h"
@@ -431,7 +432,7 @@ TEST(SaleScreen, AWholeSaleByKeypadAndEnterPaidInCashIsArchivedAndTakesTheStock)
     setFixedLocalTime(saleTime);
     SaleTill till;
     ASSERT_TRUE(ensureArchiveFolders(till.state.dir, saleTime));
-    NullSaleDevices devices;
+    test::RecordingSaleDevices devices;
     connectPaymentCommands(
         *till.window, till.state, *till.basket, till.screen->itemEntry(), till.messages, devices);
     till.screen->refreshButtons();

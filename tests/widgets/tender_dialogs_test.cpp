@@ -7,6 +7,7 @@
 #include "sales/widgets/payment_commands.h"
 #include "sales/widgets/split_dialog.h"
 #include "print/widgets/summary_dialog.h"
+#include "print/widgets/till_sale_devices.h"
 #include "widgets/modal_dialogs.h"
 
 #include <QCoreApplication>
@@ -32,7 +33,7 @@ struct TenderTill {
     ScriptedMessages messages;
     ItemEntry entry { shop.state, basket, saved, view, messages };
     MainWindow window { shop.state, messages };
-    WindowSaleDevices devices { &window, shop.state, messages };
+    TillSaleDevices devices { &window, shop.state, messages };
 
     TenderTill() { connectPaymentCommands(window, shop.state, basket, entry, messages, devices); }
 

@@ -10,6 +10,7 @@
 #include "store/till_config.h"
 #include "store/till_config_file.h"
 #include "support/test_support.h"
+#include "support/recording_sale_devices.h"
 #include "sales/logic/basket.h"
 #include "sales/logic/payment.h"
 #include "till/logic/quick_select.h"
@@ -43,7 +44,7 @@ struct ShopTill {
     TillState state { folder.path() };
     ScriptedMessages messages;
     RecordingSounds sounds;
-    NullSaleDevices devices;
+    test::RecordingSaleDevices devices;
     std::unique_ptr<Basket> basket = std::make_unique<Basket>();
     std::unique_ptr<Basket> saved = std::make_unique<Basket>();
     std::unique_ptr<MainWindow> window;

@@ -14,7 +14,7 @@
 #include "till/widgets/menu_wiring.h"
 #include "till/widgets/sale_screen.h"
 #include "till/widgets/splash_window.h"
-#include "print/widgets/summary_dialog.h"
+#include "print/widgets/till_sale_devices.h"
 #include "till/widgets/tips_dialog.h"
 
 #include <QApplication>
@@ -146,7 +146,7 @@ int TillApplication::run()
     window = &mainWindow;
     auto *saleScreen = new SaleScreen(mainWindow, state, *basket, *savedBasket, messages);
     saleScreen->setSounds(&sounds);
-    WindowSaleDevices devices(&mainWindow, state, messages);
+    TillSaleDevices devices(&mainWindow, state, messages);
     connectTillCommands(mainWindow, *saleScreen, state, *basket, messages, devices);
     messages.setParent(&mainWindow);
     fitToDesktop(mainWindow, desktop);

@@ -1,10 +1,16 @@
+// The till's own finishing devices after a paid sale: pseudo-terminals stand
+// in for the drawer and the pole display; the summary box is closed with OK.
+
 #include "platform/scripted_messages.h"
-#include "print/logic/device_sale_devices.h"
 #include "print/pseudo_terminal.h"
+#include "print/widgets/summary_dialog.h"
+#include "print/widgets/till_sale_devices.h"
 #include "sales/logic/payment.h"
 #include "support/settings_fixture.h"
 #include "till/sale_fixture.h"
+#include "widgets/modal_dialogs.h"
 
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -28,7 +34,10 @@ struct PaidSale {
 
     CompletionResult pay(Messages &messages)
     {
-        DeviceSaleDevices devices(shop.state, messages);
+        TillSaleDevices devices(nullptr, shop.state, messages);
+        test::whenModalOpens<SummaryDialog>([](SummaryDialog *summary) {
+            summary->findChild<QPushButton *>(QStringLiteral("ok"))->click();
+        });
         return afterPayment(shop.state, basket, messages, devices, { 20, 7.41 });
     }
 
@@ -37,7 +46,7 @@ struct PaidSale {
     Basket basket {};
 };
 
-TEST(DeviceSaleDevices, PaidSaleKicksTheDrawerAndShowsTenderAndChange)
+TEST(TillSaleDevices, PaidSaleKicksTheDrawerAndShowsTenderAndChange)
 {
     PseudoTerminal drawer;
     PseudoTerminal pole;
@@ -50,7 +59,7 @@ TEST(DeviceSaleDevices, PaidSaleKicksTheDrawerAndShowsTenderAndChange)
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
 }
 
-TEST(DeviceSaleDevices, MissingPortsAreToldAndTheSaleStaysPaid)
+TEST(TillSaleDevices, MissingPortsAreToldAndTheSaleStaysPaid)
 {
     PaidSale sale("COM2=/nonexistent/drawer\nCOM3=/nonexistent/pole\n");
     ScriptedMessages messages;
