@@ -292,23 +292,6 @@ StockChange takeStock(TillState &state, const Basket &sale, const LocalTime &now
     return change;
 }
 
-// Appends the sale's block to bun4.dat. A log that cannot be opened or
-// written is left as it was and noted; false only when a torn block could not
-// be cut off again, so that the whole update must be undone.
-bool appendLogBlock(const DataDir &dir, const std::string &text, Notices &notices)
-{
-    File log = File::open(dir.path(kCurrentLogName), File::Mode::Append);
-    if (log.isOpen()) {
-        const int64_t before = log.size();
-        if (before >= 0 && log.append(text.data(), text.size()) && log.close())
-            return true;
-        if (before < 0 || (log.isOpen() && !log.truncate(before)))
-            return false;
-    }
-    notices.add("Data file: bun4.dat, not present.", "Fatal error", MessageKind::Error);
-    return true;
-}
-
 void tellNotRecorded(Messages &messages, const std::string &problem, MessageKind kind)
 {
     if (!problem.empty()) {
@@ -497,10 +480,14 @@ CompletionResult completeTransaction(
                 quiet.shown.empty() ? MessageKind::Warning : quiet.shown.back().kind);
         }
     }
-    if (!logUsable)
+    // A log that cannot be written is left as it was and noted; only a torn
+    // block that could not be cut off again undoes the whole update.
+    bool tornBlockLeft = false;
+    if (!logUsable || !appendToLog(dir, log, &tornBlockLeft)) {
+        if (tornBlockLeft)
+            return undo("Data file: bun4.dat, not present.", MessageKind::Error);
         notices.add("Data file: bun4.dat, not present.", "Fatal error", MessageKind::Error);
-    else if (!appendLogBlock(dir, log, notices))
-        return undo("Data file: bun4.dat, not present.", MessageKind::Error);
+    }
     if (!work.commit()) {
         tellNotRecorded(messages, work.error(), MessageKind::Warning);
         return CompletionResult::NotArchived;
