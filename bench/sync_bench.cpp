@@ -4,8 +4,9 @@
 // film.dat of 100000 items (one slot in fifty free, every field filled, some
 // descriptions with markup and Windows-1252 letters) is built in a temporary
 // folder. The figures are for a warm page cache. The baseline copies the file
-// in 1 MiB chunks, as cp does, without syncing; the conversions write under a
-// temporary name, sync the file and rename it in.
+// in 1 MiB chunks, as cp does, without syncing; the publisher's copy and the
+// conversions replace their files as every whole file is replaced: under a
+// temporary name, the file synced, renamed in, the folder synced.
 
 #include "platform/data_dir.h"
 #include "platform/file.h"

@@ -256,35 +256,92 @@ bool makeFolders(const std::string &path)
     return errno == EEXIST && isDirectory(path);
 }
 
+mode_t replacedFileMode(const std::string &path, ReplacedMode mode)
+{
+    struct stat old;
+    if (mode == ReplacedMode::KeepOld && ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+        return old.st_mode & 0777;
+    return kOwnerOnlyFileMode;
+}
+
+AtomicFileWriter::AtomicFileWriter(std::string path, mode_t permissions)
+    : path_(std::move(path))
+    , temporary_(path_ + ".new~")
+    , file_(createFreshFile(temporary_, permissions))
+{
+    if (!file_.isOpen()) {
+        const int err = file_.error();
+        temporary_.clear(); // nothing of ours to remove
+        fail("cannot create", err);
+    }
+}
+
+AtomicFileWriter::AtomicFileWriter(std::string path, ReplacedMode mode)
+    : AtomicFileWriter(path, replacedFileMode(path, mode))
+{
+}
+
+AtomicFileWriter::~AtomicFileWriter()
+{
+    if (!committed_)
+        abandon();
+}
+
+bool AtomicFileWriter::write(std::string_view bytes)
+{
+    if (!file_.isOpen())
+        return fail("cannot write", errorNumber_ != 0 ? errorNumber_ : EBADF);
+    if (!file_.writeAt(written_, bytes.data(), bytes.size()))
+        return fail("cannot write", file_.error());
+    written_ += static_cast<int64_t>(bytes.size());
+    return true;
+}
+
+bool AtomicFileWriter::commit()
+{
+    if (!file_.isOpen())
+        return fail("cannot write", errorNumber_ != 0 ? errorNumber_ : EBADF);
+    if (!file_.sync())
+        return fail("cannot sync", file_.error());
+    if (!file_.close())
+        return fail("cannot close", file_.error());
+    if (fileAccess().rename(temporary_, path_) != 0)
+        return fail("cannot replace", errno);
+    committed_ = true;
+    if (!syncDirectory(parentDirectory(path_)))
+        return fail("cannot sync the folder of", errno);
+    return true;
+}
+
+bool AtomicFileWriter::fail(const char *step, int err)
+{
+    // The first failure is the one worth telling; later calls only repeat it.
+    if (errorNumber_ == 0) {
+        errorNumber_ = err;
+        error_ = std::string(step) + " " + path_ + ": " + std::strerror(err);
+    }
+    if (!committed_)
+        abandon();
+    return false;
+}
+
+void AtomicFileWriter::abandon()
+{
+    file_.close();
+    if (!temporary_.empty())
+        fileAccess().unlink(temporary_);
+    temporary_.clear();
+}
+
 bool replaceFileAtomically(const std::string &path, std::string_view bytes, std::string *error,
                            ReplacedMode mode)
 {
-    auto fail = [&](const char *step, int err, const std::string &temporary) {
-        if (!temporary.empty())
-            fileAccess().unlink(temporary);
-        if (error)
-            *error = std::string(step) + " " + path + ": " + std::strerror(err);
-        return false;
-    };
-    const std::string temporary = path + ".new~";
-    mode_t permissions = kOwnerOnlyFileMode;
-    struct stat old;
-    if (mode == ReplacedMode::KeepOld && ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-        permissions = old.st_mode & 0777;
-    File file = createFreshFile(temporary, permissions);
-    if (!file.isOpen())
-        return fail("cannot create", file.error(), "");
-    if (!file.writeAt(0, bytes.data(), bytes.size()))
-        return fail("cannot write", file.error(), temporary);
-    if (!file.sync())
-        return fail("cannot sync", file.error(), temporary);
-    if (!file.close())
-        return fail("cannot close", file.error(), temporary);
-    if (fileAccess().rename(temporary, path) != 0)
-        return fail("cannot replace", errno, temporary);
-    if (!syncDirectory(parentDirectory(path)))
-        return fail("cannot sync the folder of", errno, "");
-    return true;
+    AtomicFileWriter writer(path, mode);
+    if (writer.write(bytes) && writer.commit())
+        return true;
+    if (error)
+        *error = writer.error();
+    return false;
 }
 
 bool copyToNewFile(const std::string &from, const std::string &to, int *errorNumber,

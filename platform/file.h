@@ -99,12 +99,65 @@ enum class ReplacedMode {
     OwnerOnly, // kOwnerOnlyFileMode always, for a file holding a password
 };
 
-// Replaces `path` by a file holding `bytes`, all or nothing: the bytes go to a
-// temporary file beside it, which is synced, closed and renamed over the old
-// file; then the folder is synced. The temporary file has its final mode
-// (see ReplacedMode) before the first byte goes in, so the new file is never
-// more open than the old one was. On failure the old file is untouched, the
-// temporary file is removed and `error` (when given) says what failed.
+// The permission bits a file replacing `path` gets under `mode`.
+mode_t replacedFileMode(const std::string &path, ReplacedMode mode);
+
+// The one way a whole file is replaced, for bytes that come in parts (a copy
+// read in chunks, a converted file flushed as it grows):
+//
+//     AtomicFileWriter out(path, ReplacedMode::KeepOld);
+//     bool done = out.write(first) && out.write(second) && out.commit();
+//
+// The bytes go to the temporary file `path` + ".new~", created with its final
+// permission bits before the first byte goes in (a file or link already under
+// that name, left by a crash, is removed, never written through). commit()
+// syncs and closes it, renames it over `path` and syncs the folder, so a
+// reader of the old file keeps reading it whole and a crash leaves the old
+// file or the new one, never a mixture. Any failure before the rename leaves
+// the old file untouched and removes the temporary file, as does a writer
+// destroyed without commit(); later calls then fail too. A folder that cannot
+// be synced after the rename fails commit() with the new file in place.
+class AtomicFileWriter {
+public:
+    // The new file gets the permission bits `permissions` (& 0777).
+    AtomicFileWriter(std::string path, mode_t permissions);
+    // The new file gets its permission bits as `mode` chooses them.
+    explicit AtomicFileWriter(std::string path, ReplacedMode mode = ReplacedMode::KeepOld);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter &) = delete;
+    AtomicFileWriter &operator=(const AtomicFileWriter &) = delete;
+
+    // False when the temporary file could not be created, or after a failure.
+    bool isOpen() const { return file_.isOpen(); }
+    // Adds `bytes` after those written so far.
+    bool write(std::string_view bytes);
+    // Puts the new file in place of the old one; true when all of it is done.
+    bool commit();
+
+    // What failed ("cannot write PATH: reason", PATH the file replaced), and
+    // its errno; empty and 0 while nothing has.
+    const std::string &error() const { return error_; }
+    int errorNumber() const { return errorNumber_; }
+
+private:
+    bool fail(const char *step, int err);
+    void abandon();
+
+    std::string path_;
+    std::string temporary_;
+    File file_;
+    int64_t written_ = 0;
+    bool committed_ = false;
+    std::string error_;
+    int errorNumber_ = 0;
+};
+
+// Replaces `path` by a file holding `bytes`, all or nothing, through an
+// AtomicFileWriter: the temporary file has its final mode (see ReplacedMode)
+// before the first byte goes in, so the new file is never more open than the
+// old one was; it is synced and renamed over the old file, then the folder is
+// synced. On failure the old file is untouched, the temporary file is removed
+// and `error` (when given) says what failed.
 bool replaceFileAtomically(const std::string &path, std::string_view bytes,
                            std::string *error = nullptr,
                            ReplacedMode mode = ReplacedMode::KeepOld);

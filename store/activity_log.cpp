@@ -8,13 +8,22 @@
 
 namespace ovix {
 
-bool appendToLog(const DataDir &dir, std::string_view text)
+bool appendToLog(const DataDir &dir, std::string_view text, bool *tornBlockLeft)
 {
+    if (tornBlockLeft)
+        *tornBlockLeft = false;
     File log = File::open(dir.path(kCurrentLogName), File::Mode::Append);
     if (!log.isOpen())
         return false;
-    bool written = log.append(text.data(), text.size());
-    return log.close() && written;
+    // Without the old length a torn block could not be cut off again.
+    const int64_t before = log.size();
+    if (before < 0)
+        return false;
+    if (log.append(text.data(), text.size()))
+        return log.close();
+    if (!log.truncate(before) && tornBlockLeft)
+        *tornBlockLeft = true;
+    return false;
 }
 
 int64_t logCapacityBytes(int capacityIndex)

@@ -12,9 +12,16 @@ class DataDir;
 inline constexpr const char *kCurrentLogName = "bun4.dat";
 inline constexpr const char *kPreviousLogName = "bun2.dat";
 
-// Appends `text` as it stands to bun4.dat, creating the file when missing.
-// False when the file cannot be opened or written; the caller's own work stands.
-bool appendToLog(const DataDir &dir, std::string_view text);
+// Appends `text` as it stands to bun4.dat, creating the file when missing;
+// every writer of the log goes through here. The log holds the whole text or
+// none of it: a write that fails part-way is cut back to the log's old length.
+// False when the text could not be written whole (the file cannot be opened,
+// its length read, or the text written and closed); the caller's own work
+// stands. `tornBlockLeft`
+// (when given) is set when the cut itself failed and the start of the text is
+// still at the end of the log: a writer inside a FileTransaction then undoes
+// its update, as the journal restores the log's length.
+bool appendToLog(const DataDir &dir, std::string_view text, bool *tornBlockLeft = nullptr);
 
 // The size in bytes above which the log rolls over: 100000 + 50000 × index,
 // with the index clamped to 0..8.

@@ -16,23 +16,6 @@ namespace {
 constexpr const char *kTillConfigProblem = "Data file: wr.cfg, not present.";
 constexpr const char *kLogProblem = "Data file: bun4.dat, not present.";
 
-enum class LogAppend { Written, LeftAsItWas, Torn };
-
-// Appends `text` to bun4.dat. A log that cannot be opened or written is left
-// as it was; Torn only when a torn block could not be cut off again.
-LogAppend appendToActivityLog(const DataDir &dir, const std::string &text)
-{
-    File log = File::open(dir.path(kCurrentLogName), File::Mode::Append);
-    if (log.isOpen()) {
-        const int64_t before = log.size();
-        if (before >= 0 && log.append(text.data(), text.size()) && log.close())
-            return LogAppend::Written;
-        if (before < 0 || (log.isOpen() && !log.truncate(before)))
-            return LogAppend::Torn;
-    }
-    return LogAppend::LeftAsItWas;
-}
-
 } // namespace
 
 FileUpdate::FileUpdate(const DataDir &dir, std::string notRecorded)
@@ -158,10 +141,12 @@ bool FileUpdate::run(Messages &messages)
         if (!logUsable) {
             logWritten_ = false;
         } else {
-            const LogAppend appended = appendToActivityLog(dir_, logBlock_);
-            if (appended == LogAppend::Torn)
+            // A log that cannot be written is left as it was and noted; only
+            // a torn block that could not be cut off again undoes the update.
+            bool tornBlockLeft = false;
+            logWritten_ = appendToLog(dir_, logBlock_, &tornBlockLeft);
+            if (tornBlockLeft)
                 return undo(kLogProblem, MessageKind::Error);
-            logWritten_ = appended == LogAppend::Written;
         }
     }
     if (!work.commit()) {

@@ -2,10 +2,8 @@
 
 #include "platform/data_dir.h"
 #include "platform/file.h"
-#include "platform/file_access.h"
 #include "store/item_record.h"
 
-#include <cerrno>
 #include <cstring>
 #include <vector>
 
@@ -55,14 +53,19 @@ int64_t readSettledChunk(File &in, int64_t offset, char *bytes, char *check, siz
     return got;
 }
 
+// False, with what the writer of inventor.dat could not do in `error`.
+bool failed(std::string *error, const AtomicFileWriter &out)
+{
+    if (error)
+        *error = out.error();
+    return false;
+}
+
 } // namespace
 
 bool copyItemFile(const DataDir &dir, std::string *error)
 {
     const std::string source = dir.path(kItemFileName);
-    const std::string target = dir.path(kItemCopyFileName);
-    const std::string temporary = target + ".new~";
-
     File in = File::open(source, File::Mode::Read);
     if (!in.isOpen())
         return fail(error, "cannot open " + source, in.error());
@@ -70,37 +73,24 @@ bool copyItemFile(const DataDir &dir, std::string *error)
     const int sourceMode = in.permissions();
     if (sourceMode < 0)
         return fail(error, "cannot read the mode of " + source, in.error());
-    File out = createFreshFile(temporary, static_cast<mode_t>(sourceMode));
+    AtomicFileWriter out(dir.path(kItemCopyFileName), static_cast<mode_t>(sourceMode));
     if (!out.isOpen())
-        return fail(error, "cannot create " + temporary, out.error());
+        return failed(error, out);
 
     std::vector<char> chunk(kChunkRecords * kItemRecordSize);
     std::vector<char> check(chunk.size());
     int64_t offset = 0;
     for (;;) {
         const int64_t got = readSettledChunk(in, offset, chunk.data(), check.data(), chunk.size());
-        if (got < 0 || (got > 0 && !out.writeAt(offset, chunk.data(), static_cast<size_t>(got)))) {
-            const int err = got < 0 ? in.error() : out.error();
-            out.close();
-            fileAccess().unlink(temporary);
-            return fail(
-                error, got < 0 ? "cannot read " + source : "cannot write " + temporary, err);
-        }
+        if (got < 0)
+            return fail(error, "cannot read " + source, in.error());
+        if (got > 0 && !out.write(std::string_view(chunk.data(), static_cast<size_t>(got))))
+            return failed(error, out);
         offset += got;
         if (static_cast<size_t>(got) < chunk.size())
             break;
     }
-    if (!out.close()) {
-        const int err = out.error();
-        fileAccess().unlink(temporary);
-        return fail(error, "cannot write " + temporary, err);
-    }
-    if (fileAccess().rename(temporary, target) != 0) {
-        const int err = errno;
-        fileAccess().unlink(temporary);
-        return fail(error, "cannot replace " + target, err);
-    }
-    return true;
+    return out.commit() || failed(error, out);
 }
 
 } // namespace ovix

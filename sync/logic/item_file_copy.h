@@ -13,12 +13,11 @@ inline constexpr const char *kItemCopyFileName = "inventor.dat";
 // their names). The till may be running and rewriting records meanwhile: it
 // only ever rewrites whole records in place, so film.dat is read as it stands,
 // in large chunks of whole records, up to its end; a record caught while being
-// rewritten is read again until it reads the same twice. The copy goes to a
-// temporary file (with film.dat's permission bits from the start, a stale one
-// removed first) renamed over inventor.dat when complete; it is not synced,
-// being remade by every publishing cycle. False, with `error` when given,
-// when film.dat is missing or a read or write fails; any earlier inventor.dat
-// is then left as it was.
+// rewritten is read again until it reads the same twice. inventor.dat is
+// replaced through an AtomicFileWriter with film.dat's permission bits, and
+// synced with its folder. False, with `error` when given, when film.dat is
+// missing or a read or write fails; any earlier inventor.dat is then left as
+// it was.
 bool copyItemFile(const DataDir &dir, std::string *error = nullptr);
 
 } // namespace ovix

@@ -1,7 +1,6 @@
 #include "sync/logic/stock_conversion.h"
 
 #include "platform/file.h"
-#include "platform/file_access.h"
 #include "store/item_record.h"
 #include "sync/logic/publish_log.h"
 #include "sync/logic/stock_formatter.h"
@@ -15,55 +14,6 @@ namespace {
 
 constexpr size_t kChunkRecords = 512;
 constexpr size_t kFlushSize = 1 << 20;
-
-// The output under its temporary name until it is complete.
-class OutputFile {
-public:
-    OutputFile(std::string path, mode_t mode)
-        : path_(std::move(path))
-        , temporary_(path_ + ".new~")
-        , file_(createFreshFile(temporary_, mode))
-        , created_(file_.isOpen())
-    {
-    }
-    ~OutputFile()
-    {
-        if (created_ && !committed_) {
-            file_.close();
-            fileAccess().unlink(temporary_);
-        }
-    }
-
-    bool isOpen() const
-    {
-        return file_.isOpen();
-    }
-
-    bool write(const std::string &bytes)
-    {
-        if (!file_.writeAt(written_, bytes.data(), bytes.size()))
-            return false;
-        written_ += static_cast<int64_t>(bytes.size());
-        return true;
-    }
-
-    bool commit()
-    {
-        if (!file_.sync() || !file_.close() || fileAccess().rename(temporary_, path_) != 0)
-            return false;
-        committed_ = true;
-        syncDirectory(parentDirectory(path_));
-        return true;
-    }
-
-private:
-    std::string path_;
-    std::string temporary_;
-    File file_;
-    bool created_;
-    int64_t written_ = 0;
-    bool committed_ = false;
-};
 
 bool failed(PublishLog &log, const char *what)
 {
@@ -86,7 +36,7 @@ bool convertStockFile(const std::string &copyPath, const std::string &outputPath
     const int copyMode = in.permissions();
     if (copyMode < 0)
         return failed(log, kInputFailed);
-    OutputFile out(outputPath, static_cast<mode_t>(copyMode));
+    AtomicFileWriter out(outputPath, static_cast<mode_t>(copyMode));
     if (!out.isOpen())
         return failed(log, kOutputFailed);
 

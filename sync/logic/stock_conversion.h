@@ -10,10 +10,10 @@ class StockFormatter;
 
 // Reads the records of `copyPath` (inventor.dat) in file order up to the last
 // whole record and writes every item that is not a free slot to `outputPath`
-// through `formatter`. The output is written to a temporary file beside it,
-// synced and renamed over `outputPath`, so an upload still sending the old
-// file keeps sending it whole. It gets the permission bits of `copyPath`
-// (which has film.dat's), never more open than the items it holds. On
+// through `formatter`. The output replaces `outputPath` through an
+// AtomicFileWriter, so an upload still sending the old file keeps sending it
+// whole. It gets the permission bits of `copyPath` (which has film.dat's),
+// never more open than the items it holds. On
 // failure the old output is untouched, the time line and "Unable to locate
 // inventory copy file" (input) or "Unable to produce upload file" (output)
 // are logged followed by "    ", and false is returned.

@@ -156,3 +156,42 @@ TEST(FileModes, CreatedFilesAndFoldersAreTheShopsAlone)
     test::writeBytes(dir.file("plain"), "");
     EXPECT_FALSE(makeFolders(dir.file("plain/below")));
 }
+
+// A copy streamed into place takes the mode of the file it was made from,
+// whatever the mode of the file it replaces, from its first byte on.
+TEST(FileModes, AStreamedReplacementHasTheModeItWasGivenFromTheStart)
+{
+    SharedUmask umask;
+    struct Case {
+        int oldMode; // -1: no old file, -2: a link to another file under the temporary name
+        mode_t given;
+    };
+    const Case cases[] = {
+        { 0666, 0600 }, { 0600, 0640 }, { -1, 0640 }, { -1, 0600 }, { -2, 0600 },
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << std::oct << c.oldMode << " given " << c.given);
+        TempDir dir;
+        const std::string path = dir.file("inventor.dat");
+        test::writeBytes(dir.file("film.dat"), "item records");
+        if (c.oldMode >= 0) {
+            test::writeBytes(path, "old copy");
+            ASSERT_EQ(::chmod(path.c_str(), static_cast<mode_t>(c.oldMode)), 0);
+        }
+        if (c.oldMode == -2) {
+            ASSERT_EQ(::symlink(dir.file("film.dat").c_str(), (path + ".new~").c_str()), 0);
+        }
+        ModeWatchingAccess watching;
+        setFileAccess(&watching);
+        AtomicFileWriter out(path, c.given);
+        const bool replaced = out.write("new ") && out.write("copy") && out.commit();
+        setFileAccess(nullptr);
+        ASSERT_TRUE(replaced) << out.error();
+        EXPECT_EQ(test::readBytes(path), "new copy");
+        EXPECT_EQ(modeOf(path), static_cast<int>(c.given));
+        EXPECT_EQ(watching.regularFilesSeen, 3);
+        EXPECT_EQ(watching.loosest & ~static_cast<int>(c.given), 0) << std::oct << watching.loosest;
+        EXPECT_EQ(test::readBytes(dir.file("film.dat")), "item records");
+        EXPECT_EQ(modeOf(path + ".new~"), -1);
+    }
+}

@@ -5,6 +5,7 @@
 #include "store/activity_log.h"
 #include "store/time_stamp.h"
 #include "support/test_support.h"
+#include "support/torn_append_access.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -71,6 +72,39 @@ TEST(ActivityLog, FailedAppendIsReported)
     TempDir other;
     ASSERT_EQ(::mkdir(other.file("bun4.dat").c_str(), 0755), 0);
     EXPECT_FALSE(appendToLog(DataDir(other.path()), "text"));
+}
+
+// A disk that fills up part-way through an append: the log keeps all of the
+// block or none of it, and only a cut that fails too leaves a torn block.
+TEST(ActivityLog, AnAppendCutShortIsCutBackToTheOldLength)
+{
+    const std::string before = "\r\n09:00 05/03/2024  Switched on.\r\n";
+    const std::string block = "\r\n09:05 05/03/2024  Log on.\r\nClerk: 4, Clerk 4\r\n";
+    const struct Case {
+        size_t kept; // bytes the first write puts down
+        bool truncateFails;
+        bool written;
+        bool tornBlockLeft;
+        std::string after;
+    } cases[] = {
+        { 1000, false, true, false, before + block },
+        { 10, false, false, false, before },
+        { 0, false, false, false, before },
+        { 10, true, false, true, before + block.substr(0, 10) },
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << "kept " << c.kept << " cut fails " << c.truncateFails);
+        TempDir dir;
+        test::writeBytes(dir.file("bun4.dat"), before);
+        test::TornAppendAccess disk("bun4.dat", c.kept, c.truncateFails);
+        setFileAccess(&disk);
+        bool tornBlockLeft = !c.tornBlockLeft;
+        const bool written = appendToLog(DataDir(dir.path()), block, &tornBlockLeft);
+        setFileAccess(nullptr);
+        EXPECT_EQ(written, c.written);
+        EXPECT_EQ(tornBlockLeft, c.tornBlockLeft);
+        EXPECT_EQ(test::readBytes(dir.file("bun4.dat")), c.after);
+    }
 }
 
 TEST(ActivityLog, RollOverOnlyPastTheCapacity)

@@ -42,6 +42,48 @@ TEST(ItemFileCopy, CopiesEveryByteOrLeavesTheOldCopy)
     EXPECT_EQ(readBytes(dir.file("inventor.dat")), film);
 }
 
+// The copy is on the disk with its folder before the publisher goes on; a
+// step that fails keeps the old copy and leaves no temporary file.
+TEST(ItemFileCopy, TheCopyIsSyncedWithItsFolderAndAFailedStepKeepsTheOldCopy)
+{
+    std::string film;
+    for (int i = 0; i < 600; ++i) // two read chunks: two writes, then the rename
+        film += greenTeaRecord();
+    const struct Case {
+        int write;
+        int sync;
+        bool copied;
+    } cases[] = {
+        { 0, 0, true },  // no fault: the file and its folder synced
+        { 1, 0, false }, // the first chunk
+        { 2, 0, false }, // the last chunk
+        { 3, 0, false }, // the rename
+        { 0, 1, false }, // the copy
+        { 0, 2, false }, // the folder, after the rename: the copy is there, not yet for sure
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << "write " << c.write << " sync " << c.sync);
+        TempDir dir;
+        writeBytes(dir.file("film.dat"), film);
+        writeBytes(dir.file("inventor.dat"), "old copy");
+        FaultyFileAccess faulty;
+        faulty.faultWriteNumber(c.write, FaultyFileAccess::Mode::Fail);
+        faulty.faultSyncNumber(c.sync, FaultyFileAccess::Mode::Fail);
+        setFileAccess(&faulty);
+        std::string error;
+        const bool copied = copyItemFile(DataDir(dir.path()), &error);
+        setFileAccess(nullptr);
+        EXPECT_EQ(copied, c.copied) << error;
+        EXPECT_EQ(readBytes(dir.file("inventor.dat")), c.copied || c.sync == 2 ? film : "old copy");
+        EXPECT_FALSE(fileExists(dir.file("inventor.dat.new~")));
+        if (c.copied) {
+            EXPECT_EQ(faulty.syncs(), 2);
+        } else {
+            EXPECT_NE(error.find("inventor.dat"), std::string::npos) << error;
+        }
+    }
+}
+
 // The till rewrites whole records in place while the copy is taken: every
 // record of the copy is one the till wrote, never a mixture of two.
 TEST(ItemFileCopy, RecordsRewrittenByTheTillMeanwhileAreCopiedWhole)

@@ -272,3 +272,27 @@ TEST_F(Conversion, ManyRecordsAcrossReadChunksAndWriteFlushes)
     ASSERT_GT(expected.size(), 1u << 20);
     EXPECT_EQ(convert(film, settings(FileFormat::Xml)), expected);
 }
+
+// The upload file is on the disk with its folder before it is sent; a folder
+// that cannot be synced is told like any other failure to produce it.
+TEST_F(Conversion, TheUploadFileIsSyncedWithItsFolder)
+{
+    FaultyFileAccess counting;
+    setFileAccess(&counting);
+    convert(greenTeaRecord(), settings(FileFormat::Csv));
+    setFileAccess(nullptr);
+    EXPECT_TRUE(converted);
+    EXPECT_EQ(counting.syncs(), 2);
+
+    fixClock(2024, 3, 5, 9, 7);
+    FaultyFileAccess faulty;
+    faulty.faultSyncNumber(2, FaultyFileAccess::Mode::Fail);
+    setFileAccess(&faulty);
+    convert(greenTeaRecord(), settings(FileFormat::Csv));
+    setFileAccess(nullptr);
+    releaseClock();
+    EXPECT_FALSE(converted);
+    EXPECT_EQ(log.lines(),
+        QStringList({ "9:07 Tue Mar 5 2024", "Unable to produce upload file", "    " }));
+    EXPECT_FALSE(fileExists(dir.file("out.new~")));
+}

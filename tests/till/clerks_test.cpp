@@ -3,6 +3,7 @@
 #include "platform/scripted_messages.h"
 #include "store/till_config.h"
 #include "support/test_support.h"
+#include "support/torn_append_access.h"
 #include "till/logic/clerks.h"
 #include "till/logic/commands.h"
 #include "sales/logic/till_state.h"
@@ -150,6 +151,22 @@ TEST(ClerkLogOn, UnwritableLogIsReportedButTheLogOnStands)
     ASSERT_EQ(till.messages.shown.size(), 1u);
     EXPECT_EQ(till.messages.lastText(), "Unable to open bun4.dat");
     EXPECT_EQ(till.messages.lastCaption(), "Problem");
+}
+
+TEST(ClerkLogOn, ALogOnBlockCutShortIsCutBackAndReported)
+{
+    Till till;
+    test::writeBytes(till.folder.file("bun4.dat"), "earlier\r\n");
+    test::TornAppendAccess disk("bun4.dat", 12, false);
+    setFileAccess(&disk);
+    const bool loggedOn = logOn(till.state, "4 Clerk 4", "7351", till.messages);
+    setFileAccess(nullptr);
+    EXPECT_TRUE(loggedOn);
+    EXPECT_TRUE(disk.torn());
+    EXPECT_EQ(till.storedClerk(), 4);
+    EXPECT_EQ(till.log(), "earlier\r\n");
+    ASSERT_EQ(till.messages.shown.size(), 1u);
+    EXPECT_EQ(till.messages.lastText(), "Unable to open bun4.dat");
 }
 
 TEST(ClerkSelector, UpAndDownWrapAndSkipUnavailableClerks)

@@ -5,6 +5,7 @@
 #include "sales/logic/complete_transaction.h"
 #include "till/logic/day_summary.h"
 #include "till/sale_fixture.h"
+#include "support/torn_append_access.h"
 
 #include <gtest/gtest.h>
 
@@ -382,6 +383,45 @@ TEST(CompleteTransaction, ALogThatCannotBeOpenedDoesNotStopTheSale)
     EXPECT_EQ(messages.lastCaption(), "Fatal error");
     EXPECT_EQ(readSalesBytes(shop.file(std::string(kToday) + "saleslog.dat")).size(), 1u);
     EXPECT_EQ(getI32(shop.file("wr.cfg"), 1360), 42);
+}
+
+// The disk fills up part-way through the sale's log block. Cut back, the log
+// is as it was and the sale stands; a block that cannot be cut back undoes
+// the whole sale, log included.
+TEST(CompleteTransaction, ALogBlockCutShortIsCutBackOrUndoesTheSale)
+{
+    for (const bool cutFails : { false, true }) {
+        SCOPED_TRACE(cutFails);
+        FixedClock clock(kSaleTime);
+        FiveLineShop shop;
+        writeBytes(shop.temp.file("bun4.dat"), "\r\n09:00 05/03/2026  Switched on.\r\n");
+        const SaleShop::Snapshot before = shop.snapshot();
+        Basket basket = shop.basket();
+        SaleShop::pay(basket, "Cash");
+        ScriptedMessages messages;
+        TornAppendAccess disk("bun4.dat", 20, cutFails);
+        setFileAccess(&disk);
+        const CompletionResult result = completeTransaction(shop.state, basket, messages);
+        setFileAccess(nullptr);
+        ASSERT_TRUE(disk.torn());
+        ASSERT_FALSE(messages.shown.empty());
+        EXPECT_EQ(messages.shown[0].text, "Data file: bun4.dat, not present.");
+        EXPECT_EQ(messages.shown[0].caption, "Fatal error");
+        EXPECT_EQ(shop.file("bun4.dat"), *before.at("bun4.dat"));
+        EXPECT_FALSE(fileExists(shop.temp.file("ovix.jnl")));
+        if (!cutFails) {
+            EXPECT_EQ(result, CompletionResult::Archived);
+            EXPECT_EQ(messages.shown.size(), 1u);
+            EXPECT_EQ(readSalesBytes(shop.file(std::string(kToday) + "saleslog.dat")).size(), 1u);
+            EXPECT_EQ(getI32(shop.file("wr.cfg"), 1360), 42);
+        } else {
+            EXPECT_EQ(result, CompletionResult::NotArchived);
+            EXPECT_EQ(messages.shown.size(), 2u);
+            EXPECT_EQ(shop.snapshot(), before);
+            EXPECT_EQ(basket.lineCount, 5);
+            EXPECT_EQ(shop.state.config.get(cfg::nextTransactionNumber), 41);
+        }
+    }
 }
 
 TEST(CompleteTransaction, EmptyOrDamagedBasketArchivesNothing)
