@@ -3,10 +3,8 @@
 #include "platform/file.h"
 #include "platform/file_access.h"
 #include "platform/scripted_messages.h"
-#include "store/customer_index.h"
 #include "store/data_set.h"
-#include "store/item_index.h"
-#include "store/supplier_index.h"
+#include "store/record_kinds.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

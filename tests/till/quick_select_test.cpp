@@ -54,7 +54,7 @@ std::vector<int64_t> numbers(const std::vector<QuickSelectSlot> &slots)
 using Numbers = std::vector<int64_t>;
 
 struct QuickSelectTill : Till {
-    QuickSelect quick { state.dir, state.items };
+    QuickSelect quick { state.items };
 
     void removeItem(int64_t number)
     {
