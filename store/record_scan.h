@@ -29,8 +29,11 @@
 
 namespace ovix {
 
-// Records are read in blocks of about this many bytes.
-inline constexpr size_t kScanBlockBytes = size_t(1) << 20;
+// Records are read in blocks of about this many bytes: large enough that the
+// reads cost little, small enough that a block stays in the processor's cache
+// while the visitor works on it (a 1 MiB block made the publisher's
+// conversion a sixth slower).
+inline constexpr size_t kScanBlockBytes = size_t(512) << 10;
 
 // Which records a scan hands to its visitor. A record is live when the
 // 64-bit number at its start is above 0.
