@@ -35,6 +35,12 @@ class Messages;
 //         an activity log line written after confirmAndDelete() only
 template <typename Record> struct RecordKind;
 
+// A kind whose records are deleted after the "Are you sure?" question.
+template <typename Kind, typename Record>
+concept AsksBeforeDeleting = requires(int64_t number, const Record &record) {
+    Kind::deleteCaption(number, record);
+};
+
 template <typename Record> class RecordFile : public IndexedRecordFile {
     using Kind = RecordKind<Record>;
     static_assert(sizeof(Record) == Kind::kLayout.recordSize);
@@ -88,11 +94,8 @@ public:
     // the record `number` (remove()) and writes the kind's deletionLogLine.
     // "Invalid number." when it is not on file; false when it is not on
     // file, cannot be read, the user cancels or the removal fails.
-    bool confirmAndDelete(int64_t number, Messages &messages) requires
-        requires(int64_t asked, const Record &record)
-    {
-        Kind::deleteCaption(asked, record);
-    }
+    bool confirmAndDelete(int64_t number, Messages &messages)
+        requires AsksBeforeDeleting<Kind, Record>
     {
         Record record;
         if (!readNumbered(number, &record, messages))
