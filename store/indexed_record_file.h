@@ -29,7 +29,6 @@ namespace ovix {
 class DataDir;
 class Messages;
 
-// What sets one record file apart from the others.
 // What sets one record file apart from the others (a literal type, so that a
 // RecordKind can hold it as a constant).
 struct RecordFileLayout {

@@ -4,7 +4,8 @@
 // stay empty. Each record is 12932 bytes, little-endian, texts Windows-1252.
 //
 // Every look at resn.dat (presence, size, reading, creating, moving the days
-// on) goes through the functions below; nothing else opens it.
+// on) goes through the functions below; a new data set is written with the
+// bytes of blankReminderFileBytes().
 
 #include <cstddef>
 #include <cstdint>
