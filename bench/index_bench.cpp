@@ -9,11 +9,10 @@
 #include "platform/data_dir.h"
 #include "platform/file.h"
 #include "platform/scripted_messages.h"
-#include "store/customer_index.h"
 #include "store/customer_record.h"
 #include "store/fixed_text.h"
-#include "store/item_index.h"
 #include "store/item_record.h"
+#include "store/record_kinds.h"
 
 #include "bench_summary.h"
 

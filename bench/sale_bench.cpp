@@ -114,7 +114,7 @@ int64_t scanForSku1(const std::string &text)
     File file = File::open(shop->state->dir.path(kItemFileName), File::Mode::Read);
     ItemRecord record;
     for (int64_t slot = 0; slot < items.slotCount(); ++slot) {
-        if (items.descriptionPrefix(slot)[0] == '\0')
+        if (items.key(slot)[0] == '\0')
             continue;
         if (!file.readAt(slot * static_cast<int64_t>(kItemRecordSize), &record, sizeof record))
             return 0;

@@ -1,7 +1,7 @@
 #include "store/customer_lookup.h"
 
-#include "store/customer_index.h"
 #include "store/fixed_text.h"
+#include "store/record_kinds.h"
 #include "platform/leading_number.h"
 
 namespace ovix {
@@ -51,7 +51,7 @@ CustomerCandidate candidateOf(const CustomerRecord &record, int64_t slot)
 bool tryCandidate(const CustomerIndex &customers, int64_t slot, const std::string &pattern,
     std::vector<CustomerCandidate> &found, Messages &messages)
 {
-    if (!keyMatches(pattern, customers.namePrefix(slot)))
+    if (!keyMatches(pattern, customers.key(slot)))
         return true;
     CustomerRecord record;
     if (!customers.readRecord(slot, record, messages))

@@ -5,6 +5,7 @@
 // find box) is the caller's dialog.
 
 #include "store/customer_record.h"
+#include "store/record_kinds.h"
 
 #include <cstdint>
 #include <string>
@@ -13,7 +14,6 @@
 
 namespace ovix {
 
-class CustomerIndex;
 class Messages;
 
 struct CustomerCandidate {

@@ -7,6 +7,7 @@
 #include "platform/messages.h"
 #include "store/customer_record.h"
 #include "store/item_record.h"
+#include "store/record_scan.h"
 #include "store/reminder_file.h"
 #include "store/supplier_record.h"
 #include "store/till_config.h"
@@ -166,40 +167,34 @@ void tidy(SupplierRecord &supplier, bool keep)
 }
 
 // Rewrites, in slot order, every record of the file that tidy() changes.
-// The file is read a few hundred records at a time.
+// The file is read in large blocks; each change is written at its own slot.
 template <typename Record>
 bool rebuildRecordFile(const CheckedFile &checked, const char *name, Messages &messages)
 {
-    constexpr int64_t kChunkRecords = 512;
-    constexpr int64_t kSize = sizeof(Record);
+    constexpr auto kSize = static_cast<int64_t>(sizeof(Record));
     File file = File::open(checked.path, File::Mode::ReadWrite);
     if (!file.isOpen()) {
         reportFatal(messages, cformat("Data file: %s, not present.", name));
         return false;
     }
     std::unordered_set<int64_t> seen;
-    std::vector<char> chunk(static_cast<size_t>(kChunkRecords * kSize));
-    for (int64_t first = 0; first < checked.slots; first += kChunkRecords) {
-        const int64_t count = std::min(kChunkRecords, checked.slots - first);
-        if (!file.readAt(first * kSize, chunk.data(), static_cast<size_t>(count * kSize))) {
-            reportProblem(messages, cformat("Not able to read %s", name));
-            return false;
-        }
-        for (int64_t i = 0; i < count; ++i) {
-            const char *stored = chunk.data() + i * kSize;
-            Record record;
-            std::memcpy(&record, stored, sizeof record);
+    bool writeFailed = false;
+    const ScanOptions everySlot{ScanSlots::All, ScanFailure::Stop, checked.slots};
+    const ScanResult scan = forEachRecord<Record>(
+        checked.path, everySlot, [&](int64_t slot, const Record &stored) {
+            Record record = stored;
             const bool keep = record.number > 0 && seen.insert(record.number).second;
             tidy(record, keep);
-            if (std::memcmp(&record, stored, sizeof record) == 0)
-                continue;
-            if (!file.writeAt((first + i) * kSize, &record, sizeof record)) {
-                reportProblem(messages, cformat("Not able to write to %s", name));
-                return false;
-            }
-        }
+            if (std::memcmp(&record, &stored, sizeof record) == 0)
+                return true;
+            writeFailed = !file.writeAt(slot * kSize, &record, sizeof record);
+            return !writeFailed;
+        });
+    if (!writeFailed && (!scan.complete() || scan.slotsRead != checked.slots)) {
+        reportProblem(messages, cformat("Not able to read %s", name));
+        return false;
     }
-    if (!file.sync() || !file.close()) {
+    if (writeFailed || !file.sync() || !file.close()) {
         reportProblem(messages, cformat("Not able to write to %s", name));
         return false;
     }
@@ -217,7 +212,7 @@ bool rebuildDataSet(const DataDir &dir, Messages &messages)
         !checkRecordFile(dir, kCustomerFileName, kCustomerRecordSize, messages, customers) ||
         !checkRecordFile(dir, kSupplierFileName, kSupplierRecordSize, messages, suppliers))
         return false;
-    if (fileSize(dir.path(kReminderFileName)) != kReminderFileSize) {
+    if (!reminderFileIsWhole(dir)) {
         reportProblem(messages, "Data file: resn.dat.");
         return false;
     }

@@ -4,7 +4,9 @@
 #include "platform/data_dir.h"
 #include "platform/file.h"
 #include "platform/messages.h"
+#include "store/activity_log.h"
 #include "store/fixed_text.h"
+#include "store/record_scan.h"
 
 #include <algorithm>
 #include <cstring>
@@ -12,9 +14,6 @@
 namespace ovix {
 
 namespace {
-
-// Records are read at start in blocks of about this many bytes.
-constexpr size_t kLoadBlockBytes = size_t(1) << 20;
 
 int64_t storedNumber(const void *record)
 {
@@ -28,6 +27,14 @@ int64_t indexedNumber(int64_t stored)
     return stored > 0 ? stored : RecordIndex::kFree;
 }
 
+// The size of the file at `path` as seen when it is opened for reading; -1
+// when it cannot be opened or examined.
+int64_t openedSize(const std::string &path)
+{
+    File file = File::open(path, File::Mode::Read);
+    return file.isOpen() ? file.size() : -1;
+}
+
 } // namespace
 
 IndexedRecordFile::IndexedRecordFile(const DataDir &dir, const RecordFileLayout &layout)
@@ -36,7 +43,7 @@ IndexedRecordFile::IndexedRecordFile(const DataDir &dir, const RecordFileLayout 
 {
 }
 
-std::string IndexedRecordFile::path() const
+std::string IndexedRecordFile::filePath() const
 {
     return dir_.path(layout_.fileName);
 }
@@ -55,13 +62,8 @@ bool IndexedRecordFile::replacePlaceholder(const std::string &path, Messages &me
 
 bool IndexedRecordFile::load(Messages &messages)
 {
-    const std::string filePath = path();
-    File file = File::open(filePath, File::Mode::Read);
-    if (!file.isOpen()) {
-        reportFatal(messages, layout_.missingAtStart);
-        return false;
-    }
-    int64_t size = file.size();
+    const std::string path = filePath();
+    int64_t size = openedSize(path);
     if (size < 0) {
         reportFatal(messages, layout_.missingAtStart);
         return false;
@@ -71,11 +73,9 @@ bool IndexedRecordFile::load(Messages &messages)
         return false;
     }
     if (layout_.placeholderSize > 0 && size == layout_.placeholderSize) {
-        file.close();
-        if (!replacePlaceholder(filePath, messages))
+        if (!replacePlaceholder(path, messages))
             return false;
-        file = File::open(filePath, File::Mode::Read);
-        size = file.isOpen() ? file.size() : -1;
+        size = openedSize(path);
         if (size < 0) {
             reportFatal(messages, layout_.missingAtStart);
             return false;
@@ -96,32 +96,27 @@ bool IndexedRecordFile::load(Messages &messages)
     if (layout_.lookupOffset >= 0)
         lookupText.resize(static_cast<size_t>(slots));
 
-    const int64_t perBlock = std::max<int64_t>(1, int64_t(kLoadBlockBytes) / recordSize);
-    std::vector<char> block(static_cast<size_t>(std::min(perBlock, slots) * recordSize));
-    for (int64_t first = 0; first < slots; first += perBlock) {
-        const int64_t count = std::min(perBlock, slots - first);
-        if (!file.readAt(
-                first * recordSize, block.data(), static_cast<size_t>(count * recordSize))) {
-            // The file shrank or the disk failed under us.
-            reportFatal(messages, layout_.corruptAtStart);
-            return false;
-        }
-        for (int64_t i = 0; i < count; ++i) {
-            const char *record = block.data() + i * recordSize;
-            const auto slot = static_cast<size_t>(first + i);
-            numbers[slot] = storedNumber(record);
-            // A free slot keeps an empty key whatever its text says, so that no
-            // search by key or SKU ever lands on it.
-            const bool live = numbers[slot] > 0;
-            if (layout_.keyOffset >= 0 && live) {
-                keys[2 * slot] = record[layout_.keyOffset];
-                keys[2 * slot + 1] = record[layout_.keyOffset + 1];
-            }
-            if (layout_.lookupOffset >= 0 && live
-                && (layout_.keyOffset < 0 || keys[2 * slot] != '\0'))
-                lookupText[slot]
-                    = readFixedText(record + layout_.lookupOffset, layout_.lookupWidth);
-        }
+    const ScanOptions everySlot { ScanSlots::All, ScanFailure::Stop, slots };
+    const ScanResult scan
+        = scanRecordBytes(path, layout_.recordSize, everySlot, [&](int64_t at, const char *record) {
+              const auto slot = static_cast<size_t>(at);
+              numbers[slot] = storedNumber(record);
+              // A free slot keeps an empty key whatever its text says, so that no
+              // search by key or SKU ever lands on it.
+              const bool live = numbers[slot] > 0;
+              if (layout_.keyOffset >= 0 && live) {
+                  keys[2 * slot] = record[layout_.keyOffset];
+                  keys[2 * slot + 1] = record[layout_.keyOffset + 1];
+              }
+              if (layout_.lookupOffset >= 0 && live
+                  && (layout_.keyOffset < 0 || keys[2 * slot] != '\0'))
+                  lookupText[slot]
+                      = readFixedText(record + layout_.lookupOffset, layout_.lookupWidth);
+          });
+    if (!scan.complete() || scan.slotsRead != slots) {
+        // The file shrank or the disk failed under us.
+        reportFatal(messages, layout_.corruptAtStart);
+        return false;
     }
 
     RecordIndex index;
@@ -171,7 +166,7 @@ std::optional<RecordIndex::Range> IndexedRecordFile::walkRange(
 
 bool IndexedRecordFile::readBytes(int64_t slot, void *record, Messages &messages) const
 {
-    File file = File::open(path(), File::Mode::Read);
+    File file = File::open(filePath(), File::Mode::Read);
     if (!file.isOpen()) {
         reportFatal(messages, cformat("Data file: %s, not present.", layout_.fileName));
         return false;
@@ -188,7 +183,7 @@ bool IndexedRecordFile::readBytes(int64_t slot, void *record, Messages &messages
 bool IndexedRecordFile::writeRecordAt(
     int64_t slot, const void *record, const char *failureFormat, Messages &messages) const
 {
-    File file = File::open(path(), File::Mode::ReadWrite);
+    File file = File::open(filePath(), File::Mode::ReadWrite);
     if (!file.isOpen()) {
         reportFatal(messages, cformat("Data file: %s, not present.", layout_.fileName));
         return false;
@@ -204,7 +199,7 @@ bool IndexedRecordFile::writeRecordAt(
     }
     if (!file.close() && written) {
         written = false;
-        File again = File::open(path(), File::Mode::ReadWrite);
+        File again = File::open(filePath(), File::Mode::ReadWrite);
         if (again.isOpen() && again.size() > lengthBefore)
             again.truncate(lengthBefore);
     }
@@ -308,6 +303,27 @@ std::optional<int64_t> IndexedRecordFile::lookupSlot(std::string_view text) cons
     if (found == lookup_.end() || found->second.empty())
         return std::nullopt;
     return found->second.front();
+}
+
+bool IndexedRecordFile::readNumbered(int64_t number, void *record, Messages &messages) const
+{
+    std::optional<int64_t> slot = slotOf(number);
+    if (!slot) {
+        reportProblem(messages, "Invalid number.");
+        return false;
+    }
+    return readBytes(*slot, record, messages);
+}
+
+bool IndexedRecordFile::confirmDelete(const std::string &caption, Messages &messages)
+{
+    return messages.confirm("Are you sure?", caption);
+}
+
+void IndexedRecordFile::appendRemovalToLog(const std::string &line, Messages &messages) const
+{
+    if (!appendToLog(dir_, line))
+        reportFatal(messages, "Data file: bun4.dat, not present.");
 }
 
 bool IndexedRecordFile::lookupApplies(int64_t slot) const

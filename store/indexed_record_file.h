@@ -1,8 +1,10 @@
 #pragma once
-// A record file of the data folder (film.dat, member.dat, mans.dat) together
-// with its in-memory index, the two-byte key table (the first two characters
-// of the description or name, per slot) and, for the item file, the map from
-// SKU 1 text to slots used by the barcode look-up.
+// The untyped part of every RecordFile (store/record_file.h): a record file of
+// the data folder (film.dat, member.dat, mans.dat) together with its in-memory
+// index, the two-byte key table (the first two characters of the description
+// or name, per slot) and, for the item file, the map from SKU 1 text to slots
+// used by the barcode look-up. Callers use RecordFile<Record>, which hands
+// this class whole records of the right size.
 //
 // The file is never held open: every operation opens it by name, reads or
 // writes one whole record at slot × record size and closes it again. Memory
@@ -27,7 +29,8 @@ namespace ovix {
 class DataDir;
 class Messages;
 
-// What sets one record file apart from the others.
+// What sets one record file apart from the others (a literal type, so that a
+// RecordKind can hold it as a constant).
 struct RecordFileLayout {
     const char *fileName; // as created in a new data set, e.g. "film.dat"
     size_t recordSize;
@@ -59,6 +62,8 @@ public:
     {
         return layout_.recordSize;
     }
+    // The file's path in the data folder.
+    std::string filePath() const;
 
     // Reads the whole file and builds the index, key table and look-up map. A
     // missing, empty or corrupt file (size not a multiple of the record size)
@@ -91,8 +96,10 @@ public:
     // The slot holding `number`, or nothing when it is not on file.
     std::optional<int64_t> slotOf(int64_t number) const;
 
-    // The two key bytes of `slot`; both zero for a free slot, a slot without a
-    // description or name, a file without a key table, or a slot out of range.
+    // The two key bytes of `slot` (the first two bytes of an item's
+    // description or a customer's name); both zero for a free slot, a slot
+    // without a description or name, a file without a key table (suppliers),
+    // or a slot out of range.
     std::array<char, 2> key(int64_t slot) const;
 
     // The number to offer for a new record: the first unused one after
@@ -129,6 +136,14 @@ protected:
     // The first live slot, in slot order, whose look-up field holds exactly
     // `text` and whose key is not empty; nothing when there is none.
     std::optional<int64_t> lookupSlot(std::string_view text) const;
+    // Reads the record `number` (recordSize() bytes) from its slot; "Invalid
+    // number." (caption "Problem") when it is not on file.
+    bool readNumbered(int64_t number, void *record, Messages &messages) const;
+    // Asks "Are you sure?" under `caption`; true on OK.
+    static bool confirmDelete(const std::string &caption, Messages &messages);
+    // Appends `line` to the activity log; "Data file: bun4.dat, not present."
+    // (caption "Fatal error") when it cannot be written.
+    void appendRemovalToLog(const std::string &line, Messages &messages) const;
 
 private:
     struct TextHash {
@@ -141,7 +156,6 @@ private:
     using LookupMap
         = std::unordered_map<std::string, std::vector<int64_t>, TextHash, std::equal_to<>>;
 
-    std::string path() const;
     bool replacePlaceholder(const std::string &path, Messages &messages);
     // Writes `record` at `slot`; on a failed append the file is cut back to
     // its old length. Reports the failure with `failureFormat` (a "%s" for the

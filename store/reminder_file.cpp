@@ -34,12 +34,32 @@ bool createBlankReminderFile(const DataDir &dir)
     return replaceFileAtomically(dir.path(kReminderFileName), blankReminderFileBytes());
 }
 
+bool reminderFileExists(const DataDir &dir)
+{
+    return fileExists(dir.path(kReminderFileName));
+}
+
+bool reminderFileIsWhole(const DataDir &dir)
+{
+    return fileSize(dir.path(kReminderFileName)) == kReminderFileSize;
+}
+
+int32_t storedRemindersForToday(const DataDir &dir)
+{
+    File file = File::open(dir.path(kReminderFileName), File::Mode::Read);
+    int32_t count = 0;
+    if (!file.isOpen()
+        || !file.readAt(offsetof(ReminderRecord, used_entries), &count, sizeof count))
+        return 0;
+    return count;
+}
+
 ReminderShiftResult shiftReminderDays(const DataDir &dir, int elapsedDays)
 {
     if (elapsedDays <= 0)
         return ReminderShiftResult::Unchanged;
     const std::string path = dir.path(kReminderFileName);
-    if (elapsedDays > kReminderDays - 1 || !fileExists(path)) {
+    if (elapsedDays > kReminderDays - 1 || !reminderFileExists(dir)) {
         if (!createBlankReminderFile(dir))
             return ReminderShiftResult::WriteFailed;
         return ReminderShiftResult::Created;
@@ -58,6 +78,14 @@ ReminderShiftResult shiftReminderDays(const DataDir &dir, int elapsedDays)
     if (!replaceFileAtomically(path, bytes))
         return ReminderShiftResult::WriteFailed;
     return ReminderShiftResult::Shifted;
+}
+
+bool reminderDaysCanShift(const DataDir &dir, int elapsedDays)
+{
+    if (elapsedDays > kReminderDays - 1 || !reminderFileExists(dir))
+        return true;
+    File file = File::open(dir.path(kReminderFileName), File::Mode::Read);
+    return file.isOpen() && file.size() == kReminderFileSize;
 }
 
 } // namespace ovix

@@ -2,6 +2,10 @@
 // resn.dat: the reminders of a rolling window of days. Record k (0 to 29) holds
 // the notes for the day k days after today; records 0 to 27 are used, 28 and 29
 // stay empty. Each record is 12932 bytes, little-endian, texts Windows-1252.
+//
+// Every look at resn.dat (presence, size, reading, creating, moving the days
+// on) goes through the functions below; a new data set is written with the
+// bytes of blankReminderFileBytes().
 
 #include <cstddef>
 #include <cstdint>
@@ -52,6 +56,18 @@ std::string blankReminderFileBytes();
 // then left as it was.
 bool createBlankReminderFile(const DataDir &dir);
 
+// True when resn.dat is there as a regular file.
+bool reminderFileExists(const DataDir &dir);
+
+// True when resn.dat is exactly 30 records long, as the folder lists it (the
+// file is not opened).
+bool reminderFileIsWhole(const DataDir &dir);
+
+// Today's count of used entries (record 0) as stored, unchecked: a damaged
+// file may give any value. 0 when the file cannot be opened or is too short to
+// hold the count.
+int32_t storedRemindersForToday(const DataDir &dir);
+
 enum class ReminderShiftResult {
     Unchanged, // no day elapsed: nothing written
     Shifted,   // the window moved forward and the file was rewritten
@@ -67,5 +83,11 @@ enum class ReminderShiftResult {
 // that cannot be read or is not exactly 30 records long is never wiped: the
 // caller is told (Unusable) and reports it. The file is replaced atomically.
 ReminderShiftResult shiftReminderDays(const DataDir &dir, int elapsedDays);
+
+// True when shiftReminderDays(dir, elapsedDays) will find a file it can use:
+// none at all, or more than 27 days elapsed (both written anew), or a file
+// that opens for reading and is exactly 30 records long. Lets start-up refuse
+// before it writes anything.
+bool reminderDaysCanShift(const DataDir &dir, int elapsedDays);
 
 } // namespace ovix

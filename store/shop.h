@@ -8,11 +8,9 @@
 // (TillState).
 
 #include "platform/data_dir.h"
-#include "store/customer_index.h"
-#include "store/item_index.h"
 #include "store/receipt_words.h"
+#include "store/record_kinds.h"
 #include "store/store_heading.h"
-#include "store/supplier_index.h"
 #include "store/till_config.h"
 
 #include <cstdint>

@@ -2,17 +2,14 @@
 
 #include "platform/file.h"
 #include "store/item_record.h"
+#include "store/record_scan.h"
 #include "sync/logic/publish_log.h"
 #include "sync/logic/stock_formatter.h"
-
-#include <cstring>
-#include <vector>
 
 namespace ovix {
 
 namespace {
 
-constexpr size_t kChunkRecords = 512;
 constexpr size_t kFlushSize = 1 << 20;
 
 bool failed(PublishLog &log, const char *what)
@@ -43,27 +40,21 @@ bool convertStockFile(const std::string &copyPath, const std::string &outputPath
     std::string text;
     text.reserve(kFlushSize + 64 * 1024);
     formatter.appendHeader(text);
-    std::vector<char> chunk(kChunkRecords * kItemRecordSize);
-    ItemRecord record;
-    int64_t offset = 0;
-    for (;;) {
-        const int64_t got = in.readSomeAt(offset, chunk.data(), chunk.size());
-        if (got < 0)
-            return failed(log, kInputFailed);
-        offset += got;
-        const size_t records = static_cast<size_t>(got) / kItemRecordSize;
-        for (size_t i = 0; i < records; ++i) {
-            std::memcpy(&record, chunk.data() + i * kItemRecordSize, kItemRecordSize);
-            formatter.appendItem(text, record);
-            if (text.size() >= kFlushSize) {
-                if (!out.write(text))
-                    return failed(log, kOutputFailed);
-                text.clear();
-            }
-        }
-        if (static_cast<size_t>(got) < chunk.size())
-            break;
-    }
+    // Free slots (numbers of 0 or less) are left out of the stock file.
+    bool outputFailed = false;
+    const ScanResult scan
+        = forEachRecord<ItemRecord>(copyPath, {}, [&](int64_t, const ItemRecord &record) {
+              formatter.appendItem(text, record);
+              if (text.size() < kFlushSize)
+                  return true;
+              outputFailed = !out.write(text);
+              text.clear();
+              return !outputFailed;
+          });
+    if (outputFailed)
+        return failed(log, kOutputFailed);
+    if (!scan.complete())
+        return failed(log, kInputFailed);
     formatter.appendFooter(text);
     if (!out.write(text) || !out.commit())
         return failed(log, kOutputFailed);

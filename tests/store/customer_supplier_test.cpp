@@ -1,10 +1,9 @@
 #include "platform/data_dir.h"
 #include "platform/file.h"
 #include "platform/scripted_messages.h"
-#include "store/customer_index.h"
 #include "store/fixed_text.h"
 #include "store/record_files.h"
-#include "store/supplier_index.h"
+#include "store/record_kinds.h"
 
 #include <gtest/gtest.h>
 
@@ -71,8 +70,8 @@ TEST(CustomerIndex, LoadsNamePrefixesAndKeepsTheNumberRange)
     EXPECT_EQ(customers.liveCount(), 2);
     EXPECT_EQ(customers.freeCount(), 1);
     EXPECT_EQ(customers.slotOf(10), 2);
-    EXPECT_EQ(customers.namePrefix(0), (std::array<char, 2> { 'J', 'O' }));
-    EXPECT_EQ(customers.namePrefix(1), (std::array<char, 2> { 0, 0 }));
+    EXPECT_EQ(customers.key(0), (std::array<char, 2> { 'J', 'O' }));
+    EXPECT_EQ(customers.key(1), (std::array<char, 2> { 0, 0 }));
     EXPECT_EQ(customers.offerNumber(9), 11);
 
     const std::string before = readBytes(f.temp.file("member.dat"));
@@ -100,20 +99,20 @@ TEST(CustomerIndex, DeleteAsksFreesAndLogs)
     ASSERT_TRUE(customers.load(f.messages));
 
     f.messages.answers = { Answer::Cancel };
-    EXPECT_FALSE(customers.deleteCustomer(31, f.messages));
+    EXPECT_FALSE(customers.confirmAndDelete(31, f.messages));
     EXPECT_EQ(f.messages.lastText(), "Are you sure?");
     EXPECT_EQ(f.messages.lastCaption(), "31 Name: SMITH");
     EXPECT_TRUE(customers.slotOf(31));
 
     f.messages.answers = { Answer::Ok };
-    ASSERT_TRUE(customers.deleteCustomer(31, f.messages));
+    ASSERT_TRUE(customers.confirmAndDelete(31, f.messages));
     const std::string freed = slotBytes(readBytes(f.temp.file("member.dat")), 1, kCustomerBytes);
     EXPECT_EQ(getI64(freed, 0), -1);
     EXPECT_EQ(freed[8], '\0');
     EXPECT_EQ(freed[9], '\0');
     EXPECT_EQ(getText(freed, 10, 28), "ITH");
     EXPECT_EQ(getF32(freed, 1554), 12.5f);
-    EXPECT_EQ(customers.namePrefix(1), (std::array<char, 2> { 0, 0 }));
+    EXPECT_EQ(customers.key(1), (std::array<char, 2> { 0, 0 }));
     EXPECT_EQ(customers.liveCount(), 1);
     EXPECT_EQ(
         readBytes(f.temp.file("bun4.dat")), "\r\n14:02 7/3/2026 Customer 31, SMITH deleted.\r\n");

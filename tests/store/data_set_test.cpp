@@ -3,10 +3,9 @@
 #include "platform/file.h"
 #include "platform/file_access.h"
 #include "platform/scripted_messages.h"
-#include "store/customer_index.h"
 #include "store/data_set.h"
-#include "store/item_index.h"
-#include "store/supplier_index.h"
+#include "store/record_kinds.h"
+#include "support/failing_reads.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -399,6 +398,24 @@ TEST(RebuildDataSet, AFailedWriteIsReportedAndARerunFinishes)
     ASSERT_TRUE(rebuildDataSet(DataDir(dir.path()), messages));
     EXPECT_EQ(test::readBytes(dir.file("FILM.DAT")), expectedItems());
     EXPECT_EQ(test::readBytes(dir.file("member.dat")), expectedCustomers());
+}
+
+TEST(RebuildDataSet, AnUnreadableFileIsReportedAndLeftAsItWas)
+{
+    TempDir dir;
+    writeHandBuiltSet(dir);
+    ScriptedMessages messages;
+    {
+        test::FailingReads failing(dir.file("member.dat"), kCustomer + 10, kCustomer + 11);
+        EXPECT_FALSE(rebuildDataSet(DataDir(dir.path()), messages));
+        EXPECT_GT(failing.failures(), 0);
+    }
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.lastText(), "Not able to read member.dat");
+    EXPECT_EQ(messages.lastCaption(), "Problem");
+    EXPECT_EQ(test::readBytes(dir.file("FILM.DAT")), expectedItems()); // done before it
+    EXPECT_EQ(test::readBytes(dir.file("member.dat")), handBuiltCustomers());
+    EXPECT_EQ(test::readBytes(dir.file("mans.dat")), handBuiltSuppliers());
 }
 
 namespace {

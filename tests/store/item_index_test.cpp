@@ -3,8 +3,8 @@
 #include "platform/file_access.h"
 #include "platform/scripted_messages.h"
 #include "store/fixed_text.h"
-#include "store/item_index.h"
 #include "store/record_files.h"
+#include "store/record_kinds.h"
 
 #include <gtest/gtest.h>
 
@@ -71,11 +71,11 @@ TEST(ItemIndexLoad, CountsAndNormalisesFreeSlots)
     EXPECT_EQ(f.items.freeCount(), 3);
     EXPECT_EQ(entriesOf(f.items),
         (Entries { { -1, 1 }, { -1, 3 }, { -1, 4 }, { 3, 2 }, { 7, 0 }, { 12, 5 } }));
-    EXPECT_EQ(f.items.descriptionPrefix(0), (std::array<char, 2> { 'A', 'B' }));
+    EXPECT_EQ(f.items.key(0), (std::array<char, 2> { 'A', 'B' }));
     // Free slots have empty prefixes even when their description bytes are not,
     // and the barcode look-up never lands on them.
-    EXPECT_EQ(f.items.descriptionPrefix(3), (std::array<char, 2> { 0, 0 }));
-    EXPECT_EQ(f.items.descriptionPrefix(4), (std::array<char, 2> { 0, 0 }));
+    EXPECT_EQ(f.items.key(3), (std::array<char, 2> { 0, 0 }));
+    EXPECT_EQ(f.items.key(4), (std::array<char, 2> { 0, 0 }));
     EXPECT_FALSE(f.items.findBySku1("999"));
     // The disk is not touched by the normalisation.
     EXPECT_EQ(getI64(slotBytes(f.film(), 4, kItemBytes), 0), -5);
@@ -158,7 +158,7 @@ TEST(ItemIndexLoad, HostileNumbersAndTextDoNotUpsetTheIndex)
     EXPECT_EQ(f.items.findBySku1(std::string(40, 'X')), 4); // bounded by the width
     // Numbers beyond the shop's range can still be freed.
     f.messages.answers = { Answer::Ok };
-    EXPECT_TRUE(f.items.deleteItem(highest, f.messages));
+    EXPECT_TRUE(f.items.confirmAndDelete(highest, f.messages));
     EXPECT_EQ(f.items.liveCount(), 4);
 }
 
@@ -185,7 +185,7 @@ TEST(ItemIndexInsert, ReusesTheFirstFreeSlotElseAppends)
     EXPECT_EQ(getText(film, 1 * kItemBytes + 8, 82), "FIVE");
     EXPECT_EQ(getText(film, 1 * kItemBytes + 90, 40), "5005");
     EXPECT_EQ(getI64(film, 3 * kItemBytes), 7);
-    EXPECT_EQ(f.items.descriptionPrefix(3), (std::array<char, 2> { 'S', 'E' }));
+    EXPECT_EQ(f.items.key(3), (std::array<char, 2> { 'S', 'E' }));
     EXPECT_EQ(f.items.findBySku1("5005"), 1);
     EXPECT_TRUE(f.messages.shown.empty());
 }
@@ -196,8 +196,8 @@ TEST(ItemIndexInsert, FreeSlotsAreReusedInIndexOrderNotSlotOrder)
     f.writeFilm(itemBytes(1, "A1") + itemBytes(2, "A2") + itemBytes(3, "A3"));
     ASSERT_TRUE(f.load());
     f.messages.answers = { Answer::Ok, Answer::Ok };
-    ASSERT_TRUE(f.items.deleteItem(3, f.messages)); // slot 2 freed first
-    ASSERT_TRUE(f.items.deleteItem(1, f.messages)); // slot 0 joins the end of the free group
+    ASSERT_TRUE(f.items.confirmAndDelete(3, f.messages)); // slot 2 freed first
+    ASSERT_TRUE(f.items.confirmAndDelete(1, f.messages)); // slot 0 joins the end of the free group
     EXPECT_EQ(entriesOf(f.items), (Entries { { -1, 2 }, { -1, 0 }, { 2, 1 } }));
     EXPECT_EQ(f.items.insert(makeItem(9, "B9"), f.messages), 2);
     EXPECT_EQ(f.items.insert(makeItem(8, "B8"), f.messages), 0);
@@ -252,7 +252,7 @@ TEST(ItemIndexInsert, FailedWriteChangesNothingAndARetryWorks)
         EXPECT_EQ(f.items.slotCount(), 2);
         EXPECT_EQ(f.items.liveCount(), reuse ? 1 : 2);
         EXPECT_FALSE(f.items.findBySku1("99"));
-        EXPECT_EQ(f.items.descriptionPrefix(1)[0], reuse ? '\0' : 'C');
+        EXPECT_EQ(f.items.key(1)[0], reuse ? '\0' : 'C');
 
         const int64_t slot = reuse ? 1 : 2;
         EXPECT_EQ(f.items.insert(makeItem(9, "NINE", "99"), f.messages), slot);
@@ -329,20 +329,20 @@ TEST(ItemIndexDelete, RecordStaysInPlaceFreedAndLogged)
     ASSERT_TRUE(f.load());
 
     f.messages.answers = { Answer::Cancel };
-    EXPECT_FALSE(f.items.deleteItem(42, f.messages));
+    EXPECT_FALSE(f.items.confirmAndDelete(42, f.messages));
     EXPECT_EQ(f.messages.lastText(), "Are you sure?");
     EXPECT_EQ(f.messages.lastCaption(), "42 Item: ABCDEF");
     EXPECT_EQ(f.items.liveCount(), 2);
     EXPECT_FALSE(fileExists(f.temp.file("bun4.dat")));
 
     f.messages.answers = { Answer::Ok };
-    ASSERT_TRUE(f.items.deleteItem(42, f.messages));
+    ASSERT_TRUE(f.items.confirmAndDelete(42, f.messages));
     const std::string freed = slotBytes(f.film(), 1, kItemBytes);
     std::string expected = record;
     putI64(expected, 0, -1);
     expected[8] = expected[9] = '\0';
     EXPECT_EQ(freed, expected); // "CDEF", sku1 and quantity stay
-    EXPECT_EQ(f.items.descriptionPrefix(1), (std::array<char, 2> { 0, 0 }));
+    EXPECT_EQ(f.items.key(1), (std::array<char, 2> { 0, 0 }));
     EXPECT_EQ(f.items.liveCount(), 1);
     EXPECT_EQ(f.items.freeCount(), 1);
     EXPECT_EQ(entriesOf(f.items), (Entries { { -1, 1 }, { 7, 0 } }));
@@ -371,7 +371,7 @@ TEST(ItemIndexDelete, FailedWriteLeavesTheItemOnFile)
     EXPECT_EQ(f.items.findBySku1("4242"), 0);
     EXPECT_FALSE(fileExists(f.temp.file("bun4.dat")));
 
-    EXPECT_FALSE(f.items.deleteItem(41, f.messages));
+    EXPECT_FALSE(f.items.confirmAndDelete(41, f.messages));
     EXPECT_EQ(f.messages.lastText(), "Invalid number.");
 }
 
@@ -434,7 +434,7 @@ TEST(ItemIndexWrite, AmendmentFollowsPrefixAndSkuButNeverTheNumber)
     const std::string film = f.film();
     EXPECT_EQ(getText(film, 8, 82), "PEAR");
     EXPECT_EQ(getI32(film, 670), 12);
-    EXPECT_EQ(f.items.descriptionPrefix(0), (std::array<char, 2> { 'P', 'E' }));
+    EXPECT_EQ(f.items.key(0), (std::array<char, 2> { 'P', 'E' }));
     EXPECT_FALSE(f.items.findBySku1("111"));
     EXPECT_EQ(f.items.findBySku1("333"), 0);
 
@@ -521,5 +521,5 @@ TEST(ItemIndexSku1, MatchesASlotOrderScanThroughAddsAmendsAndDeletes)
     for (const std::string &sku : skus)
         EXPECT_EQ(reloaded.findBySku1(sku), f.items.findBySku1(sku));
     for (int64_t slot = 0; slot < f.items.slotCount(); ++slot)
-        EXPECT_EQ(reloaded.descriptionPrefix(slot), f.items.descriptionPrefix(slot));
+        EXPECT_EQ(reloaded.key(slot), f.items.key(slot));
 }

@@ -1,10 +1,8 @@
 #include "platform/data_dir.h"
 #include "platform/scripted_messages.h"
-#include "store/customer_index.h"
 #include "store/fixed_text.h"
-#include "store/item_index.h"
 #include "store/record_files.h"
-#include "store/supplier_index.h"
+#include "store/record_kinds.h"
 
 #include <gtest/gtest.h>
 
@@ -125,7 +123,7 @@ TEST(RecordLayout, CustomerAndSupplierFieldsSitAtTheirOffsets)
     EXPECT_EQ(getI64(c, 1590 + 72), 555);
     EXPECT_EQ(getText(c, 1910 + 144, 16), "D9");
     EXPECT_EQ(getI32(c, 2090), 7);
-    EXPECT_EQ(customers.namePrefix(0), (std::array<char, 2> { 'S', 'M' }));
+    EXPECT_EQ(customers.key(0), (std::array<char, 2> { 'S', 'M' }));
 
     SupplierRecord supplier {};
     supplier.number = 2000000000000000;

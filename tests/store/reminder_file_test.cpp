@@ -163,3 +163,49 @@ TEST(ReminderFile, CrashDuringShiftLeavesTheOldFile)
     EXPECT_EQ(test::runInChild(shiftAndCrash, &root), FaultyFileAccess::kCrashExitCode);
     EXPECT_EQ(test::readBytes(dir.file("resn.dat")), old);
 }
+
+// What start-up and the rebuild learn of resn.dat, and that the new-day check
+// promises exactly what the shift then finds.
+TEST(ReminderFile, PresenceSizeTodaysCountAndTheNewDayCheck)
+{
+    std::string withCount = markedReminderFile();
+    test::putI32(withCount, 804, 7);
+    std::string damagedCount = markedReminderFile();
+    test::putI32(damagedCount, 804, -5);
+
+    struct Case {
+        const char *what;
+        const char *name; // "" for no file, "/" for a folder of that name
+        std::string bytes;
+        bool exists;
+        bool whole;
+        bool canShift;
+        int32_t today;
+    };
+    const Case cases[] = {
+        {"missing", "", "", false, false, true, 0},
+        {"whole", "resn.dat", withCount, true, true, true, 7},
+        {"other letter case", "RESN.DAT", withCount, true, true, true, 7},
+        {"damaged count", "resn.dat", damagedCount, true, true, true, -5},
+        {"empty", "resn.dat", "", true, false, false, 0},
+        {"too short for the count", "resn.dat", std::string(807, 'R'), true, false, false, 0},
+        {"short", "resn.dat", std::string(1000, 'R'), true, false, false, 0x52525252},
+        {"one byte long", "resn.dat", withCount + "z", true, false, false, 7},
+        {"a folder", "/", "", false, false, true, 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        const DataDir data(dir.path());
+        if (std::string(c.name) == "/")
+            ASSERT_EQ(::mkdir(dir.file("resn.dat").c_str(), 0700), 0);
+        else if (*c.name != '\0')
+            test::writeBytes(dir.file(c.name), c.bytes);
+        EXPECT_EQ(reminderFileExists(data), c.exists);
+        EXPECT_EQ(reminderFileIsWhole(data), c.whole);
+        EXPECT_EQ(storedRemindersForToday(data), c.today);
+        EXPECT_EQ(reminderDaysCanShift(data, 1), c.canShift);
+        EXPECT_TRUE(reminderDaysCanShift(data, 28)); // every day past: written anew
+        EXPECT_EQ(shiftReminderDays(data, 1) != ReminderShiftResult::Unusable, c.canShift);
+    }
+}

@@ -4,6 +4,7 @@
 #include "sync/logic/stock_conversion.h"
 #include "sync/logic/stock_formatter.h"
 #include "sync/logic/sync_config.h"
+#include "support/failing_reads.h"
 #include "sync_test_support.h"
 
 #include <gtest/gtest.h>
@@ -295,4 +296,29 @@ TEST_F(Conversion, TheUploadFileIsSyncedWithItsFolder)
     EXPECT_EQ(log.lines(),
         QStringList({ "9:07 Tue Mar 5 2024", "Unable to produce upload file", "    " }));
     EXPECT_FALSE(fileExists(dir.file("out.new~")));
+}
+
+// A copy that cannot be read to its end gives no stock file at all: a list
+// missing the items after a bad sector would tell the website they are gone.
+TEST_F(Conversion, AnUnreadableCopyLeavesTheOldFile)
+{
+    fixClock(2024, 3, 5, 9, 7);
+    std::string film;
+    for (int i = 1; i <= 1200; ++i) {
+        std::string item = greenTeaRecord();
+        putI64(item, at::number, i);
+        film += item;
+    }
+    writeBytes(dir.file("inventor.dat"), film);
+    writeBytes(dir.file("out"), "previous upload");
+    const int64_t badRecord = 1000;
+    FailingReads failing(dir.file("inventor.dat"), badRecord * 1874, badRecord * 1874 + 1);
+    EXPECT_FALSE(convertStockFile(
+        dir.file("inventor.dat"), dir.file("out"), StockFormatter(settings(FileFormat::Csv)), log));
+    EXPECT_GT(failing.failures(), 0);
+    EXPECT_EQ(log.lines(),
+        QStringList({ "9:07 Tue Mar 5 2024", "Unable to locate inventory copy file", "    " }));
+    EXPECT_EQ(readBytes(dir.file("out")), "previous upload");
+    EXPECT_FALSE(fileExists(dir.file("out.new~")));
+    releaseClock();
 }

@@ -206,7 +206,7 @@ TEST(CompleteTransaction, ItemsThatCannotBeReachedAreStillArchivedWithoutStock)
     Basket basket = shop.basket();
     SaleShop::pay(basket, "Cash");
     ScriptedMessages messages;
-    ASSERT_TRUE(shop.state.items.deleteItem(102, messages)); // deleted while in the basket
+    ASSERT_TRUE(shop.state.items.confirmAndDelete(102, messages)); // deleted while in the basket
     messages.shown.clear();
 
     ASSERT_EQ(completeTransaction(shop.state, basket, messages), CompletionResult::Archived);

@@ -3,7 +3,7 @@
 #include "store/customer_lookup.h"
 #include "platform/file.h"
 #include "platform/sounds.h"
-#include "store/customer_index.h"
+#include "store/record_kinds.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #include "platform/scripted_messages.h"
+#include "support/failing_reads.h"
 #include "support/test_support.h"
 #include "till/item_entry_fixture.h"
 #include "till/logic/quick_select.h"
@@ -54,7 +55,7 @@ std::vector<int64_t> numbers(const std::vector<QuickSelectSlot> &slots)
 using Numbers = std::vector<int64_t>;
 
 struct QuickSelectTill : Till {
-    QuickSelect quick { state.dir, state.items };
+    QuickSelect quick { state.items };
 
     void removeItem(int64_t number)
     {
@@ -195,6 +196,22 @@ TEST(QuickSelectRead, UnreadableOrStaleRecordsAreLeftOut)
     std::filesystem::remove(path);
     till.quick.reload();
     EXPECT_EQ(numbers(till.quick.page()), Numbers(8, 0));
+}
+
+// A bad sector under one item's record costs that button only, quietly.
+TEST(QuickSelectRead, AnUnreadableRecordLeavesOutThatItemOnly)
+{
+    QuickSelectTill till;
+    for (int64_t number = 1; number <= 5; ++number)
+        till.add(item(number, 0, "ITEM"));
+    const int64_t slot = *till.state.items.slotOf(3);
+    const auto at = slot * static_cast<int64_t>(kItemRecordSize);
+    test::FailingReads failing(till.state.dir.path("film.dat"), at + 1000, at + 1001);
+
+    till.quick.fill(0, kSmallQuickSelectSlots);
+    EXPECT_EQ(numbers(till.quick.page()), (Numbers { 1, 2, 4, 5, 0, 0, 0, 0 }));
+    EXPECT_GT(failing.failures(), 0);
+    EXPECT_TRUE(till.messages.shown.empty());
 }
 
 TEST(QuickSelectRead, FollowsNewItemsAndReloadedChanges)

@@ -1,16 +1,13 @@
 #include "till/logic/quick_select.h"
 
 #include "platform/c_format.h"
-#include "platform/data_dir.h"
-#include "platform/file.h"
 #include "platform/scripted_messages.h"
 #include "store/fixed_text.h"
-#include "store/item_index.h"
 #include "store/item_record.h"
+#include "store/record_kinds.h"
 
 #include <algorithm>
 #include <cinttypes>
-#include <cstring>
 #include <optional>
 
 namespace ovix {
@@ -18,8 +15,6 @@ namespace ovix {
 namespace {
 
 constexpr int kStockPictures = 24;
-// film.dat is read for the table in blocks of about this many bytes.
-constexpr size_t kReadBlockBytes = size_t(1) << 20;
 
 std::string trimmedDescription(const ItemRecord &record)
 {
@@ -101,9 +96,8 @@ std::vector<QuickSelectSlot> walkQuickSelectItems(
     return found;
 }
 
-QuickSelect::QuickSelect(const DataDir &dir, const ItemIndex &items)
-    : dir_(dir)
-    , items_(items)
+QuickSelect::QuickSelect(const ItemIndex &items)
+    : items_(items)
 {
 }
 
@@ -126,41 +120,20 @@ void QuickSelect::reload()
     }
 
     std::vector<std::optional<Entry>> byOrdinal(numberOfOrdinal.size());
-    auto take = [&](size_t slot, const char *bytes) {
-        const int64_t ordinal = ordinalOfSlot[slot];
-        if (ordinal < 0)
-            return;
-        ItemRecord record;
-        std::memcpy(&record, bytes, sizeof record);
-        const int64_t stored = record.number;
-        if (stored != numberOfOrdinal[static_cast<size_t>(ordinal)] || leftOff(record))
-            return;
-        const int32_t category = record.display_category;
-        byOrdinal[static_cast<size_t>(ordinal)] = Entry { category, slotFor(record) };
-    };
-
-    File file = File::open(dir_.path(items_.fileName()), File::Mode::Read);
-    const int64_t size = file.isOpen() ? file.size() : -1;
-    if (size > 0) {
-        const size_t onDisk = std::min(slots, static_cast<size_t>(size) / kItemRecordSize);
-        const size_t perBlock = std::max<size_t>(1, kReadBlockBytes / kItemRecordSize);
-        std::vector<char> block(std::min(perBlock, std::max<size_t>(onDisk, 1)) * kItemRecordSize);
-        for (size_t first = 0; first < onDisk; first += perBlock) {
-            const size_t count = std::min(perBlock, onDisk - first);
-            const auto offset = static_cast<int64_t>(first * kItemRecordSize);
-            if (file.readAt(offset, block.data(), count * kItemRecordSize)) {
-                for (size_t i = 0; i < count; ++i)
-                    take(first + i, block.data() + i * kItemRecordSize);
-                continue;
-            }
-            // A failing block: take what can still be read record by record.
-            for (size_t i = 0; i < count; ++i) {
-                if (file.readAt(offset + static_cast<int64_t>(i * kItemRecordSize), block.data(),
-                        kItemRecordSize))
-                    take(first + i, block.data());
-            }
-        }
-    }
+    // The scan reads only the slots the index knows. What cannot be read is
+    // left out, quietly: the buttons show what is there.
+    items_.forEachRecord(
+        [&](int64_t slot, const ItemRecord &record) {
+            const int64_t ordinal = ordinalOfSlot[static_cast<size_t>(slot)];
+            if (ordinal < 0)
+                return;
+            const int64_t stored = record.number;
+            if (stored != numberOfOrdinal[static_cast<size_t>(ordinal)] || leftOff(record))
+                return;
+            const int32_t category = record.display_category;
+            byOrdinal[static_cast<size_t>(ordinal)] = Entry { category, slotFor(record) };
+        },
+        ScanSlots::Live, ScanFailure::SkipUnreadable);
 
     table_.clear();
     table_.reserve(byOrdinal.size());

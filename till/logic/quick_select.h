@@ -8,16 +8,14 @@
 // other non-zero value counts as left off as well, as the till treats its
 // other item flags.
 
+#include "store/record_kinds.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace ovix {
-
-class DataDir;
-class ItemIndex;
-struct ItemRecord;
 
 // Display categories 0-17; the selection 18 takes every item.
 inline constexpr int kAllCategories = 18;
@@ -55,8 +53,8 @@ std::vector<QuickSelectSlot> walkQuickSelectItems(
 // it was built.
 class QuickSelect {
 public:
-    // `dir` and `items` must outlive this object.
-    QuickSelect(const DataDir &dir, const ItemIndex &items);
+    // `items` must outlive this object.
+    explicit QuickSelect(const ItemIndex &items);
 
     // Reads the table anew from film.dat; call after items were changed
     // (maintenance, import, restore). Keeps the page where it starts when its
@@ -107,7 +105,6 @@ private:
     // Fills the slots from table position `first` onwards.
     void showFrom(size_t first);
 
-    const DataDir &dir_;
     const ItemIndex &items_;
     std::vector<Entry> table_; // offered items in index order
     bool loaded_ = false;

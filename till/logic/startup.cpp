@@ -51,28 +51,6 @@ bool logUsable(const DataDir &dir)
     return !fileExists(path) || File::open(path, File::Mode::ReadWrite).isOpen();
 }
 
-// True when moving the reminder days on will find a file it can use: none at
-// all, or every day past (both made anew), or exactly 30 readable records.
-bool remindersUsable(const DataDir &dir, int elapsedDays)
-{
-    const std::string path = dir.path(kReminderFileName);
-    if (elapsedDays > kReminderDays - 1 || !fileExists(path))
-        return true;
-    File file = File::open(path, File::Mode::Read);
-    return file.isOpen() && file.size() == kReminderFileSize;
-}
-
-// Today's count from the first reminder record; 0 when it cannot be read.
-int32_t remindersForToday(const DataDir &dir)
-{
-    File file = File::open(dir.path(kReminderFileName), File::Mode::Read);
-    int32_t count = 0;
-    if (!file.isOpen()
-        || !file.readAt(offsetof(ReminderRecord, used_entries), &count, sizeof count))
-        return 0;
-    return count;
-}
-
 } // namespace
 
 bool openData(TillState &state, Messages &messages)
@@ -126,7 +104,7 @@ bool openData(TillState &state, Messages &messages)
             && !messages.confirm(usageGapText(config), usageGapCaption(now),
                                  MessageKind::Warning))
             return failStart(state);
-        if (!firstUse && !remindersUsable(dir, change.elapsedDays)) {
+        if (!firstUse && !reminderDaysCanShift(dir, change.elapsedDays)) {
             reportProblem(messages, kReminderUpdateFailure);
             return failStart(state);
         }
@@ -136,8 +114,7 @@ bool openData(TillState &state, Messages &messages)
     if (supplierPlaceholder && !state.suppliers.load(messages))
         return failStart(state);
     // A block that only looks new because wr.cfg was damaged keeps the reminders.
-    const bool keepReminders
-        = repair.damaged() && fileSize(dir.path(kReminderFileName)) == kReminderFileSize;
+    const bool keepReminders = repair.damaged() && reminderFileIsWhole(dir);
     if (firstUse && !keepReminders && !createBlankReminderFile(dir)) {
         reportProblem(messages, "Unable to create resn.dat in first run Opendata.",
                       kFolderPermissions);
@@ -179,7 +156,7 @@ bool completeStart(TillState &state, Messages &messages)
     if (!appendToLog(dir, switchedOn + numberNote))
         reportProblem(messages, "Unable to open bun4.dat in WM_CREATE.");
 
-    if (!fileExists(dir.path(kReminderFileName))) {
+    if (!reminderFileExists(dir)) {
         reportInfo(messages, "New", "Reservation file");
         if (!createBlankReminderFile(dir))
             reportProblem(messages, "Unable to create reservation file.");
@@ -193,7 +170,7 @@ bool completeStart(TillState &state, Messages &messages)
     if (state.config.get(cfg::poleInUse) != 0)
         poleShowPassive(state.config, dir, messages);
 
-    const int32_t today = remindersForToday(dir);
+    const int32_t today = storedRemindersForToday(dir);
     if (today < 0 || today > kRemindersPerDay)
         reportProblem(messages, "The count of today's reminders in resn.dat is damaged.",
                       "Reminders");

@@ -93,7 +93,7 @@ void CategoryButton::paintEvent(QPaintEvent *)
 
 QuickSelectPanel::QuickSelectPanel(TillState &state, QWidget *parent)
     : state_(state)
-    , quick_(state.dir, state.items)
+    , quick_(state.items)
 {
     for (size_t index = 0; index < quickButtons_.size(); ++index) {
         auto *button = new QuickSelectButton(parent);
