@@ -27,7 +27,9 @@ constexpr int flag(UserControlItem item)
 //                          (the sale buttons and keys), except LogOff, which
 //                          the window connects itself (till/widgets/main_window.cpp)
 // Inventory, Customers, Reminders, Suppliers and Reports have no commands
-// built yet; each gets its file in its subsystem with its first command.
+// built yet; each gets its file in its subsystem with its first command. The
+// Print and List items of Inventory and Customers will be wired by
+// reports/widgets, in a second connect function for the same popup.
 // till/widgets/menu_wiring.cpp calls the connect functions in menu order, and
 // tests/widgets/menu_wiring_test.cpp checks that each keeps to its popup.
 // A button or key that runs a menu command (the payment, note and basket
