@@ -1,6 +1,7 @@
 #include "sales/logic/basket.h"
 
 #include "platform/c_format.h"
+#include "store/customer_record.h"
 
 #include <cstring>
 
@@ -86,6 +87,17 @@ bool nextUnitIsFreeUnderBuyOneGetOne(const Basket &basket, int64_t itemNumber)
             ++free;
     }
     return charged > free;
+}
+
+void setBasketCustomer(Basket &basket, const CustomerRecord &customer)
+{
+    basket.customerNumber = customer.number;
+    writeText(basket.customerName, readText(customer.name));
+    writeText(basket.customerAddress[0], readText(customer.road));
+    writeText(basket.customerAddress[1], readText(customer.area));
+    writeText(basket.customerAddress[2], readText(customer.town));
+    writeText(basket.customerAddress[3], readText(customer.postcode));
+    writeText(basket.customerTelephone, readText(customer.telephone));
 }
 
 } // namespace ovix

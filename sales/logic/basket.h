@@ -20,6 +20,8 @@
 
 namespace ovix {
 
+struct CustomerRecord;
+
 inline constexpr int kBasketLineCapacity = 400;
 inline constexpr int kBasketTotalCount = 23;
 inline constexpr size_t kBasketDescriptionWidth = 40;
@@ -117,6 +119,10 @@ void setBasketLine(Basket &basket, int index, const BasketLine &line);
 
 // Zeroes every value of line `index` (0..399), its item number and description.
 void clearBasketLine(Basket &basket, int index);
+
+// Attaches `customer` to the sale: number, name, road, area, town, postcode
+// and telephone go into the basket.
+void setBasketCustomer(Basket &basket, const CustomerRecord &customer);
 
 // Adds `amount` (negative to subtract) to a running total and stores the sum
 // re-rounded to two decimals: formatted with "%.2f" and parsed back. The cost

@@ -539,13 +539,7 @@ bool ItemEntry::associateCustomer(int64_t number)
 
 void ItemEntry::associateCustomer(const CustomerRecord &customer)
 {
-    basket_.customerNumber = customer.number;
-    writeText(basket_.customerName, readText(customer.name));
-    writeText(basket_.customerAddress[0], readText(customer.road));
-    writeText(basket_.customerAddress[1], readText(customer.area));
-    writeText(basket_.customerAddress[2], readText(customer.town));
-    writeText(basket_.customerAddress[3], readText(customer.postcode));
-    writeText(basket_.customerTelephone, readText(customer.telephone));
+    setBasketCustomer(basket_, customer);
     reportInfo(messages_, toUtf8(readText(basket_.customerName)), "Customer associated");
 }
 

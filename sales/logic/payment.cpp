@@ -407,13 +407,7 @@ PaymentResult Payment::payByCustomer(PaymentPrompts &prompts)
         return PaymentResult::NotPaid;
 
     stampPaid("");
-    basket_.customerNumber = customer.number;
-    writeText(basket_.customerName, readText(customer.name));
-    writeText(basket_.customerAddress[0], readText(customer.road));
-    writeText(basket_.customerAddress[1], readText(customer.area));
-    writeText(basket_.customerAddress[2], readText(customer.town));
-    writeText(basket_.customerAddress[3], readText(customer.postcode));
-    writeText(basket_.customerTelephone, readText(customer.telephone));
+    setBasketCustomer(basket_, customer);
 
     const int64_t taxCode = customer.tax;
     const double taxes = double(basket_.total(BasketTotal::TaxOne))
