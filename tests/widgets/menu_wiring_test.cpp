@@ -4,6 +4,7 @@
 // above the menu table names the right file, and the whole till builds
 // exactly the commands it always has.
 
+#include "inventory/widgets/inventory_search_commands.h"
 #include "platform/scripted_messages.h"
 #include "sales/logic/basket.h"
 #include "sales/logic/payment.h"
@@ -92,6 +93,10 @@ const std::vector<ConnectFunction> &connectFunctions()
         { "connectFileCommands", Popup::File,
             [](TillWindow &window, WiredTill &till) {
                 connectFileCommands(window, till.state, till.messages);
+            } },
+        { "connectInventorySearchCommands", Popup::Inventory,
+            [](TillWindow &window, WiredTill &till) {
+                connectInventorySearchCommands(window, till.state, till.messages);
             } },
         { "connectPaymentCommands", Popup::Payments,
             [](TillWindow &window, WiredTill &till) {
@@ -185,8 +190,17 @@ TEST(MenuWiring, TheTillConnectsEachCommandOnceWithThePopupsInMenuOrder)
         expected.insert(expected.end(), alone.registered.begin(), alone.registered.end());
     }
     EXPECT_EQ(window.registered, expected);
+    // Popups in menu order; inside a popup that two functions share (the
+    // maintenance and the search items of Inventory), each function's own
+    // commands keep their order, which the test above checks.
+    const auto popupPlace = [](Command command) {
+        const MenuEntry *entry = menuEntry(command);
+        return entry ? static_cast<int>(entry->popup) : static_cast<int>(Popup::Help) + 1;
+    };
     for (size_t i = 1; i < window.registered.size(); ++i)
-        EXPECT_LT(placeOf(window.registered[i - 1]), placeOf(window.registered[i]));
+        EXPECT_LE(popupPlace(window.registered[i - 1]), popupPlace(window.registered[i]));
+    const std::set<Command> once(window.registered.begin(), window.registered.end());
+    EXPECT_EQ(once.size(), window.registered.size());
 }
 
 TEST(MenuWiring, TheCommentAboveTheMenuTableNamesTheFileOfEachConnectFunction)
@@ -215,7 +229,10 @@ TEST(MenuWiring, TheTillBuildsTheCommandsItAlwaysHasAndEnablesTheirButtons)
     WiredTill till;
     connectTillCommands(
         till.window, *till.screen, till.state, *till.basket, till.messages, till.devices);
-    const std::set<Command> expected = { Command::Exit, Command::IndentListings, Command::PayCash,
+    const std::set<Command> expected = { Command::Exit, Command::IndentListings,
+        Command::InventoryFind, Command::InventoryFindByDescription,
+        Command::InventoryFindThatContain, Command::InventoryFindAdvanced,
+        Command::InventoryFindInSkus, Command::PayCash,
         Command::PayCheque, Command::PayByCustomer, Command::PayCard, Command::PaySplit,
         Command::AddNote, Command::AssociateCustomer, Command::SaveBasket, Command::ReloadBasket,
         Command::Configuration, Command::TaxSetup, Command::StorePrintHeading, Command::FileReset,

@@ -1,5 +1,6 @@
 #include "till/widgets/menu_wiring.h"
 
+#include "inventory/widgets/inventory_search_commands.h"
 #include "sales/widgets/payment_commands.h"
 #include "sales/widgets/transaction_commands.h"
 #include "till/widgets/activity_commands.h"
@@ -17,6 +18,7 @@ void connectTillCommands(TillWindow &window, SaleScreen &screen, TillState &stat
 {
     ItemEntry &entry = screen.itemEntry();
     connectFileCommands(window, state, messages);
+    connectInventorySearchCommands(window, state, messages);
     connectPaymentCommands(window, state, basket, entry, messages, devices);
     connectTransactionCommands(window, state, basket, entry, messages);
     connectActivityCommands(window, entry);
