@@ -45,32 +45,78 @@ ItemMatch matchOf(int64_t slot, const char *record)
     return match;
 }
 
-ItemSearchResult::Status statusOf(const ScanResult &scan)
+// Reads film.dat's slots below `slotLimit` in slot order, handing each
+// record read to `visit(slot, record)` and each slot that could not be read to
+// `unreadable(slot)`, in slot order; either returns false to stop. False when
+// film.dat could not be opened.
+template <typename Visit, typename Unreadable>
+bool scanSlots(const ItemIndex &items, int64_t slotLimit, Visit &&visit, Unreadable &&unreadable)
 {
-    switch (scan.status) {
-    case ScanResult::Status::NotOpened:
-        return ItemSearchResult::Status::NotPresent;
-    case ScanResult::Status::ReadFailed:
-        return ItemSearchResult::Status::ReadFailed;
-    default:
-        return ItemSearchResult::Status::Complete;
-    }
+    int64_t next = 0; // the slot the scan should hand over next
+    bool stopped = false;
+    const auto skipTo = [&](int64_t slot) {
+        for (; next < slot; ++next) {
+            if (!unreadable(next)) {
+                stopped = true;
+                return false;
+            }
+        }
+        return true;
+    };
+    const ScanOptions options { ScanSlots::All, ScanFailure::SkipUnreadable, slotLimit };
+    const ScanResult scan = scanRecordBytes(
+        items.filePath(), items.recordSize(), options, [&](int64_t slot, const char *record) {
+            if (!skipTo(slot))
+                return false;
+            next = slot + 1;
+            if (!visit(slot, record)) {
+                stopped = true;
+                return false;
+            }
+            return true;
+        });
+    if (scan.status == ScanResult::Status::NotOpened)
+        return false;
+    if (!stopped)
+        skipTo(slotLimit); // the records at the end that were not there or not readable
+    return true;
 }
 
 // Reads film.dat's slots below `slotLimit` in slot order and keeps, in slot
-// order, the live records of slots with a description key that `answers`.
-template <typename Answers>
-ItemSearchResult scanKeyedSlots(const ItemIndex &items, int64_t slotLimit, Answers &&answers)
+// order, the live records of the slots the plain walk reads (`walkReads`, never
+// a slot without a description key) that `answers`. A slot the walk would read
+// that cannot be read ends the search there, as it ends the walk.
+template <typename WalkReads, typename Answers>
+ItemSearchResult scanKeyedSlots(
+    const ItemIndex &items, int64_t slotLimit, WalkReads &&walkReads, Answers &&answers)
 {
     ItemSearchResult result;
-    const ScanOptions options { ScanSlots::All, ScanFailure::Stop, slotLimit };
-    const ScanResult scan = scanRecordBytes(
-        items.filePath(), items.recordSize(), options, [&](int64_t slot, const char *record) {
-            if (items.key(slot)[0] != '\0' && numberOf(record) > 0 && answers(slot, record))
+    const auto reads = [&](int64_t slot) {
+        return items.key(slot)[0] != '\0' && walkReads(slot);
+    };
+    const bool opened = scanSlots(
+        items, slotLimit,
+        [&](int64_t slot, const char *record) {
+            if (reads(slot) && numberOf(record) > 0 && answers(record))
                 result.matches.push_back(matchOf(slot, record));
+            return true;
+        },
+        [&](int64_t slot) {
+            if (!reads(slot))
+                return true;
+            result.status = ItemSearchResult::Status::ReadFailed;
+            return false;
         });
-    result.status = statusOf(scan);
+    if (!opened)
+        return { ItemSearchResult::Status::NotPresent, {} };
     return result;
+}
+
+template <typename Answers>
+ItemSearchResult scanKeyedSlots(const ItemIndex &items, Answers &&answers)
+{
+    return scanKeyedSlots(
+        items, items.slotCount(), [](int64_t) { return true; }, answers);
 }
 
 bool anySkuContains(const char *record, std::string_view fragment)
@@ -157,9 +203,8 @@ ItemSearchResult searchByDescription(const ItemIndex &items, std::string_view ty
     }
     if (lastCandidate < 0)
         return {};
-    return scanKeyedSlots(items, lastCandidate + 1, [&](int64_t slot, const char *record) {
-        return keyAnswers(slot)
-            && descriptionAnswers(pattern, record + kDescription, sizeof(ItemRecord::description));
+    return scanKeyedSlots(items, lastCandidate + 1, keyAnswers, [&](const char *record) {
+        return descriptionAnswers(pattern, record + kDescription, sizeof(ItemRecord::description));
     });
 }
 
@@ -168,7 +213,7 @@ ItemSearchResult searchThatContain(const ItemIndex &items, std::string_view frag
     const std::string upper = toUpperCp1252(fragment);
     if (upper.empty())
         return {};
-    return scanKeyedSlots(items, items.slotCount(), [&](int64_t, const char *record) {
+    return scanKeyedSlots(items, [&](const char *record) {
         return fieldContains(record + kDescription, sizeof(ItemRecord::description), upper);
     });
 }
@@ -178,7 +223,7 @@ ItemSearchResult searchSkuOne(const ItemIndex &items, std::string_view text)
     const std::string upper = toUpperCp1252(text);
     if (upper.empty())
         return {};
-    return scanKeyedSlots(items, items.slotCount(), [&](int64_t, const char *record) {
+    return scanKeyedSlots(items, [&](const char *record) {
         return fieldContains(record + kSkus[0].offset, kSkus[0].width, upper);
     });
 }
@@ -191,7 +236,7 @@ bool advancedSearchAnswers(const AdvancedSearch &search, const ItemRecord &item)
 ItemSearchResult searchAdvanced(const ItemIndex &items, const AdvancedSearch &search)
 {
     const AdvancedSearch upper = upperCased(search);
-    return scanKeyedSlots(items, items.slotCount(), [&](int64_t, const char *record) {
+    return scanKeyedSlots(items, [&](const char *record) {
         return advancedAnswersBytes(upper, record);
     });
 }
@@ -212,28 +257,35 @@ ItemSearchResult searchInSkus(const ItemIndex &items, std::string_view text)
     }
     std::vector<ItemMatch> bySlot;
     std::vector<int64_t> matchOfSlot(live.size(), -1);
-    const ScanOptions options { ScanSlots::All, ScanFailure::Stop, items.slotCount() };
-    const ScanResult scan = scanRecordBytes(
-        items.filePath(), items.recordSize(), options, [&](int64_t slot, const char *record) {
+    std::vector<char> unreadable(live.size(), 0);
+    const bool opened = scanSlots(
+        items, items.slotCount(),
+        [&](int64_t slot, const char *record) {
             if (live[static_cast<size_t>(slot)] && numberOf(record) > 0
                 && anySkuContains(record, upper)) {
                 matchOfSlot[static_cast<size_t>(slot)] = static_cast<int64_t>(bySlot.size());
                 bySlot.push_back(matchOf(slot, record));
             }
+            return true;
+        },
+        [&](int64_t slot) {
+            unreadable[static_cast<size_t>(slot)] = 1;
+            return true;
         });
+    if (!opened)
+        return { ItemSearchResult::Status::NotPresent, {} };
     ItemSearchResult result;
-    result.status = statusOf(scan);
-    if (result.status == ItemSearchResult::Status::NotPresent)
-        return result;
     for (const IndexEntry &entry : entries) {
-        if (entry.number <= 0)
+        if (entry.number <= 0 || entry.slot < 0 || entry.slot >= items.slotCount())
             continue;
-        // A failed read ends the walk at the first item it could not reach.
-        if (entry.slot >= scan.slotsRead)
+        const auto slot = static_cast<size_t>(entry.slot);
+        // The walk in number order ends at the first item it cannot read.
+        if (unreadable[slot]) {
+            result.status = ItemSearchResult::Status::ReadFailed;
             break;
-        const int64_t match = matchOfSlot[static_cast<size_t>(entry.slot)];
-        if (match >= 0)
-            result.matches.push_back(std::move(bySlot[static_cast<size_t>(match)]));
+        }
+        if (matchOfSlot[slot] >= 0)
+            result.matches.push_back(std::move(bySlot[static_cast<size_t>(matchOfSlot[slot])]));
     }
     return result;
 }

@@ -9,8 +9,11 @@
 // the item numbers. Only slots whose description key is set are looked at
 // (free slots and slots without a description are skipped); "Find in SKUs"
 // takes every live item of the index. The file is read once, front to back,
-// in large blocks; nothing is written and nothing is told to the user: the
-// status says how the scan ended, and the caller tells it (item_find.h).
+// in large blocks, and the result is exactly that of reading the records one
+// by one in the order the clerk is offered them, a record that cannot be read
+// included: the search ends there. Nothing is written and nothing is told to
+// the user: the status says how the search ended, and the caller tells it
+// (item_find.h).
 //
 // Texts are Windows-1252 as stored. Search texts are compared exactly, so
 // they are upper-cased first (toUpperCp1252), as the description and SKU
@@ -40,7 +43,8 @@ struct ItemSearchResult {
     enum class Status {
         Complete, // the whole file was looked at
         NotPresent, // film.dat could not be opened: no matches
-        ReadFailed, // a read failed: the matches before it are kept
+        ReadFailed, // a record the search had to read could not be read:
+                    // the matches offered before it are kept
     };
     Status status = Status::Complete;
     std::vector<ItemMatch> matches;
