@@ -270,7 +270,9 @@ void previewCustomReceipt(
     request.copies = 1;
     runPrintJob(
         request,
-        [&](PrintDevice &device) { printReceipt(device, ReceiptKind::Custom, data, messages); },
+        [&](PrintDevice &device, Messages &problems) {
+            printReceipt(device, ReceiptKind::Custom, data, problems);
+        },
         messages);
 }
 
