@@ -81,28 +81,6 @@ TEST(MeasuringPrintDevice, EachMarkReachesItsLowerEdge)
     }
 }
 
-TEST(MeasuringPrintDevice, AnswersAreTheDeviceBehindIt)
-{
-    RecordingPageSetup setup;
-    setup.printableWidth = 6800;
-    setup.offsetLeft = 300;
-    setup.offsetTop = 250;
-    setup.dotsPerInch = 180;
-    setup.averageCharWidth = 120;
-    RecordingPrintDevice recorded(setup);
-    const PrintFont refused { PrintFont::Kind::Arial10 };
-    recorded.refuseFont(refused);
-    MeasuringPrintDevice measured(recorded);
-    EXPECT_EQ(measured.printableWidth(), 6800);
-    EXPECT_EQ(measured.offsetLeft(), 300);
-    EXPECT_EQ(measured.offsetTop(), 250);
-    EXPECT_EQ(measured.dotsPerInch(), 180);
-    EXPECT_EQ(measured.textWidth("Total"), 600);
-    EXPECT_FALSE(measured.selectFont(refused));
-    EXPECT_EQ(measured.drawWrappedText(0, 0, 1200, 400, "Always happy to help!"), 1200);
-    EXPECT_FALSE(measured.imageSize("GIF89a"));
-}
-
 // A receipt is as long as its lines down to the blanks that end it, one line
 // more for each line the sale adds.
 TEST(MeasuringPrintDevice, ReceiptLengthFollowsItsLines)
