@@ -97,13 +97,22 @@ class LineAdjustment {
 public:
     enum class Kind { Price, Weight };
 
-    LineAdjustment(Kind kind, LastLineItem item, TillState &state, Basket &basket,
-        Messages &messages);
+    LineAdjustment(
+        Kind kind, LastLineItem item, TillState &state, Basket &basket, Messages &messages);
 
-    Kind kind() const { return kind_; }
-    const LastLineItem &item() const { return item_; }
+    Kind kind() const
+    {
+        return kind_;
+    }
+    const LastLineItem &item() const
+    {
+        return item_;
+    }
     // What the five boxes show: the line's values until a price is typed.
-    const LineCents &boxes() const { return boxes_; }
+    const LineCents &boxes() const
+    {
+        return boxes_;
+    }
 
     // "Adjust item price": the amount box (digits, in cents) changed. A price
     // above 0 works out the boxes for the item's tax code; 0 or an empty box

@@ -46,7 +46,10 @@ public:
     TransactionDiscount(TillState &state, Basket &basket, Messages &messages);
 
     // The discount comes off the total after tax (else off the nett).
-    bool afterTax() const { return afterTax_; }
+    bool afterTax() const
+    {
+        return afterTax_;
+    }
     // What a percentage applies to: after tax, the total before any discount
     // given so far (which this one replaces); before tax, non-taxable +
     // taxable.

@@ -26,15 +26,13 @@ void openLineAdjustment(LineAdjustment::Kind kind, TillWindow &window, TillState
 void openAdjustPrice(TillWindow &window, TillState &state, Basket &basket, ItemEntry &entry,
     BasketView &view, Messages &messages)
 {
-    openLineAdjustment(
-        LineAdjustment::Kind::Price, window, state, basket, entry, view, messages);
+    openLineAdjustment(LineAdjustment::Kind::Price, window, state, basket, entry, view, messages);
 }
 
 void openAdjustByWeight(TillWindow &window, TillState &state, Basket &basket, ItemEntry &entry,
     BasketView &view, Messages &messages)
 {
-    openLineAdjustment(
-        LineAdjustment::Kind::Weight, window, state, basket, entry, view, messages);
+    openLineAdjustment(LineAdjustment::Kind::Weight, window, state, basket, entry, view, messages);
 }
 
 void openDiscount(
@@ -42,8 +40,8 @@ void openDiscount(
 {
     if (basket.lineCount <= 0)
         return;
-    auto *dialog = new DiscountDialog(
-        window, TransactionDiscount(state, basket, messages), basket, entry);
+    auto *dialog
+        = new DiscountDialog(window, TransactionDiscount(state, basket, messages), basket, entry);
     dialog->showBesideTill(dialog->amountBox());
 }
 

@@ -73,7 +73,8 @@ DiscountDialog::DiscountDialog(
     layout->addWidget(new QLabel(QStringLiteral("Enter the amount without the . character"), this));
     if (discount_.afterTax()) {
         layout->addWidget(new QLabel(
-            QStringLiteral("Note that to discount items and tax please use the 'Adjust price' button"),
+            QStringLiteral(
+                "Note that to discount items and tax please use the 'Adjust price' button"),
             this));
     }
 
@@ -96,7 +97,8 @@ DiscountDialog::DiscountDialog(
         amount_->setText(QString::fromStdString(discount_.amountText(preset)));
     }
     connect(percent_, &QComboBox::currentIndexChanged, this, [this](int index) {
-        amount_->setText(QString::fromStdString(discount_.amountText(percent_->itemData(index).toInt())));
+        amount_->setText(
+            QString::fromStdString(discount_.amountText(percent_->itemData(index).toInt())));
         amount_->setFocus();
     });
     connect(ok, &QPushButton::clicked, this, [this] { accept(); });

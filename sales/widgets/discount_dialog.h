@@ -15,12 +15,21 @@ namespace ovix {
 class DiscountDialog : public TenderSideDialog {
 public:
     // `entry` must outlive the dialog.
-    DiscountDialog(TillWindow &window, TransactionDiscount discount, const Basket &basket,
-        ItemEntry &entry);
+    DiscountDialog(
+        TillWindow &window, TransactionDiscount discount, const Basket &basket, ItemEntry &entry);
 
-    QLineEdit *amountBox() const { return amount_; }
-    QLineEdit *amendedTotalBox() const { return amended_; }
-    QComboBox *percentList() const { return percent_; }
+    QLineEdit *amountBox() const
+    {
+        return amount_;
+    }
+    QLineEdit *amendedTotalBox() const
+    {
+        return amended_;
+    }
+    QComboBox *percentList() const
+    {
+        return percent_;
+    }
 
 protected:
     void accept() override;

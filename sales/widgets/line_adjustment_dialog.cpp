@@ -65,7 +65,8 @@ LineAdjustmentDialog::LineAdjustmentDialog(TillWindow &window, LineAdjustment ad
 {
     const bool weighing = adjustment_.kind() == LineAdjustment::Kind::Weight;
     const LastLineItem &item = adjustment_.item();
-    setWindowTitle(weighing ? QStringLiteral("Adjust by weight") : QStringLiteral("Adjust item price"));
+    setWindowTitle(
+        weighing ? QStringLiteral("Adjust by weight") : QStringLiteral("Adjust item price"));
     auto *layout = new QVBoxLayout(this);
 
     auto *itemForm = new QFormLayout;

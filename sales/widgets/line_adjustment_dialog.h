@@ -24,12 +24,27 @@ public:
         ItemEntry &entry, BasketView &view);
 
     // The box the keypad types into: the price or the weight.
-    QLineEdit *amountBox() const { return amount_; }
-    QComboBox *weightList() const { return weightList_; }
-    QLineEdit *priceBeforeTaxBox() const { return priceBeforeTax_; }
+    QLineEdit *amountBox() const
+    {
+        return amount_;
+    }
+    QComboBox *weightList() const
+    {
+        return weightList_;
+    }
+    QLineEdit *priceBeforeTaxBox() const
+    {
+        return priceBeforeTax_;
+    }
     // The line's five boxes: non-taxable, taxable, tax 1, tax 2, total.
-    QLineEdit *lineBox(int index) const { return lineBoxes_[index]; }
-    QLabel *costLabel() const { return cost_; }
+    QLineEdit *lineBox(int index) const
+    {
+        return lineBoxes_[index];
+    }
+    QLabel *costLabel() const
+    {
+        return cost_;
+    }
 
 protected:
     void accept() override;

@@ -15,13 +15,15 @@ TenderSideDialog::TenderSideDialog(TillWindow &window)
 
 void TenderSideDialog::showBesideTill(QLineEdit *amountBox)
 {
-    adjustSize();
-    if (const QWidget *till = window_.widget()) {
-        const QRect frame = till->frameGeometry();
-        move(frame.x() + (frame.width() - width()) / 2, frame.bottom() - height() - 10);
-    }
     window_.setTenderAmountBox(amountBox);
     show();
+    // Placed once shown, when the dialog has its final size.
+    if (const QWidget *till = window_.widget()) {
+        const QRect frame = till->frameGeometry();
+        const QSize size = frameGeometry().size();
+        move(frame.x() + (frame.width() - size.width()) / 2,
+            frame.y() + frame.height() - size.height() - 10);
+    }
     raise();
     activateWindow();
     amountBox->setFocus();
