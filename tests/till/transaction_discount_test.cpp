@@ -68,18 +68,6 @@ TEST(TransactionDiscount, PercentagesAreWholeCentsCutTowardsZero)
             << c.cents << " " << c.hundredths;
 }
 
-TEST(TransactionDiscount, ThePercentListRunsFromNoneTo80InHalves)
-{
-    const std::vector<int> list = discountPercentages();
-    ASSERT_EQ(list.size(), 161u);
-    EXPECT_EQ(list.front(), 0);
-    EXPECT_EQ(list[1], 50);
-    EXPECT_EQ(list.back(), 8000);
-    EXPECT_EQ(percentageText(list.front()), "0.00");
-    EXPECT_EQ(percentageText(1250), "12.50");
-    EXPECT_EQ(percentageText(list.back()), "80.00");
-}
-
 TEST(TransactionDiscount, AfterTaxADiscountReplacesTheOneBefore)
 {
     DiscountTill till;

@@ -46,8 +46,7 @@ void connectSaleScreenCommands(
     ItemEntry &entry = screen.itemEntry();
     window.registerCommand(Command::AddItem, [&screen] { addItemFromBox(screen); });
     window.registerCommand(Command::PriceByWeight, [&window, &screen, &state, &messages] {
-        openAdjustByWeight(
-            window, state, screen.basket(), screen.itemEntry(), screen, messages);
+        openAdjustByWeight(window, state, screen.basket(), screen.itemEntry(), screen, messages);
     });
     window.registerCommand(
         Command::NonInventorySale, [&screen, &state] { addNonInventoryLine(screen, state); });
