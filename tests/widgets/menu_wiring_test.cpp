@@ -217,16 +217,17 @@ TEST(MenuWiring, TheTillBuildsTheCommandsItAlwaysHasAndEnablesTheirButtons)
         till.window, *till.screen, till.state, *till.basket, till.messages, till.devices);
     const std::set<Command> expected = { Command::Exit, Command::IndentListings, Command::PayCash,
         Command::PayCheque, Command::PayByCustomer, Command::PayCard, Command::PaySplit,
-        Command::AddNote, Command::AssociateCustomer, Command::SaveBasket, Command::ReloadBasket,
-        Command::Configuration, Command::TaxSetup, Command::StorePrintHeading, Command::FileReset,
-        Command::CustomReceipt, Command::CustomizeLanguage, Command::OperatorSetup,
-        Command::UserControl, Command::SoundEffects, Command::ButtonTips,
-        Command::ChangeInbuiltStockPicture, Command::HiResPicture, Command::HelpContents,
-        Command::HelpUsingHelp, Command::TipOfTheDay, Command::Calendar, Command::About,
-        Command::AddItem, Command::NonInventorySale, Command::VoidLine, Command::EmptyBasket,
-        Command::OpenDrawer, Command::ToggleTrade, Command::RepeatLast, Command::ScrollBack,
-        Command::ScrollForwards, Command::PreviousCategory, Command::NextCategory,
-        Command::LogOff };
+        Command::AddDiscount, Command::AddNote, Command::AssociateCustomer, Command::SaveBasket,
+        Command::ReloadBasket, Command::Configuration, Command::TaxSetup,
+        Command::StorePrintHeading, Command::FileReset, Command::CustomReceipt,
+        Command::CustomizeLanguage, Command::OperatorSetup, Command::UserControl,
+        Command::SoundEffects, Command::ButtonTips, Command::ChangeInbuiltStockPicture,
+        Command::HiResPicture, Command::HelpContents, Command::HelpUsingHelp,
+        Command::TipOfTheDay, Command::Calendar, Command::About, Command::AddItem,
+        Command::PriceByWeight, Command::NonInventorySale, Command::VoidLine,
+        Command::EmptyBasket, Command::OpenDrawer, Command::ToggleTrade, Command::RepeatLast,
+        Command::AdjustPrice, Command::ScrollBack, Command::ScrollForwards,
+        Command::PreviousCategory, Command::NextCategory, Command::LogOff };
     std::set<Command> built;
     for (int c = 0; c <= static_cast<int>(Command::LogOff); ++c) {
         const auto command = static_cast<Command>(c);
