@@ -176,7 +176,8 @@ bool pictureFolderReadable(const Shop &shop, Messages &messages)
     return true;
 }
 
-bool attachPicture(Shop &shop, int64_t number, const std::string &source, Messages &messages)
+bool attachPicture(Shop &shop, int64_t number, const std::string &source, Messages &messages,
+    const std::function<void()> &attached)
 {
     std::optional<ItemRecord> record = readItem(shop, number, messages);
     if (!record)
@@ -204,9 +205,12 @@ bool attachPicture(Shop &shop, int64_t number, const std::string &source, Messag
             return shop.items.writeRecord(slot, *record, told);
         },
         messages);
-    if (done)
-        reportInfo(messages, "Updated.", "Picture");
-    return done;
+    if (!done)
+        return false;
+    if (attached)
+        attached();
+    reportInfo(messages, "Updated.", "Picture");
+    return true;
 }
 
 } // namespace ovix

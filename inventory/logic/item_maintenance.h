@@ -78,10 +78,12 @@ bool pictureFolderReadable(const Shop &shop, Messages &messages);
 
 // Copies the bitmap file `source` to "m%I64d.bmp" of item `number` in the
 // data folder (replacing an earlier one) and marks the item as having its own
-// picture, the two together or neither; then "Updated." (caption
-// "Picture"). Refused, with nothing changed, for an item not on file or a
-// file that cannot be read or is not a whole bitmap.
-bool attachPicture(Shop &shop, int64_t number, const std::string &source, Messages &messages);
+// picture, the two together or neither; then calls `attached` (the till
+// rebuilds its quick-select buttons) and says "Updated." (caption "Picture").
+// Refused, with nothing changed, for an item not on file or a file that
+// cannot be read or is not a whole bitmap.
+bool attachPicture(Shop &shop, int64_t number, const std::string &source, Messages &messages,
+    const std::function<void()> &attached = {});
 
 // The name of an item's own picture file: "m%I64d.bmp".
 std::string ownPictureName(int64_t number);

@@ -62,6 +62,12 @@ QLineEdit *ItemDialog::addLine(const char *name, size_t width)
     auto *box = new QLineEdit(this);
     box->setObjectName(QString::fromLatin1(name));
     box->setMaxLength(static_cast<int>(width));
+    // Room for the long texts; the numbers take little, so that the dialog
+    // fits an 800 x 600 screen.
+    if (width >= kItemTextWidth)
+        box->setMinimumWidth(120);
+    else
+        box->setMaximumWidth(90);
     return box;
 }
 
@@ -71,6 +77,7 @@ QComboBox *ItemDialog::addList(const char *name, const QStringList &entries, int
     list->setObjectName(QString::fromLatin1(name));
     list->addItems(entries);
     list->setCurrentIndex(current >= 0 && current < entries.size() ? current : 0);
+    list->setMaximumWidth(115);
     return list;
 }
 
@@ -187,6 +194,9 @@ void ItemDialog::build(const ItemForm &form, ItemDialogForm look)
     second->addRow(QStringLiteral("Minimum order"), minimumOrder_);
     second->addRow(QStringLiteral("On order"), onOrder_);
 
+    sellByDay_->setMaximumWidth(48);
+    sellByMonth_->setMaximumWidth(48);
+    sellByYear_->setMaximumWidth(68);
     auto *sellBy = new QHBoxLayout;
     sellBy->addWidget(sellByDay_);
     sellBy->addWidget(sellByMonth_);
@@ -203,7 +213,7 @@ void ItemDialog::build(const ItemForm &form, ItemDialogForm look)
     third->addRow(noTaxRounding_);
     third->addRow(omitQuickSelect_);
     third->addRow(buyOneGetOneFree_);
-    third->addRow(QStringLiteral("Sell by D M Y"), sellBy);
+    third->addRow(QStringLiteral("Sell by"), sellBy);
 
     picture_ = new QLabel(this);
     picture_->setObjectName(QStringLiteral("picture"));
@@ -237,6 +247,7 @@ void ItemDialog::build(const ItemForm &form, ItemDialogForm look)
     bottom->addWidget(cancel);
     bottom->addWidget(ok);
     auto *columns = new QHBoxLayout;
+    columns->setSpacing(6);
     columns->addLayout(first);
     columns->addLayout(second);
     columns->addLayout(third);

@@ -51,7 +51,7 @@ ItemViewDialog::ItemViewDialog(
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(bottom);
-    show(number);
+    showItem(number);
 }
 
 QLineEdit *ItemViewDialog::valueBox(const QString &label) const
@@ -62,7 +62,7 @@ QLineEdit *ItemViewDialog::valueBox(const QString &label) const
     return nullptr;
 }
 
-bool ItemViewDialog::show(int64_t number)
+bool ItemViewDialog::showItem(int64_t number)
 {
     const std::optional<ItemRecord> record = readItem(shop_, number, messages_);
     if (!record)
@@ -77,6 +77,7 @@ bool ItemViewDialog::show(int64_t number)
         auto *label = new QLabel(this);
         auto *value = new QLineEdit(this);
         value->setReadOnly(true);
+        value->setMinimumWidth(120);
         grid->addWidget(label, at % kRowsPerColumn, 2 * (at / kRowsPerColumn));
         grid->addWidget(value, at % kRowsPerColumn, 2 * (at / kRowsPerColumn) + 1);
         labels_.push_back(label);
@@ -102,7 +103,7 @@ bool ItemViewDialog::showNext()
         messages_.beep();
         return false;
     }
-    return show(shop_.items.index()[position].number);
+    return showItem(shop_.items.index()[position].number);
 }
 
 void showItemView(QWidget *parent, const Shop &shop, int64_t number, Messages &messages)

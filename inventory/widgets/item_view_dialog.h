@@ -36,7 +36,7 @@ public:
     bool showNext();
 
 private:
-    bool show(int64_t number);
+    bool showItem(int64_t number);
 
     const Shop &shop_;
     Messages &messages_;

@@ -392,3 +392,17 @@ TEST(ItemDialogs, AnAmendmentShowsAtOnceOnTheQuickSelectButtons)
     EXPECT_EQ(screen->quickSelect().slot(0).description, "GREEN TEA");
     EXPECT_EQ(screen->quickSelect().quickButton(0)->descriptionText(), "GREEN TEA");
 }
+
+TEST(ItemDialogs, TheItemDialogAndTheViewFitAnEightHundredBySixHundredScreen)
+{
+    ItemTill till;
+    ItemForm form = newItemForm(till.shop.state.config, till.shop.state.items, kSaleTime);
+    ItemDialog dialog(till.shop.state, form, ItemDialogForm::New, &till.window);
+    dialog.show();
+    EXPECT_LE(dialog.width(), 800);
+    EXPECT_LE(dialog.height(), 600);
+    ItemViewDialog view(till.shop.state, 101, till.messages, &till.window);
+    view.show();
+    EXPECT_LE(view.width(), 800);
+    EXPECT_LE(view.height(), 600);
+}
