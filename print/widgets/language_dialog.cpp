@@ -1,23 +1,32 @@
 #include "print/widgets/language_dialog.h"
 
 #include "platform/cp1252.h"
+#include "platform/widgets/window_size.h"
 #include "sales/logic/till_state.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollArea>
+#include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace ovix {
 
 namespace {
 
 constexpr int kWordLength = 79;
+// A word's row: its number, the language's word and the shop's own; an
+// empty grid column of kColumnGap pixels parts the two columns of rows.
+constexpr int kColumnsPerWord = 3;
+constexpr int kColumnGap = 12;
+// A box's frame and the margins beside its text.
+constexpr int kBoxPadding = 10;
+constexpr int kLongestWordShown = 24;
 
 } // namespace
 
@@ -41,31 +50,39 @@ LanguageDialog::LanguageDialog(const LanguageCustomization &shown, QWidget *pare
                                                 "words are lost."),
         this));
 
-    auto *scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    auto *inner = new QWidget(scroll);
-    auto *columns = new QVBoxLayout(inner);
-    auto *receipt = new QGroupBox(QStringLiteral("Receipt"), inner);
-    auto *invoice = new QGroupBox(QStringLiteral("Invoice"), inner);
+    // The receipt's words and the invoice's on two tabs, each in two columns
+    // of rows, so that all show at once on an 800 x 600 screen.
+    auto *tabs = new QTabWidget(this);
+    auto *receipt = new QWidget(tabs);
+    auto *invoice = new QWidget(tabs);
     auto *receiptGrid = new QGridLayout(receipt);
     auto *invoiceGrid = new QGridLayout(invoice);
+    const int receiptRows = (kReceiptWordSlotsShown + 1) / 2;
+    const int invoiceRows = (kCustomizableWordSlots - kReceiptWordSlotsShown + 1) / 2;
     for (int slot = 1; slot <= kCustomizableWordSlots; ++slot) {
         const size_t at = static_cast<size_t>(slot - 1);
-        QGroupBox *group = slot <= kReceiptWordSlotsShown ? receipt : invoice;
-        QGridLayout *grid = slot <= kReceiptWordSlotsShown ? receiptGrid : invoiceGrid;
-        const int row = slot <= kReceiptWordSlotsShown ? slot : slot - kReceiptWordSlotsShown;
-        defaults_[at] = new QLineEdit(group);
+        const bool onReceipt = slot <= kReceiptWordSlotsShown;
+        QWidget *page = onReceipt ? receipt : invoice;
+        QGridLayout *grid = onReceipt ? receiptGrid : invoiceGrid;
+        const int index = onReceipt ? slot - 1 : slot - 1 - kReceiptWordSlotsShown;
+        const int rows = onReceipt ? receiptRows : invoiceRows;
+        const int row = index % rows;
+        const int column = (index / rows) * (kColumnsPerWord + 1);
+        defaults_[at] = new QLineEdit(page);
         defaults_[at]->setReadOnly(true);
-        words_[at] = new QLineEdit(group);
+        words_[at] = new QLineEdit(page);
         words_[at]->setMaxLength(kWordLength);
-        grid->addWidget(new QLabel(QString::number(slot), group), row, 0);
-        grid->addWidget(defaults_[at], row, 1);
-        grid->addWidget(words_[at], row, 2);
+        grid->addWidget(new QLabel(QString::number(slot), page), row, column, Qt::AlignRight);
+        grid->addWidget(defaults_[at], row, column + 1);
+        grid->addWidget(words_[at], row, column + 2);
     }
-    columns->addWidget(receipt);
-    columns->addWidget(invoice);
-    scroll->setWidget(inner);
-    layout->addWidget(scroll, 1);
+    for (QGridLayout *grid : { receiptGrid, invoiceGrid }) {
+        grid->setRowStretch(grid->rowCount(), 1);
+        grid->setColumnMinimumWidth(kColumnsPerWord, kColumnGap);
+    }
+    tabs->addTab(receipt, QStringLiteral("Receipt"));
+    tabs->addTab(invoice, QStringLiteral("Invoice"));
+    layout->addWidget(tabs, 1);
 
     auto *buttons
         = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -77,15 +94,28 @@ LanguageDialog::LanguageDialog(const LanguageCustomization &shown, QWidget *pare
     connect(language_, &QComboBox::activated, this, [this](int index) { loadDefaultsOf(index); });
     connect(reset_, &QPushButton::clicked, this,
         [this] { loadDefaultsOf(language_->currentIndex()); });
-    resize(640, 560);
+    openAtPreferredSize(this);
 }
 
 void LanguageDialog::showCustomization(const LanguageCustomization &shown)
 {
     language_->setCurrentIndex(shown.languageIndex);
+    int widest = 0;
     for (size_t at = 0; at < kCustomizableWordSlots; ++at) {
         defaults_[at]->setText(toQString(shown.defaults[at]));
+        defaults_[at]->setToolTip(defaults_[at]->text());
+        defaults_[at]->setCursorPosition(0);
         words_[at]->setText(toQString(shown.inUse[at]));
+        widest = std::max(widest, fontMetrics().horizontalAdvance(defaults_[at]->text()));
+    }
+    // The boxes as wide as the language's longest word, up to a limit that
+    // keeps the dialog on a small screen; a longer word shows whole in the
+    // box's tip.
+    const int width
+        = std::min(widest, fontMetrics().averageCharWidth() * kLongestWordShown) + kBoxPadding;
+    for (size_t at = 0; at < kCustomizableWordSlots; ++at) {
+        defaults_[at]->setMinimumWidth(width);
+        words_[at]->setMinimumWidth(width);
     }
 }
 
