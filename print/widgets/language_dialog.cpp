@@ -13,8 +13,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace ovix {
 
 namespace {
@@ -24,9 +22,8 @@ constexpr int kWordLength = 79;
 // empty grid column of kColumnGap pixels parts the two columns of rows.
 constexpr int kColumnsPerWord = 3;
 constexpr int kColumnGap = 12;
-// A box's frame and the margins beside its text.
-constexpr int kBoxPadding = 10;
-constexpr int kLongestWordShown = 24;
+// Average characters a word's column shows at least on one line.
+constexpr int kWordShown = 20;
 
 } // namespace
 
@@ -68,17 +65,25 @@ LanguageDialog::LanguageDialog(const LanguageCustomization &shown, QWidget *pare
         const int rows = onReceipt ? receiptRows : invoiceRows;
         const int row = index % rows;
         const int column = (index / rows) * (kColumnsPerWord + 1);
-        defaults_[at] = new QLineEdit(page);
-        defaults_[at]->setReadOnly(true);
+        defaults_[at] = new QLabel(page);
+        defaults_[at]->setWordWrap(true);
+        defaults_[at]->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        defaults_[at]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        defaults_[at]->setTextFormat(Qt::PlainText);
         words_[at] = new QLineEdit(page);
         words_[at]->setMaxLength(kWordLength);
         grid->addWidget(new QLabel(QString::number(slot), page), row, column, Qt::AlignRight);
-        grid->addWidget(defaults_[at], row, column + 1);
+        grid->addWidget(defaults_[at], row, column + 1, Qt::AlignVCenter);
         grid->addWidget(words_[at], row, column + 2);
     }
     for (QGridLayout *grid : { receiptGrid, invoiceGrid }) {
         grid->setRowStretch(grid->rowCount(), 1);
         grid->setColumnMinimumWidth(kColumnsPerWord, kColumnGap);
+        // The words share the width evenly.
+        for (int column : { 1, 2, kColumnsPerWord + 2, kColumnsPerWord + 3 }) {
+            grid->setColumnStretch(column, 1);
+            grid->setColumnMinimumWidth(column, fontMetrics().averageCharWidth() * kWordShown);
+        }
     }
     tabs->addTab(receipt, QStringLiteral("Receipt"));
     tabs->addTab(invoice, QStringLiteral("Invoice"));
@@ -100,22 +105,10 @@ LanguageDialog::LanguageDialog(const LanguageCustomization &shown, QWidget *pare
 void LanguageDialog::showCustomization(const LanguageCustomization &shown)
 {
     language_->setCurrentIndex(shown.languageIndex);
-    int widest = 0;
     for (size_t at = 0; at < kCustomizableWordSlots; ++at) {
         defaults_[at]->setText(toQString(shown.defaults[at]));
-        defaults_[at]->setToolTip(defaults_[at]->text());
-        defaults_[at]->setCursorPosition(0);
         words_[at]->setText(toQString(shown.inUse[at]));
-        widest = std::max(widest, fontMetrics().horizontalAdvance(defaults_[at]->text()));
-    }
-    // The boxes as wide as the language's longest word, up to a limit that
-    // keeps the dialog on a small screen; a longer word shows whole in the
-    // box's tip.
-    const int width
-        = std::min(widest, fontMetrics().averageCharWidth() * kLongestWordShown) + kBoxPadding;
-    for (size_t at = 0; at < kCustomizableWordSlots; ++at) {
-        defaults_[at]->setMinimumWidth(width);
-        words_[at]->setMinimumWidth(width);
+        words_[at]->setCursorPosition(0);
     }
 }
 

@@ -215,6 +215,18 @@ std::unique_ptr<QWidget> make(Arguments &&...arguments)
     return std::make_unique<Dialog>(std::forward<Arguments>(arguments)...);
 }
 
+// The language dialog with `language`'s words, whose length sets the boxes' width.
+std::function<std::unique_ptr<QWidget>(Counter &, QWidget *)> languageDialog(int language)
+{
+    return [language](Counter &c, QWidget *parent) {
+        c.shop.state.config.set(cfg::receiptLanguage, language);
+        LanguageCustomization shown
+            = openLanguageCustomization(c.shop.state.config, c.shop.state.receiptWords);
+        chooseLanguage(shown, language);
+        return make<LanguageDialog>(shown, parent);
+    };
+}
+
 const std::vector<Window> &windows()
 {
     static const std::vector<Window> all = {
@@ -255,12 +267,10 @@ const std::vector<Window> &windows()
                     std::function<bool(const CustomReceiptSettings &)>(),
                     std::function<void(const CustomReceiptSettings &)>(), parent);
             } },
-        { "LanguageDialog",
-            [](Counter &c, QWidget *parent) {
-                return make<LanguageDialog>(
-                    openLanguageCustomization(c.shop.state.config, c.shop.state.receiptWords),
-                    parent);
-            } },
+        { "LanguageDialog", languageDialog(0) },
+        { "LanguageDialogItaliano", languageDialog(1) },
+        { "LanguageDialogEspanol", languageDialog(2) },
+        { "LanguageDialogNederlands", languageDialog(3) },
         { "SummaryDialog",
             [](Counter &c, QWidget *parent) {
                 return make<SummaryDialog>(c.basket, Tender { 100, 6.13 }, parent,
