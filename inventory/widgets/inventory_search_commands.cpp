@@ -3,14 +3,10 @@
 #include "inventory/logic/item_find.h"
 #include "inventory/widgets/advanced_search_dialog.h"
 #include "inventory/widgets/item_search_screens.h"
-#include "platform/c_format.h"
+#include "inventory/widgets/item_view_dialog.h"
 #include "platform/cp1252.h"
-#include "platform/messages.h"
 #include "sales/widgets/till_window.h"
-#include "store/fixed_text.h"
 #include "store/shop.h"
-
-#include <cinttypes>
 
 namespace ovix {
 
@@ -24,25 +20,17 @@ bool searchesAsList(const Shop &shop)
 void viewIfAsked(QWidget *parent, const Shop &shop, FoundItem found, Messages &messages)
 {
     if (found.number != 0 && found.view)
-        viewFoundItem(parent, shop, found.number, messages);
+        showItemView(parent, shop, found.number, messages);
 }
 
 } // namespace
 
-void viewFoundItem(QWidget *parent, const Shop &shop, int64_t number, Messages &messages)
+int64_t findItemByDescription(
+    QWidget *parent, const Shop &shop, const std::string &typed, Messages &messages)
 {
-    const std::optional<int64_t> slot = shop.items.slotOf(number);
-    if (!slot)
-        return;
-    ItemRecord item;
-    if (!shop.items.readRecord(*slot, item, messages))
-        return;
-    // ITEM VIEW: the read-only item view comes with item maintenance; until
-    // then the found item is named in a notice. Replace this call by the view.
-    (void)parent;
-    reportInfo(messages,
-        cformat("%" PRId64 ", %s", number, toUtf8(readText(item.description)).c_str()),
-        "Inventory");
+    return runDescriptionSearch(shop.items, searchesAsList(shop), fromUtf8(typed), messages,
+        itemSearchScreens(parent, shop))
+        .number;
 }
 
 void connectInventorySearchCommands(TillWindow &window, Shop &shop, Messages &messages)

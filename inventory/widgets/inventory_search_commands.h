@@ -5,6 +5,7 @@
 // connected beside them (inventory_commands.h).
 
 #include <cstdint>
+#include <string>
 
 class QWidget;
 
@@ -15,10 +16,13 @@ class Shop;
 class TillWindow;
 
 // Registers the search commands with `window`; `shop` and `messages` must
-// outlive it.
+// outlive it. An item the clerk asks to see opens in the item view.
 void connectInventorySearchCommands(TillWindow &window, Shop &shop, Messages &messages);
 
-// Shows the item `number` that a search found and the clerk asked to see.
-void viewFoundItem(QWidget *parent, const Shop &shop, int64_t number, Messages &messages);
+// The description search of `typed` (UTF-8, as typed at an item prompt such as
+// Amend's or Delete's), one match at a time or as a list as the till is set:
+// the number of the item chosen, 0 for none.
+int64_t findItemByDescription(
+    QWidget *parent, const Shop &shop, const std::string &typed, Messages &messages);
 
 } // namespace ovix

@@ -18,11 +18,12 @@ constexpr int flag(UserControlItem item)
 // registering only commands of its popup (a popup whose items belong to
 // several subsystems is the till's, and its file calls into theirs):
 //   Popup::File         -> till/widgets/file_commands.cpp          connectFileCommands
-//   Popup::Inventory    -> inventory/widgets/inventory_commands.cpp  connectInventoryCommands
-//   Popup::Inventory    -> inventory/widgets/inventory_search_commands.cpp  connectInventorySearchCommands
-//                          (the first the maintenance items, the second the
-//                          five searches, Find in SKUs of the List items
-//                          among them, called right after the first)
+//   Popup::Inventory    -> inventory/widgets/inventory_commands.cpp connectInventoryCommands
+//                          (New line, Amend, Delete, Add custom image)
+//   Popup::Inventory    -> inventory/widgets/inventory_search_commands.cpp connectInventorySearchCommands
+//                          (Find, Find by description, Find that contain, Find
+//                          advanced, and Find in SKUs of the List items; called
+//                          right after the first)
 //   Popup::Payments     -> sales/widgets/payment_commands.cpp      connectPaymentCommands
 //   Popup::Transactions -> sales/widgets/transaction_commands.cpp  connectTransactionCommands
 //   Popup::Activity     -> till/widgets/activity_commands.cpp      connectActivityCommands
@@ -33,8 +34,8 @@ constexpr int flag(UserControlItem item)
 //                          the window connects itself (till/widgets/main_window.cpp)
 // Customers, Reminders, Suppliers and Reports have no commands built yet;
 // each gets its file in its subsystem with its first command. The Print and
-// List items of Inventory and Customers will be wired by
-// reports/widgets, in a second connect function for the same popup.
+// other List items of Inventory and Customers will be wired by reports/widgets, in
+// a second connect function for the same popup.
 // till/widgets/menu_wiring.cpp calls the connect functions in menu order, and
 // tests/widgets/menu_wiring_test.cpp checks that each keeps to its popup.
 // A button or key that runs a menu command (the payment, note and basket

@@ -1,6 +1,8 @@
 #include "till/widgets/menu_wiring.h"
 
+#include "inventory/widgets/inventory_commands.h"
 #include "inventory/widgets/inventory_search_commands.h"
+#include "sales/logic/till_state.h"
 #include "sales/widgets/payment_commands.h"
 #include "sales/widgets/transaction_commands.h"
 #include "till/widgets/activity_commands.h"
@@ -18,6 +20,13 @@ void connectTillCommands(TillWindow &window, SaleScreen &screen, TillState &stat
 {
     ItemEntry &entry = screen.itemEntry();
     connectFileCommands(window, state, messages);
+    InventoryHooks inventory;
+    inventory.itemsChanged = [&screen] { screen.quickSelect().reload(); };
+    inventory.playSound = [&screen](int sound) { screen.playSound(sound); };
+    inventory.findByDescription = [&state, &messages](QWidget *parent, const std::string &text) {
+        return findItemByDescription(parent, state, text, messages);
+    };
+    connectInventoryCommands(window, state, messages, std::move(inventory));
     connectInventorySearchCommands(window, state, messages);
     connectPaymentCommands(window, state, basket, entry, messages, devices);
     connectTransactionCommands(window, state, basket, entry, messages);
