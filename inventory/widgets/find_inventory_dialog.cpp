@@ -5,17 +5,22 @@
 #include "store/fixed_text.h"
 #include "store/till_config.h"
 
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cinttypes>
 
 namespace ovix {
 
 namespace {
+
+// A line edit's frame and the margins around its text, both sides together.
+constexpr int kBoxPadding = 12;
 
 QString money(float amount)
 {
@@ -83,6 +88,13 @@ void FindInventoryDialog::addField(const char *name, const QString &caption, con
     box->setObjectName(QString::fromLatin1(name));
     box->setReadOnly(true);
     box->setCursorPosition(0);
+    // Wide enough for what it shows, up to the 38 characters the item dialog
+    // takes, and never narrower than a whole item number.
+    const QFontMetrics metrics = box->fontMetrics();
+    const int widest = metrics.horizontalAdvance(QString(38, QLatin1Char('W')));
+    const int least = metrics.horizontalAdvance(QString(20, QLatin1Char('0')));
+    box->setMinimumWidth(
+        std::clamp(metrics.horizontalAdvance(value), least, widest) + kBoxPadding);
     form->addRow(caption, box);
 }
 

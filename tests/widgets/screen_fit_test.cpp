@@ -3,7 +3,11 @@
 // no control lies outside the widget that holds it or is squeezed below the
 // size its text needs, and no page needs a scroll bar.
 
+#include "inventory/widgets/advanced_search_dialog.h"
+#include "inventory/widgets/find_inventory_dialog.h"
+#include "inventory/widgets/item_list_dialog.h"
 #include "inventory/widgets/stock_picture_dialog.h"
+#include "inventory/widgets/till_search_dialog.h"
 #include "platform/scripted_messages.h"
 #include "platform/widgets/wrapping_check_box.h"
 #include "print/logic/custom_receipt_settings.h"
@@ -20,6 +24,8 @@
 #include "sales/widgets/customer_transaction_dialog.h"
 #include "sales/widgets/non_inventory_dialog.h"
 #include "sales/widgets/split_dialog.h"
+#include "store/fixed_text.h"
+#include "store/item_record.h"
 #include "store/till_config.h"
 #include "support/settings_fixture.h"
 #include "sync/logic/sync_config.h"
@@ -306,6 +312,37 @@ const std::vector<Window> &windows()
         { "StockPictureDialog",
             [](Counter &c, QWidget *parent) {
                 return make<StockPictureDialog>(c.shop.state.dir, parent);
+            } },
+        { "FindInventoryDialog",
+            [](Counter &c, QWidget *parent) {
+                // Each text as long as the item dialog takes it.
+                ItemRecord item {};
+                item.number = 100000000000000000;
+                writeText(item.description, "WOODWARD WORTHINGTON MOWBRAY WALLPAPER");
+                for (char *sku : { item.sku1, item.sku2, item.sku3 })
+                    writeFixedText(sku, 40, "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW");
+                writeText(item.sku4, "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW");
+                item.cost_price = 19999.99f;
+                item.retail_price = 19999.99f;
+                item.quantity = -2000000000;
+                item.tax = 1;
+                item.display_category = 14;
+                writeText(item.date_added, "28/12/2026");
+                return make<FindInventoryDialog>(item, c.shop.state.config, false, parent);
+            } },
+        { "ItemListDialog",
+            [](Counter &, QWidget *parent) {
+                std::vector<std::string> lines;
+                for (int64_t number = 1; number <= 40; ++number)
+                    lines.push_back(std::to_string(number * 1000000000000)
+                        + ", WOODWARD WORTHINGTON MOWBRAY WALLPAPER (-2000000000) 19999.99");
+                return make<ItemListDialog>(QStringLiteral("Please select"), lines, parent);
+            } },
+        { "AdvancedSearchDialog",
+            [](Counter &, QWidget *parent) { return make<AdvancedSearchDialog>(parent); } },
+        { "TillSearchDialog",
+            [](Counter &, QWidget *parent) {
+                return make<TillSearchDialog>(TillSearchType::InitialCharacters, parent);
             } },
         { "SyncConfigurationDialog",
             [](Counter &c, QWidget *parent) { return make<ConfigurationDialog>(c.sync, parent); } },
