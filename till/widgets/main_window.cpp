@@ -10,11 +10,13 @@
 #include "till/widgets/toolbar_icons.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSessionManager>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -81,6 +83,9 @@ MainWindow::MainWindow(TillState &state, Messages &messages, QWidget *parent)
     // Log off is the window's own; everything else is connected by the
     // subsystems (till/widgets/menu_wiring.h).
     registerCommand(Command::LogOff, [this] { logOff(); });
+    // A desktop log-out asks the program to keep its work before it is ended.
+    connect(qApp, &QGuiApplication::commitDataRequest, this,
+        [this](QSessionManager &) { sessionEnding(); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -175,8 +180,12 @@ void MainWindow::runCommand(Command command)
     auto found = work_.find(command);
     if (found == work_.end())
         return;
-    if (entry && entry->leavesSale && emptyBasket_)
-        emptyBasket_();
+    if (entry && entry->leavesSale) {
+        if (!saleMayGo())
+            return;
+        if (emptyBasket_)
+            emptyBasket_();
+    }
     // A copy: the work may register commands anew while it runs.
     std::function<void()> work = found->second;
     work();
@@ -199,6 +208,21 @@ void MainWindow::setEmptyBasket(std::function<void()> emptyBasket)
     emptyBasket_ = std::move(emptyBasket);
 }
 
+void MainWindow::setMayAbandonSale(std::function<bool()> mayAbandonSale)
+{
+    mayAbandonSale_ = std::move(mayAbandonSale);
+}
+
+void MainWindow::setParkSale(std::function<void()> parkSale)
+{
+    parkSale_ = std::move(parkSale);
+}
+
+bool MainWindow::saleMayGo()
+{
+    return !mayAbandonSale_ || mayAbandonSale_();
+}
+
 void MainWindow::setTenderAmountBox(QWidget *amountBox)
 {
     tenderAmountBox_ = amountBox;
@@ -216,8 +240,23 @@ void MainWindow::setOnClosed(std::function<void()> onClosed)
     onClosed_ = std::move(onClosed);
 }
 
+void MainWindow::closeParkingTheSale()
+{
+    parkOnClose_ = true;
+    close();
+}
+
+void MainWindow::sessionEnding()
+{
+    parkOnClose_ = true;
+    if (parkSale_)
+        parkSale_();
+}
+
 void MainWindow::logOff()
 {
+    if (!saleMayGo())
+        return;
     if (emptyBasket_)
         emptyBasket_();
     runLogOnUntilSuccess(this, state_, messages_, [this] {
@@ -265,6 +304,21 @@ void MainWindow::focusEntryBox()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (parkOnClose_) {
+        if (parkSale_)
+            parkSale_();
+    } else if (tenderAmountBox_) {
+        // Like every command while the customer is paying.
+        event->ignore();
+        tenderAmountBox_->setFocus();
+        return;
+    } else if (!saleMayGo()) {
+        event->ignore();
+        focusEntryBox();
+        return;
+    } else if (emptyBasket_) {
+        emptyBasket_();
+    }
     QMainWindow::closeEvent(event);
     if (event->isAccepted() && onClosed_)
         onClosed_();
