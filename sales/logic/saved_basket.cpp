@@ -118,16 +118,16 @@ bool loadSavedBasket(const Shop &shop, Basket &saved, Messages &messages)
 {
     clearBasket(saved);
     const std::string path = shop.dir.path(kSavedBasketName);
-    if (!fileExists(path))
-        return false;
-    std::string problem;
-    // The size is looked at first, so that nothing but a file of the right
-    // length is ever opened.
+    // Only a plain file of the right length is ever opened.
     const int64_t size = fileSize(path);
+    if (size < 0)
+        return false; // none saved
+    std::string problem;
     std::optional<std::string> bytes;
-    if (size != static_cast<int64_t>(kFileSize))
-        problem = size < 0 ? "it cannot be examined"
-                           : cformat("%" PRId64 " bytes instead of %zu", size, kFileSize);
+    if (!fileExists(path))
+        problem = "it is not a plain file";
+    else if (size != static_cast<int64_t>(kFileSize))
+        problem = cformat("%" PRId64 " bytes instead of %zu", size, kFileSize);
     else if (!(bytes = readWholeFile(path)))
         problem = "it cannot be read";
     else
