@@ -5,6 +5,7 @@
 #include "platform/crc32.h"
 #include "platform/data_dir.h"
 #include "platform/file.h"
+#include "platform/file_access.h"
 #include "platform/messages.h"
 #include "store/item_record.h"
 #include "store/shop.h"
@@ -155,8 +156,13 @@ bool loadSavedBasket(const Shop &shop, Basket &saved, Messages &messages)
         std::string text = "The saved basket named items that are no longer on file; their lines "
                            "were left out: "
             + dropped + ".";
-        if (saved.lineCount == 0)
+        // The file follows, so that the same lines are not named at every start.
+        if (saved.lineCount == 0) {
             text += " No line of it is left.";
+            fileAccess().unlink(path);
+        } else {
+            storeSavedBasket(shop.dir, saved);
+        }
         reportInfo(messages, text, "Saved basket");
     }
     return saved.lineCount > 0;

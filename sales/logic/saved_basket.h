@@ -48,7 +48,8 @@ bool storeSavedBasket(const DataDir &dir, const Basket &basket, std::string *err
 // (caption "Saved basket"); it stays on the disk until the next save replaces
 // it. Lines of items no longer on file are taken out as a void takes them
 // (their amounts come off the totals) and the notice names them by number and
-// description. True when a saved basket with lines was loaded.
+// description; basket.sav is then stored without them, or removed when no
+// line is left. True when a saved basket with lines was loaded.
 bool loadSavedBasket(const Shop &shop, Basket &saved, Messages &messages);
 
 } // namespace ovix

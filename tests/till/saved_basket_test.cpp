@@ -297,8 +297,10 @@ TEST(SavedBasketFile, ItemsDeletedBeforeTheRestartAreDroppedNamedAndTakenOffTheT
     EXPECT_EQ(again.saved->total(BasketTotal::NonTaxable), 0.50f);
     EXPECT_EQ(again.saved->total(BasketTotal::Total), 1.70f);
     EXPECT_EQ(again.saved->total(BasketTotal::Cost), 0.0f);
-    // The file keeps what was saved until the next save.
-    EXPECT_EQ(fileSize(till.temp.file(kSavedBasketName)), 31372);
+    // The file now holds the basket without them: the next start says nothing.
+    Restarted third(till.temp.path());
+    EXPECT_TRUE(third.said().empty());
+    EXPECT_EQ(bytesOf(*third.saved), withoutGone);
 }
 
 TEST(SavedBasketFile, WhenEveryItemIsGoneNothingIsLeftToRetrieve)
@@ -320,6 +322,7 @@ TEST(SavedBasketFile, WhenEveryItemIsGoneNothingIsLeftToRetrieve)
         (Said { "Saved basket: The saved basket named items that are no longer on file; their "
                 "lines were left out: 7 FIRST, 8 SECOND, 7 FIRST. No line of it is left." }));
     EXPECT_EQ(bytesOf(*again.saved), bytesOf(Basket {}));
+    EXPECT_FALSE(fileExists(till.temp.file(kSavedBasketName)));
 }
 
 TEST(SavedBasketFile, ASaveThatCannotBeWrittenIsKeptForTheRunAndSaysSo)
