@@ -1,8 +1,9 @@
 // Which file connects each command of the till window: every popup's connect
-// function wires commands of its own popup only, the sale screen's only
-// commands that are not on the menu, nothing is wired twice, the comment
-// above the menu table names the right file, and the whole till builds
-// exactly the commands it always has.
+// function wires commands of its own popup only (a popup shared by two
+// subsystems has a second function, and the two never wire the same
+// command), the sale screen's only commands that are not on the menu,
+// nothing is wired twice, the comment above the menu table names the right
+// file, and the whole till builds exactly the commands it always has.
 
 #include "accounts/widgets/account_commands.h"
 #include "accounts/widgets/account_payment_commands.h"
