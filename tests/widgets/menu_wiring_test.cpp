@@ -1,9 +1,12 @@
 // Which file connects each command of the till window: every popup's connect
-// function wires commands of its own popup only, the sale screen's only
-// commands that are not on the menu, nothing is wired twice, the comment
-// above the menu table names the right file, and the whole till builds
-// exactly the commands it always has.
+// function wires commands of its own popup only (a popup shared by two
+// subsystems has a second function, and the two never wire the same
+// command), the sale screen's only commands that are not on the menu,
+// nothing is wired twice, the comment above the menu table names the right
+// file, and the whole till builds exactly the commands it always has.
 
+#include "accounts/widgets/account_commands.h"
+#include "accounts/widgets/account_payment_commands.h"
 #include "inventory/widgets/inventory_commands.h"
 #include "inventory/widgets/inventory_search_commands.h"
 #include "platform/scripted_messages.h"
@@ -103,10 +106,20 @@ const std::vector<ConnectFunction> &connectFunctions()
             [](TillWindow &window, WiredTill &till) {
                 connectInventorySearchCommands(window, till.state, till.messages);
             } },
+        { "connectAccountCommands", Popup::Customers,
+            [](TillWindow &window, WiredTill &till) {
+                connectAccountCommands(window, till.state, till.messages);
+            } },
         { "connectPaymentCommands", Popup::Payments,
             [](TillWindow &window, WiredTill &till) {
                 connectPaymentCommands(window, till.state, *till.basket, till.screen->itemEntry(),
                     till.messages, till.devices);
+            } },
+        // A second function for the same popup: the account items after the tenders.
+        { "connectAccountPaymentCommands", Popup::Payments,
+            [](TillWindow &window, WiredTill &till) {
+                connectAccountPaymentCommands(window, till.state, *till.basket,
+                    till.screen->itemEntry(), till.messages, till.devices);
             } },
         { "connectTransactionCommands", Popup::Transactions,
             [](TillWindow &window, WiredTill &till) {
@@ -238,8 +251,10 @@ TEST(MenuWiring, TheTillBuildsTheCommandsItAlwaysHasAndEnablesTheirButtons)
         Command::InventoryNewLine, Command::InventoryAmend, Command::InventoryDelete,
         Command::InventoryFind, Command::InventoryFindByDescription,
         Command::InventoryFindThatContain, Command::InventoryFindAdvanced,
-        Command::InventoryAddCustomImage, Command::InventoryFindInSkus, Command::PayCash,
+        Command::InventoryAddCustomImage, Command::InventoryFindInSkus, Command::AmendBalance,
+        Command::CustomerStatement, Command::CustomerPeriodActivity, Command::PayCash,
         Command::PayCheque, Command::PayByCustomer, Command::PayCard, Command::PaySplit,
+        Command::BalancePayment, Command::BalancePayOnTransaction,
         Command::AddDiscount, Command::AddNote, Command::AssociateCustomer, Command::SaveBasket,
         Command::ReloadBasket, Command::Configuration, Command::TaxSetup,
         Command::StorePrintHeading, Command::FileReset, Command::CustomReceipt,

@@ -1,5 +1,7 @@
 #include "till/widgets/menu_wiring.h"
 
+#include "accounts/widgets/account_commands.h"
+#include "accounts/widgets/account_payment_commands.h"
 #include "inventory/widgets/inventory_commands.h"
 #include "inventory/widgets/inventory_search_commands.h"
 #include "sales/logic/till_state.h"
@@ -28,7 +30,10 @@ void connectTillCommands(TillWindow &window, SaleScreen &screen, TillState &stat
     };
     connectInventoryCommands(window, state, messages, std::move(inventory));
     connectInventorySearchCommands(window, state, messages);
+    // The customer maintenance items (connectCustomerCommands) come before these.
+    connectAccountCommands(window, state, messages);
     connectPaymentCommands(window, state, basket, entry, messages, devices);
+    connectAccountPaymentCommands(window, state, basket, entry, messages, devices);
     connectTransactionCommands(window, state, basket, entry, messages);
     connectActivityCommands(window, entry);
     connectUtilitiesCommands(window, state, messages, [&screen] { screen.quickSelect().reload(); });
