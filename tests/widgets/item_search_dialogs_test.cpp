@@ -34,6 +34,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -269,6 +270,15 @@ TEST(ItemSearchDialogs, TheInventoryCommandsShowWhatTheyFindInTheItemView)
     till.messages.textReplies = { "1004" };
     till.window->runCommand(Command::InventoryFind);
     EXPECT_EQ(till.messages.lastText(), "No match found");
+
+    // film.dat cut short inside 1003's record: the number is on the index
+    // but the record cannot be read, which is said, and no view opens.
+    const int64_t slot = *till.state.items.slotOf(1003);
+    std::filesystem::resize_file(
+        till.state.items.filePath(), static_cast<uintmax_t>(slot) * kItemRecordSize + 100);
+    till.messages.textReplies = { "1003" };
+    till.window->runCommand(Command::InventoryFind);
+    EXPECT_EQ(till.messages.lastText(), "Not able to read film.dat");
     EXPECT_EQ(viewed.seen.size(), 4u);
 }
 
