@@ -4,6 +4,7 @@
 // above the menu table names the right file, and the whole till builds
 // exactly the commands it always has.
 
+#include "inventory/widgets/inventory_commands.h"
 #include "platform/scripted_messages.h"
 #include "sales/logic/basket.h"
 #include "sales/logic/payment.h"
@@ -92,6 +93,10 @@ const std::vector<ConnectFunction> &connectFunctions()
         { "connectFileCommands", Popup::File,
             [](TillWindow &window, WiredTill &till) {
                 connectFileCommands(window, till.state, till.messages);
+            } },
+        { "connectInventoryCommands", Popup::Inventory,
+            [](TillWindow &window, WiredTill &till) {
+                connectInventoryCommands(window, till.state, till.messages, {});
             } },
         { "connectPaymentCommands", Popup::Payments,
             [](TillWindow &window, WiredTill &till) {
@@ -215,7 +220,9 @@ TEST(MenuWiring, TheTillBuildsTheCommandsItAlwaysHasAndEnablesTheirButtons)
     WiredTill till;
     connectTillCommands(
         till.window, *till.screen, till.state, *till.basket, till.messages, till.devices);
-    const std::set<Command> expected = { Command::Exit, Command::IndentListings, Command::PayCash,
+    const std::set<Command> expected = { Command::Exit, Command::IndentListings,
+        Command::InventoryNewLine, Command::InventoryAmend, Command::InventoryDelete,
+        Command::InventoryAddCustomImage, Command::PayCash,
         Command::PayCheque, Command::PayByCustomer, Command::PayCard, Command::PaySplit,
         Command::AddDiscount, Command::AddNote, Command::AssociateCustomer, Command::SaveBasket,
         Command::ReloadBasket, Command::Configuration, Command::TaxSetup,
