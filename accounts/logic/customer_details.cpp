@@ -28,11 +28,13 @@ public:
         ++row_;
         device_.drawText(0, row_ * line_, text, TextAlign::Left);
     }
-    // A rule across the page from x = 10, under the current line, in the
-    // gap before the next one.
+    // A rule across the page from x = 10 on a line of its own, half a line
+    // down it, clear of the texts above and below.
     void rule()
     {
-        device_.fillRect(10, (row_ + 1) * line_, device_.printableWidth() - 10, kCustomerSheetRule);
+        ++row_;
+        device_.fillRect(10, row_ * line_ + line_ / 2, device_.printableWidth() - 10,
+            kCustomerSheetRule);
     }
     void skipTo(int row)
     {
