@@ -4,6 +4,7 @@
 // above the menu table names the right file, and the whole till builds
 // exactly the commands it always has.
 
+#include "accounts/widgets/customer_commands.h"
 #include "inventory/widgets/inventory_commands.h"
 #include "platform/scripted_messages.h"
 #include "sales/logic/basket.h"
@@ -97,6 +98,10 @@ const std::vector<ConnectFunction> &connectFunctions()
         { "connectInventoryCommands", Popup::Inventory,
             [](TillWindow &window, WiredTill &till) {
                 connectInventoryCommands(window, till.state, till.messages, {});
+            } },
+        { "connectCustomerCommands", Popup::Customers,
+            [](TillWindow &window, WiredTill &till) {
+                connectCustomerCommands(window, till.state, till.messages);
             } },
         { "connectPaymentCommands", Popup::Payments,
             [](TillWindow &window, WiredTill &till) {
@@ -222,7 +227,10 @@ TEST(MenuWiring, TheTillBuildsTheCommandsItAlwaysHasAndEnablesTheirButtons)
         till.window, *till.screen, till.state, *till.basket, till.messages, till.devices);
     const std::set<Command> expected = { Command::Exit, Command::IndentListings,
         Command::InventoryNewLine, Command::InventoryAmend, Command::InventoryDelete,
-        Command::InventoryAddCustomImage, Command::PayCash,
+        Command::InventoryAddCustomImage, Command::CustomerAdd, Command::CustomerAmend,
+        Command::CustomerDelete, Command::CustomerPrune, Command::CustomerFind,
+        Command::CustomerFindThatContain, Command::CustomerFindTelephone,
+        Command::CustomerPrintDetails, Command::PayCash,
         Command::PayCheque, Command::PayByCustomer, Command::PayCard, Command::PaySplit,
         Command::AddDiscount, Command::AddNote, Command::AssociateCustomer, Command::SaveBasket,
         Command::ReloadBasket, Command::Configuration, Command::TaxSetup,

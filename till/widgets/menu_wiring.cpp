@@ -1,5 +1,6 @@
 #include "till/widgets/menu_wiring.h"
 
+#include "accounts/widgets/customer_commands.h"
 #include "inventory/widgets/inventory_commands.h"
 #include "sales/widgets/payment_commands.h"
 #include "sales/widgets/transaction_commands.h"
@@ -24,6 +25,7 @@ void connectTillCommands(TillWindow &window, SaleScreen &screen, TillState &stat
     // Text typed at the Amend and Delete prompts goes to the description
     // search once it is connected here: inventory.findByDescription.
     connectInventoryCommands(window, state, messages, std::move(inventory));
+    connectCustomerCommands(window, state, messages);
     connectPaymentCommands(window, state, basket, entry, messages, devices);
     connectTransactionCommands(window, state, basket, entry, messages);
     connectActivityCommands(window, entry);
