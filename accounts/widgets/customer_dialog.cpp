@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace ovix {
@@ -44,6 +45,19 @@ const NumberBox kNumberBoxes[] = {
     { &CustomerForm::creditLimit, "creditLimit", "Credit limit" },
 };
 
+// A value the view shows: a text that wraps rather than scrolls.
+QLabel *readOnlyValue(QWidget *parent, const char *name, const std::string &text)
+{
+    auto *value = new QLabel(toQString(text), parent);
+    value->setObjectName(QString::fromLatin1(name));
+    value->setTextFormat(Qt::PlainText);
+    value->setWordWrap(true);
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    value->setFrameShape(QFrame::StyledPanel);
+    value->setMinimumWidth(200);
+    return value;
+}
+
 } // namespace
 
 CustomerDialog::CustomerDialog(
@@ -65,6 +79,14 @@ QLineEdit *CustomerDialog::box(const char *name) const
     return found == boxes_.end() ? nullptr : found->second;
 }
 
+QString CustomerDialog::value(const char *name) const
+{
+    if (const auto found = shown_.find(name); found != shown_.end())
+        return found->second->text();
+    const QLineEdit *typed = box(name);
+    return typed ? typed->text() : QString();
+}
+
 void CustomerDialog::build(const TillConfig &config, const CustomerForm &form,
     CustomerDialogLook look, const CustomerView *view)
 {
@@ -82,8 +104,16 @@ void CustomerDialog::build(const TillConfig &config, const CustomerForm &form,
     }
 
     std::map<std::string, const char *> labels;
+    std::map<std::string, QWidget *> fields;
     auto addBox = [&](const char *name, const char *label, const std::string &text,
                       size_t maxChars, bool upper) {
+        labels[name] = label;
+        if (viewing) {
+            QLabel *value = readOnlyValue(this, name, text);
+            shown_[name] = value;
+            fields[name] = value;
+            return;
+        }
         auto *box = new QLineEdit(toQString(text), this);
         box->setObjectName(QString::fromLatin1(name));
         box->setMaxLength(static_cast<int>(maxChars));
@@ -95,8 +125,7 @@ void CustomerDialog::build(const TillConfig &config, const CustomerForm &form,
         if (upper && !viewing)
             forceCapitals(box);
         boxes_[name] = box;
-        labels[name] = label;
-        return box;
+        fields[name] = box;
     };
     for (const NumberBox &number : kNumberBoxes)
         addBox(number.objectName, number.label, form.*number.text, kCustomerNumberChars, false);
@@ -110,10 +139,11 @@ void CustomerDialog::build(const TillConfig &config, const CustomerForm &form,
     taxable_->setEnabled(!viewing);
     QWidget *terms = nullptr;
     if (viewing) {
-        auto *shown = new QLineEdit(toQString(view->terms), this);
-        shown->setObjectName(QStringLiteral("terms"));
-        shown->setReadOnly(true);
-        terms = shown;
+        viewed_ = form;
+        shown_["terms"] = readOnlyValue(this, "terms", view->terms);
+        shown_["taxable"] = readOnlyValue(this, "taxable", form.taxable);
+        terms = shown_["terms"];
+        taxable_->hide();
     } else {
         terms_ = new QComboBox(this);
         terms_->setObjectName(QStringLiteral("terms"));
@@ -124,37 +154,64 @@ void CustomerDialog::build(const TillConfig &config, const CustomerForm &form,
     }
 
     auto row = [&](QFormLayout *column, const char *name) {
-        column->addRow(QString::fromLatin1(labels[name]), boxes_[name]);
+        column->addRow(QString::fromLatin1(labels[name]), fields[name]);
     };
-    auto *first = new QFormLayout;
-    for (const char *name : { "number", "name", "road", "area", "town", "postcode", "telephone",
-             "extension", "telephone2", "email", "fax", "contact" })
-        row(first, name);
-    auto *second = new QFormLayout;
-    for (const char *name : { "notes", "comment", "comment2", "creditCard", "creditCardExpiry",
-             "creditCard2", "creditCard2Expiry" })
-        row(second, name);
-    second->addRow(QStringLiteral("Taxable"), taxable_);
-    row(second, "group");
-    second->addRow(QStringLiteral("Terms"), terms);
-    auto *third = new QFormLayout;
-    for (const char *name : { "shippingName", "shippingRoad", "shippingArea", "shippingTown",
-             "shippingPostcode", "transactions", "totalPurchases", "balance", "creditLimit" })
-        row(third, name);
-    if (look == CustomerDialogLook::Amend) {
-        // The balance changes only through payments and credit amendments.
-        third->setRowVisible(boxes_["balance"], false);
-    }
+    auto *columns = new QHBoxLayout;
+    QTabWidget *pages = nullptr;
     if (viewing) {
-        for (const auto &[name, text, label] :
-            { std::tuple { "lastUsed", view->lastUsed, "Last used" },
-                std::tuple { "lastPayment", view->lastPayment, "Last payment" } }) {
-            auto *shown = new QLineEdit(toQString(text), this);
-            shown->setObjectName(QString::fromLatin1(name));
-            shown->setReadOnly(true);
-            boxes_[name] = shown;
-            third->addRow(QString::fromLatin1(label), shown);
+        // Every value shows whole, wrapped where long: three pages of one column.
+        shown_["lastUsed"] = readOnlyValue(this, "lastUsed", view->lastUsed);
+        shown_["lastPayment"] = readOnlyValue(this, "lastPayment", view->lastPayment);
+        pages = new QTabWidget(this);
+        auto page = [&](const QString &title) {
+            auto *widget = new QWidget(pages);
+            auto *column = new QFormLayout(widget);
+            pages->addTab(widget, title);
+            return column;
+        };
+        QFormLayout *customer = page(QStringLiteral("Customer"));
+        for (const char *name : { "number", "name", "road", "area", "town", "postcode",
+                 "telephone", "extension", "telephone2", "email", "fax", "contact", "notes" })
+            row(customer, name);
+        QFormLayout *account = page(QStringLiteral("Account"));
+        for (const char *name : { "comment", "comment2", "creditCard", "creditCardExpiry",
+                 "creditCard2", "creditCard2Expiry" })
+            row(account, name);
+        account->addRow(QStringLiteral("Taxable"), shown_["taxable"]);
+        row(account, "group");
+        account->addRow(QStringLiteral("Terms"), terms);
+        for (const char *name : { "transactions", "totalPurchases", "balance", "creditLimit" })
+            row(account, name);
+        account->addRow(QStringLiteral("Last used"), shown_["lastUsed"]);
+        account->addRow(QStringLiteral("Last payment"), shown_["lastPayment"]);
+        QFormLayout *shipping = page(QStringLiteral("Shipping"));
+        for (const char *name : { "shippingName", "shippingRoad", "shippingArea", "shippingTown",
+                 "shippingPostcode" })
+            row(shipping, name);
+    } else {
+        auto *first = new QFormLayout;
+        for (const char *name : { "number", "name", "road", "area", "town", "postcode",
+                 "telephone", "extension", "telephone2", "email", "fax", "contact" })
+            row(first, name);
+        auto *second = new QFormLayout;
+        for (const char *name : { "notes", "comment", "comment2", "creditCard",
+                 "creditCardExpiry", "creditCard2", "creditCard2Expiry" })
+            row(second, name);
+        second->addRow(QStringLiteral("Taxable"), taxable_);
+        row(second, "group");
+        second->addRow(QStringLiteral("Terms"), terms);
+        auto *third = new QFormLayout;
+        for (const char *name : { "shippingName", "shippingRoad", "shippingArea", "shippingTown",
+                 "shippingPostcode", "transactions", "totalPurchases", "balance", "creditLimit" })
+            row(third, name);
+        if (look == CustomerDialogLook::Amend) {
+            // The balance changes only through payments and credit amendments.
+            third->setRowVisible(fields["balance"], false);
         }
+        columns->setSpacing(8);
+        columns->addLayout(first);
+        columns->addLayout(second);
+        columns->addLayout(third);
     }
 
     auto button = [this](const char *name, const QString &caption, CustomerDialogChoice choice) {
@@ -176,23 +233,26 @@ void CustomerDialog::build(const TillConfig &config, const CustomerForm &form,
     bottom->addWidget(next);
     bottom->addWidget(cancel);
     bottom->addWidget(ok);
-    auto *columns = new QHBoxLayout;
-    columns->setSpacing(8);
-    columns->addLayout(first);
-    columns->addLayout(second);
-    columns->addLayout(third);
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(columns);
+    if (pages)
+        layout->addWidget(pages);
+    else
+        layout->addLayout(columns);
     layout->addLayout(bottom);
 
-    QLineEdit *number = boxes_["number"];
-    QLineEdit *start = !viewing && number->text().isEmpty() ? number : boxes_["name"];
-    start->setFocus();
+    if (!viewing) {
+        QLineEdit *number = boxes_["number"];
+        (number->text().isEmpty() ? number : boxes_["name"])->setFocus();
+    } else {
+        ok->setFocus();
+    }
     openAtPreferredSize(this);
 }
 
 CustomerForm CustomerDialog::form() const
 {
+    if (!shown_.empty())
+        return viewed_;
     CustomerForm form;
     for (const NumberBox &number : kNumberBoxes)
         form.*number.text = fromQString(boxes_.at(number.objectName)->text());

@@ -44,8 +44,12 @@ public:
     {
         return choice_;
     }
-    // The box of object name `name` ("number", "name", ... "balance").
+    // The box of object name `name` ("number", "name", ... "balance"); none
+    // in the view, which shows its values as texts (value()).
     QLineEdit *box(const char *name) const;
+    // The text the view shows for `name` (also "terms", "lastUsed",
+    // "lastPayment"); the box's text in the other looks.
+    QString value(const char *name) const;
 
 private:
     void build(const TillConfig &config, const CustomerForm &form, CustomerDialogLook look,
@@ -54,6 +58,8 @@ private:
 
     CustomerDialogChoice choice_ = CustomerDialogChoice::Cancel;
     std::map<std::string, QLineEdit *> boxes_;
+    std::map<std::string, QLabel *> shown_; // the view's values
+    CustomerForm viewed_;
     QComboBox *taxable_ = nullptr;
     QComboBox *terms_ = nullptr;
 };

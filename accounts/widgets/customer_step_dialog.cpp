@@ -6,7 +6,7 @@
 
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QLineEdit>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -42,11 +42,14 @@ CustomerStepDialog::CustomerStepDialog(
     };
     auto *form = new QFormLayout;
     for (const auto &row : rows) {
-        auto *box = new QLineEdit(toQString(row.text), this);
-        box->setObjectName(QString::fromLatin1(row.name));
-        box->setReadOnly(true);
-        box->setMinimumWidth(260);
-        form->addRow(QString::fromLatin1(row.label), box);
+        auto *value = new QLabel(toQString(row.text), this);
+        value->setObjectName(QString::fromLatin1(row.name));
+        value->setTextFormat(Qt::PlainText);
+        value->setWordWrap(true);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        value->setFrameShape(QFrame::StyledPanel);
+        value->setMinimumWidth(300);
+        form->addRow(QString::fromLatin1(row.label), value);
     }
     auto button = [this](const char *name, const QString &caption, CustomerStepChoice choice) {
         auto *push = new QPushButton(caption, this);
