@@ -109,7 +109,7 @@ std::optional<int64_t> offeredCustomerNumber(const Shop &shop)
 CustomerForm newCustomerForm(const Shop &shop)
 {
     CustomerForm form;
-    if (shop.config.get(cfg::noNumberOnNewCustomer) != 1) {
+    if (shop.config.get(cfg::noNumberOnNewCustomer) == 0) {
         if (const std::optional<int64_t> offer = offeredCustomerNumber(shop))
             form.number = cformat("%" PRId64, *offer);
     }
