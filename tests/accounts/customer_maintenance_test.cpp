@@ -11,7 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <climits>
+#include <cstdio>
 #include <functional>
 
 using namespace ovix;
@@ -130,6 +133,7 @@ TEST(CustomerMaintenance, TheFormsLimitsAreKeptInOrder)
         { "", "AB", "1", "Number outside range." },
         // More digits than 64 bits hold is out of range, not wrapped round onto 1.
         { "18446744073709551617", "AB", "1", "Number outside range." },
+        { "9999999999999999999", "AB", "1", "Number outside range." },
         { "5", "A", "1", "The name must have at least two characters." },
         { "5", "", "0", "The name must have at least two characters." },
         { "5", "AB", "0", "Invalid category (1-2000)" },
@@ -265,6 +269,21 @@ TEST(CustomerMaintenance, AnAmendKeepsTheBalanceAndLogsBeforeAndAfter)
     }
     EXPECT_EQ(shop.memberFile(), file);
     EXPECT_EQ(shop.log(), log);
+}
+
+TEST(CustomerMaintenance, AnAmendmentTheLogCannotTakeStaysWrittenAndIsTold)
+{
+    CustomerShop shop;
+    const int64_t slot = shop.add({ 5, "SMITH" });
+    std::remove(shop.file("bun4.dat").c_str());
+    ASSERT_EQ(mkdir(shop.file("bun4.dat").c_str(), 0700), 0);
+    CustomerForm form = formOfRecord(*readCustomer(shop.state, 5, shop.messages));
+    form.name = "SMYTHE";
+    EXPECT_EQ(storeAmendedCustomer(shop.state, 5, form, shop.messages),
+        CustomerStoreOutcome::Stored);
+    EXPECT_EQ(shop.messages.lastText(), "Data file: bun4.dat, not present.");
+    EXPECT_EQ(shop.messages.lastCaption(), "Fatal error");
+    EXPECT_EQ(getText(shop.slot(slot), member::kName, 30), "SMYTHE");
 }
 
 TEST(CustomerMaintenance, TheOfferedNumberSkipsNumbersOnFileAndNeverRunsPastTheTop)
