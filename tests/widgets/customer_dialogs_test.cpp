@@ -53,7 +53,7 @@ QPushButton *button(QWidget *dialog, const char *name)
 
 } // namespace
 
-TEST(CustomerDialogs, AddRefusesAOneLetterNameThenStoresItPutRightAndNext)
+TEST(CustomerDialogs, AddRefusesAOneLetterNameThenStoresItPutRight)
 {
     CustomerTill till;
     till.state.config.set(cfg::lastCustomerNumber, 6);
@@ -90,6 +90,35 @@ TEST(CustomerDialogs, AddRefusesAOneLetterNameThenStoresItPutRightAndNext)
     EXPECT_EQ(getText(till.slot(*slot), member::kName, 30), "BELL");
     EXPECT_EQ(getText(till.slot(*slot), member::kEmail, 40), "Ann@Example");
     EXPECT_EQ(getF32(till.slot(*slot), member::kBalance), 12.5f);
+}
+
+TEST(CustomerDialogs, NextStoresAndOpensANewCustomerWithTheFollowingNumber)
+{
+    CustomerTill till;
+    whenModalOpens<CustomerDialog>([&](CustomerDialog *dialog) {
+        EXPECT_EQ(box(dialog, "number")->text(), "1");
+        typeInto(box(dialog, "name"), QStringLiteral("ADAMS"));
+        button(dialog, "next")->click();
+        whenModalOpens<CustomerDialog>(
+            [&](CustomerDialog *second) {
+                EXPECT_EQ(second->windowTitle(), "NEW CUSTOMER");
+                EXPECT_EQ(box(second, "number")->text(), "2");
+                EXPECT_EQ(box(second, "name")->text(), "");
+                button(second, "cancel")->click();
+            },
+            dialog);
+    });
+    till.window.runCommand(Command::CustomerAdd);
+    EXPECT_TRUE(till.state.customers.slotOf(1));
+    EXPECT_FALSE(till.state.customers.slotOf(2));
+
+    // "Do not offer on new customer box": the Number box starts empty.
+    till.state.config.set(cfg::noNumberOnNewCustomer, 1);
+    whenModalOpens<CustomerDialog>([&](CustomerDialog *dialog) {
+        EXPECT_EQ(box(dialog, "number")->text(), "");
+        button(dialog, "cancel")->click();
+    });
+    till.window.runCommand(Command::CustomerAdd);
 }
 
 TEST(CustomerDialogs, AmendShowsTheRecordWithoutBalanceAndStoresTheChange)
