@@ -24,6 +24,9 @@ constexpr int flag(UserControlItem item)
 //                          (Find, Find by description, Find that contain, Find
 //                          advanced, and Find in SKUs of the List items; called
 //                          right after the first)
+//   Popup::Customers    -> accounts/widgets/customer_commands.cpp  connectCustomerCommands
+//                          (Add, Amend, Delete, Prune, the three Finds, Print
+//                          Customer details)
 //   Popup::Customers    -> accounts/widgets/account_commands.cpp   connectAccountCommands
 //                          (Amend balance, Customer statement, Customer period activity)
 //   Popup::Payments     -> sales/widgets/payment_commands.cpp      connectPaymentCommands
@@ -38,8 +41,8 @@ constexpr int flag(UserControlItem item)
 //                          the window connects itself (till/widgets/main_window.cpp)
 // Reminders, Suppliers and Reports have no commands built yet;
 // each gets its file in its subsystem with its first command. The Print and
-// other List items of Inventory and Customers will be wired by reports/widgets, in
-// a second connect function for the same popup.
+// other List items of Inventory and Customers (Customer details aside) will be
+// wired by reports/widgets, in a second connect function for the same popup.
 // till/widgets/menu_wiring.cpp calls the connect functions in menu order, and
 // tests/widgets/menu_wiring_test.cpp checks that each keeps to its popup.
 // A button or key that runs a menu command (the payment, note and basket

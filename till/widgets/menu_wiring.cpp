@@ -2,6 +2,7 @@
 
 #include "accounts/widgets/account_commands.h"
 #include "accounts/widgets/account_payment_commands.h"
+#include "accounts/widgets/customer_commands.h"
 #include "inventory/widgets/inventory_commands.h"
 #include "inventory/widgets/inventory_search_commands.h"
 #include "sales/logic/till_state.h"
@@ -30,7 +31,7 @@ void connectTillCommands(TillWindow &window, SaleScreen &screen, TillState &stat
     };
     connectInventoryCommands(window, state, messages, std::move(inventory));
     connectInventorySearchCommands(window, state, messages);
-    // The customer maintenance items (connectCustomerCommands) come before these.
+    connectCustomerCommands(window, state, messages);
     connectAccountCommands(window, state, messages);
     connectPaymentCommands(window, state, basket, entry, messages, devices);
     connectAccountPaymentCommands(window, state, basket, entry, messages, devices);
