@@ -55,8 +55,8 @@ bool reportUnreadable(const ItemSearchResult &result, Messages &messages)
 
 // The matches shown in a list: the chosen line's leading number, when it is
 // on file; 0 when the list was cancelled.
-int64_t pickFromList(const ItemIndex &items, const ItemSearchResult &result,
-    std::string_view title, Messages &messages, const ItemSearchScreens &screens)
+int64_t pickFromList(const ItemIndex &items, const ItemSearchResult &result, std::string_view title,
+    Messages &messages, const ItemSearchScreens &screens)
 {
     if (reportUnreadable(result, messages))
         return 0;
@@ -77,8 +77,7 @@ int64_t pickFromList(const ItemIndex &items, const ItemSearchResult &result,
     return *number;
 }
 
-int64_t stepThrough(
-    const ItemIndex &items, const ItemSearchResult &result, Messages &messages,
+int64_t stepThrough(const ItemIndex &items, const ItemSearchResult &result, Messages &messages,
     const ItemSearchScreens &screens)
 {
     if (result.status == ItemSearchResult::Status::NotPresent) {
@@ -156,8 +155,8 @@ FoundItem offerMatches(const ItemSearchResult &result, Messages &messages, Offer
     return {};
 }
 
-DescriptionChoice runDescriptionSearch(const ItemIndex &items, bool asList,
-    std::string_view typed, Messages &messages, const ItemSearchScreens &screens)
+DescriptionChoice runDescriptionSearch(const ItemIndex &items, bool asList, std::string_view typed,
+    Messages &messages, const ItemSearchScreens &screens)
 {
     if (typed.empty())
         return {};
@@ -196,7 +195,8 @@ int64_t findByDescription(const Shop &shop, Messages &messages, const ItemSearch
 
 FoundItem findThatContain(const ItemIndex &items, Messages &messages, OfferRules rules)
 {
-    const std::optional<std::string> typed = prompt(messages, kFragmentPrompt, "Find that contain");
+    const std::optional<std::string> typed
+        = prompt(messages, kItemFragmentPrompt, "Find that contain");
     if (!typed || typed->empty())
         return {};
     return offerMatches(searchThatContain(items, *typed), messages, rules);
@@ -241,8 +241,8 @@ int64_t findForTill(const ItemIndex &items, TillConfig &config, Messages &messag
     if (!request)
         return 0;
     if (request->keepAsDefault)
-        config.set(cfg::tillSearchWithin,
-            request->type == TillSearchType::WithinDescription ? 2 : 0);
+        config.set(
+            cfg::tillSearchWithin, request->type == TillSearchType::WithinDescription ? 2 : 0);
     const std::string &text = request->text;
     if (text.empty())
         return 0;

@@ -67,7 +67,7 @@ struct OfferRules {
 // The prompts' texts.
 inline constexpr const char *kFindPrompt = "Find item number / description / fragment";
 inline constexpr const char *kFindByDescriptionPrompt = "Find inventory by description";
-inline constexpr const char *kFragmentPrompt = "Fragment:";
+inline constexpr const char *kItemFragmentPrompt = "Fragment:";
 inline constexpr const char *kSkuOnePrompt = "Find in SKU 1:";
 inline constexpr const char *kSkuFragmentPrompt = "SKU or fragment:";
 
@@ -101,8 +101,8 @@ struct DescriptionChoice {
     int64_t number = 0;
     bool fromList = false;
 };
-DescriptionChoice runDescriptionSearch(const ItemIndex &items, bool asList,
-    std::string_view typed, Messages &messages, const ItemSearchScreens &screens);
+DescriptionChoice runDescriptionSearch(const ItemIndex &items, bool asList, std::string_view typed,
+    Messages &messages, const ItemSearchScreens &screens);
 
 // Inventory "Find" (F2): the prompt kFindPrompt; a number is looked up and
 // viewed ("No match found", caption "Finished", when it is not on file), other
@@ -114,7 +114,7 @@ FoundItem findItem(const Shop &shop, Messages &messages, const ItemSearchScreens
 // kFindByDescriptionPrompt and the description search; nothing is viewed.
 int64_t findByDescription(const Shop &shop, Messages &messages, const ItemSearchScreens &screens);
 
-// Inventory "Find that contain": the prompt kFragmentPrompt (empty text or
+// Inventory "Find that contain": the prompt kItemFragmentPrompt (empty text or
 // Cancel does nothing) and the fragment search offered with `rules`.
 FoundItem findThatContain(const ItemIndex &items, Messages &messages, OfferRules rules);
 
@@ -130,8 +130,8 @@ FoundItem findAdvanced(const ItemIndex &items, const AdvancedSearch &search, Mes
 // characters, else nothing happens); the items whose SKUs contain it, in
 // number order, as the list "Inventory list by format" (with `asList`) whose
 // choice is viewed, or offered one at a time (Yes views, Cancel selects).
-FoundItem findInSkus(const ItemIndex &items, bool asList, Messages &messages,
-    const ItemSearchScreens &screens);
+FoundItem findInSkus(
+    const ItemIndex &items, bool asList, Messages &messages, const ItemSearchScreens &screens);
 
 // The till's find on an Enter in an empty item box: "Find in SKU 1" when
 // the till rings items up by SKU 1, else the "Item description search" box,

@@ -215,7 +215,7 @@ TEST(ItemFind, PromptsOfTheFragmentAndSkuSearchesIgnoreEmptyText)
         std::function<int64_t()> run;
     };
     const Case cases[] = {
-        { kFragmentPrompt,
+        { kItemFragmentPrompt,
             [&] { return findThatContain(film.shop.items, film.messages, {}).number; } },
         { kSkuOnePrompt, [&] { return findInSkuOne(film.shop.items, film.messages); } },
         { kSkuFragmentPrompt,
