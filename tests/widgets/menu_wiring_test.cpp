@@ -10,6 +10,7 @@
 #include "accounts/widgets/customer_commands.h"
 #include "inventory/widgets/inventory_commands.h"
 #include "platform/scripted_messages.h"
+#include "reports/widgets/activity_log_commands.h"
 #include "sales/logic/basket.h"
 #include "sales/logic/payment.h"
 #include "sales/logic/till_state.h"
@@ -121,10 +122,19 @@ const std::vector<ConnectFunction> &connectFunctions()
                 connectAccountPaymentCommands(window, till.state, *till.basket,
                     till.screen->itemEntry(), till.messages, till.devices);
             } },
+        // A second function for the Reports popup: the log's purge.
+        { "connectLogPurgeCommand", Popup::Reports,
+            [](TillWindow &window, WiredTill &till) {
+                connectLogPurgeCommand(window, till.state, till.messages);
+            } },
         { "connectTransactionCommands", Popup::Transactions,
             [](TillWindow &window, WiredTill &till) {
                 connectTransactionCommands(
                     window, till.state, *till.basket, till.screen->itemEntry(), till.messages);
+            } },
+        { "connectActivityLogCommands", Popup::Activity,
+            [](TillWindow &window, WiredTill &till) {
+                connectActivityLogCommands(window, till.state, till.messages);
             } },
         { "connectActivityCommands", Popup::Activity,
             [](TillWindow &window, WiredTill &till) {
@@ -244,7 +254,11 @@ TEST(MenuWiring, TheTillBuildsTheCommandsItAlwaysHasAndEnablesTheirButtons)
     WiredTill till;
     connectTillCommands(
         till.window, *till.screen, till.state, *till.basket, till.messages, till.devices);
-    const std::set<Command> expected = { Command::Exit, Command::IndentListings,
+    const std::set<Command> expected = { Command::Exit, Command::ExitPrintLog,
+        Command::IndentListings, Command::PurgeLogFiles, Command::PreviousActivitySummary,
+        Command::DisplayLogFile, Command::DisplayPreviousLogFile, Command::PrintLogForToday,
+        Command::PrintLogFromDay, Command::PrintLogFile, Command::PrintOldLogFile,
+        Command::LogFileCapacity,
         Command::InventoryNewLine, Command::InventoryAmend, Command::InventoryDelete,
         Command::InventoryAddCustomImage, Command::CustomerAdd, Command::CustomerAmend,
         Command::CustomerDelete, Command::CustomerPrune, Command::CustomerFind,

@@ -16,6 +16,7 @@
 #include "print/widgets/custom_receipt_dialog.h"
 #include "print/widgets/language_dialog.h"
 #include "print/widgets/summary_dialog.h"
+#include "reports/widgets/log_viewer_dialog.h"
 #include "sales/logic/basket.h"
 #include "sales/logic/item_entry.h"
 #include "sales/logic/null_basket_view.h"
@@ -327,6 +328,16 @@ const std::vector<Window> &windows()
                     candidates.push_back({ number * 1000000, number, "FOTHERINGHAM-SMYTHE",
                         "THE OLD BREWERY, 145 HIGH STREET NORTH" });
                 return make<CustomerPickDialog>(candidates, parent);
+            } },
+        { "LogViewerDialog",
+            [](Counter &c, QWidget *parent) {
+                LogPager pager(c.shop.state.dir.path("bun4.dat"));
+                pager.first();
+                return make<LogViewerDialog>(std::move(pager), parent);
+            } },
+        { "LogViewerDialogActivityReport",
+            [](Counter &, QWidget *parent) {
+                return make<LogViewerDialog>(std::string("Today's till takings: 0.00"), parent);
             } },
         { "CustomerDialogNew",
             [](Counter &c, QWidget *parent) {

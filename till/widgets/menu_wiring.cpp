@@ -4,6 +4,8 @@
 #include "accounts/widgets/account_payment_commands.h"
 #include "accounts/widgets/customer_commands.h"
 #include "inventory/widgets/inventory_commands.h"
+#include "reports/widgets/activity_log_commands.h"
+#include "sales/logic/till_state.h"
 #include "sales/widgets/payment_commands.h"
 #include "sales/widgets/transaction_commands.h"
 #include "till/widgets/activity_commands.h"
@@ -31,7 +33,9 @@ void connectTillCommands(TillWindow &window, SaleScreen &screen, TillState &stat
     connectAccountCommands(window, state, messages);
     connectPaymentCommands(window, state, basket, entry, messages, devices);
     connectAccountPaymentCommands(window, state, basket, entry, messages, devices);
+    connectLogPurgeCommand(window, state, messages);
     connectTransactionCommands(window, state, basket, entry, messages);
+    connectActivityLogCommands(window, state, messages);
     connectActivityCommands(window, entry);
     connectUtilitiesCommands(window, state, messages, [&screen] { screen.quickSelect().reload(); });
     connectHelpCommands(window, state, messages);
