@@ -205,10 +205,15 @@ bool previewChoosesPrint(const PrintRequest &request, const PageDrawing &draw)
         [&draw, &heldBack](QPrinter *pages) { printOneCopy(*pages, draw, heldBack); });
     // The tool bar's own Print would ask for a printer or a file name; here it
     // answers the preview like the Print button below.
+    // Its page set-up would change only the preview's printer, not the one
+    // that prints, so it is not offered.
     for (QAction *action : dialog.findChildren<QAction *>()) {
-        if (action->text().remove(QLatin1Char('&')) == QStringLiteral("Print")) {
+        const QString text = action->text().remove(QLatin1Char('&'));
+        if (text == QStringLiteral("Print")) {
             QObject::disconnect(action, nullptr, &dialog, nullptr);
             QObject::connect(action, &QAction::triggered, &dialog, &QDialog::accept);
+        } else if (text.compare(QStringLiteral("Page setup"), Qt::CaseInsensitive) == 0) {
+            action->setVisible(false);
         }
     }
     auto *buttons = new QDialogButtonBox(&dialog);

@@ -432,6 +432,16 @@ TEST_F(PrintJobTest, ThePreviewShowsThePagesAndOnlyItsPrintSendsThemAsWithoutIt)
         test::whenModalOpens<QPrintPreviewDialog>([&](QPrintPreviewDialog *dialog) {
             if (auto *pages = dialog->findChild<QPrintPreviewWidget *>())
                 pagesShown = pages->pageCount();
+            // The page set-up would change only the preview's pages.
+            int pageSetups = 0;
+            for (QAction *action : dialog->findChildren<QAction *>()) {
+                if (action->text().remove(QLatin1Char('&')).toLower()
+                    == QStringLiteral("page setup")) {
+                    ++pageSetups;
+                    EXPECT_FALSE(action->isVisible());
+                }
+            }
+            EXPECT_EQ(pageSetups, 1);
             a.answer(dialog);
         });
         ScriptedMessages told;
