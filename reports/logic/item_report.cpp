@@ -55,10 +55,10 @@ bool excluded(TransactionKind kind, const ItemFilter &filter)
     return false;
 }
 
-ItemEntry entryOf(const SoldItemRecord &line, bool refund)
+ItemReportEntry entryOf(const SoldItemRecord &line, bool refund)
 {
     const int64_t sign = refund ? -1 : 1;
-    ItemEntry entry;
+    ItemReportEntry entry;
     entry.itemNumber = line.itemNumber;
     entry.category = line.category;
     entry.description = readText(line.description);
@@ -73,7 +73,7 @@ ItemEntry entryOf(const SoldItemRecord &line, bool refund)
     return entry;
 }
 
-void foldInto(ItemEntry &into, const ItemEntry &later)
+void foldInto(ItemReportEntry &into, const ItemReportEntry &later)
 {
     ++into.count;
     into.nonTaxable += later.nonTaxable;
@@ -92,7 +92,7 @@ ItemReport buildItemReport(
     const DataDir &dir, const std::vector<ReportDay> &days, const ItemFilter &filter)
 {
     ItemReport report;
-    std::vector<ItemEntry> taken;
+    std::vector<ItemReportEntry> taken;
     for (const ReportDay &day : days) {
         const std::optional<std::vector<TransactionRecord>> transactions
             = readDayTransactions(dir, day.year, day.month, day.day);
@@ -118,7 +118,7 @@ ItemReport buildItemReport(
                 const SoldItemRecord &line = (*lines)[index];
                 if (filter.category != 0 && line.category != filter.category - 1)
                     continue;
-                ItemEntry entry = entryOf(line, refund);
+                ItemReportEntry entry = entryOf(line, refund);
                 report.retail += entry.nonTaxable + entry.taxable;
                 report.cost += entry.cost;
                 report.total += entry.total;
@@ -130,7 +130,7 @@ ItemReport buildItemReport(
     // Each item's sales fold into its first; refunds and non-inventory lines
     // stay one line each.
     std::unordered_map<int64_t, size_t> firstOfItem;
-    for (ItemEntry &entry : taken) {
+    for (ItemReportEntry &entry : taken) {
         if (entry.refund || entry.itemNumber == 0) {
             report.entries.push_back(std::move(entry));
             continue;
@@ -142,7 +142,7 @@ ItemReport buildItemReport(
             foldInto(report.entries[at->second], entry);
     }
     std::stable_sort(report.entries.begin(), report.entries.end(),
-        [](const ItemEntry &a, const ItemEntry &b) { return a.count > b.count; });
+        [](const ItemReportEntry &a, const ItemReportEntry &b) { return a.count > b.count; });
     return report;
 }
 
@@ -150,7 +150,7 @@ std::vector<std::string> itemReportLines(const ItemReport &report)
 {
     std::vector<std::string> lines;
     lines.reserve(report.entries.size());
-    for (const ItemEntry &entry : report.entries) {
+    for (const ItemReportEntry &entry : report.entries) {
         lines.push_back(cformat("%s%" PRId64 ", %s, %" PRId64 ", %s, %s, %s, %s, %d",
             entry.refund ? "Refund: " : "", entry.itemNumber, entry.description.c_str(),
             entry.category, centsText(entry.cost).c_str(),

@@ -36,7 +36,7 @@ inline constexpr int kCategoryChoices = 20;
 
 // One line of the report: a sold item line, or several of one item merged.
 // Money in cents, negated for a refund.
-struct ItemEntry {
+struct ItemReportEntry {
     int64_t itemNumber = 0;
     int64_t category = 0;
     std::string description; // Windows-1252
@@ -52,7 +52,7 @@ struct ItemEntry {
 };
 
 struct ItemReport {
-    std::vector<ItemEntry> entries; // merged, most sold first
+    std::vector<ItemReportEntry> entries; // merged, most sold first
     int items = 0; // lines included, before merging
     int64_t cost = 0; // cents
     int64_t retail = 0; // non-taxable + taxable, cents

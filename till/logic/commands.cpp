@@ -28,6 +28,8 @@ constexpr int flag(UserControlItem item)
 //   Popup::Payments     -> sales/widgets/payment_commands.cpp      connectPaymentCommands
 //   Popup::Payments     -> accounts/widgets/account_payment_commands.cpp connectAccountPaymentCommands
 //                          (Balance payment, Balance pay on transaction)
+//   Popup::Reports      -> reports/widgets/report_commands.cpp     connectReportCommands
+//                          (the sales reports, the item summaries, items by category)
 //   Popup::Transactions -> sales/widgets/transaction_commands.cpp  connectTransactionCommands
 //   Popup::Activity     -> till/widgets/activity_commands.cpp      connectActivityCommands
 //   Popup::Utilities    -> till/widgets/utilities_commands.cpp     connectUtilitiesCommands
@@ -35,7 +37,7 @@ constexpr int flag(UserControlItem item)
 //   not on the menu     -> till/widgets/sale_screen_commands.cpp   connectSaleScreenCommands
 //                          (the sale buttons and keys), except LogOff, which
 //                          the window connects itself (till/widgets/main_window.cpp)
-// Reminders, Suppliers and Reports have no commands built yet;
+// Reminders and Suppliers have no commands built yet;
 // each gets its file in its subsystem with its first command. The Print and
 // List items of Inventory and Customers (Customer details aside) will be wired
 // by reports/widgets, in a second connect function for the same popup.

@@ -4,6 +4,7 @@
 #include "accounts/widgets/account_payment_commands.h"
 #include "accounts/widgets/customer_commands.h"
 #include "inventory/widgets/inventory_commands.h"
+#include "reports/widgets/report_commands.h"
 #include "sales/widgets/payment_commands.h"
 #include "sales/widgets/transaction_commands.h"
 #include "till/widgets/activity_commands.h"
@@ -31,6 +32,7 @@ void connectTillCommands(TillWindow &window, SaleScreen &screen, TillState &stat
     connectAccountCommands(window, state, messages);
     connectPaymentCommands(window, state, basket, entry, messages, devices);
     connectAccountPaymentCommands(window, state, basket, entry, messages, devices);
+    connectReportCommands(window, state, messages);
     connectTransactionCommands(window, state, basket, entry, messages);
     connectActivityCommands(window, entry);
     connectUtilitiesCommands(window, state, messages, [&screen] { screen.quickSelect().reload(); });
