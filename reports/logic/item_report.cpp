@@ -61,7 +61,6 @@ ItemReportEntry entryOf(const SoldItemRecord &line, bool refund)
     ItemReportEntry entry;
     entry.itemNumber = line.itemNumber;
     entry.category = line.category;
-    entry.description = readText(line.description);
     entry.refund = refund;
     entry.nonTaxable = sign * centsOf(line.nonTaxable);
     entry.taxable = sign * centsOf(line.taxable);
@@ -92,7 +91,12 @@ ItemReport buildItemReport(
     const DataDir &dir, const std::vector<ReportDay> &days, const ItemFilter &filter)
 {
     ItemReport report;
-    std::vector<ItemReportEntry> taken;
+    // Each item's sales fold into its first entry; refunds and non-inventory
+    // lines stay one entry each.
+    std::unordered_map<int64_t, size_t> firstOfItem;
+    std::unordered_map<int64_t, size_t> firstLine;
+    std::vector<size_t> nextLine;
+    constexpr size_t kNone = static_cast<size_t>(-1);
     for (const ReportDay &day : days) {
         const std::optional<std::vector<TransactionRecord>> transactions
             = readDayTransactions(dir, day.year, day.month, day.day);
@@ -102,19 +106,25 @@ ItemReport buildItemReport(
             = readDayLines(dir, day.year, day.month, day.day);
         if (!lines || lines->empty())
             continue;
-        // The day's lines by transaction, in the order written.
-        std::unordered_map<int64_t, std::vector<size_t>> byTransaction;
-        for (size_t i = 0; i < lines->size(); ++i)
-            byTransaction[(*lines)[i].transactionNumber].push_back(i);
+        // The day's lines of each transaction, chained in the order written.
+        firstLine.clear();
+        nextLine.assign(lines->size(), kNone);
+        for (size_t i = lines->size(); i-- > 0;) {
+            const auto [at, added] = firstLine.try_emplace((*lines)[i].transactionNumber, i);
+            if (!added) {
+                nextLine[i] = at->second;
+                at->second = i;
+            }
+        }
         for (const TransactionRecord &transaction : *transactions) {
             const TransactionKind kind = transactionKind(transaction);
             if (excluded(kind, filter))
                 continue;
-            const auto found = byTransaction.find(transaction.transactionNumber);
-            if (found == byTransaction.end())
+            const auto found = firstLine.find(transaction.transactionNumber);
+            if (found == firstLine.end())
                 continue;
             const bool refund = kind == TransactionKind::Refund;
-            for (size_t index : found->second) {
+            for (size_t index = found->second; index != kNone; index = nextLine[index]) {
                 const SoldItemRecord &line = (*lines)[index];
                 if (filter.category != 0 && line.category != filter.category - 1)
                     continue;
@@ -123,23 +133,18 @@ ItemReport buildItemReport(
                 report.cost += entry.cost;
                 report.total += entry.total;
                 ++report.items;
-                taken.push_back(std::move(entry));
+                if (!refund && entry.itemNumber != 0) {
+                    const auto [at, added]
+                        = firstOfItem.try_emplace(entry.itemNumber, report.entries.size());
+                    if (!added) {
+                        foldInto(report.entries[at->second], entry);
+                        continue;
+                    }
+                }
+                entry.description = readText(line.description);
+                report.entries.push_back(std::move(entry));
             }
         }
-    }
-    // Each item's sales fold into its first; refunds and non-inventory lines
-    // stay one line each.
-    std::unordered_map<int64_t, size_t> firstOfItem;
-    for (ItemReportEntry &entry : taken) {
-        if (entry.refund || entry.itemNumber == 0) {
-            report.entries.push_back(std::move(entry));
-            continue;
-        }
-        const auto [at, added] = firstOfItem.try_emplace(entry.itemNumber, report.entries.size());
-        if (added)
-            report.entries.push_back(std::move(entry));
-        else
-            foldInto(report.entries[at->second], entry);
     }
     std::stable_sort(report.entries.begin(), report.entries.end(),
         [](const ItemReportEntry &a, const ItemReportEntry &b) { return a.count > b.count; });
