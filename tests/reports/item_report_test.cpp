@@ -211,3 +211,42 @@ TEST(ItemReport, PrintedListRunsOnToFurtherPages)
     printItemReport(whole, range, "CORNER SHOP", report, messages);
     EXPECT_TRUE(matchesGoldenPage(whole.transcript(), "print/data/range_item_report.txt"));
 }
+
+// Each period's first page names it; later pages only count.
+TEST(ItemReport, EachPeriodHeadsItsPages)
+{
+    ItemReport report;
+    for (int i = 0; i < 12; ++i)
+        report.entries.push_back({ 1 + i, 0, "X", false, 1, 0, 100, 0, 0, 0, 0, 100 });
+    report.items = 12;
+    report.retail = 1200;
+    struct Case {
+        ItemReportChoice choice;
+        const char *first;
+        const char *second;
+    };
+    const Case cases[] = {
+        { choiceOf(ItemPeriod::Daily, { 2026, 3, 7 }), "SHOP Daily item list: 7 Mar 2026  page: 1",
+            "SHOP Daily item list, page: 2" },
+        { choiceOf(ItemPeriod::Weekly, { 2026, 3, 7 }),
+            "SHOP Weekly item list to 7 Mar 2026  page: 1", "SHOP Weekly item list, page: 2" },
+        { choiceOf(ItemPeriod::Monthly, { 2026, 3, 1 }),
+            "SHOP Monthly item list to 1 Mar 2026  page: 1", "SHOP Monthly item list, page: 2" },
+        { choiceOf(ItemPeriod::Range, { 2026, 3, 1 }, { 2026, 3, 9 }),
+            "SHOP Item list D:1 M:3 Y:2026 to D:9 M:3 Y:2026  page: 1", "SHOP Item list, page: 2" },
+        { choiceOf(ItemPeriod::Daily, { 1975, 3, 7 }), "SHOP Daily item list:  7/ 3/1975  page: 1",
+            "SHOP Daily item list, page: 2" },
+    };
+    for (const Case &c : cases) {
+        RecordingPageSetup page;
+        page.printableHeight = 10 * (page.lineHeight + 2);
+        RecordingPrintDevice device(page);
+        ScriptedMessages messages;
+        printItemReport(device, c.choice, "SHOP", report, messages);
+        const std::vector<std::string> texts = device.texts();
+        ASSERT_EQ(texts.size(), 15u) << c.first; // 2 headings, 12 lines, totals
+        EXPECT_EQ(texts[0], c.first);
+        EXPECT_EQ(texts[9], c.second);
+        EXPECT_EQ(texts.back(), "Items: 12, Cost: 0.00, Retail: 12.00");
+    }
+}
