@@ -11,6 +11,7 @@
 #include "inventory/widgets/inventory_commands.h"
 #include "platform/scripted_messages.h"
 #include "reports/widgets/activity_log_commands.h"
+#include "reports/widgets/report_commands.h"
 #include "sales/logic/basket.h"
 #include "sales/logic/payment.h"
 #include "sales/logic/till_state.h"
@@ -121,6 +122,10 @@ const std::vector<ConnectFunction> &connectFunctions()
             [](TillWindow &window, WiredTill &till) {
                 connectAccountPaymentCommands(window, till.state, *till.basket,
                     till.screen->itemEntry(), till.messages, till.devices);
+            } },
+        { "connectReportCommands", Popup::Reports,
+            [](TillWindow &window, WiredTill &till) {
+                connectReportCommands(window, till.state, till.messages);
             } },
         // A second function for the Reports popup: the log's purge.
         { "connectLogPurgeCommand", Popup::Reports,
@@ -266,7 +271,10 @@ TEST(MenuWiring, TheTillBuildsTheCommandsItAlwaysHasAndEnablesTheirButtons)
         Command::CustomerPrintDetails, Command::AmendBalance, Command::CustomerStatement,
         Command::CustomerPeriodActivity, Command::PayCash,
         Command::PayCheque, Command::PayByCustomer, Command::PayCard, Command::PaySplit,
-        Command::BalancePayment, Command::BalancePayOnTransaction,
+        Command::BalancePayment, Command::BalancePayOnTransaction, Command::SalesReport,
+        Command::SalesByStaff, Command::SalesByItem, Command::DailyItemSummary,
+        Command::WeeklyItemSummary, Command::MonthlyItemSummary, Command::PeriodItemSummary,
+        Command::ItemsByCategoryDay, Command::ItemsByCategoryMonth,
         Command::AddDiscount, Command::AddNote, Command::AssociateCustomer, Command::SaveBasket,
         Command::ReloadBasket, Command::Configuration, Command::TaxSetup,
         Command::StorePrintHeading, Command::FileReset, Command::CustomReceipt,

@@ -28,6 +28,8 @@ constexpr int flag(UserControlItem item)
 //   Popup::Payments     -> sales/widgets/payment_commands.cpp      connectPaymentCommands
 //   Popup::Payments     -> accounts/widgets/account_payment_commands.cpp connectAccountPaymentCommands
 //                          (Balance payment, Balance pay on transaction)
+//   Popup::Reports      -> reports/widgets/report_commands.cpp     connectReportCommands
+//                          (the sales reports, the item summaries, items by category)
 //   Popup::Reports      -> reports/widgets/activity_log_commands.cpp connectLogPurgeCommand
 //                          (Purge log files)
 //   Popup::Transactions -> sales/widgets/transaction_commands.cpp  connectTransactionCommands
