@@ -26,6 +26,7 @@ PrintRequest reportPrintRequest(const TillConfig &, const DataDir &dir, const ch
     request.kind = kind;
     request.printer = PrinterChoice::Dialog;
     request.pdfFolder = dir.path(kPrintoutsFolderName);
+    request.preview = true;
     return request;
 }
 
