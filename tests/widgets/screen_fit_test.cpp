@@ -20,6 +20,7 @@
 #include "print/widgets/custom_receipt_dialog.h"
 #include "print/widgets/language_dialog.h"
 #include "print/widgets/summary_dialog.h"
+#include "reports/widgets/log_viewer_dialog.h"
 #include "sales/logic/basket.h"
 #include "sales/logic/item_entry.h"
 #include "sales/logic/null_basket_view.h"
@@ -36,6 +37,7 @@
 #include "sync/logic/sync_config.h"
 #include "sync/widgets/configuration_dialog.h"
 #include "sync/widgets/field_selection_dialog.h"
+#include "reports/widgets/report_dialogs.h"
 #include "sync/widgets/tag_names_dialog.h"
 #include "till/logic/clerks.h"
 #include "till/logic/configuration_pages.h"
@@ -334,6 +336,16 @@ const std::vector<Window> &windows()
                         "THE OLD BREWERY, 145 HIGH STREET NORTH" });
                 return make<CustomerPickDialog>(candidates, parent);
             } },
+        { "LogViewerDialog",
+            [](Counter &c, QWidget *parent) {
+                LogPager pager(c.shop.state.dir.path("bun4.dat"));
+                pager.first();
+                return make<LogViewerDialog>(std::move(pager), parent);
+            } },
+        { "LogViewerDialogActivityReport",
+            [](Counter &, QWidget *parent) {
+                return make<LogViewerDialog>(std::string("Today's till takings: 0.00"), parent);
+            } },
         { "CustomerDialogNew",
             [](Counter &c, QWidget *parent) {
                 return make<CustomerDialog>(c.shop.state.config, widestCustomer(),
@@ -389,6 +401,49 @@ const std::vector<Window> &windows()
                 return make<StatementDialog>(QStringLiteral("Statement"),
                     std::string("CUSTOMER: 100000000000  MRS. MARGARE WOODWARD-WORTHINGTON MOWBRAYS"),
                     lines, QStringLiteral("Print statement"), std::function<void()>(), parent);
+            } },
+        { "ItemSummaryDialog",
+            [](Counter &, QWidget *parent) {
+                return make<ItemSummaryDialog>(ItemPeriod::Range, std::vector<int> { 2026, 2018 },
+                    ReportDay { 2026, 12, 30 }, std::vector<std::string>(18, "WWW"), parent);
+            } },
+        { "ItemReportDialog",
+            [](Counter &, QWidget *parent) {
+                ItemReport report;
+                report.items = 2000000;
+                report.cost = 99999999999;
+                report.retail = -99999999999;
+                for (int i = 0; i < 400; ++i)
+                    report.entries.push_back({ 100000000000000000, 17,
+                        "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW", true, 1, 9999999, 9999999,
+                        9999999, 0, 9999999, 0, 9999999 });
+                return make<ItemReportDialog>(
+                    "Item report D:31 M:12 Y:2026  to  D:31 M:12 Y:2026", report,
+                    std::function<void()>(), std::function<void()>(), parent);
+            } },
+        { "SalesPeriodDialog",
+            [](Counter &, QWidget *parent) {
+                return make<SalesPeriodDialog>(std::vector<int> { 2026, 2018 },
+                    ReportDay { 2026, 12, 30 },
+                    std::vector<std::string>(99, "WWWWWWWWWWWWWWWWWWWWWWWWWWWWW"), parent);
+            } },
+        { "SalesReportDialog",
+            [](Counter &, QWidget *parent) {
+                SalesReport report;
+                for (int i = 0; i < 400; ++i)
+                    report.days.push_back({ "Wednesday 30 December 2026",
+                        { 99999999999, 99999999999, 99999999999, 99999999999, 99999999999 } });
+                report.months.push_back({ "12 of 2026", {} });
+                report.years.push_back({ "2026", {} });
+                return make<SalesReportDialog>(
+                    "Staff sales report: Wednesday 30 December 2026 to Wednesday 30 December 2026",
+                    report, std::function<void()>(), parent);
+            } },
+        { "CategoryUnitsDialog",
+            [](Counter &, QWidget *parent) {
+                return make<CategoryUnitsDialog>(true,
+                    std::vector<CategoryUnits>(18, CategoryUnits { "WWW", 2000000000, 99999999999 }),
+                    std::function<void()>(), parent);
             } },
         { "PeriodDialog",
             [](Counter &c, QWidget *parent) {

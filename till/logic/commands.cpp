@@ -32,14 +32,22 @@ constexpr int flag(UserControlItem item)
 //   Popup::Payments     -> sales/widgets/payment_commands.cpp      connectPaymentCommands
 //   Popup::Payments     -> accounts/widgets/account_payment_commands.cpp connectAccountPaymentCommands
 //                          (Balance payment, Balance pay on transaction)
+//   Popup::Reports      -> reports/widgets/report_commands.cpp     connectReportCommands
+//                          (the sales reports, the item summaries, items by category)
+//   Popup::Reports      -> reports/widgets/activity_log_commands.cpp connectLogPurgeCommand
+//                          (Purge log files)
 //   Popup::Transactions -> sales/widgets/transaction_commands.cpp  connectTransactionCommands
+//   Popup::Activity     -> reports/widgets/activity_log_commands.cpp connectActivityLogCommands
+//                          (Previous activity summary, the log viewers and
+//                          printouts, Log file capacity)
 //   Popup::Activity     -> till/widgets/activity_commands.cpp      connectActivityCommands
+//                          (Save basket, Reload basket)
 //   Popup::Utilities    -> till/widgets/utilities_commands.cpp     connectUtilitiesCommands
 //   Popup::Help         -> till/widgets/help_commands.cpp          connectHelpCommands
 //   not on the menu     -> till/widgets/sale_screen_commands.cpp   connectSaleScreenCommands
 //                          (the sale buttons and keys), except LogOff, which
 //                          the window connects itself (till/widgets/main_window.cpp)
-// Reminders, Suppliers and Reports have no commands built yet;
+// Reminders and Suppliers have no commands built yet;
 // each gets its file in its subsystem with its first command. The Print and
 // other List items of Inventory and Customers (Customer details aside) will be
 // wired by reports/widgets, in a second connect function for the same popup.

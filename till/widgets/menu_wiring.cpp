@@ -5,6 +5,8 @@
 #include "accounts/widgets/customer_commands.h"
 #include "inventory/widgets/inventory_commands.h"
 #include "inventory/widgets/inventory_search_commands.h"
+#include "reports/widgets/activity_log_commands.h"
+#include "reports/widgets/report_commands.h"
 #include "sales/logic/till_state.h"
 #include "sales/widgets/payment_commands.h"
 #include "sales/widgets/transaction_commands.h"
@@ -35,7 +37,10 @@ void connectTillCommands(TillWindow &window, SaleScreen &screen, TillState &stat
     connectAccountCommands(window, state, messages);
     connectPaymentCommands(window, state, basket, entry, messages, devices);
     connectAccountPaymentCommands(window, state, basket, entry, messages, devices);
+    connectReportCommands(window, state, messages);
+    connectLogPurgeCommand(window, state, messages);
     connectTransactionCommands(window, state, basket, entry, messages);
+    connectActivityLogCommands(window, state, messages);
     connectActivityCommands(window, entry);
     connectUtilitiesCommands(window, state, messages, [&screen] { screen.quickSelect().reload(); });
     connectHelpCommands(window, state, messages);
