@@ -1,0 +1,16 @@
+#include "reports/logic/report_print_request.h"
+
+#include "store/shop.h"
+
+namespace ovix {
+
+PrintRequest closeoutPrintRequest(const Shop &shop, const char *kind)
+{
+    PrintRequest request = documentPrintRequest(shop.config, shop.dir, PrintDocument::Other);
+    request.kind = kind;
+    request.printer = PrinterChoice::Dialog;
+    request.copies = 1;
+    return request;
+}
+
+} // namespace ovix
