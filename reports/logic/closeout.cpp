@@ -60,16 +60,6 @@ std::vector<CloseoutRow> closeoutRows(const CloseoutFigures &f)
     };
 }
 
-std::string centsText(int64_t cents)
-{
-    const bool negative = cents < 0;
-    // Through unsigned, so that the most negative number has a magnitude too.
-    const uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(cents)
-                                        : static_cast<uint64_t>(cents);
-    return cformat("%s%" PRIu64 ".%02" PRIu64, negative ? "-" : "", magnitude / 100,
-        magnitude % 100);
-}
-
 std::string closeoutLogText(const CloseoutFigures &f, const CloseoutClerk &clerk,
     const LocalTime &now)
 {

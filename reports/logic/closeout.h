@@ -7,6 +7,8 @@
 // it and the sums are made in cents, so a total never differs from the sum of
 // the figures printed above it.
 
+#include "sales/logic/cents_entry.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -53,9 +55,6 @@ inline constexpr const char *kCloseoutNoteOne = "The figures include customer ba
                                                 "and exclude credit sales and credit refunds.";
 inline constexpr const char *kCloseoutNoteTwo
     = "Note: The daily totals are automatically reset at the start of each day.";
-
-// Cents as "%.2f" shows the amount: "-5.00", "0.05".
-std::string centsText(int64_t cents);
 
 // Who closes out: the logged-on clerk's number and name (Windows-1252).
 struct CloseoutClerk {

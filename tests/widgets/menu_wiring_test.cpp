@@ -10,6 +10,7 @@
 #include "accounts/widgets/customer_commands.h"
 #include "inventory/widgets/inventory_commands.h"
 #include "platform/scripted_messages.h"
+#include "reports/widgets/closeout_commands.h"
 #include "sales/logic/basket.h"
 #include "sales/logic/payment.h"
 #include "sales/logic/till_state.h"
@@ -121,6 +122,10 @@ const std::vector<ConnectFunction> &connectFunctions()
                 connectAccountPaymentCommands(window, till.state, *till.basket,
                     till.screen->itemEntry(), till.messages, till.devices);
             } },
+        { "connectCloseoutCommands", Popup::Reports,
+            [](TillWindow &window, WiredTill &till) {
+                connectCloseoutCommands(window, till.state, till.messages, {});
+            } },
         { "connectTransactionCommands", Popup::Transactions,
             [](TillWindow &window, WiredTill &till) {
                 connectTransactionCommands(
@@ -128,7 +133,8 @@ const std::vector<ConnectFunction> &connectFunctions()
             } },
         { "connectActivityCommands", Popup::Activity,
             [](TillWindow &window, WiredTill &till) {
-                connectActivityCommands(window, till.screen->itemEntry());
+                connectActivityCommands(
+                    window, till.state, till.screen->itemEntry(), till.messages);
             } },
         { "connectUtilitiesCommands", Popup::Utilities,
             [](TillWindow &window, WiredTill &till) {
@@ -244,7 +250,11 @@ TEST(MenuWiring, TheTillBuildsTheCommandsItAlwaysHasAndEnablesTheirButtons)
     WiredTill till;
     connectTillCommands(
         till.window, *till.screen, till.state, *till.basket, till.messages, till.devices);
-    const std::set<Command> expected = { Command::Exit, Command::IndentListings,
+    const std::set<Command> expected = { Command::Exit, Command::ExitPrintReport,
+        Command::IndentListings, Command::StockSummary, Command::RetailLessThanCost,
+        Command::PurgeTakings, Command::TillReconciliation, Command::TillCloseout,
+        Command::ActivitySummary, Command::PrintActivitySummary, Command::TakingsAmendment,
+        Command::PettyCashPayment,
         Command::InventoryNewLine, Command::InventoryAmend, Command::InventoryDelete,
         Command::InventoryAddCustomImage, Command::CustomerAdd, Command::CustomerAmend,
         Command::CustomerDelete, Command::CustomerPrune, Command::CustomerFind,

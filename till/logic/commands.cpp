@@ -28,6 +28,9 @@ constexpr int flag(UserControlItem item)
 //   Popup::Payments     -> sales/widgets/payment_commands.cpp      connectPaymentCommands
 //   Popup::Payments     -> accounts/widgets/account_payment_commands.cpp connectAccountPaymentCommands
 //                          (Balance payment, Balance pay on transaction)
+//   Popup::Reports      -> reports/widgets/closeout_commands.cpp   connectCloseoutCommands
+//                          (Stock summary, List items with retail less than
+//                          cost, Purge takings, Till reconciliation, Till closeout)
 //   Popup::Transactions -> sales/widgets/transaction_commands.cpp  connectTransactionCommands
 //   Popup::Activity     -> till/widgets/activity_commands.cpp      connectActivityCommands
 //   Popup::Utilities    -> till/widgets/utilities_commands.cpp     connectUtilitiesCommands
@@ -35,7 +38,10 @@ constexpr int flag(UserControlItem item)
 //   not on the menu     -> till/widgets/sale_screen_commands.cpp   connectSaleScreenCommands
 //                          (the sale buttons and keys), except LogOff, which
 //                          the window connects itself (till/widgets/main_window.cpp)
-// Reminders, Suppliers and Reports have no commands built yet;
+// The status screen and report (Activity, File "Exit - print report"), petty
+// cash and the takings amendment (Utilities) are reports/widgets' work, called
+// from the till's files of those popups.
+// Reminders and Suppliers have no commands built yet;
 // each gets its file in its subsystem with its first command. The Print and
 // List items of Inventory and Customers (Customer details aside) will be wired
 // by reports/widgets, in a second connect function for the same popup.

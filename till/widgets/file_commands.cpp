@@ -1,5 +1,6 @@
 #include "till/widgets/file_commands.h"
 
+#include "reports/widgets/closeout_commands.h"
 #include "sales/logic/till_state.h"
 #include "sales/widgets/till_window.h"
 #include "till/logic/menu_toggles.h"
@@ -12,6 +13,10 @@ void connectFileCommands(TillWindow &window, TillState &state, Messages &message
 {
     window.registerCommand(Command::IndentListings,
         [&state, &messages] { chooseListingIndent(state.config, messages); });
+    window.registerCommand(Command::ExitPrintReport, [&window, &state, &messages] {
+        if (printStatusReportPage(state, messages) != PrintOutcome::Cancelled)
+            window.widget()->close();
+    });
     window.registerCommand(Command::Exit, [&window] { window.widget()->close(); });
 }
 

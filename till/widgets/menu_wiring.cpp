@@ -4,11 +4,13 @@
 #include "accounts/widgets/account_payment_commands.h"
 #include "accounts/widgets/customer_commands.h"
 #include "inventory/widgets/inventory_commands.h"
+#include "reports/widgets/closeout_commands.h"
 #include "sales/widgets/payment_commands.h"
 #include "sales/widgets/transaction_commands.h"
 #include "till/widgets/activity_commands.h"
 #include "till/widgets/file_commands.h"
 #include "till/widgets/help_commands.h"
+#include "till/widgets/main_window.h"
 #include "till/widgets/quick_select_buttons.h"
 #include "till/widgets/sale_screen.h"
 #include "till/widgets/sale_screen_commands.h"
@@ -31,8 +33,13 @@ void connectTillCommands(TillWindow &window, SaleScreen &screen, TillState &stat
     connectAccountCommands(window, state, messages);
     connectPaymentCommands(window, state, basket, entry, messages, devices);
     connectAccountPaymentCommands(window, state, basket, entry, messages, devices);
+    // Closing out logs the clerk off as F9 does.
+    connectCloseoutCommands(window, state, messages, [&window] {
+        if (auto *main = dynamic_cast<MainWindow *>(&window))
+            main->logOff();
+    });
     connectTransactionCommands(window, state, basket, entry, messages);
-    connectActivityCommands(window, entry);
+    connectActivityCommands(window, state, entry, messages);
     connectUtilitiesCommands(window, state, messages, [&screen] { screen.quickSelect().reload(); });
     connectHelpCommands(window, state, messages);
     connectSaleScreenCommands(window, screen, state, messages);
