@@ -28,9 +28,10 @@ Answer ScriptedMessages::ask(std::string_view text, std::string_view caption, bo
 }
 
 std::optional<std::string> ScriptedMessages::askText(std::string_view prompt,
-                                                     std::string_view caption, std::string_view)
+                                                     std::string_view caption, std::string_view initial)
 {
     shown.push_back({std::string(prompt), std::string(caption), MessageKind::Information});
+    proposals.emplace_back(initial);
     if (textReplies.empty())
         return std::nullopt;
     auto reply = textReplies.front();

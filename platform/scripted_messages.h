@@ -25,6 +25,7 @@ public:
     std::deque<std::optional<std::string>> textReplies;
 
     std::vector<Shown> shown; // every box, questions included, in order
+    std::vector<std::string> proposals; // what each askText() offered, in order
     int beeps = 0;
 
     void show(std::string_view text, std::string_view caption, MessageKind kind) override;

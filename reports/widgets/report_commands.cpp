@@ -7,6 +7,7 @@
 #include "print/widgets/print_job.h"
 #include "reports/logic/category_units.h"
 #include "reports/logic/item_report.h"
+#include "reports/logic/report_print_request.h"
 #include "reports/logic/sales_report.h"
 #include "reports/widgets/report_dialogs.h"
 #include "sales/logic/till_state.h"
@@ -19,16 +20,6 @@
 #include <optional>
 
 namespace ovix {
-
-PrintRequest reportPrintRequest(const TillConfig &, const DataDir &dir, const char *kind)
-{
-    PrintRequest request;
-    request.kind = kind;
-    request.printer = PrinterChoice::Dialog;
-    request.pdfFolder = dir.path(kPrintoutsFolderName);
-    request.preview = true;
-    return request;
-}
 
 namespace {
 
@@ -71,7 +62,7 @@ struct ReportContext {
 
     void print(const char *kind, const PageDrawing &draw)
     {
-        runPrintJob(reportPrintRequest(state.config, state.dir, kind), draw, messages);
+        runPrintJob(reportPrintRequest(state, kind), draw, messages);
     }
 
     void itemReport(ItemPeriod period)

@@ -73,7 +73,7 @@ struct CounterTill {
         window = std::make_unique<MainWindow>(state, messages);
         screen = new SaleScreen(*window, state, *basket, *saved, messages);
         connectFileCommands(*window, state, messages);
-        connectActivityCommands(*window, screen->itemEntry());
+        connectActivityCommands(*window, state, screen->itemEntry(), messages);
         connectSaleScreenCommands(*window, *screen, state, messages);
         window->registerCommand(Command::Configuration, [this] { ++configurations; });
         window->setOnClosed([this] { ++closed; });

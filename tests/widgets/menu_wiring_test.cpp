@@ -12,6 +12,7 @@
 #include "inventory/widgets/inventory_search_commands.h"
 #include "platform/scripted_messages.h"
 #include "reports/widgets/activity_log_commands.h"
+#include "reports/widgets/closeout_commands.h"
 #include "reports/widgets/report_commands.h"
 #include "sales/logic/basket.h"
 #include "sales/logic/payment.h"
@@ -132,7 +133,11 @@ const std::vector<ConnectFunction> &connectFunctions()
             [](TillWindow &window, WiredTill &till) {
                 connectReportCommands(window, till.state, till.messages);
             } },
-        // A second function for the Reports popup: the log's purge.
+        { "connectCloseoutCommands", Popup::Reports,
+            [](TillWindow &window, WiredTill &till) {
+                connectCloseoutCommands(window, till.state, till.messages, {});
+            } },
+        // A third function for the Reports popup: the log's purge.
         { "connectLogPurgeCommand", Popup::Reports,
             [](TillWindow &window, WiredTill &till) {
                 connectLogPurgeCommand(window, till.state, till.messages);
@@ -148,7 +153,8 @@ const std::vector<ConnectFunction> &connectFunctions()
             } },
         { "connectActivityCommands", Popup::Activity,
             [](TillWindow &window, WiredTill &till) {
-                connectActivityCommands(window, till.screen->itemEntry());
+                connectActivityCommands(
+                    window, till.state, till.screen->itemEntry(), till.messages);
             } },
         { "connectUtilitiesCommands", Popup::Utilities,
             [](TillWindow &window, WiredTill &till) {
@@ -264,8 +270,12 @@ TEST(MenuWiring, TheTillBuildsTheCommandsItAlwaysHasAndEnablesTheirButtons)
     WiredTill till;
     connectTillCommands(
         till.window, *till.screen, till.state, *till.basket, till.messages, till.devices);
-    const std::set<Command> expected = { Command::Exit, Command::ExitPrintLog,
-        Command::IndentListings, Command::PurgeLogFiles, Command::PreviousActivitySummary,
+    const std::set<Command> expected = { Command::Exit, Command::ExitPrintReport,
+        Command::ExitPrintLog, Command::ExitPrintReportAndLog, Command::IndentListings,
+        Command::StockSummary, Command::RetailLessThanCost, Command::PurgeTakings,
+        Command::TillReconciliation, Command::TillCloseout, Command::ActivitySummary,
+        Command::PrintActivitySummary, Command::TakingsAmendment, Command::PettyCashPayment,
+        Command::PurgeLogFiles, Command::PreviousActivitySummary,
         Command::DisplayLogFile, Command::DisplayPreviousLogFile, Command::PrintLogForToday,
         Command::PrintLogFromDay, Command::PrintLogFile, Command::PrintOldLogFile,
         Command::LogFileCapacity,

@@ -82,7 +82,7 @@ struct SaleTill {
         screen = new SaleScreen(*window, state, *basket, *saved, messages);
         // Everything the screen's buttons run but the payments.
         connectTransactionCommands(*window, state, *basket, screen->itemEntry(), messages);
-        connectActivityCommands(*window, screen->itemEntry());
+        connectActivityCommands(*window, state, screen->itemEntry(), messages);
         connectSaleScreenCommands(*window, *screen, state, messages);
         screen->refreshButtons();
     }

@@ -20,6 +20,10 @@
 #include "print/widgets/custom_receipt_dialog.h"
 #include "print/widgets/language_dialog.h"
 #include "print/widgets/summary_dialog.h"
+#include "reports/logic/closeout.h"
+#include "reports/logic/status_report.h"
+#include "reports/logic/stock_summary.h"
+#include "reports/widgets/closeout_dialogs.h"
 #include "reports/widgets/log_viewer_dialog.h"
 #include "sales/logic/basket.h"
 #include "sales/logic/item_entry.h"
@@ -449,6 +453,34 @@ const std::vector<Window> &windows()
             [](Counter &c, QWidget *parent) {
                 return make<PeriodDialog>(std::vector<int> { 2002, 2026 },
                     LocalTime { 2026, 12, 30, 9, 0, 0 }, c.shop.messages, parent);
+            } },
+        { "TillCloseoutDialog",
+            [](Counter &c, QWidget *parent) {
+                c.shop.state.config.set(cfg::cashSales, -9999999.99);
+                c.shop.state.config.set(cfg::startOfDayTill, 9999999.0f);
+                return std::unique_ptr<QWidget>(closeoutDialog(
+                    closeoutFigures(c.shop.state.config), {}, {}, parent));
+            } },
+        { "TillReconciliationDialog",
+            [](Counter &c, QWidget *parent) {
+                return std::unique_ptr<QWidget>(
+                    reconciliationDialog(closeoutFigures(c.shop.state.config), parent));
+            } },
+        { "StatusScreen",
+            [](Counter &c, QWidget *parent) {
+                StatusFacts facts;
+                facts.itemsOnFile = 2000000000;
+                facts.highestItem = 100000000000000000;
+                facts.highestCustomer = 100000000000000000;
+                c.shop.state.config.set(cfg::cashSales, -9999999.99);
+                c.shop.state.config.set(cfg::cashSalesCount, 2000000000.0f);
+                return std::unique_ptr<QWidget>(statusDialog(c.shop.state.config, facts,
+                    LocalTime { 2026, 9, 30, 23, 59, 0, 0 }, parent));
+            } },
+        { "StockSummaryDialog",
+            [](Counter &, QWidget *parent) {
+                StockSummary summary { 2000000000, 999999999999, 1 };
+                return std::unique_ptr<QWidget>(stockSummaryDialog(summary, parent));
             } },
         { "StockPictureDialog",
             [](Counter &c, QWidget *parent) {

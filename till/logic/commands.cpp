@@ -36,6 +36,9 @@ constexpr int flag(UserControlItem item)
 //                          (the sales reports, the item summaries, items by category)
 //   Popup::Reports      -> reports/widgets/activity_log_commands.cpp connectLogPurgeCommand
 //                          (Purge log files)
+//   Popup::Reports      -> reports/widgets/closeout_commands.cpp   connectCloseoutCommands
+//                          (Stock summary, List items with retail less than
+//                          cost, Purge takings, Till reconciliation, Till closeout)
 //   Popup::Transactions -> sales/widgets/transaction_commands.cpp  connectTransactionCommands
 //   Popup::Activity     -> reports/widgets/activity_log_commands.cpp connectActivityLogCommands
 //                          (Previous activity summary, the log viewers and
@@ -47,6 +50,9 @@ constexpr int flag(UserControlItem item)
 //   not on the menu     -> till/widgets/sale_screen_commands.cpp   connectSaleScreenCommands
 //                          (the sale buttons and keys), except LogOff, which
 //                          the window connects itself (till/widgets/main_window.cpp)
+// The status screen and report (Activity, File "Exit - print report"), petty
+// cash and the takings amendment (Utilities) are reports/widgets' work, called
+// from the till's files of those popups.
 // Reminders and Suppliers have no commands built yet;
 // each gets its file in its subsystem with its first command. The Print and
 // other List items of Inventory and Customers (Customer details aside) will be

@@ -1,12 +1,18 @@
 #include "till/widgets/activity_commands.h"
 
+#include "reports/widgets/closeout_commands.h"
 #include "sales/logic/item_entry.h"
 #include "sales/widgets/till_window.h"
 
 namespace ovix {
 
-void connectActivityCommands(TillWindow &window, ItemEntry &entry)
+void connectActivityCommands(
+    TillWindow &window, TillState &state, ItemEntry &entry, Messages &messages)
 {
+    window.registerCommand(
+        Command::ActivitySummary, [&window, &state] { showStatusScreen(window.widget(), state); });
+    window.registerCommand(Command::PrintActivitySummary,
+        [&state, &messages] { printStatusReportPage(state, messages); });
     window.registerCommand(Command::SaveBasket, [&entry] { entry.saveBasket(); });
     window.registerCommand(Command::ReloadBasket, [&entry] { entry.reloadBasket(); });
 }

@@ -1,15 +1,20 @@
 #pragma once
-// The Activity popup of the till window, as far as it is built: "Save basket"
-// (^W) and "Reload basket" (^X), which keep the sale being rung up. The
-// activity summaries, e-mailed and uploaded reports and the log files stay
-// greyed until their work is written.
+// The Activity popup of the till window, as far as it is built: "Activity
+// summary" (F12, the status screen) and "Print activity summary" (the printed
+// status report), "Save basket" (^W) and "Reload basket" (^X), which keep the
+// sale being rung up. The previous summaries, e-mailed and uploaded reports
+// and the log files stay greyed until their work is written.
 
 namespace ovix {
 
 class ItemEntry;
+class Messages;
+class TillState;
 class TillWindow;
 
-// Registers the Activity commands with `window`; `entry` must outlive it.
-void connectActivityCommands(TillWindow &window, ItemEntry &entry);
+// Registers the Activity commands with `window`; everything passed must
+// outlive it.
+void connectActivityCommands(
+    TillWindow &window, TillState &state, ItemEntry &entry, Messages &messages);
 
 } // namespace ovix

@@ -1,6 +1,7 @@
 #include "till/widgets/file_commands.h"
 
 #include "reports/widgets/activity_log_commands.h"
+#include "reports/widgets/closeout_commands.h"
 #include "sales/logic/till_state.h"
 #include "sales/widgets/till_window.h"
 #include "till/logic/menu_toggles.h"
@@ -17,6 +18,17 @@ void connectFileCommands(TillWindow &window, TillState &state, Messages &message
     window.registerCommand(Command::ExitPrintLog, [&window, &state, &messages] {
         printTodaysLog(state, messages);
         window.widget()->close();
+    });
+    // The status report, then today's log; a cancelled report keeps the till open.
+    window.registerCommand(Command::ExitPrintReportAndLog, [&window, &state, &messages] {
+        if (printStatusReportPage(state, messages) == PrintOutcome::Cancelled)
+            return;
+        printTodaysLog(state, messages);
+        window.widget()->close();
+    });
+    window.registerCommand(Command::ExitPrintReport, [&window, &state, &messages] {
+        if (printStatusReportPage(state, messages) != PrintOutcome::Cancelled)
+            window.widget()->close();
     });
     window.registerCommand(Command::Exit, [&window] { window.widget()->close(); });
 }

@@ -6,6 +6,7 @@
 #include "inventory/widgets/inventory_commands.h"
 #include "inventory/widgets/inventory_search_commands.h"
 #include "reports/widgets/activity_log_commands.h"
+#include "reports/widgets/closeout_commands.h"
 #include "reports/widgets/report_commands.h"
 #include "sales/logic/till_state.h"
 #include "sales/widgets/payment_commands.h"
@@ -13,6 +14,7 @@
 #include "till/widgets/activity_commands.h"
 #include "till/widgets/file_commands.h"
 #include "till/widgets/help_commands.h"
+#include "till/widgets/main_window.h"
 #include "till/widgets/quick_select_buttons.h"
 #include "till/widgets/sale_screen.h"
 #include "till/widgets/sale_screen_commands.h"
@@ -38,10 +40,15 @@ void connectTillCommands(TillWindow &window, SaleScreen &screen, TillState &stat
     connectPaymentCommands(window, state, basket, entry, messages, devices);
     connectAccountPaymentCommands(window, state, basket, entry, messages, devices);
     connectReportCommands(window, state, messages);
+    // Closing out logs the clerk off as F9 does.
+    connectCloseoutCommands(window, state, messages, [&window] {
+        if (auto *main = dynamic_cast<MainWindow *>(&window))
+            main->logOff();
+    });
     connectLogPurgeCommand(window, state, messages);
     connectTransactionCommands(window, state, basket, entry, messages);
     connectActivityLogCommands(window, state, messages);
-    connectActivityCommands(window, entry);
+    connectActivityCommands(window, state, entry, messages);
     connectUtilitiesCommands(window, state, messages, [&screen] { screen.quickSelect().reload(); });
     connectHelpCommands(window, state, messages);
     connectSaleScreenCommands(window, screen, state, messages);

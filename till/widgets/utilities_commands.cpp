@@ -3,6 +3,7 @@
 #include "inventory/widgets/stock_picture_dialog.h"
 #include "print/widgets/custom_receipt_dialog.h"
 #include "print/widgets/language_dialog.h"
+#include "reports/widgets/closeout_commands.h"
 #include "sales/logic/till_state.h"
 #include "sales/widgets/till_window.h"
 #include "till/logic/menu_toggles.h"
@@ -23,6 +24,10 @@ void connectUtilitiesCommands(TillWindow &window, TillState &state, Messages &me
         Command::TaxSetup, [&window, &state] { runTaxControl(window.widget(), state.config); });
     window.registerCommand(Command::StorePrintHeading,
         [&window, &state] { runPrintHeading(window.widget(), state.heading); });
+    window.registerCommand(
+        Command::TakingsAmendment, [&state, &messages] { runTakingsAmendment(state, messages); });
+    window.registerCommand(
+        Command::PettyCashPayment, [&state, &messages] { runPettyCashPayment(state, messages); });
     // "File reset" is on the menu and does nothing.
     window.registerCommand(Command::FileReset, [] {});
     window.registerCommand(Command::CustomReceipt,
