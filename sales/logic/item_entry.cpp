@@ -9,6 +9,7 @@
 #include "store/item_record.h"
 #include "sales/logic/basket_view.h"
 #include "platform/leading_number.h"
+#include "sales/logic/shrinkage_log.h"
 #include "sales/logic/tax_rounding.h"
 #include "sales/logic/till_state.h"
 
@@ -382,6 +383,7 @@ bool ItemEntry::voidLine(int highlighted)
         return false;
     }
     const BasketLine line = basketLine(basket_, highlighted);
+    const std::string logBlock = voidedLineLogBlock(state_, line);
     addToRunningTotal(basket_, BasketTotal::TaxOne, -static_cast<double>(line.taxOne));
     addToRunningTotal(basket_, BasketTotal::TaxTwo, -static_cast<double>(line.taxTwo));
     basket_.setTotal(BasketTotal::Cost, basket_.total(BasketTotal::Cost) - line.cost);
@@ -408,6 +410,7 @@ bool ItemEntry::voidLine(int highlighted)
     redrawTotals(false);
     if (state_.config.get(cfg::soundOff) == 0)
         view_.playSound(kVoidSound);
+    appendShrinkageBlock(state_, logBlock, messages_);
     return true;
 }
 
@@ -445,11 +448,13 @@ void ItemEntry::emptyBasket()
 {
     if (basket_.lineCount <= 0)
         return;
+    const std::string logBlock = emptiedBasketLogBlock(state_, basket_);
     view_.listCleared();
     clearBasket(basket_);
     redrawTotals(false);
     if (state_.config.get(cfg::soundOff) == 0)
         view_.playSound(kVoidSound);
+    appendShrinkageBlock(state_, logBlock, messages_);
 }
 
 bool ItemEntry::saveBasket()
