@@ -109,6 +109,10 @@ TEST(TillProgram, StartsLogsOnShowsTipsAndHelpRefusesASecondCopyAndStoresAtExit)
         main=$(timeout 30 xdotool search --sync --name 'Assoc: ' | head -1)
         echo "caption: $(xdotool getwindowname "$main")"
         xdotool getwindowgeometry "$main" | grep Geometry
+        reminder=$(timeout 30 xdotool search --sync --name '^Password$' | head -1)
+        [ -n "$reminder" ] && echo "seen: password reminder"
+        xdotool search --name '^Tip of the day' >/dev/null && echo "tips before the reminder"
+        xdotool windowfocus --sync "$reminder" key Return
         tips=$(timeout 30 xdotool search --sync --name '^Tip of the day' | head -1)
         [ -n "$tips" ] && echo "seen: tips"
         xdotool windowfocus --sync "$tips" key Escape
@@ -213,6 +217,8 @@ TEST(TillProgram, AHalfConfigurationIsToldAndKeptAndTheAdministratorLogsOnWith73
         xdotool key Return
         main=$(timeout 30 xdotool search --sync --name 'Assoc: ' | head -1)
         echo "caption: $(xdotool getwindowname "$main")"
+        reminder=$(timeout 30 xdotool search --sync --name '^Password$' | head -1)
+        [ -n "$reminder" ] && echo "seen: password reminder"
         kill -TERM $pid
         for i in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
         kill -KILL $pid 2>/dev/null
@@ -224,6 +230,7 @@ TEST(TillProgram, AHalfConfigurationIsToldAndKeptAndTheAdministratorLogsOnWith73
     EXPECT_TRUE(contains(output, "copy: wr.cfg.damaged-")) << output;
     EXPECT_FALSE(contains(output, "logged on without a password")) << output;
     EXPECT_TRUE(contains(output, "caption: OVIX Retail    Assoc: 1, Administrator")) << output;
+    EXPECT_TRUE(contains(output, "seen: password reminder")) << output;
     EXPECT_TRUE(contains(output, "exit: 0")) << output;
     EXPECT_EQ(ovix::test::readBytes(shop.file("wr.cfg")).size(), 42550u);
     bool copyKept = false;
@@ -288,6 +295,8 @@ TEST(TillProgram, ASaleRungUpByNumberAndPaidInCashIsArchivedLoggedAndTakesTheSto
         xdotool type --delay 40 7351
         xdotool key Return
         main=$(timeout 30 xdotool search --sync --name 'Assoc: ' | head -1)
+        reminder=$(timeout 30 xdotool search --sync --name '^Password$' | head -1)
+        xdotool windowfocus --sync "$reminder" key Return
         tips=$(timeout 30 xdotool search --sync --name '^Tip of the day' | head -1)
         xdotool windowfocus --sync "$tips" key Escape
         sleep 0.5
