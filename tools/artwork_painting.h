@@ -19,8 +19,7 @@ namespace artwork {
 inline const QColor kBackdrop(0xe2, 0xe8, 0xf0);
 // Behind the toolbar pictures: the window grey of the toolbar.
 inline const QColor kToolbarBackdrop(0xef, 0xef, 0xef);
-inline constexpr int kToolbarPictureWidth = 28;
-inline constexpr int kToolbarPictureHeight = 20;
+inline constexpr int kToolbarPictureSide = 32;
 inline const QColor kInk(0x26, 0x32, 0x38);
 
 // One colour per button family.
@@ -67,7 +66,7 @@ Pictogram buttonPictogram(const QString &name);
 // Built-in stock picture `number` (1..24), 96 x 96.
 QImage drawStockPicture(int number);
 
-// The toolbar pictures, 28 x 20, by file name (without ".bmp"), in toolbar order.
+// The toolbar pictures, 32 x 32, by file name (without ".bmp"), in toolbar order.
 std::vector<std::pair<QString, QImage>> drawToolbarPictures();
 
 } // namespace artwork

@@ -1,18 +1,22 @@
-// The 20 toolbar pictures, 28 x 20 on the window grey: a main object on the
-// left (box, person, bell ...) and, where the command needs one, a badge on
-// the right (plus, magnifier, cross, printer, list). Drawn on a 28 x 20 grid
-// at twice the size and scaled down smoothly.
+// The 20 toolbar pictures, 32 x 32 on the window grey: a main object (box,
+// person, bell ...) and, where the command needs one, a badge over its lower
+// right corner (plus, magnifier, cross, printer, list). The shapes are drawn
+// on a 28 x 20 grid, the object in its left part and the badge in its right
+// part, at four times the size and scaled down smoothly.
 
 #include "artwork_painting.h"
 
 #include <QPainterPath>
 #include <QPolygonF>
 
+#include <algorithm>
+#include <cmath>
+
 namespace artwork {
 
 namespace {
 
-constexpr int kOversample = 2;
+constexpr int kOversample = 4;
 
 const QColor kCardboard(0xd9, 0xa0, 0x5b);
 const QColor kCardboardEdge(0x7a, 0x4a, 0x12);
@@ -193,11 +197,16 @@ void coinLayer(QPainter &p, double x, double y)
     p.drawEllipse(QPointF(x, y), 5.5, 2.2);
 }
 
-// A stack of coins and one standing up.
-void coins(QPainter &p)
+// A stack of coins.
+void coinStack(QPainter &p)
 {
     for (double y : { 15.5, 11.5, 7.5 })
         coinLayer(p, 8, y);
+}
+
+// A coin standing up, beside the stack.
+void standingCoin(QPainter &p)
+{
     outlined(p, kGold, kGoldEdge);
     p.drawEllipse(QPointF(21.5, 11.5), 5.5, 5.5);
     line(p, 1, kGoldEdge);
@@ -347,118 +356,135 @@ void arrowDown(QPainter &p, double x, double from, double to)
         QPolygonF() << QPointF(x, to) << QPointF(x - 4.5, to - 5) << QPointF(x + 4.5, to - 5));
 }
 
+// A picture is a main object (or a whole scene) drawn as large as the square
+// allows, with, where the command needs one, a badge over its lower right
+// corner, cut out of the object by a ring of the window grey.
 struct ToolbarKind {
     const char *name;
-    Pictogram draw; // on the 28 x 20 grid
+    Pictogram main; // anywhere on the 28 x 20 grid
+    Pictogram badge; // on the 28 x 20 grid, round the badge centre (21.5, 13.5)
 };
 
 const std::vector<ToolbarKind> &toolbarKinds()
 {
     static const std::vector<ToolbarKind> kinds = {
-        { "amend_inventory",
-            [](QPainter &p) {
-                box(p);
-                pencil(p);
-            } },
-        { "display_transaction",
-            [](QPainter &p) {
-                receipt(p);
-                magnifier(p);
-            } },
-        { "print_reorder_list",
-            [](QPainter &p) {
-                printerAt(p, 1, 3, 1.25);
-                listBadge(p);
-            } },
-        { "add_inventory_image",
-            [](QPainter &p) {
-                picture(p);
-                plusBadge(p);
-            } },
-        { "add_inventory",
-            [](QPainter &p) {
-                box(p);
-                plusBadge(p);
-            } },
-        { "add_customer",
-            [](QPainter &p) {
-                person(p);
-                plusBadge(p);
-            } },
-        { "email_report", envelope },
-        { "sales_report", barChart },
-        { "find_inventory",
-            [](QPainter &p) {
-                box(p);
-                magnifier(p);
-            } },
-        { "delete_inventory",
-            [](QPainter &p) {
-                box(p);
-                crossBadge(p);
-            } },
-        { "find_customer",
-            [](QPainter &p) {
-                person(p);
-                magnifier(p);
-            } },
-        { "delete_customer",
-            [](QPainter &p) {
-                person(p);
-                crossBadge(p);
-            } },
-        { "add_reminder",
-            [](QPainter &p) {
-                bell(p);
-                plusBadge(p);
-            } },
-        { "delete_reminder",
-            [](QPainter &p) {
-                bell(p);
-                crossBadge(p);
-            } },
-        { "print_reminders",
-            [](QPainter &p) {
-                bell(p);
-                printerBadge(p);
-            } },
-        { "display_reminders",
-            [](QPainter &p) {
-                bell(p);
-                listBadge(p);
-            } },
-        { "overdue_letter",
-            [](QPainter &p) {
-                sheet(p, QRectF(2.5, 1.5, 13, 17), 4);
-                exclamationBadge(p);
-            } },
-        { "payments", coins },
-        { "log_off",
-            [](QPainter &p) {
-                door(p);
-                arrowRight(p, 12, 27, 10);
-            } },
-        { "backup",
-            [](QPainter &p) {
-                disk(p);
-                arrowDown(p, 23, 1.5, 18.5);
-            } },
+        { "amend_inventory", [](QPainter &p) { box(p); }, pencil },
+        { "display_transaction", receipt, magnifier },
+        { "print_reorder_list", [](QPainter &p) { printerAt(p, 1, 3, 1.25); }, listBadge },
+        { "add_inventory_image", picture, plusBadge },
+        { "add_inventory", [](QPainter &p) { box(p); }, plusBadge },
+        { "add_customer", person, plusBadge },
+        { "email_report", envelope, {} },
+        { "sales_report", barChart, {} },
+        { "find_inventory", [](QPainter &p) { box(p); }, magnifier },
+        { "delete_inventory", [](QPainter &p) { box(p); }, crossBadge },
+        { "find_customer", person, magnifier },
+        { "delete_customer", person, crossBadge },
+        { "add_reminder", bell, plusBadge },
+        { "delete_reminder", bell, crossBadge },
+        { "print_reminders", bell, printerBadge },
+        { "display_reminders", bell, listBadge },
+        { "overdue_letter", [](QPainter &p) { sheet(p, QRectF(2.5, 1.5, 13, 17), 4); },
+            exclamationBadge },
+        { "payments", coinStack, standingCoin },
+        { "log_off", door, [](QPainter &p) { arrowRight(p, 12, 27, 10); } },
+        { "backup", disk, [](QPainter &p) { arrowDown(p, 23, 1.5, 18.5); } },
     };
     return kinds;
 }
 
-QImage drawToolbarPicture(const Pictogram &draw)
+// The badge is drawn a little larger than on the grid, its centre this far
+// from the picture's lower right corner; a grey ring of kRingWidth pixels
+// parts it from the object.
+constexpr double kBadgeScale = 1.3;
+constexpr double kBadgeInset = 8;
+constexpr double kRingWidth = 1.25;
+
+// `draw` on a transparent image of the picture's size, oversampled.
+QImage layer(const std::function<void(QPainter &)> &draw)
 {
-    QImage large = blankImage(
-        kToolbarPictureWidth * kOversample, kToolbarPictureHeight * kOversample, kToolbarBackdrop);
+    const int side = kToolbarPictureSide * kOversample;
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    prepare(painter);
+    painter.scale(kOversample, kOversample);
+    draw(painter);
+    return image;
+}
+
+// The smallest rectangle round what `scene` paints on the grid.
+QRectF paintedArea(const Pictogram &scene)
+{
+    const QImage image = layer([&](QPainter &p) { scene(p); });
+    QRect area;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) > 0)
+                area |= QRect(x, y, 1, 1);
+    return QRectF(area.left() / double(kOversample), area.top() / double(kOversample),
+        area.width() / double(kOversample), area.height() / double(kOversample));
+}
+
+// The outline of `picture` widened by `width` pixels, in `colour`.
+QImage ring(const QImage &picture, double width, const QColor &colour)
+{
+    QImage solid = picture;
     {
-        QPainter painter(&large);
-        prepare(painter);
-        painter.scale(kOversample, kOversample);
-        draw(painter);
+        QPainter tint(&solid);
+        tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        tint.fillRect(solid.rect(), colour);
     }
-    return large.scaled(kToolbarPictureWidth, kToolbarPictureHeight, Qt::IgnoreAspectRatio,
-        Qt::SmoothTransformation);
+    QImage widened(picture.size(), QImage::Format_ARGB32_Premultiplied);
+    widened.fill(Qt::transparent);
+    QPainter painter(&widened);
+    const double reach = width * kOversample;
+    constexpr int kSteps = 16;
+    for (int step = 0; step < kSteps; ++step) {
+        const double angle = step * 2 * M_PI / kSteps;
+        painter.drawImage(QPointF(reach * std::cos(angle), reach * std::sin(angle)), solid);
+    }
+    return widened;
+}
+
+// `shape` drawn as large as fits the square less a pixel all round, centred.
+QImage fitted(const Pictogram &shape)
+{
+    const QRectF area = paintedArea(shape);
+    const double room = kToolbarPictureSide - 2;
+    const double scale = room / std::max(area.width(), area.height());
+    return layer([&](QPainter &p) {
+        p.translate(kToolbarPictureSide / 2.0, kToolbarPictureSide / 2.0);
+        p.scale(scale, scale);
+        p.translate(-area.center());
+        shape(p);
+    });
+}
+
+QImage drawToolbarPicture(const ToolbarKind &kind)
+{
+    QImage picture = fitted(kind.main);
+    if (kind.badge) {
+        const double centre = kToolbarPictureSide - kBadgeInset;
+        const QImage badge = layer([&](QPainter &p) {
+            p.translate(centre, centre);
+            p.scale(kBadgeScale, kBadgeScale);
+            p.translate(-21.5, -13.5);
+            kind.badge(p);
+        });
+        QPainter painter(&picture);
+        painter.setCompositionMode(QPainter::CompositionMode_DestinationOut);
+        painter.drawImage(0, 0, ring(badge, kRingWidth, Qt::black));
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter.drawImage(0, 0, badge);
+    }
+    QImage flat = blankImage(picture.width(), picture.height(), kToolbarBackdrop);
+    {
+        QPainter painter(&flat);
+        painter.drawImage(0, 0, picture);
+    }
+    return flat.scaled(
+        kToolbarPictureSide, kToolbarPictureSide, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace
@@ -467,7 +493,7 @@ std::vector<std::pair<QString, QImage>> drawToolbarPictures()
 {
     std::vector<std::pair<QString, QImage>> pictures;
     for (const ToolbarKind &kind : toolbarKinds())
-        pictures.emplace_back(QString::fromLatin1(kind.name), drawToolbarPicture(kind.draw));
+        pictures.emplace_back(QString::fromLatin1(kind.name), drawToolbarPicture(kind));
     return pictures;
 }
 

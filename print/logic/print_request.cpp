@@ -39,6 +39,8 @@ PrintRequest documentPrintRequest(
     PrintRequest request;
     request.kind = kindName(document);
     request.pdfFolder = dataDir.path(kPrintoutsFolderName);
+    if (goesToReceiptPrinter(document))
+        request.rollWidth = kReceiptRollWidth;
     std::string name = toUtf8(config.text(cfg::receiptPrinterDevice));
     if (goesToReceiptPrinter(document) && receiptPrinterListIndex(config) > 0 && !name.empty()) {
         request.printer = PrinterChoice::NamedPrinter;
@@ -63,6 +65,7 @@ PrintRequest kitchenPrintRequest(const DataDir &dataDir)
     request.kind = kindName(PrintDocument::KitchenReceipt);
     request.printer = PrinterChoice::DefaultPrinter;
     request.pdfFolder = dataDir.path(kPrintoutsFolderName);
+    request.rollWidth = kReceiptRollWidth;
     return request;
 }
 

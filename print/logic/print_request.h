@@ -25,15 +25,23 @@ struct PrintRequest {
     std::string pdfFolder;
     // Straight to a PDF file even when printers are installed.
     bool pdfOnly = false;
+    // 0.01 mm. A receipt that goes to a PDF file instead of a printer is put on
+    // a page this wide and as long as the receipt, like the roll's paper; 0
+    // keeps the PDF's own page size. A printer's paper is never changed.
+    int rollWidth = 0;
 };
 
 // The folder in the shop's data folder that holds PDF printouts.
 inline constexpr const char *kPrintoutsFolderName = "printouts";
 
+// The receipt roll a PDF printout stands in for: 80 mm paper, in 0.01 mm.
+inline constexpr int kReceiptRollWidth = 8000;
+
 // The request for one print of `document`: a receipt goes straight to the
 // named receipt printer when one is chosen; otherwise "Omit print confirm"
 // takes the default printer without the dialog, and without it the dialog
-// asks. One copy. The kitchen receipt is kitchenPrintRequest's.
+// asks. One copy. A receipt printed to a PDF file is on the receipt roll's
+// page. The kitchen receipt is kitchenPrintRequest's.
 PrintRequest documentPrintRequest(
     const TillConfig &config, const DataDir &dataDir, PrintDocument document);
 // The automatic print after a sale: as documentPrintRequest, with the extra
@@ -41,7 +49,7 @@ PrintRequest documentPrintRequest(
 PrintRequest automaticPrintRequest(
     const TillConfig &config, const DataDir &dataDir, PrintDocument document);
 // The additional standard receipt for the kitchen: always the default
-// printer, without the dialog, one copy.
+// printer, without the dialog, one copy; on the roll's page as a PDF file.
 PrintRequest kitchenPrintRequest(const DataDir &dataDir);
 
 } // namespace ovix

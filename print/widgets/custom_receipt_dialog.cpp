@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "platform/cp1252.h"
 #include "platform/messages.h"
+#include "platform/widgets/window_size.h"
 #include "print/logic/port_map.h"
 #include "print/logic/print_request.h"
 #include "print/widgets/print_job.h"
@@ -30,6 +31,8 @@ namespace ovix {
 namespace {
 
 constexpr int kLineBoxWidth = 44;
+// Rows of boxes close together, so that the dialog fits an 800 x 600 screen.
+constexpr int kRowSpacing = 3;
 
 QLineEdit *newLineBox(QWidget *parent, const QString &name)
 {
@@ -61,6 +64,7 @@ QGridLayout *fieldGrid(QGroupBox *group, bool header,
     std::array<QLineEdit *, kReceiptFieldCount> &lines, std::array<QLineEdit *, 3> &texts)
 {
     auto *grid = new QGridLayout;
+    grid->setVerticalSpacing(kRowSpacing);
     int row = 0;
     int column = 0;
     for (int index = 0; index < kReceiptFieldCount; ++index) {
@@ -125,6 +129,7 @@ CustomReceiptDialog::CustomReceiptDialog(const CustomReceiptSettings &shown,
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     showSettings(shown);
+    openAtPreferredSize(this);
 }
 
 QWidget *CustomReceiptDialog::headerGroup()
@@ -270,7 +275,9 @@ void previewCustomReceipt(
     request.copies = 1;
     runPrintJob(
         request,
-        [&](PrintDevice &device) { printReceipt(device, ReceiptKind::Custom, data, messages); },
+        [&](PrintDevice &device, Messages &problems) {
+            printReceipt(device, ReceiptKind::Custom, data, problems);
+        },
         messages);
 }
 

@@ -1,16 +1,16 @@
 #include "print/widgets/language_dialog.h"
 
 #include "platform/cp1252.h"
+#include "platform/widgets/window_size.h"
 #include "sales/logic/till_state.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollArea>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace ovix {
@@ -18,6 +18,12 @@ namespace ovix {
 namespace {
 
 constexpr int kWordLength = 79;
+// A word's row: its number, the language's word and the shop's own; an
+// empty grid column of kColumnGap pixels parts the two columns of rows.
+constexpr int kColumnsPerWord = 3;
+constexpr int kColumnGap = 12;
+// Average characters a word's column shows at least on one line.
+constexpr int kWordShown = 20;
 
 } // namespace
 
@@ -41,31 +47,47 @@ LanguageDialog::LanguageDialog(const LanguageCustomization &shown, QWidget *pare
                                                 "words are lost."),
         this));
 
-    auto *scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    auto *inner = new QWidget(scroll);
-    auto *columns = new QVBoxLayout(inner);
-    auto *receipt = new QGroupBox(QStringLiteral("Receipt"), inner);
-    auto *invoice = new QGroupBox(QStringLiteral("Invoice"), inner);
+    // The receipt's words and the invoice's on two tabs, each in two columns
+    // of rows, so that all show at once on an 800 x 600 screen.
+    auto *tabs = new QTabWidget(this);
+    auto *receipt = new QWidget(tabs);
+    auto *invoice = new QWidget(tabs);
     auto *receiptGrid = new QGridLayout(receipt);
     auto *invoiceGrid = new QGridLayout(invoice);
+    const int receiptRows = (kReceiptWordSlotsShown + 1) / 2;
+    const int invoiceRows = (kCustomizableWordSlots - kReceiptWordSlotsShown + 1) / 2;
     for (int slot = 1; slot <= kCustomizableWordSlots; ++slot) {
         const size_t at = static_cast<size_t>(slot - 1);
-        QGroupBox *group = slot <= kReceiptWordSlotsShown ? receipt : invoice;
-        QGridLayout *grid = slot <= kReceiptWordSlotsShown ? receiptGrid : invoiceGrid;
-        const int row = slot <= kReceiptWordSlotsShown ? slot : slot - kReceiptWordSlotsShown;
-        defaults_[at] = new QLineEdit(group);
-        defaults_[at]->setReadOnly(true);
-        words_[at] = new QLineEdit(group);
+        const bool onReceipt = slot <= kReceiptWordSlotsShown;
+        QWidget *page = onReceipt ? receipt : invoice;
+        QGridLayout *grid = onReceipt ? receiptGrid : invoiceGrid;
+        const int index = onReceipt ? slot - 1 : slot - 1 - kReceiptWordSlotsShown;
+        const int rows = onReceipt ? receiptRows : invoiceRows;
+        const int row = index % rows;
+        const int column = (index / rows) * (kColumnsPerWord + 1);
+        defaults_[at] = new QLabel(page);
+        defaults_[at]->setWordWrap(true);
+        defaults_[at]->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        defaults_[at]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        defaults_[at]->setTextFormat(Qt::PlainText);
+        words_[at] = new QLineEdit(page);
         words_[at]->setMaxLength(kWordLength);
-        grid->addWidget(new QLabel(QString::number(slot), group), row, 0);
-        grid->addWidget(defaults_[at], row, 1);
-        grid->addWidget(words_[at], row, 2);
+        grid->addWidget(new QLabel(QString::number(slot), page), row, column, Qt::AlignRight);
+        grid->addWidget(defaults_[at], row, column + 1, Qt::AlignVCenter);
+        grid->addWidget(words_[at], row, column + 2);
     }
-    columns->addWidget(receipt);
-    columns->addWidget(invoice);
-    scroll->setWidget(inner);
-    layout->addWidget(scroll, 1);
+    for (QGridLayout *grid : { receiptGrid, invoiceGrid }) {
+        grid->setRowStretch(grid->rowCount(), 1);
+        grid->setColumnMinimumWidth(kColumnsPerWord, kColumnGap);
+        // The words share the width evenly.
+        for (int column : { 1, 2, kColumnsPerWord + 2, kColumnsPerWord + 3 }) {
+            grid->setColumnStretch(column, 1);
+            grid->setColumnMinimumWidth(column, fontMetrics().averageCharWidth() * kWordShown);
+        }
+    }
+    tabs->addTab(receipt, QStringLiteral("Receipt"));
+    tabs->addTab(invoice, QStringLiteral("Invoice"));
+    layout->addWidget(tabs, 1);
 
     auto *buttons
         = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -77,7 +99,7 @@ LanguageDialog::LanguageDialog(const LanguageCustomization &shown, QWidget *pare
     connect(language_, &QComboBox::activated, this, [this](int index) { loadDefaultsOf(index); });
     connect(reset_, &QPushButton::clicked, this,
         [this] { loadDefaultsOf(language_->currentIndex()); });
-    resize(640, 560);
+    openAtPreferredSize(this);
 }
 
 void LanguageDialog::showCustomization(const LanguageCustomization &shown)
@@ -86,6 +108,7 @@ void LanguageDialog::showCustomization(const LanguageCustomization &shown)
     for (size_t at = 0; at < kCustomizableWordSlots; ++at) {
         defaults_[at]->setText(toQString(shown.defaults[at]));
         words_[at]->setText(toQString(shown.inUse[at]));
+        words_[at]->setCursorPosition(0);
     }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // "Language customization": the built-in language of the printed words, and
-// for each of slots 1-35 its default word (read-only) beside the word in use
-// (editable), under "Receipt" (slots 1-16) and "Invoice" (slots 17-35).
+// for each of slots 1-35 its default word (shown whole, on two lines when it
+// is long) beside the word in use (editable), under "Receipt" (slots 1-16)
+// and "Invoice" (slots 17-35).
 
 #include "print/logic/language_customization.h"
 
@@ -10,6 +11,7 @@
 #include <array>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -27,7 +29,7 @@ public:
     QComboBox *languageList() const { return language_; }
     QPushButton *resetButton() const { return reset_; }
     // Slot 1-35.
-    QLineEdit *defaultBox(int slot) const { return defaults_[static_cast<size_t>(slot - 1)]; }
+    QLabel *defaultBox(int slot) const { return defaults_[static_cast<size_t>(slot - 1)]; }
     QLineEdit *wordBox(int slot) const { return words_[static_cast<size_t>(slot - 1)]; }
 
 private:
@@ -36,7 +38,7 @@ private:
 
     QComboBox *language_;
     QPushButton *reset_;
-    std::array<QLineEdit *, kCustomizableWordSlots> defaults_ {};
+    std::array<QLabel *, kCustomizableWordSlots> defaults_ {};
     std::array<QLineEdit *, kCustomizableWordSlots> words_ {};
 };
 

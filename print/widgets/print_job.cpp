@@ -4,13 +4,17 @@
 #include "platform/clock.h"
 #include "platform/file.h"
 #include "platform/messages.h"
+#include "print/logic/measuring_print_device.h"
 #include "print/widgets/qt_print_device.h"
 
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <algorithm>
 #include <memory>
 #include <unistd.h>
 
@@ -19,6 +23,38 @@ namespace ovix {
 namespace {
 
 constexpr const char *kJobName = "OVIX";
+
+// A receipt printer marks all but about 4 mm at each edge of the roll.
+constexpr double kRollMarginMillimetres = 4;
+// A roll printout is never shorter than this, however little is on it.
+constexpr double kShortestRollMillimetres = 80;
+// The longest page PDF readers show: 200 inches.
+constexpr double kLongestRollMillimetres = 5080;
+
+// Problems of a drawing that is only measured: the copies that follow report
+// them. Nothing is asked while drawing.
+class HeldBackMessages : public Messages {
+public:
+    void show(std::string_view, std::string_view, MessageKind) override
+    {
+    }
+    bool confirm(std::string_view, std::string_view, MessageKind) override
+    {
+        return false;
+    }
+    Answer ask(std::string_view, std::string_view, bool withCancel) override
+    {
+        return withCancel ? Answer::Cancel : Answer::No;
+    }
+    std::optional<std::string> askText(
+        std::string_view, std::string_view, std::string_view) override
+    {
+        return std::nullopt;
+    }
+    void beep() override
+    {
+    }
+};
 
 // A name not yet used in `folder`: date-time and kind, then "-2", "-3"...
 std::string freshPdfPath(const std::string &folder, const std::string &kind)
@@ -43,7 +79,7 @@ std::string joined(const std::vector<std::string> &paths)
 }
 
 // Draws one copy; false when the printer would not start the document.
-bool printOneCopy(QPrinter &printer, const std::function<void(PrintDevice &)> &draw)
+bool printOneCopy(QPrinter &printer, const PageDrawing &draw, Messages &messages)
 {
     printer.setDocName(QString::fromLatin1(kJobName));
     printer.setCopyCount(1);
@@ -52,14 +88,46 @@ bool printOneCopy(QPrinter &printer, const std::function<void(PrintDevice &)> &d
         return false;
     {
         QtPrintDevice device(painter, &printer);
-        draw(device);
+        draw(device, messages);
     }
     return painter.end();
 }
 
-PrintJobResult printToPdf(const PrintRequest &request, int copies,
-    const std::function<void(PrintDevice &)> &draw, Messages &messages,
-    const std::function<void()> &afterEachCopy, const std::string &why, bool isProblem)
+// A PDF page of the roll: `width` in 0.01 mm, `length` in millimetres.
+void useRollPage(QPrinter &printer, int width, double length)
+{
+    const QPageSize paper(
+        QSizeF(width / 100.0, length), QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
+    const double margin = kRollMarginMillimetres;
+    printer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait,
+        QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter));
+}
+
+// The length in millimetres of roll that one copy of the drawing takes: its
+// last mark and the roll's margin below it. The drawing is rehearsed on a roll
+// of the same width that does not end, printed to nowhere.
+double rollLength(int width, const PageDrawing &draw)
+{
+    QPrinter roll(QPrinter::HighResolution);
+    roll.setOutputFormat(QPrinter::PdfFormat);
+    roll.setOutputFileName(QStringLiteral("/dev/null"));
+    useRollPage(roll, width, kLongestRollMillimetres);
+    HeldBackMessages heldBack;
+    double reached = 0;
+    const auto measure = [&](PrintDevice &device, Messages &) {
+        MeasuringPrintDevice measured(device);
+        draw(measured, heldBack);
+        reached = (device.offsetTop() + measured.bottom()) / 100.0;
+    };
+    if (!printOneCopy(roll, measure, heldBack))
+        return kLongestRollMillimetres;
+    return std::clamp(
+        reached + kRollMarginMillimetres, kShortestRollMillimetres, kLongestRollMillimetres);
+}
+
+PrintJobResult printToPdf(const PrintRequest &request, int copies, const PageDrawing &draw,
+    Messages &messages, const std::function<void()> &afterEachCopy, const std::string &why,
+    bool isProblem)
 {
     PrintJobResult result;
     if (request.pdfFolder.empty() || !makeFolders(request.pdfFolder)) {
@@ -68,6 +136,7 @@ PrintJobResult printToPdf(const PrintRequest &request, int copies,
                 + "; nothing was printed.");
         return result;
     }
+    const double rollMillimetres = request.rollWidth > 0 ? rollLength(request.rollWidth, draw) : 0;
     for (int copy = 0; copy < copies; ++copy) {
         std::string path = freshPdfPath(request.pdfFolder, request.kind);
         // Made owner-only before the printer writes the customer's document
@@ -77,7 +146,9 @@ PrintJobResult printToPdf(const PrintRequest &request, int copies,
             QPrinter printer(QPrinter::HighResolution);
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(QString::fromStdString(path));
-            printed = printOneCopy(printer, draw);
+            if (request.rollWidth > 0)
+                useRollPage(printer, request.rollWidth, rollMillimetres);
+            printed = printOneCopy(printer, draw, messages);
         }
         if (printed && fileSize(path) > 0)
             result.pdfFiles.push_back(path);
@@ -102,8 +173,7 @@ PrintJobResult printToPdf(const PrintRequest &request, int copies,
 
 } // namespace
 
-PrintJobResult runPrintJob(const PrintRequest &request,
-    const std::function<void(PrintDevice &)> &draw, Messages &messages,
+PrintJobResult runPrintJob(const PrintRequest &request, const PageDrawing &draw, Messages &messages,
     const std::function<void()> &afterEachCopy)
 {
     if (!draw)
@@ -142,7 +212,7 @@ PrintJobResult runPrintJob(const PrintRequest &request,
         copies *= printer->copyCount() > 0 ? printer->copyCount() : 1;
     }
     for (int copy = 0; copy < copies; ++copy) {
-        printOneCopy(*printer, draw);
+        printOneCopy(*printer, draw, messages);
         if (afterEachCopy)
             afterEachCopy();
     }

@@ -24,15 +24,24 @@ struct PrintJobResult {
     std::vector<std::string> pdfFiles; // printouts written instead of printing
 };
 
+// Draws one copy of a document on `device`, starting further pages when it
+// needs them, and reports its problems (a refused font, a printer without a
+// resolution) through `messages`.
+using PageDrawing = std::function<void(PrintDevice &device, Messages &messages)>;
+
 // Prints `request.copies` documents, each drawn by one call of `draw` on a
-// fresh page (it may start further pages), then `afterEachCopy` when given.
-// The printer is the named one, the default one or the dialog's choice, as
-// the request says. With no printer installed, or `pdfOnly`, each copy goes
-// to a PDF file in `request.pdfFolder` (created when missing) and the clerk is
+// fresh page, then `afterEachCopy` when given. The printer is the named one,
+// the default one or the dialog's choice, as the request says, and its paper
+// is left as it is. With no printer installed, or `pdfOnly`, each copy goes to
+// a PDF file in `request.pdfFolder` (created when missing) and the clerk is
 // told where. A named printer that is not installed is reported as a problem
 // and the copies go to PDF files, so a paid sale never loses its receipt.
-PrintJobResult runPrintJob(const PrintRequest &request,
-    const std::function<void(PrintDevice &)> &draw, Messages &messages,
+// A PDF file with a `request.rollWidth` has pages of that width and as long as
+// the drawing (at least 80 mm, at most the 200 inches a PDF reader shows):
+// `draw` is then called once more before the copies, on a page of the same
+// width that does not end, to measure it; what it draws and reports there is
+// thrown away.
+PrintJobResult runPrintJob(const PrintRequest &request, const PageDrawing &draw, Messages &messages,
     const std::function<void()> &afterEachCopy = {});
 
 } // namespace ovix

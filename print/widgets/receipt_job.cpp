@@ -13,7 +13,9 @@ PrintJobResult printSaleReceipt(const TillState &state, const PrintRequest &requ
     const ReceiptData data { archived, tendered, change, state.config, state.heading,
         state.receiptWords, state.config.clerkName(archived.clerkNumber),
         loadReceiptLogo(state.dir) };
-    const auto draw = [&](PrintDevice &device) { printReceipt(device, kind, data, messages); };
+    const auto draw = [&](PrintDevice &device, Messages &problems) {
+        printReceipt(device, kind, data, problems);
+    };
     std::function<void()> afterEachCopy;
     if (kind == ReceiptKind::Custom)
         afterEachCopy = [&] { sendCutterSequence(state.config, state.dir, messages); };

@@ -5,6 +5,7 @@
 #include <cinttypes>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace ovix {
 
@@ -29,6 +30,22 @@ std::optional<double> centsEntryAmount(std::string_view typed)
     else
         text = digits.substr(0, digits.size() - 2) + "." + digits.substr(digits.size() - 2);
     return std::strtod(text.c_str(), nullptr);
+}
+
+std::optional<int64_t> centsEntryCents(std::string_view typed)
+{
+    const std::string digits = centsEntryDigits(typed.substr(0, kAmountEntryWidth));
+    if (digits.empty())
+        return std::nullopt;
+    constexpr int64_t kLargest = std::numeric_limits<int64_t>::max();
+    int64_t cents = 0;
+    for (char digit : digits) {
+        const int value = digit - '0';
+        if (cents > (kLargest - value) / 10)
+            return kLargest;
+        cents = cents * 10 + value;
+    }
+    return cents;
 }
 
 int64_t wholeCents(double amount)

@@ -21,6 +21,11 @@ std::string centsEntryDigits(std::string_view typed);
 // first 19 characters are read and non-digits among them are ignored.
 std::optional<double> centsEntryAmount(std::string_view typed);
 
+// The same amount in whole cents (the digits read as one number); nothing for
+// a box without digits. More digits than a 64-bit number holds saturate at
+// the largest one, far beyond any till limit.
+std::optional<int64_t> centsEntryCents(std::string_view typed);
+
 // Whole cents of an amount as the tender compares them: the integer part of
 // x × 100 formatted with "%.2f". Saturates far beyond any till amount.
 int64_t wholeCents(double amount);

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -21,11 +22,34 @@ QString money(double amount)
     return QString::fromStdString(cformat("%.2f", amount));
 }
 
+// A box's frame and the margins beside its text.
+constexpr int kBoxPadding = 10;
+// The customer's notes (up to 199 characters) wrap onto this many lines of
+// kNotesLineLength average characters, fewer in capitals.
+constexpr int kNotesLines = 6;
+constexpr int kNotesLineLength = 52;
+
+// A read-only box wide enough for its whole text.
 QLineEdit *shownBox(const QString &text, const char *name, QWidget *parent)
 {
     auto *box = new QLineEdit(text, parent);
     box->setReadOnly(true);
     box->setObjectName(QString::fromLatin1(name));
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(text) + kBoxPadding);
+    return box;
+}
+
+QPlainTextEdit *notesBox(const QString &text, QWidget *parent)
+{
+    auto *box = new QPlainTextEdit(text, parent);
+    box->setReadOnly(true);
+    box->setObjectName(QStringLiteral("notes"));
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    const QFontMetrics metrics = box->fontMetrics();
+    box->setMinimumWidth(metrics.averageCharWidth() * kNotesLineLength + kBoxPadding);
+    box->setFixedHeight(metrics.lineSpacing() * kNotesLines + 2 * box->frameWidth()
+        + 2 * static_cast<int>(box->document()->documentMargin()));
     return box;
 }
 
@@ -61,7 +85,7 @@ CustomerTransactionDialog::CustomerTransactionDialog(
     account->addRow(QStringLiteral("Telephone"), shownBox(s(view.telephone), "telephone", this));
     account->addRow(QStringLiteral("Comment 1"), shownBox(s(view.commentOne), "comment1", this));
     account->addRow(QStringLiteral("Comment 2"), shownBox(s(view.commentTwo), "comment2", this));
-    account->addRow(QStringLiteral("Notes"), shownBox(s(view.notes), "notes", this));
+    account->addRow(QStringLiteral("Notes"), notesBox(s(view.notes), this));
     account->addRow(
         QStringLiteral("Credit limit"), shownBox(money(view.creditLimit), "creditLimit", this));
     QLineEdit *tax = shownBox(s(cformat("%" PRId64, view.taxCode)), "taxCode", this);

@@ -4,6 +4,7 @@
 #include "platform/messages.h"
 #include "sales/logic/basket.h"
 #include "sales/logic/item_entry.h"
+#include "sales/widgets/adjustment_commands.h"
 #include "sales/widgets/customer_pick_dialog.h"
 #include "sales/widgets/till_window.h"
 #include "store/fixed_text.h"
@@ -36,6 +37,9 @@ void associateCustomer(QWidget *parent, TillState &state, ItemEntry &entry, Mess
 void connectTransactionCommands(
     TillWindow &window, TillState &state, Basket &basket, ItemEntry &entry, Messages &messages)
 {
+    window.registerCommand(Command::AddDiscount, [&window, &state, &basket, &entry, &messages] {
+        openDiscount(window, state, basket, entry, messages);
+    });
     window.registerCommand(
         Command::AddNote, [&basket, &entry, &messages] { addNote(basket, entry, messages); });
     window.registerCommand(Command::AssociateCustomer, [&window, &state, &entry, &messages] {

@@ -1,8 +1,8 @@
 #pragma once
 // The Transactions popup of the till window, as far as it is built: "Add
-// note" and "Associate customer", both kept with the sale being rung up (the
-// basket is not emptied first). Finding, showing and reprinting transactions
-// and "Add discount" stay greyed until their work is written.
+// discount", "Add note" and "Associate customer", all kept with the sale
+// being rung up (the basket is not emptied first). Finding, showing and
+// reprinting transactions stay greyed until their work is written.
 
 namespace ovix {
 

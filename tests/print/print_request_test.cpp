@@ -86,19 +86,21 @@ TEST_F(PrintRequestTest, EveryDocumentHasItsPrintoutWordAndPrinter)
 {
     // A named receipt printer chosen and the dialog asked for.
     chooseReceiptPrinter(2, "TM88");
+    // Receipts printed to a file stand on the 80 mm roll; pages keep theirs.
     struct Case {
         PrintDocument document;
         const char *kind;
         PrinterChoice printer;
+        int rollWidth;
     };
     const Case cases[] = {
-        { PrintDocument::StandardReceipt, "receipt", PrinterChoice::NamedPrinter },
-        { PrintDocument::CustomReceipt, "custom-receipt", PrinterChoice::NamedPrinter },
-        { PrintDocument::StandardInvoice, "invoice", PrinterChoice::Dialog },
-        { PrintDocument::CustomInvoice, "invoice-2", PrinterChoice::Dialog },
-        { PrintDocument::DeliveryNote, "delivery-note", PrinterChoice::Dialog },
-        { PrintDocument::KitchenReceipt, "kitchen-receipt", PrinterChoice::DefaultPrinter },
-        { PrintDocument::Other, "document", PrinterChoice::Dialog },
+        { PrintDocument::StandardReceipt, "receipt", PrinterChoice::NamedPrinter, 8000 },
+        { PrintDocument::CustomReceipt, "custom-receipt", PrinterChoice::NamedPrinter, 8000 },
+        { PrintDocument::StandardInvoice, "invoice", PrinterChoice::Dialog, 0 },
+        { PrintDocument::CustomInvoice, "invoice-2", PrinterChoice::Dialog, 0 },
+        { PrintDocument::DeliveryNote, "delivery-note", PrinterChoice::Dialog, 0 },
+        { PrintDocument::KitchenReceipt, "kitchen-receipt", PrinterChoice::DefaultPrinter, 8000 },
+        { PrintDocument::Other, "document", PrinterChoice::Dialog, 0 },
     };
     for (const Case &c : cases) {
         const PrintRequest request = documentPrintRequest(config, dataDir, c.document);
@@ -106,6 +108,9 @@ TEST_F(PrintRequestTest, EveryDocumentHasItsPrintoutWordAndPrinter)
         EXPECT_EQ(request.printer, c.printer) << c.kind;
         EXPECT_EQ(request.copies, 1) << c.kind;
         EXPECT_EQ(request.pdfFolder, dir.path() + "/printouts") << c.kind;
+        EXPECT_EQ(request.rollWidth, c.rollWidth) << c.kind;
+        EXPECT_EQ(automaticPrintRequest(config, dataDir, c.document).rollWidth, c.rollWidth)
+            << c.kind;
     }
 }
 

@@ -102,6 +102,7 @@ TEST(Artwork, ButtonCornersShowTheTillScreenBackgroundAndToolbarPicturesTheWindo
 
 TEST(Artwork, EveryToolbarButtonHasItsOwnPicture)
 {
+    const QSize kIconSize(kToolbarIconSide, kToolbarIconSide);
     const QStringList names = { "amend_inventory", "display_transaction", "print_reorder_list",
         "add_inventory_image", "add_inventory", "add_customer", "email_report", "sales_report",
         "find_inventory", "delete_inventory", "find_customer", "delete_customer", "add_reminder",
@@ -109,7 +110,7 @@ TEST(Artwork, EveryToolbarButtonHasItsOwnPicture)
         "log_off", "backup" };
     for (const QString &name : names) {
         SCOPED_TRACE(name.toStdString());
-        EXPECT_EQ(QImage(QStringLiteral(":/art/toolbar/%1.bmp").arg(name)).size(), QSize(28, 20));
+        EXPECT_EQ(QImage(QStringLiteral(":/art/toolbar/%1.bmp").arg(name)).size(), kIconSize);
     }
 
     const Command commands[] = { Command::InventoryAmend, Command::DisplayTransaction,
@@ -119,13 +120,13 @@ TEST(Artwork, EveryToolbarButtonHasItsOwnPicture)
         Command::ReminderAdd, Command::ReminderDelete, Command::ReminderPrint,
         Command::ReminderList, Command::DebtorLetterOne, Command::CustomerStatement,
         Command::LogOff, Command::Backup };
-    const QImage tile = toolbarIcon(Command::Exit).pixmap(28, 20).toImage();
-    EXPECT_EQ(tile.size(), QSize(28, 20));
+    const QImage tile = toolbarIcon(Command::Exit).pixmap(kIconSize).toImage();
+    EXPECT_EQ(tile.size(), kIconSize);
     std::vector<QImage> seen;
     for (Command command : commands) {
         SCOPED_TRACE(static_cast<int>(command));
-        const QImage icon = toolbarIcon(command).pixmap(28, 20).toImage();
-        ASSERT_EQ(icon.size(), QSize(28, 20));
+        const QImage icon = toolbarIcon(command).pixmap(kIconSize).toImage();
+        ASSERT_EQ(icon.size(), kIconSize);
         EXPECT_NE(icon, tile);
         for (const QImage &earlier : seen)
             EXPECT_NE(icon, earlier);

@@ -153,6 +153,12 @@ TEST(CounterSale, DrawerPoleAndPrintedReceiptOfASaleRungUpAndPaidAtTheCounter)
     for (const char *expected : { "Receipt: 1", "BAKED BEANS 415G", "0.75", "ORANGE JUICE 1L",
              "1.35", "Total: $2.10", "Payment: Cash", "Cash change: 27.90" })
         EXPECT_NE(receipt.find(expected), std::string::npos) << expected << " in\n" << receipt;
+    // On the roll's paper: 80 mm wide and no longer than the receipt.
+    const test::PdfPageSize paper
+        = test::pdfPageSize(till.folder.file("printouts/") + printed[0].toStdString());
+    EXPECT_NEAR(test::millimetres(paper.width), 80, 0.5);
+    EXPECT_GE(test::millimetres(paper.height), 80);
+    EXPECT_LT(test::millimetres(paper.height), 160);
     // The clerk is told where the receipt went.
     ASSERT_FALSE(till.messages.shown.empty());
     EXPECT_NE(till.messages.lastText().find("printouts"), std::string::npos);

@@ -166,10 +166,13 @@ TEST(CustomReceiptDialog, PreviewPrintsTheLayoutOnScreenToAFileAndStoresNothing)
         = QDir(QString::fromStdString(shop.folder.file("printouts"))).entryList({ "*.pdf" });
     ASSERT_EQ(printouts.size(), 1) << shop.messages.lastText();
     EXPECT_EQ(shop.messages.lastCaption(), "Printing");
-    const std::string text = pdfText(shop.folder.file("printouts/" + printouts[0].toStdString()));
+    const std::string pdf = shop.folder.file("printouts/" + printouts[0].toStdString());
+    const std::string text = pdfText(pdf);
     for (const char *expected :
         { "YOUR SHOP NAME", "Receipt: 1234", "SAMPLE ITEM", "2 @ 1.50", "Come again" })
         EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
+    // Previewed on the roll the receipt printer takes.
+    EXPECT_NEAR(test::millimetres(test::pdfPageSize(pdf).width), 80, 0.5);
 }
 
 } // namespace

@@ -141,7 +141,7 @@ TEST(MainWindow, ToolbarHasTwentyButtonsInFiveGroupsWithTheirTooltips)
             "Payments", "Log off (Shortcut F9)", "Backup" }));
     for (QAction *action : till.window.toolBar()->actions()) {
         if (!action->isSeparator()) {
-            EXPECT_EQ(action->icon().pixmap(28, 20).size(), QSize(28, 20));
+            EXPECT_EQ(action->icon().pixmap(32, 32).size(), QSize(32, 32));
         }
     }
 }

@@ -4,6 +4,7 @@
 // above the menu table names the right file, and the whole till builds
 // exactly the commands it always has.
 
+#include "inventory/widgets/inventory_commands.h"
 #include "platform/scripted_messages.h"
 #include "sales/logic/basket.h"
 #include "sales/logic/payment.h"
@@ -92,6 +93,10 @@ const std::vector<ConnectFunction> &connectFunctions()
         { "connectFileCommands", Popup::File,
             [](TillWindow &window, WiredTill &till) {
                 connectFileCommands(window, till.state, till.messages);
+            } },
+        { "connectInventoryCommands", Popup::Inventory,
+            [](TillWindow &window, WiredTill &till) {
+                connectInventoryCommands(window, till.state, till.messages, {});
             } },
         { "connectPaymentCommands", Popup::Payments,
             [](TillWindow &window, WiredTill &till) {
@@ -215,18 +220,21 @@ TEST(MenuWiring, TheTillBuildsTheCommandsItAlwaysHasAndEnablesTheirButtons)
     WiredTill till;
     connectTillCommands(
         till.window, *till.screen, till.state, *till.basket, till.messages, till.devices);
-    const std::set<Command> expected = { Command::Exit, Command::IndentListings, Command::PayCash,
+    const std::set<Command> expected = { Command::Exit, Command::IndentListings,
+        Command::InventoryNewLine, Command::InventoryAmend, Command::InventoryDelete,
+        Command::InventoryAddCustomImage, Command::PayCash,
         Command::PayCheque, Command::PayByCustomer, Command::PayCard, Command::PaySplit,
-        Command::AddNote, Command::AssociateCustomer, Command::SaveBasket, Command::ReloadBasket,
-        Command::Configuration, Command::TaxSetup, Command::StorePrintHeading, Command::FileReset,
-        Command::CustomReceipt, Command::CustomizeLanguage, Command::OperatorSetup,
-        Command::UserControl, Command::SoundEffects, Command::ButtonTips,
-        Command::ChangeInbuiltStockPicture, Command::HiResPicture, Command::HelpContents,
-        Command::HelpUsingHelp, Command::TipOfTheDay, Command::Calendar, Command::About,
-        Command::AddItem, Command::NonInventorySale, Command::VoidLine, Command::EmptyBasket,
-        Command::OpenDrawer, Command::ToggleTrade, Command::RepeatLast, Command::ScrollBack,
-        Command::ScrollForwards, Command::PreviousCategory, Command::NextCategory,
-        Command::LogOff };
+        Command::AddDiscount, Command::AddNote, Command::AssociateCustomer, Command::SaveBasket,
+        Command::ReloadBasket, Command::Configuration, Command::TaxSetup,
+        Command::StorePrintHeading, Command::FileReset, Command::CustomReceipt,
+        Command::CustomizeLanguage, Command::OperatorSetup, Command::UserControl,
+        Command::SoundEffects, Command::ButtonTips, Command::ChangeInbuiltStockPicture,
+        Command::HiResPicture, Command::HelpContents, Command::HelpUsingHelp,
+        Command::TipOfTheDay, Command::Calendar, Command::About, Command::AddItem,
+        Command::PriceByWeight, Command::NonInventorySale, Command::VoidLine,
+        Command::EmptyBasket, Command::OpenDrawer, Command::ToggleTrade, Command::RepeatLast,
+        Command::AdjustPrice, Command::ScrollBack, Command::ScrollForwards,
+        Command::PreviousCategory, Command::NextCategory, Command::LogOff };
     std::set<Command> built;
     for (int c = 0; c <= static_cast<int>(Command::LogOff); ++c) {
         const auto command = static_cast<Command>(c);

@@ -1,3 +1,4 @@
+#include "platform/c_format.h"
 #include "platform/clock.h"
 #include "platform/scripted_messages.h"
 #include "print/logic/code39.h"
@@ -9,17 +10,21 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QPageLayout>
 #include <QPainter>
+#include <QPrinter>
 #include <QPrinterInfo>
 
+#include <algorithm>
 #include <cstdio>
-#include <sys/stat.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace ovix {
 namespace {
 
 using test::commandOutput;
+using test::pdfText;
 
 const char *const kWordBox = "<word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\"";
 
@@ -71,13 +76,13 @@ struct Placed {
 TEST_F(PrintJobTest, PdfHoldsTheJobNameThePagesTheTextAndTheBarcode)
 {
     Placed placed;
-    auto draw = [&](PrintDevice &device) {
+    auto draw = [&](PrintDevice &device, Messages &problems) {
         placed = { device.offsetLeft(), device.offsetTop(), device.printableWidth() };
         ASSERT_TRUE(device.selectFont(PrintFont { PrintFont::Kind::Arial10 }));
         device.drawText(2000, 1000, "Receipt: 7", TextAlign::Left);
         device.drawText(device.printableWidth(), 2000, "12.50", TextAlign::Right);
         device.drawText(device.printableWidth() / 2, 3000, "Caf\xE9 \x80", TextAlign::Centre);
-        drawNumberBarcode(device, 4000, 7, messages);
+        drawNumberBarcode(device, 4000, 7, problems);
         ASSERT_TRUE(device.newPage());
         device.drawText(2000, 1000, "Page two", TextAlign::Left);
     };
@@ -132,7 +137,7 @@ TEST_F(PrintJobTest, EveryCopyIsItsOwnDocument)
     request.copies = 2;
     int drawn = 0;
     int afterwards = 0;
-    auto draw = [&](PrintDevice &device) {
+    auto draw = [&](PrintDevice &device, Messages &) {
         ++drawn;
         device.drawText(0, 0, "Copy", TextAlign::Left);
     };
@@ -146,7 +151,7 @@ TEST_F(PrintJobTest, EveryCopyIsItsOwnDocument)
         std::string::npos);
     EXPECT_EQ(messages.shown.size(), 1u);
     // Printouts carry customers' names and amounts: the shop's account only.
-    struct stat st {};
+    struct stat st { };
     for (const std::string &path : result.pdfFiles) {
         ASSERT_EQ(::stat(path.c_str(), &st), 0);
         EXPECT_EQ(st.st_mode & 0777, 0600u) << path;
@@ -160,7 +165,7 @@ TEST_F(PrintJobTest, NoFolderForPrintoutsIsToldAndNothingDrawn)
     test::writeBytes(dir.file("printouts"), "a file in the way");
     bool drawn = false;
     PrintJobResult result = runPrintJob(
-        request, [&](PrintDevice &) { drawn = true; }, messages);
+        request, [&](PrintDevice &, Messages &) { drawn = true; }, messages);
     EXPECT_EQ(result.outcome, PrintOutcome::Failed);
     EXPECT_FALSE(drawn);
     EXPECT_EQ(messages.lastCaption(), "Problem");
@@ -176,7 +181,8 @@ TEST_F(PrintJobTest, WithoutAnyPrinterEvenTheNamedReceiptPrinterJobGoesToAFile)
     request.printer = PrinterChoice::NamedPrinter;
     request.printerName = "TM88";
     PrintJobResult result = runPrintJob(
-        request, [](PrintDevice &device) { device.drawText(0, 0, "Total", TextAlign::Left); },
+        request,
+        [](PrintDevice &device, Messages &) { device.drawText(0, 0, "Total", TextAlign::Left); },
         messages);
     EXPECT_EQ(result.outcome, PrintOutcome::Printed);
     ASSERT_EQ(result.pdfFiles.size(), 1u);
@@ -185,6 +191,111 @@ TEST_F(PrintJobTest, WithoutAnyPrinterEvenTheNamedReceiptPrinterJobGoesToAFile)
     EXPECT_EQ(messages.beeps, 0);
     std::string text = commandOutput("pdftotext '" + result.pdfFiles[0] + "' -");
     EXPECT_NE(text.find("Total"), std::string::npos);
+}
+
+// A receipt printed to a file is on a page the roll's width and as long as
+// what was drawn, down to the roll's margin; never shorter than 80 mm.
+TEST_F(PrintJobTest, RollPrintoutIsTheRollsWidthAndAsLongAsTheDrawing)
+{
+    request.rollWidth = kReceiptRollWidth;
+    struct Case {
+        const char *what;
+        int lines; // "Line 1" ... one text line each
+        int barTop; // a 10 mm bar from there (0.01 mm), 0 for none
+    };
+    const Case cases[] = {
+        { "one line: the shortest roll", 1, 0 },
+        { "a till receipt", 30, 0 },
+        { "a long basket", 400, 0 },
+        { "a barcode below the text", 20, 30000 },
+    };
+    for (const Case &c : cases) {
+        int top = 0;
+        int lowest = 0;
+        int width = 0;
+        auto draw = [&](PrintDevice &device, Messages &) {
+            top = device.offsetTop();
+            width = device.printableWidth();
+            ASSERT_TRUE(device.selectFont(PrintFont { PrintFont::Kind::Arial10 }));
+            for (int line = 1; line <= c.lines; ++line)
+                device.drawText(
+                    0, (line - 1) * device.lineHeight(), cformat("Line %d", line), TextAlign::Left);
+            lowest = c.lines * device.lineHeight();
+            if (c.barTop > 0) {
+                device.fillRect(width / 2, c.barTop, 40, 1000);
+                lowest = c.barTop + 1000;
+            }
+        };
+        PrintJobResult result = runPrintJob(request, draw, messages);
+        ASSERT_EQ(result.pdfFiles.size(), 1u) << c.what;
+        const std::string pdf = result.pdfFiles[0];
+        const test::PdfPageSize page = test::pdfPageSize(pdf);
+        EXPECT_NEAR(test::millimetres(page.width), 80, 0.5) << c.what;
+        EXPECT_NEAR(width, 7200, 50) << c.what; // about 4 mm kept at each side
+        const double length = std::max(80.0, (top + lowest) / 100.0 + 4);
+        EXPECT_NEAR(test::millimetres(page.height), length, 0.5) << c.what;
+
+        // Every line is on the page, the last one too.
+        const std::string text = pdfText(pdf);
+        EXPECT_NE(text.find(cformat("Line %d\n", c.lines)), std::string::npos) << c.what;
+        std::string boxes = pdfText(pdf, "-bbox");
+        double yMax = 0;
+        for (size_t at = boxes.find("<word"); at != std::string::npos;
+             at = boxes.find("<word", at + 1)) {
+            double xMin = 0, yMin = 0, xMax = 0, bottom = 0;
+            ASSERT_EQ(std::sscanf(boxes.c_str() + at, kWordBox, &xMin, &yMin, &xMax, &bottom), 4);
+            yMax = std::max(yMax, bottom);
+        }
+        EXPECT_LE(yMax, page.height) << c.what;
+        EXPECT_NE(
+            commandOutput("pdfinfo '" + pdf + "'").find("Pages:           1\n"), std::string::npos)
+            << c.what;
+        std::remove(pdf.c_str());
+    }
+}
+
+// The drawing is measured once for the whole job: every copy is drawn once
+// and reports its problems once, and all copies have the same paper.
+TEST_F(PrintJobTest, RollIsMeasuredOnceAndItsProblemsToldByTheCopies)
+{
+    request.rollWidth = kReceiptRollWidth;
+    request.copies = 2;
+    int drawn = 0;
+    auto draw = [&](PrintDevice &device, Messages &problems) {
+        ++drawn;
+        for (int line = 0; line < 40; ++line)
+            device.drawText(0, line * device.lineHeight(), "Bread", TextAlign::Left);
+        reportProblem(problems, "Unable set font");
+    };
+    PrintJobResult result = runPrintJob(request, draw, messages);
+    ASSERT_EQ(result.pdfFiles.size(), 2u);
+    EXPECT_EQ(drawn, 3);
+    EXPECT_EQ(messages.beeps, 2);
+    ASSERT_EQ(messages.shown.size(), 3u);
+    EXPECT_EQ(messages.shown[0].text, "Unable set font");
+    EXPECT_EQ(messages.shown[1].text, "Unable set font");
+    const test::PdfPageSize first = test::pdfPageSize(result.pdfFiles[0]);
+    const test::PdfPageSize second = test::pdfPageSize(result.pdfFiles[1]);
+    EXPECT_GT(test::millimetres(first.height), 100);
+    EXPECT_EQ(first.width, second.width);
+    EXPECT_EQ(first.height, second.height);
+}
+
+// Invoices and reports keep the printer's page when they go to a file.
+TEST_F(PrintJobTest, WithoutARollThePageKeepsItsSize)
+{
+    request.kind = "invoice";
+    PrintJobResult result = runPrintJob(
+        request,
+        [](PrintDevice &device, Messages &) { device.drawText(0, 0, "INVOICE", TextAlign::Left); },
+        messages);
+    ASSERT_EQ(result.pdfFiles.size(), 1u);
+    const QSizeF paper
+        = QPrinter(QPrinter::HighResolution).pageLayout().fullRect(QPageLayout::Point).size();
+    const test::PdfPageSize page = test::pdfPageSize(result.pdfFiles[0]);
+    EXPECT_GT(test::millimetres(page.width), 200);
+    EXPECT_NEAR(page.width, paper.width(), 1);
+    EXPECT_NEAR(page.height, paper.height(), 1);
 }
 
 TEST(QtPrintDevice, BarcodeOnAHundredthsImageReadsBackAtItsPlace)

@@ -1,3 +1,4 @@
+#include "platform/c_format.h"
 #include "platform/scripted_messages.h"
 #include "print/logic/print_request.h"
 #include "store/receipt_words.h"
@@ -28,32 +29,28 @@ using test::addReceiptLine;
 using test::pdfText;
 using test::startReceiptSale;
 
-// Prints `sale` as both receipts on 80 mm roll pages under a realistic shop
-// heading and saves them as PNG pictures in `folder` (the documentation's).
+// Prints `sale` as both receipts to PDF files, as a till without a printer
+// does, and saves them as PNG pictures in `folder` (the documentation's)
+// under a realistic shop heading.
 void savePicturesOnARoll(TillState &state, const Basket &sale, const std::string &folder)
 {
     state.heading.setLine(HeadingLine::SiteName, "CORNER STORES");
     state.heading.setLine(HeadingLine::Road, "12 MARKET STREET");
     state.heading.setLine(HeadingLine::Area, "KINGSTON");
     state.heading.setLine(HeadingLine::Telephone, "TEL 01632 960123");
+    state.config.setClerkName(2, "Ann");
     ScriptedMessages messages;
-    const ReceiptData data { sale, 35, 0, state.config, state.heading, state.receiptWords, "Ann",
-        "" };
     const std::pair<ReceiptKind, const char *> kinds[]
         = { { ReceiptKind::Standard, "standard_receipt" },
               { ReceiptKind::Custom, "custom_receipt" } };
     for (const auto &[kind, name] : kinds) {
-        const std::string pdf = folder + "/" + name + ".pdf";
-        {
-            QPrinter printer(QPrinter::HighResolution);
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(QString::fromStdString(pdf));
-            printer.setPageSize(QPageSize(QSizeF(80, 130), QPageSize::Millimeter));
-            printer.setPageMargins(QMarginsF(4, 4, 4, 4), QPageLayout::Millimeter);
-            QPainter painter(&printer);
-            QtPrintDevice device(painter, &printer);
-            printReceipt(device, kind, data, messages);
-        }
+        PrintRequest request
+            = documentPrintRequest(state.config, state.dir, PrintDocument::StandardReceipt);
+        request.pdfOnly = true;
+        const PrintJobResult printed
+            = printSaleReceipt(state, request, kind, sale, 35, 0, messages);
+        ASSERT_EQ(printed.pdfFiles.size(), 1u);
+        const std::string &pdf = printed.pdfFiles[0];
         EXPECT_EQ(std::system(("pdftoppm -r 150 -png -singlefile '" + pdf + "' '" + folder + "/"
                       + name + "'")
                                   .c_str()),
@@ -245,6 +242,88 @@ TEST(ReceiptPdf, EightyMillimetreRollKeepsEveryPriceOnThePaper)
         for (const PdfWord &other : words) {
             if (&other != &price && std::abs(other.top - price.top) < 1) {
                 EXPECT_LT(other.right, price.left) << other.text;
+            }
+        }
+    }
+}
+
+// Without a printer each receipt is a PDF page like the roll's paper: 80 mm
+// wide and as long as the receipt, whatever the form or the number of lines.
+TEST(ReceiptPdf, PageIsTheRollsWidthAndGrowsWithTheReceiptsLines)
+{
+    struct Case {
+        const char *what;
+        ReceiptKind kind;
+        PrintDocument document;
+        int blankLines; // custom receipt: stored 0-19 for 1-20
+    };
+    const Case cases[] = {
+        { "standard receipt", ReceiptKind::Standard, PrintDocument::StandardReceipt, 0 },
+        { "kitchen receipt", ReceiptKind::Standard, PrintDocument::KitchenReceipt, 0 },
+        { "custom receipt", ReceiptKind::Custom, PrintDocument::CustomReceipt, 0 },
+        { "custom receipt, ten blank lines", ReceiptKind::Custom, PrintDocument::CustomReceipt, 9 },
+    };
+    for (const Case &c : cases) {
+        test::TempDir temp;
+        TillState state(temp.path());
+        state.heading = StoreHeading::sample();
+        loadDefaultReceiptWords(state.receiptWords, 0);
+        test::useReceiptSettings(state.config, "VAT", 2000);
+        state.config.set(cfg::customReceiptLines, size_t(ReceiptField::StoreName), 1);
+        state.config.set(cfg::customReceiptLines, size_t(ReceiptField::Total), 1);
+        state.config.set(cfg::customReceiptLines, size_t(ReceiptField::ByLine), 3);
+        state.config.set(cfg::customReceiptBlankLines, c.blankLines);
+        ScriptedMessages messages;
+        PrintRequest request = documentPrintRequest(state.config, state.dir, c.document);
+        request.pdfOnly = true;
+
+        // A sale and a longer one: the longer receipt is longer by its lines.
+        double shortLength = 0;
+        for (int lines : { 20, 80 }) {
+            Basket sale {};
+            startReceiptSale(sale, "Cash", 0);
+            for (int line = 1; line <= lines; ++line)
+                addReceiptLine(sale, 100 + line, cformat("BREAD-%02d", line).c_str(), 1.20f);
+            sale.setTotal(BasketTotal::Total, 1.20f * lines);
+            sale.setTotal(BasketTotal::CashPart, 1.20f * lines);
+            const PrintJobResult printed
+                = printSaleReceipt(state, request, c.kind, sale, 100, 0, messages);
+            ASSERT_EQ(printed.pdfFiles.size(), 1u) << c.what;
+            const std::string pdf = printed.pdfFiles[0];
+            const test::PdfPageSize page = test::pdfPageSize(pdf);
+            EXPECT_NEAR(test::millimetres(page.width), 80, 0.5) << c.what << ", " << lines;
+
+            // Every word is on the paper: the last item, the total, the footer.
+            double pageWidth = 0;
+            const std::vector<PdfWord> words = pdfWords(pdf, pageWidth);
+            double first = 0;
+            double second = 0;
+            double lowest = 0;
+            for (const PdfWord &word : words) {
+                EXPECT_LE(word.top, page.height) << word.text;
+                if (word.text == "BREAD-01")
+                    first = word.top;
+                if (word.text == "BREAD-02")
+                    second = word.top;
+                lowest = std::max(lowest, word.top);
+            }
+            const double pitch = second - first; // one receipt line
+            const std::string text = pdfText(pdf);
+            for (const std::string &expected : { cformat("BREAD-%02d", lines),
+                     cformat("Total: $%.2f", 1.20 * lines), std::string("Always happy to help!") })
+                EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
+            // Below the last words: the blank lines that feed the paper past
+            // them and the roll's margin, no more (a page of white) and no
+            // less (a feed cut off).
+            const int feedLines = c.kind == ReceiptKind::Standard ? 1 : 1 + c.blankLines + 1;
+            ASSERT_GT(pitch, 0) << c.what;
+            EXPECT_NEAR(page.height - lowest, (feedLines + 1) * pitch + 4 / 25.4 * 72, 1.5)
+                << c.what << ", " << lines;
+            if (lines == 20) {
+                shortLength = page.height;
+                EXPECT_GE(test::millimetres(page.height), 80) << c.what;
+            } else {
+                EXPECT_NEAR(page.height - shortLength, 60 * pitch, 1) << c.what;
             }
         }
     }

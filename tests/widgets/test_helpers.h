@@ -39,4 +39,27 @@ inline std::string pdfText(const std::string &pdf, const char *mode = "-layout")
     return commandOutput("pdftotext " + std::string(mode) + " '" + pdf + "' -");
 }
 
+// The size of a PDF file's first page in points (1/72 inch) as pdfinfo reads
+// it from the file; 0 x 0 when it cannot be read.
+struct PdfPageSize {
+    double width = 0;
+    double height = 0;
+};
+inline PdfPageSize pdfPageSize(const std::string &pdf)
+{
+    const std::string info = commandOutput("pdfinfo '" + pdf + "'");
+    PdfPageSize size;
+    const size_t at = info.find("Page size:");
+    if (at == std::string::npos
+        || std::sscanf(info.c_str() + at, "Page size: %lf x %lf", &size.width, &size.height) != 2)
+        return {};
+    return size;
+}
+
+// Millimetres of points.
+inline double millimetres(double points)
+{
+    return points * 25.4 / 72;
+}
+
 } // namespace ovix::test

@@ -18,6 +18,8 @@ constexpr int flag(UserControlItem item)
 // registering only commands of its popup (a popup whose items belong to
 // several subsystems is the till's, and its file calls into theirs):
 //   Popup::File         -> till/widgets/file_commands.cpp          connectFileCommands
+//   Popup::Inventory    -> inventory/widgets/inventory_commands.cpp connectInventoryCommands
+//                          (New line, Amend, Delete, Add custom image)
 //   Popup::Payments     -> sales/widgets/payment_commands.cpp      connectPaymentCommands
 //   Popup::Transactions -> sales/widgets/transaction_commands.cpp  connectTransactionCommands
 //   Popup::Activity     -> till/widgets/activity_commands.cpp      connectActivityCommands
@@ -26,10 +28,10 @@ constexpr int flag(UserControlItem item)
 //   not on the menu     -> till/widgets/sale_screen_commands.cpp   connectSaleScreenCommands
 //                          (the sale buttons and keys), except LogOff, which
 //                          the window connects itself (till/widgets/main_window.cpp)
-// Inventory, Customers, Reminders, Suppliers and Reports have no commands
-// built yet; each gets its file in its subsystem with its first command. The
-// Print and List items of Inventory and Customers will be wired by
-// reports/widgets, in a second connect function for the same popup.
+// Customers, Reminders, Suppliers and Reports have no commands built yet;
+// each gets its file in its subsystem with its first command. The Print and
+// List items of Inventory and Customers will be wired by reports/widgets, in
+// a second connect function for the same popup.
 // till/widgets/menu_wiring.cpp calls the connect functions in menu order, and
 // tests/widgets/menu_wiring_test.cpp checks that each keeps to its popup.
 // A button or key that runs a menu command (the payment, note and basket

@@ -2,6 +2,7 @@
 
 #include "platform/clock.h"
 #include "platform/widgets/qt_messages.h"
+#include "platform/widgets/window_size.h"
 #include "print/logic/pole_display.h"
 #include "till/logic/configuration_pages.h"
 #include "print/logic/device_pages.h"
@@ -26,6 +27,13 @@
 
 namespace ovix {
 
+namespace {
+
+// Narrow edges, so that the pages get the most of a small screen.
+constexpr int kSheetMargin = 6;
+
+} // namespace
+
 ConfigurationSheet::ConfigurationSheet(TillState &state, QWidget *parent, Messages *messages)
     : QDialog(parent)
     , state_(state)
@@ -34,6 +42,7 @@ ConfigurationSheet::ConfigurationSheet(TillState &state, QWidget *parent, Messag
 {
     setWindowTitle(QStringLiteral("Configuration"));
     auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kSheetMargin, kSheetMargin, kSheetMargin, kSheetMargin);
     tabs_ = new QTabWidget(this);
     layout->addWidget(tabs_);
     auto *buttons = new QDialogButtonBox(
@@ -74,6 +83,7 @@ ConfigurationSheet::ConfigurationSheet(TillState &state, QWidget *parent, Messag
         tabs_);
     addPage(pole_, QStringLiteral("Pole configuration"),
         [this] { applyPoleConfigurationPage(state_.config, pole_->input()); });
+    openAtPreferredSize(this);
 }
 
 ConfigurationSheet::~ConfigurationSheet() = default;

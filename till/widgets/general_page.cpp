@@ -1,6 +1,7 @@
 #include "till/widgets/general_page.h"
 
 #include "platform/cp1252.h"
+#include "platform/widgets/wrapping_check_box.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollArea>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -25,9 +25,14 @@ QLineEdit *textBox(const std::string &text, int maxLength, QWidget *parent)
     return box;
 }
 
+// Rows of boxes close together, so that the page fits a small screen.
+constexpr int kRowSpacing = 3;
+constexpr int kPageMargin = 6;
+constexpr int kCategoryColumns = 6;
+
 QCheckBox *checkBox(const char *caption, bool ticked, QWidget *parent)
 {
-    auto *box = new QCheckBox(QString::fromLatin1(caption), parent);
+    auto *box = new WrappingCheckBox(QString::fromLatin1(caption), parent);
     box->setChecked(ticked);
     return box;
 }
@@ -63,25 +68,21 @@ GeneralPage::GeneralPage(const GeneralPageInput &shown,
     QWidget *parent)
     : QWidget(parent)
 {
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto *scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    outer->addWidget(scroll);
-    auto *content = new QWidget(scroll);
-    scroll->setWidget(content);
-    auto *columns = new QHBoxLayout(content);
-
+    // Two columns that fit an 800 x 600 screen: the boxes on the left, the
+    // switches (their captions wrapping) and the category names on the right.
+    auto *columns = new QHBoxLayout(this);
+    columns->setContentsMargins(kPageMargin, kPageMargin, kPageMargin, kPageMargin);
     auto *left = new QFormLayout;
+    left->setVerticalSpacing(kRowSpacing);
+    left->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
     columns->addLayout(left);
-    itemStart_ = textBox(shown.itemStartPoint, 18, content);
+    itemStart_ = textBox(shown.itemStartPoint, 18, this);
     left->addRow(QStringLiteral("Inventory next available start point"), itemStart_);
-    customerStart_ = textBox(shown.customerStartPoint, 18, content);
+    customerStart_ = textBox(shown.customerStartPoint, 18, this);
     left->addRow(QStringLiteral("Customer next available start point "), customerStart_);
 
-    displayCategory_ = new QComboBox(content);
-    itemCategory_ = new QComboBox(content);
+    displayCategory_ = new QComboBox(this);
+    itemCategory_ = new QComboBox(this);
     for (const std::string &name : categoryNames) {
         displayCategory_->addItem(toQString(name));
         itemCategory_->addItem(toQString(name));
@@ -92,87 +93,91 @@ GeneralPage::GeneralPage(const GeneralPageInput &shown,
     left->addRow(QStringLiteral("Default display button category"), displayCategory_);
     left->addRow(QStringLiteral("Default inventory category"), itemCategory_);
 
-    till_ = textBox(shown.startOfDayTill, 12, content);
+    till_ = textBox(shown.startOfDayTill, 12, this);
     left->addRow(QStringLiteral("Default start of day till total"), till_);
-    taxOneName_ = textBox(shown.taxOneName, 5, content);
-    taxTwoName_ = textBox(shown.taxTwoName, 5, content);
+    taxOneName_ = textBox(shown.taxOneName, 5, this);
+    taxTwoName_ = textBox(shown.taxTwoName, 5, this);
     left->addRow(QStringLiteral("Tax 1 description"), taxOneName_);
     left->addRow(QStringLiteral("Tax 2 description"), taxTwoName_);
-    taxCode_ = new QComboBox(content);
+    taxCode_ = new QComboBox(this);
     taxCode_->addItems({ QStringLiteral("Non taxable"), QStringLiteral("Tax 1 and 2"),
         QStringLiteral("Tax 1"), QStringLiteral("Tax 2") });
     taxCode_->setCurrentIndex(shown.taxCodeIndex);
     left->addRow(QStringLiteral("Default inventory tax code"), taxCode_);
-    discountRate_ = new QSpinBox(content);
+    discountRate_ = new QSpinBox(this);
     discountRate_->setRange(0, kMaxDiscountButtonRate);
     discountRate_->setValue(shown.discountButtonRate);
     left->addRow(QStringLiteral("Default rate for discount button"), discountRate_);
 
     auto *history = new QHBoxLayout;
-    historyDay_ = numberList(1, 31, shown.historyDay, content);
-    historyMonth_ = numberList(1, 12, shown.historyMonth, content);
-    historyYear_ = numberList(firstYear, thisYear, shown.historyYear, content);
+    historyDay_ = numberList(1, 31, shown.historyDay, this);
+    historyMonth_ = numberList(1, 12, shown.historyMonth, this);
+    historyYear_ = numberList(firstYear, thisYear, shown.historyYear, this);
     history->addWidget(historyDay_);
     history->addWidget(historyMonth_);
     history->addWidget(historyYear_);
+    history->addStretch(1);
     left->addRow(QStringLiteral("History from:"), history);
 
-    currencySymbol_ = textBox(shown.currencySymbol, 4, content);
+    currencySymbol_ = textBox(shown.currencySymbol, 4, this);
     left->addRow(QStringLiteral("Currency symbol"), currencySymbol_);
-    secondCurrency_ = checkBox("Display second currency", shown.secondCurrency, content);
+    secondCurrency_ = checkBox("Display second currency", shown.secondCurrency, this);
     left->addRow(secondCurrency_);
-    secondCurrencySymbol_ = textBox(shown.secondCurrencySymbol, 3, content);
+    secondCurrencySymbol_ = textBox(shown.secondCurrencySymbol, 3, this);
     left->addRow(QStringLiteral("Second currency symbol"), secondCurrencySymbol_);
-    conversionRate_ = textBox(shown.conversionRate, 16, content);
+    conversionRate_ = textBox(shown.conversionRate, 16, this);
     left->addRow(QStringLiteral("Conversion rate"), conversionRate_);
-    percentageTradeDiscount_ = checkBox(
-        "Use percentage discount for trade sales", shown.percentageTradeDiscount, content);
+    percentageTradeDiscount_
+        = checkBox("Use percentage discount for trade sales", shown.percentageTradeDiscount, this);
     left->addRow(percentageTradeDiscount_);
-    tradeDiscount_ = textBox(shown.tradeDiscount, 8, content);
+    tradeDiscount_ = textBox(shown.tradeDiscount, 8, this);
     left->addRow(QStringLiteral("Discount (say 5 or 5.62)"), tradeDiscount_);
 
     auto *right = new QVBoxLayout;
-    columns->addLayout(right);
+    right->setSpacing(kRowSpacing);
+    columns->addLayout(right, 1);
     summaryBox_ = checkBox("Display summary box after each transaction (with receipt and "
                            "invoice print buttons).",
-        shown.summaryBox, content);
+        shown.summaryBox, this);
     customerList_ = checkBox("Display customer searches as a list rather than individual "
                              "matches.",
-        shown.customerSearchAsList, content);
+        shown.customerSearchAsList, this);
     itemList_ = checkBox("Display inventory searches as a list rather than individual matches.",
-        shown.itemSearchAsList, content);
+        shown.itemSearchAsList, this);
     permitShortStock_ = checkBox(
-        "Permit transaction if stock level is insufficient.", shown.permitShortStock, content);
+        "Permit transaction if stock level is insufficient.", shown.permitShortStock, this);
     omitMonthlyTotals_ = checkBox(
-        "Omit monthly till totals from the overview printout", shown.omitMonthlyTotals, content);
+        "Omit monthly till totals from the overview printout", shown.omitMonthlyTotals, this);
     cartDescriptionOnly_ = checkBox("Display cart items with just description (default is "
                                     "barcode and description).",
-        shown.cartDescriptionOnly, content);
+        shown.cartDescriptionOnly, this);
     nonInventoryTaxable_
-        = checkBox("Non inventory sale default is taxable", shown.nonInventoryTaxable, content);
+        = checkBox("Non inventory sale default is taxable", shown.nonInventoryTaxable, this);
     skuOneEntry_ = checkBox("Use SKU 1 for cart item selection (default is the number field). "
                             "Ensure unique.",
-        shown.skuOneEntry, content);
+        shown.skuOneEntry, this);
     discountOnTotal_
-        = checkBox("Apply discounts on total amount not nett", shown.discountOnTotal, content);
+        = checkBox("Apply discounts on total amount not nett", shown.discountOnTotal, this);
     noNumberOnNewItem_
-        = checkBox("Do not offer on new inventory box", shown.noNumberOnNewItem, content);
+        = checkBox("Do not offer on new inventory box", shown.noNumberOnNewItem, this);
     noNumberOnNewCustomer_
-        = checkBox("Do not offer on new customer box", shown.noNumberOnNewCustomer, content);
+        = checkBox("Do not offer on new customer box", shown.noNumberOnNewCustomer, this);
     for (QCheckBox *box : { summaryBox_, customerList_, itemList_, permitShortStock_,
              omitMonthlyTotals_, cartDescriptionOnly_, nonInventoryTaxable_, skuOneEntry_,
              discountOnTotal_, noNumberOnNewItem_, noNumberOnNewCustomer_ })
         right->addWidget(box);
 
-    auto *names = new QGroupBox(QStringLiteral("Categories"), content);
+    auto *names = new QGroupBox(QStringLiteral("Categories"), this);
     auto *grid = new QGridLayout(names);
+    grid->setVerticalSpacing(kRowSpacing);
+    grid->setHorizontalSpacing(kRowSpacing);
     for (int box = 0; box < kCategoryNameBoxes; ++box) {
         QLineEdit *edit = textBox(shown.categoryNames[static_cast<size_t>(box)], 3, names);
-        edit->setMaximumWidth(56);
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("MMM")) + 6);
         keepUpperCase(edit);
         categoryNames_[static_cast<size_t>(box)] = edit;
-        const int row = box / 6;
-        const int column = (box % 6) * 2;
+        const int row = box / kCategoryColumns;
+        const int column = (box % kCategoryColumns) * 2;
         grid->addWidget(new QLabel(QString::number(box + 1), names), row, column, Qt::AlignRight);
         grid->addWidget(edit, row, column + 1);
     }

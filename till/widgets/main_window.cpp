@@ -8,6 +8,7 @@
 #include "till/widgets/log_on_dialog.h"
 #include "till/widgets/menu_for_clerk.h"
 #include "till/widgets/toolbar_icons.h"
+#include "till/widgets/toolbar_style.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -121,7 +122,7 @@ void MainWindow::buildToolBar()
     toolBar_ = addToolBar(QStringLiteral("Toolbar"));
     toolBar_->setMovable(false);
     toolBar_->setFloatable(false);
-    toolBar_->setIconSize(QSize(kToolbarIconWidth, kToolbarIconHeight));
+    toolBar_->setIconSize(QSize(kToolbarIconSide, kToolbarIconSide));
     for (const ToolbarButton &button : toolbarButtons()) {
         if (!button.toolTip) {
             toolBar_->addSeparator();
@@ -135,6 +136,7 @@ void MainWindow::buildToolBar()
         toolActions_.emplace_back(command, action);
         watchToolTips(toolBar_->widgetForAction(action));
     }
+    packToolButtons(toolBar_);
 }
 
 void MainWindow::buildCentralArea()

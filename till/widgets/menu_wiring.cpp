@@ -1,5 +1,6 @@
 #include "till/widgets/menu_wiring.h"
 
+#include "inventory/widgets/inventory_commands.h"
 #include "sales/widgets/payment_commands.h"
 #include "sales/widgets/transaction_commands.h"
 #include "till/widgets/activity_commands.h"
@@ -17,6 +18,12 @@ void connectTillCommands(TillWindow &window, SaleScreen &screen, TillState &stat
 {
     ItemEntry &entry = screen.itemEntry();
     connectFileCommands(window, state, messages);
+    InventoryHooks inventory;
+    inventory.itemsChanged = [&screen] { screen.quickSelect().reload(); };
+    inventory.playSound = [&screen](int sound) { screen.playSound(sound); };
+    // Text typed at the Amend and Delete prompts goes to the description
+    // search once it is connected here: inventory.findByDescription.
+    connectInventoryCommands(window, state, messages, std::move(inventory));
     connectPaymentCommands(window, state, basket, entry, messages, devices);
     connectTransactionCommands(window, state, basket, entry, messages);
     connectActivityCommands(window, entry);

@@ -86,7 +86,9 @@ void CategoryButton::paintEvent(QPaintEvent *)
     QFont font = painter.font();
     font.setBold(selected_);
     painter.setFont(font);
-    painter.setPen(Qt::black);
+    // White on the dark green tiles, black on the bright orange of the
+    // selected one: either way well over 4.5 : 1.
+    painter.setPen(selected_ ? Qt::black : Qt::white);
     const int shift = isDown() ? 1 : 0;
     painter.drawText(rect().translated(shift, shift), Qt::AlignCenter, text());
 }

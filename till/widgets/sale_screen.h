@@ -42,6 +42,10 @@ public:
     {
         return entry_;
     }
+    Basket &basket()
+    {
+        return basket_;
+    }
     QPlainTextEdit *itemBox() const
     {
         return itemBox_;

@@ -3,6 +3,7 @@
 #include "platform/cp1252.h"
 #include "print/logic/till_drawer.h"
 #include "sales/logic/till_state.h"
+#include "sales/widgets/adjustment_commands.h"
 #include "sales/widgets/non_inventory_dialog.h"
 #include "sales/widgets/till_window.h"
 #include "till/widgets/quick_select_buttons.h"
@@ -44,6 +45,9 @@ void connectSaleScreenCommands(
 {
     ItemEntry &entry = screen.itemEntry();
     window.registerCommand(Command::AddItem, [&screen] { addItemFromBox(screen); });
+    window.registerCommand(Command::PriceByWeight, [&window, &screen, &state, &messages] {
+        openAdjustByWeight(window, state, screen.basket(), screen.itemEntry(), screen, messages);
+    });
     window.registerCommand(
         Command::NonInventorySale, [&screen, &state] { addNonInventoryLine(screen, state); });
     window.registerCommand(Command::VoidLine,
@@ -54,6 +58,9 @@ void connectSaleScreenCommands(
     window.registerCommand(Command::ToggleTrade, [&entry] { entry.toggleTradePrices(); });
     window.registerCommand(Command::RepeatLast,
         [&screen, &entry] { entry.repeatLast(fromQString(screen.itemBox()->toPlainText())); });
+    window.registerCommand(Command::AdjustPrice, [&window, &screen, &state, &messages] {
+        openAdjustPrice(window, state, screen.basket(), screen.itemEntry(), screen, messages);
+    });
     QuickSelectPanel &quick = screen.quickSelect();
     window.registerCommand(Command::ScrollBack, [&quick] { quick.scrollBack(); });
     window.registerCommand(Command::ScrollForwards, [&quick] { quick.scrollForward(); });

@@ -1,9 +1,10 @@
 #pragma once
 // The sale screen's buttons and keys that are not on the menu: "Add item"
-// (the item box's entry, or the find dialog for an empty box), "Sell an item
-// not on the database" (^K), "Remove highlighted item", "Empty basket", "Open
-// cash till drawer" (F8), "Toggle between trade and retail prices", "Repeat
-// last", and the four scroll and category steps of the quick-select buttons
+// (the item box's entry, or the find dialog for an empty box), "Adjust price
+// of last item by weight", "Sell an item not on the database" (^K), "Remove
+// highlighted item", "Empty basket", "Open cash till drawer" (F8), "Toggle
+// between trade and retail prices", "Repeat last", "Adjust price of last
+// item", and the four scroll and category steps of the quick-select buttons
 // (arrow keys). The payment, note and basket buttons run the menu commands
 // of the same name, connected with their popups.
 

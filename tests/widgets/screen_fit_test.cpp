@@ -1,0 +1,456 @@
+// Every settings page and dialog on the two screens a shop's till has, 800 x
+// 600 and 1024 x 768: the window fits the screen with a title bar above it,
+// no control lies outside the widget that holds it or is squeezed below the
+// size its text needs, and no page needs a scroll bar.
+
+#include "inventory/widgets/stock_picture_dialog.h"
+#include "platform/scripted_messages.h"
+#include "platform/widgets/wrapping_check_box.h"
+#include "print/logic/custom_receipt_settings.h"
+#include "print/logic/language_customization.h"
+#include "print/widgets/custom_receipt_dialog.h"
+#include "print/widgets/language_dialog.h"
+#include "print/widgets/summary_dialog.h"
+#include "sales/logic/basket.h"
+#include "sales/logic/item_entry.h"
+#include "sales/logic/null_basket_view.h"
+#include "sales/logic/payment.h"
+#include "sales/widgets/cash_box.h"
+#include "sales/widgets/customer_pick_dialog.h"
+#include "sales/widgets/customer_transaction_dialog.h"
+#include "sales/widgets/non_inventory_dialog.h"
+#include "sales/widgets/split_dialog.h"
+#include "store/till_config.h"
+#include "support/settings_fixture.h"
+#include "sync/logic/sync_config.h"
+#include "sync/widgets/configuration_dialog.h"
+#include "sync/widgets/field_selection_dialog.h"
+#include "sync/widgets/tag_names_dialog.h"
+#include "till/logic/clerks.h"
+#include "till/logic/configuration_pages.h"
+#include "till/widgets/calendar_dialog.h"
+#include "till/widgets/configuration_sheet.h"
+#include "till/widgets/log_on_dialog.h"
+#include "till/widgets/operator_setup_dialog.h"
+#include "till/widgets/print_heading_dialog.h"
+#include "till/widgets/tax_control_dialog.h"
+#include "till/widgets/tips_dialog.h"
+#include "till/widgets/user_control_dialog.h"
+#include "widgets/test_screens.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <memory>
+
+using namespace ovix;
+
+namespace {
+
+// Room for the title bar a desktop puts above a dialog: the offscreen
+// platform draws none.
+constexpr int kTitleBarHeight = 32;
+// A line edit's frame and the margins around its text, both sides together.
+constexpr int kLineEditPadding = 8;
+
+// How the widget is named in a failure: its class, object name and text.
+QString describe(const QWidget *widget)
+{
+    QString text = QString::fromLatin1(widget->metaObject()->className());
+    if (!widget->objectName().isEmpty())
+        text += QStringLiteral(" '%1'").arg(widget->objectName());
+    if (auto *button = qobject_cast<const QAbstractButton *>(widget))
+        text += QStringLiteral(" \"%1\"").arg(button->text());
+    else if (auto *label = qobject_cast<const QLabel *>(widget))
+        text += QStringLiteral(" \"%1\"").arg(label->text().left(40));
+    return text;
+}
+
+QString sizeText(QSize size)
+{
+    return QStringLiteral("%1 x %2").arg(size.width()).arg(size.height());
+}
+
+// The size a control needs to show its text whole, or an invalid size for a
+// widget that holds no text of its own.
+QSize neededSize(const QWidget *widget)
+{
+    // A push button's own hint asks for a standard width; its caption needs less.
+    if (auto *button = qobject_cast<const QPushButton *>(widget)) {
+        const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+        return QSize(text.width() + 4, text.height());
+    }
+    if (qobject_cast<const QAbstractButton *>(widget) || qobject_cast<const QLabel *>(widget)
+        || qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QComboBox *>(widget)
+        || qobject_cast<const QAbstractSpinBox *>(widget))
+        return widget->minimumSizeHint();
+    return {};
+}
+
+// What does not fit inside `parent`, its visible children first, then theirs.
+void collectMisfits(const QWidget *parent, QStringList &problems)
+{
+    for (QWidget *child : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isVisible() || child->isWindow())
+            continue;
+        if (!parent->rect().contains(child->geometry())) {
+            problems << QStringLiteral("%1 at (%2, %3) %4 lies outside %5 of %6")
+                            .arg(describe(child))
+                            .arg(child->x())
+                            .arg(child->y())
+                            .arg(sizeText(child->size()), describe(parent),
+                                sizeText(parent->size()));
+        }
+        const QSize needed = neededSize(child);
+        if (needed.isValid()
+            && (child->width() < needed.width() || child->height() < needed.height())) {
+            problems << QStringLiteral("%1 is %2, its text needs %3")
+                            .arg(describe(child), sizeText(child->size()), sizeText(needed));
+        }
+        // A box the clerk cannot type into cannot be scrolled either: its whole
+        // text must show.
+        if (auto *box = qobject_cast<QLineEdit *>(child); box && box->isReadOnly()) {
+            const int textWidth = box->fontMetrics().horizontalAdvance(box->text());
+            if (textWidth > box->width() - kLineEditPadding) {
+                problems << QStringLiteral("%1 shows \"%2\" in %3 pixels, the text needs %4")
+                                .arg(describe(child), box->text())
+                                .arg(box->width() - kLineEditPadding)
+                                .arg(textWidth);
+            }
+        }
+        // Nor can a text that the clerk only reads be scrolled.
+        if (auto *text = qobject_cast<QPlainTextEdit *>(child); text && text->isReadOnly()
+            && (text->verticalScrollBar()->isVisible() || text->horizontalScrollBar()->isVisible()))
+            problems << describe(child) + QStringLiteral(" needs a scroll bar for its text");
+        // A caption that wraps needs the height of all its lines.
+        if (needed.isValid() && child->hasHeightForWidth()
+            && child->height() < child->heightForWidth(child->width())) {
+            problems << QStringLiteral("%1 is %2, its wrapped text needs %3 in height")
+                            .arg(describe(child), sizeText(child->size()))
+                            .arg(child->heightForWidth(child->width()));
+        }
+        if (auto *area = qobject_cast<QScrollArea *>(child)) {
+            if (area->horizontalScrollBar()->isVisible() || area->verticalScrollBar()->isVisible())
+                problems << describe(child) + QStringLiteral(" shows a scroll bar");
+        }
+        // The parts a line edit, list or spin box is made of are the style's.
+        if (!qobject_cast<QComboBox *>(child) && !qobject_cast<QAbstractSpinBox *>(child))
+            collectMisfits(child, problems);
+    }
+}
+
+// Everything about `window`, as it is shown now, that does not fit `screen`.
+QStringList misfits(const QWidget *window, const QScreen *screen)
+{
+    QStringList problems;
+    const QSize room = screen->availableGeometry().size() - QSize(0, kTitleBarHeight);
+    const QSize frame = window->frameGeometry().size();
+    if (frame.width() > room.width() || frame.height() > room.height()) {
+        problems << QStringLiteral("the window is %1 with its frame, the screen has room for %2")
+                        .arg(sizeText(frame), sizeText(room));
+    }
+    collectMisfits(window, problems);
+    return problems;
+}
+
+// What the dialogs are built from: a new shop with a sale in its basket.
+struct Counter {
+    test::NewShop shop;
+    Basket basket;
+    Basket saved;
+    NullBasketView view;
+    ItemEntry entry { shop.state, basket, saved, view, shop.messages };
+    SyncConfig sync;
+    CustomerTransactionView customer;
+
+    Counter()
+    {
+        shop.state.config.set(cfg::currentClerk, 1);
+        customer.transactionNumber = 1042;
+        customer.date = "Sun 15 Mar 26";
+        customer.time = "09:30";
+        customer.clerk = "1, Administrator";
+        customer.subtotal = 1234.56;
+        customer.total = 1481.47;
+        customer.customerNumber = 100000000000;
+        // Each text as long as the customer file holds it.
+        customer.fullName = "MRS. MARGARE WOODWARD-WORTHINGTON MOWBRAYS";
+        customer.address = "MOUNTWOOD HOUSE, WEMBLEY ROAD";
+        customer.telephone = "0123 456 7890 X 123";
+        customer.commentOne = "WANTS MONTHLY WHOLESALE MEMOS";
+        customer.commentTwo = "ASK FOR THE ACCOUNT NUMBER AT THE DESK.";
+        customer.notes = "DELIVERIES TO THE BACK DOOR OF THE WAREHOUSE ON WEDNESDAYS ONLY. THE "
+                         "MANAGER SIGNS FOR EVERY DELIVERY; ORDERS ABOVE FIVE HUNDRED POUNDS "
+                         "NEED A PURCHASE ORDER NUMBER ON THE INVOICE. CLOSED IN AUGUST.";
+        customer.creditLimit = 5000;
+        customer.previousBalance = 1234.5;
+        customer.thisTransaction = 1481.47;
+        customer.balanceAfter = 2715.97;
+        customer.transactions = 42;
+        customer.lastTransaction = "17:45 14/03/2026";
+    }
+};
+
+struct Window {
+    const char *name;
+    std::function<std::unique_ptr<QWidget>(Counter &, QWidget *)> make;
+};
+
+template <typename Dialog, typename... Arguments>
+std::unique_ptr<QWidget> make(Arguments &&...arguments)
+{
+    return std::make_unique<Dialog>(std::forward<Arguments>(arguments)...);
+}
+
+// The language dialog with `language`'s words, whose length sets the boxes' width.
+std::function<std::unique_ptr<QWidget>(Counter &, QWidget *)> languageDialog(int language)
+{
+    return [language](Counter &c, QWidget *parent) {
+        c.shop.state.config.set(cfg::receiptLanguage, language);
+        LanguageCustomization shown
+            = openLanguageCustomization(c.shop.state.config, c.shop.state.receiptWords);
+        chooseLanguage(shown, language);
+        return make<LanguageDialog>(shown, parent);
+    };
+}
+
+const std::vector<Window> &windows()
+{
+    static const std::vector<Window> all = {
+        { "ConfigurationSheet",
+            [](Counter &c, QWidget *parent) {
+                return make<ConfigurationSheet>(c.shop.state, parent, &c.shop.messages);
+            } },
+        { "OperatorSetupDialog",
+            [](Counter &c, QWidget *parent) {
+                return make<OperatorSetupDialog>(c.shop.state.config, 3, c.shop.messages, parent);
+            } },
+        { "TaxControlDialog",
+            [](Counter &c, QWidget *parent) {
+                return make<TaxControlDialog>(loadTaxControl(c.shop.state.config),
+                    QStringLiteral("GST 1"), QStringLiteral("GST 2"), parent);
+            } },
+        { "PrintHeadingDialog",
+            [](Counter &c, QWidget *parent) {
+                return make<PrintHeadingDialog>(loadPrintHeading(c.shop.state.heading), parent);
+            } },
+        { "UserControlDialog",
+            [](Counter &c, QWidget *parent) {
+                return make<UserControlDialog>(userControlChoices(c.shop.state.config), parent);
+            } },
+        { "LogOnDialog",
+            [](Counter &c, QWidget *parent) {
+                return make<LogOnDialog>(c.shop.state.config, parent);
+            } },
+        { "TipsDialog",
+            [](Counter &c, QWidget *parent) {
+                return make<TipsDialog>(c.shop.state.config, parent);
+            } },
+        { "CalendarDialog",
+            [](Counter &, QWidget *parent) { return make<CalendarDialog>(parent); } },
+        { "CustomReceiptDialog",
+            [](Counter &c, QWidget *parent) {
+                return make<CustomReceiptDialog>(loadCustomReceiptSettings(c.shop.state.config),
+                    std::function<bool(const CustomReceiptSettings &)>(),
+                    std::function<void(const CustomReceiptSettings &)>(), parent);
+            } },
+        { "LanguageDialog", languageDialog(0) },
+        { "LanguageDialogItaliano", languageDialog(1) },
+        { "LanguageDialogEspanol", languageDialog(2) },
+        { "LanguageDialogNederlands", languageDialog(3) },
+        { "SummaryDialog",
+            [](Counter &c, QWidget *parent) {
+                return make<SummaryDialog>(c.basket, Tender { 100, 6.13 }, parent,
+                    std::function<void(PrintDocument)>([](PrintDocument) {}));
+            } },
+        { "CashBox",
+            [](Counter &, QWidget *parent) {
+                return make<CashBox>(
+                    1481.47, quickButtonAmounts(1481.47), CashBox::Actions {}, parent);
+            } },
+        { "SplitDialog",
+            [](Counter &, QWidget *parent) {
+                SplitDialog::Actions actions;
+                actions.remainder = [](const QString &) { return std::string("1481.47"); };
+                return make<SplitDialog>(1481.47, actions, parent);
+            } },
+        { "NonInventoryDialog",
+            [](Counter &c, QWidget *parent) {
+                return make<NonInventoryDialog>(c.entry, c.shop.state.config, parent);
+            } },
+        { "CustomerTransactionDialog",
+            [](Counter &c, QWidget *parent) {
+                return make<CustomerTransactionDialog>(c.customer, c.shop.messages, parent);
+            } },
+        { "CustomerPickDialog",
+            [](Counter &, QWidget *parent) {
+                std::vector<CustomerCandidate> candidates;
+                for (int64_t number = 1; number <= 40; ++number)
+                    candidates.push_back({ number * 1000000, number, "FOTHERINGHAM-SMYTHE",
+                        "THE OLD BREWERY, 145 HIGH STREET NORTH" });
+                return make<CustomerPickDialog>(candidates, parent);
+            } },
+        { "StockPictureDialog",
+            [](Counter &c, QWidget *parent) {
+                return make<StockPictureDialog>(c.shop.state.dir, parent);
+            } },
+        { "SyncConfigurationDialog",
+            [](Counter &c, QWidget *parent) { return make<ConfigurationDialog>(c.sync, parent); } },
+        { "FieldSelectionDialog",
+            [](Counter &c, QWidget *parent) {
+                return make<FieldSelectionDialog>(c.sync, parent);
+            } },
+        { "TagNamesDialog",
+            [](Counter &c, QWidget *parent) { return make<TagNamesDialog>(c.sync, parent); } },
+    };
+    return all;
+}
+
+struct FitCase {
+    size_t window;
+    QSize screen;
+};
+
+std::string caseName(const FitCase &fit, int page = -1)
+{
+    return std::string(windows()[fit.window].name) + (page > 0 ? std::to_string(page) : "") + "At"
+        + std::to_string(fit.screen.width()) + "x" + std::to_string(fit.screen.height());
+}
+
+std::string testName(const ::testing::TestParamInfo<FitCase> &info)
+{
+    return caseName(info.param);
+}
+
+// Saves what the window shows to <dir>/<name>.png when OVIX_DIALOG_SHOT_DIR
+// names a folder, for a person to look at.
+void saveShot(QWidget *window, const std::string &name)
+{
+    const char *dir = std::getenv("OVIX_DIALOG_SHOT_DIR");
+    if (dir && *dir)
+        window->grab().save(QDir(QString::fromLocal8Bit(dir))
+                                .filePath(QString::fromStdString(name) + QStringLiteral(".png")));
+}
+
+std::vector<FitCase> allCases()
+{
+    std::vector<FitCase> cases;
+    for (size_t window = 0; window < windows().size(); ++window)
+        for (QSize screen : { test::kSmallScreen, test::kLargeScreen })
+            cases.push_back({ window, screen });
+    return cases;
+}
+
+class ScreenFit : public ::testing::TestWithParam<FitCase> { };
+
+TEST_P(ScreenFit, EveryFieldShowsWholeOnTheScreen)
+{
+    QScreen *screen = test::testScreen(GetParam().screen);
+    ASSERT_NE(screen, nullptr) << "the offscreen platform has no screen of that size";
+    Counter counter;
+    // The till's window on that screen, the dialog opened over it.
+    QWidget till;
+    till.setScreen(screen);
+    till.setGeometry(QRect(screen->geometry().topLeft(), screen->size()));
+    std::unique_ptr<QWidget> window = windows()[GetParam().window].make(counter, &till);
+    window->move(screen->geometry().topLeft());
+    window->show();
+    QApplication::processEvents();
+    ASSERT_EQ(window->screen(), screen);
+
+    // Each page of a sheet is looked at in turn.
+    auto *tabs = window->findChild<QTabWidget *>();
+    const int pages = tabs ? tabs->count() : 1;
+    for (int page = 0; page < pages; ++page) {
+        if (tabs) {
+            tabs->setCurrentIndex(page);
+            QApplication::processEvents();
+        }
+        const QString where = tabs ? QStringLiteral("page \"%1\"").arg(tabs->tabText(page))
+                                   : QStringLiteral("the dialog");
+        for (const QString &problem : misfits(window.get(), screen))
+            ADD_FAILURE() << where.toStdString() << ": " << problem.toStdString();
+        saveShot(window.get(), caseName(GetParam(), page));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, ScreenFit, ::testing::ValuesIn(allCases()), testName);
+
+// The check itself finds each kind of misfit in a small window laid out badly.
+TEST(ScreenFitCheck, FindsEachKindOfMisfit)
+{
+    const struct {
+        const char *misfit;
+        std::function<void(QWidget &)> build;
+        const char *told;
+    } cases[] = {
+        { "a box past the edge",
+            [](QWidget &window) { (new QLineEdit(&window))->setGeometry(150, 10, 100, 22); },
+            "lies outside" },
+        { "a squeezed caption",
+            [](QWidget &window) {
+                (new QLabel(QStringLiteral("Default start of day till total"), &window))
+                    ->setGeometry(10, 10, 40, 20);
+            },
+            "its text needs" },
+        { "a cut-off read-only amount",
+            [](QWidget &window) {
+                auto *box = new QLineEdit(QStringLiteral("1234567.89 1234567.89"), &window);
+                box->setReadOnly(true);
+                box->setGeometry(10, 10, 40, 22);
+            },
+            "the text needs" },
+        { "a caption wrapped into too little height",
+            [](QWidget &window) {
+                (new WrappingCheckBox(QStringLiteral("Display summary box after each transaction "
+                                                     "(with receipt and invoice print buttons)."),
+                     &window))
+                    ->setGeometry(10, 10, 150, 20);
+            },
+            "wrapped text needs" },
+        { "a page that scrolls",
+            [](QWidget &window) {
+                auto *area = new QScrollArea(&window);
+                area->setGeometry(0, 0, 200, 100);
+                auto *page = new QWidget;
+                page->setMinimumSize(180, 400);
+                area->setWidget(page);
+            },
+            "shows a scroll bar" },
+        { "a window taller than the screen", [](QWidget &window) { window.resize(200, 700); },
+            "the screen has room" },
+    };
+    QScreen *screen = test::testScreen(test::kSmallScreen);
+    ASSERT_NE(screen, nullptr);
+    for (const auto &kind : cases) {
+        QWidget window;
+        window.resize(200, 100);
+        kind.build(window);
+        window.show();
+        QApplication::processEvents();
+        EXPECT_TRUE(
+            misfits(&window, screen).join(QLatin1Char('\n')).contains(QLatin1String(kind.told)))
+            << kind.misfit;
+    }
+    QWidget tidy;
+    tidy.resize(200, 100);
+    (new QLineEdit(&tidy))->setGeometry(10, 10, 100, 22);
+    tidy.show();
+    QApplication::processEvents();
+    EXPECT_EQ(misfits(&tidy, screen), QStringList());
+}
+
+} // namespace
