@@ -39,7 +39,8 @@ bool ConsoleMessages::confirm(std::string_view text, std::string_view caption, M
     return acceptByDefault_;
 }
 
-Answer ConsoleMessages::ask(std::string_view text, std::string_view caption, bool withCancel)
+Answer ConsoleMessages::ask(std::string_view text, std::string_view caption, bool withCancel,
+                            Answer)
 {
     printLine(err_, caption, text);
     if (acceptByDefault_)

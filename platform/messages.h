@@ -29,7 +29,9 @@ public:
     virtual bool confirm(std::string_view text, std::string_view caption,
                          MessageKind kind = MessageKind::Warning) = 0;
     // Yes/No box (Yes/No/Cancel when `withCancel`); Answer::Yes, No or Cancel.
-    virtual Answer ask(std::string_view text, std::string_view caption, bool withCancel = false) = 0;
+    // `preferred` (Yes or No) is the button that Enter presses.
+    virtual Answer ask(std::string_view text, std::string_view caption, bool withCancel = false,
+                       Answer preferred = Answer::Yes) = 0;
     // A prompt with a text box; nothing when cancelled.
     virtual std::optional<std::string> askText(std::string_view prompt, std::string_view caption,
                                                std::string_view initial = {}) = 0;

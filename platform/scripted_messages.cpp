@@ -17,7 +17,7 @@ bool ScriptedMessages::confirm(std::string_view text, std::string_view caption, 
     return a == Answer::Ok || a == Answer::Yes;
 }
 
-Answer ScriptedMessages::ask(std::string_view text, std::string_view caption, bool)
+Answer ScriptedMessages::ask(std::string_view text, std::string_view caption, bool, Answer)
 {
     shown.push_back({std::string(text), std::string(caption), MessageKind::Information});
     if (answers.empty())

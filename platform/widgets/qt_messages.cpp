@@ -34,12 +34,14 @@ bool QtMessages::confirm(std::string_view text, std::string_view caption, Messag
     return box.exec() == QMessageBox::Ok;
 }
 
-Answer QtMessages::ask(std::string_view text, std::string_view caption, bool withCancel)
+Answer QtMessages::ask(std::string_view text, std::string_view caption, bool withCancel,
+                       Answer preferred)
 {
     auto buttons = QMessageBox::Yes | QMessageBox::No;
     if (withCancel)
         buttons |= QMessageBox::Cancel;
     QMessageBox box(QMessageBox::Question, q(caption), q(text), buttons, parent_);
+    box.setDefaultButton(preferred == Answer::No ? QMessageBox::No : QMessageBox::Yes);
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;

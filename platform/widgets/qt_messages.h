@@ -16,7 +16,8 @@ public:
 
     void show(std::string_view text, std::string_view caption, MessageKind kind) override;
     bool confirm(std::string_view text, std::string_view caption, MessageKind kind) override;
-    Answer ask(std::string_view text, std::string_view caption, bool withCancel) override;
+    Answer ask(std::string_view text, std::string_view caption, bool withCancel,
+               Answer preferred = Answer::Yes) override;
     std::optional<std::string> askText(std::string_view prompt, std::string_view caption,
                                        std::string_view initial) override;
     void beep() override;

@@ -42,7 +42,7 @@ public:
     {
         return false;
     }
-    Answer ask(std::string_view, std::string_view, bool withCancel) override
+    Answer ask(std::string_view, std::string_view, bool withCancel, Answer) override
     {
         return withCancel ? Answer::Cancel : Answer::No;
     }

@@ -56,6 +56,37 @@ void clearBasketLine(Basket &basket, int index)
     setBasketLine(basket, index, BasketLine {});
 }
 
+bool removeBasketLine(Basket &basket, int index)
+{
+    const int lines = basket.lineCount;
+    if (index < 0 || index >= lines || lines > kBasketLineCapacity)
+        return false;
+    const BasketLine line = basketLine(basket, index);
+    addToRunningTotal(basket, BasketTotal::TaxOne, -static_cast<double>(line.taxOne));
+    addToRunningTotal(basket, BasketTotal::TaxTwo, -static_cast<double>(line.taxTwo));
+    basket.setTotal(BasketTotal::Cost, basket.total(BasketTotal::Cost) - line.cost);
+    basket.setTotal(BasketTotal::Discount, basket.total(BasketTotal::Discount) - line.discount);
+    // Any non-zero amount comes off, so a line with a negative price leaves
+    // the totals as they were before it.
+    if (line.nonTaxable != 0) {
+        addToRunningTotal(basket, BasketTotal::NonTaxable, -static_cast<double>(line.nonTaxable));
+        addToRunningTotal(basket, BasketTotal::Subtotal, -static_cast<double>(line.nonTaxable));
+    }
+    if (line.taxable != 0) {
+        addToRunningTotal(basket, BasketTotal::Taxable, -static_cast<double>(line.taxable));
+        addToRunningTotal(basket, BasketTotal::Subtotal, -static_cast<double>(line.taxable));
+    }
+    addToRunningTotal(basket, BasketTotal::Total, -static_cast<double>(line.total));
+
+    for (int i = index; i + 1 < lines; ++i)
+        setBasketLine(basket, i, basketLine(basket, i + 1));
+    clearBasketLine(basket, lines - 1);
+    basket.lineCount = lines - 1;
+    if (basket.lineCount == 0)
+        clearBasket(basket);
+    return true;
+}
+
 void addToRunningTotal(Basket &basket, BasketTotal which, double amount)
 {
     double sum = static_cast<double>(basket.total(which)) + amount;

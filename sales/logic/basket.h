@@ -120,6 +120,13 @@ void setBasketLine(Basket &basket, int index, const BasketLine &line);
 // Zeroes every value of line `index` (0..399), its item number and description.
 void clearBasketLine(Basket &basket, int index);
 
+// Takes line `index` (0..lineCount-1) out as a void does: its taxes, cost,
+// discount, non-taxable or taxable amount and total come off the totals, the
+// later lines move down by one and the line count drops by one. Taking out
+// the last remaining line clears the whole basket, customer and note included.
+// False, with nothing changed, for an index that names no line.
+bool removeBasketLine(Basket &basket, int index);
+
 // Attaches `customer` to the sale: number, name, road, area, town, postcode
 // and telephone go into the basket.
 void setBasketCustomer(Basket &basket, const CustomerRecord &customer);

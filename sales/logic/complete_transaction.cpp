@@ -2,17 +2,15 @@
 
 #include "platform/c_format.h"
 #include "platform/clock.h"
-#include "platform/file.h"
 #include "platform/locale_text.h"
 #include "platform/messages.h"
 #include "platform/scripted_messages.h"
 #include "store/fixed_text.h"
 #include "store/time_stamp.h"
-#include "sales/logic/archive_folders.h"
 #include "sales/logic/file_update.h"
 #include "sales/logic/sales_archive.h"
 #include "sales/logic/till_state.h"
-#include "sales/logic/transaction_numbers.h"
+#include "sales/logic/transaction_archiving.h"
 
 #include <cinttypes>
 #include <climits>
@@ -26,39 +24,6 @@ namespace {
 constexpr const char *kNotRecorded
     = "The sale was not recorded and no file was changed. The basket is kept: complete "
       "the sale again when the fault is put right.";
-constexpr const char *kMidnightWarning = "Otherwise transactions will not archive correctly";
-constexpr const char *kMidnightCaption
-    = "IMPORTANT - DO NOT run the program over the midnight boundary";
-
-// Messages held back until the sale is complete, each told once.
-class Notices {
-public:
-    void add(std::string text, std::string caption, MessageKind kind)
-    {
-        for (const ScriptedMessages::Shown &notice : notices_) {
-            if (notice.text == text && notice.caption == caption)
-                return;
-        }
-        notices_.push_back({ std::move(text), std::move(caption), kind });
-    }
-    void addAll(const ScriptedMessages &collected)
-    {
-        for (const ScriptedMessages::Shown &shown : collected.shown)
-            add(shown.text, shown.caption, shown.kind);
-    }
-    void tell(Messages &messages) const
-    {
-        for (const ScriptedMessages::Shown &notice : notices_) {
-            if (notice.kind == MessageKind::Error)
-                reportFatal(messages, notice.text, notice.caption);
-            else
-                reportProblem(messages, notice.text, notice.caption);
-        }
-    }
-
-private:
-    std::vector<ScriptedMessages::Shown> notices_;
-};
 
 template <size_t N> void copyText(char (&to)[N], const char (&from)[N])
 {
@@ -204,8 +169,7 @@ void addToDayTotals(TillConfig &config, const Basket &sale)
     addMoney(config, cfg::costOfSales, sale.total(BasketTotal::Cost));
     config.set(cfg::todayTransactionCount, config.get(cfg::todayTransactionCount) + 1);
     config.set(cfg::todayItemCount, config.get(cfg::todayItemCount) + sale.lineCount);
-    const int32_t next = config.get(cfg::nextTransactionNumber);
-    config.set(cfg::nextTransactionNumber, next < INT32_MAX ? next + 1 : 1);
+    advanceTransactionNumber(config);
     if (paymentType == "Cash")
         addCount(config, cfg::cashSalesCount);
     else if (paymentType == "CH")
@@ -232,7 +196,7 @@ struct StockChange {
 // Takes one unit per line off the items sold, counts them per category in
 // `config` and notes what could not be reached in `notices`.
 StockChange takeStock(TillState &state, const Basket &sale, const LocalTime &now,
-    TillConfig &config, Notices &notices)
+    TillConfig &config, TransactionArchiving &notices)
 {
     StockChange change;
     std::map<int64_t, int> itemOfNumber; // item number -> index in items, -1 unreachable
@@ -248,7 +212,7 @@ StockChange takeStock(TillState &state, const Basket &sale, const LocalTime &now
             int found = -1;
             std::optional<int64_t> slot = number > 0 ? state.items.slotOf(number) : std::nullopt;
             if (!slot) {
-                notices.add("Invalid entry", "Problem", MessageKind::Warning);
+                notices.holdBack("Invalid entry", "Problem", MessageKind::Warning);
             } else {
                 ScriptedMessages quiet;
                 SoldItem item;
@@ -258,9 +222,9 @@ StockChange takeStock(TillState &state, const Basket &sale, const LocalTime &now
                     found = static_cast<int>(change.items.size());
                     change.items.push_back(item);
                 } else {
-                    notices.addAll(quiet);
+                    notices.holdBackAll(quiet);
                     if (quiet.shown.empty())
-                        notices.add("Invalid entry", "Problem", MessageKind::Warning);
+                        notices.holdBack("Invalid entry", "Problem", MessageKind::Warning);
                 }
             }
             known = itemOfNumber.emplace(number, found).first;
@@ -316,34 +280,15 @@ CompletionResult completeTransaction(
         return CompletionResult::NothingToArchive;
     }
     const LocalTime now = localNow();
-    const DataDir &dir = state.dir;
-    FileUpdate update(dir, kNotRecorded);
-
-    // A sale after midnight without a restart: the new day has no folder yet.
-    if (!fileExists(dir.path(yearIndexName(now.year)))
-        || !isDirectory(dir.path(dayFolderName(now.year, now.month, now.day)))) {
-        ensureArchiveFolders(dir, now, messages);
-        reportProblem(messages, kMidnightWarning, kMidnightCaption);
-    }
-
-    SalesArchiveWriter archive(dir, now.year, now.month, now.day);
-    if (!update.readyArchive(archive, messages))
+    TransactionArchiving archiving(state, now, kNotRecorded);
+    if (!archiving.begin(messages))
         return CompletionResult::NotArchived;
-
-    // The number wr.cfg offers, unless the archive already holds it.
-    const int32_t offered = state.config.get(cfg::nextTransactionNumber);
-    const std::optional<int32_t> number = state.archivedNumbers.firstFree(dir, now, offered);
-    if (!number) {
-        const ArchiveFile unread
-            = readYearIndex(dir, now.year) ? ArchiveFile::SalesLog : ArchiveFile::YearIndex;
-        update.refuse(messages, unableToOpenMessage(unread), MessageKind::Warning);
-        return CompletionResult::NotArchived;
-    }
+    const int32_t number = archiving.number();
 
     // The sale as it will be archived; the basket itself stays as it is until
     // the sale is on the disk.
     Basket sale = basket;
-    sale.transactionNumber = *number;
+    sale.transactionNumber = number;
     sale.daySequence = state.config.get(cfg::todayTransactionCount) + 1;
     if (readText(sale.timeText).empty()) {
         writeText(sale.timeText, transactionTimeText(now));
@@ -352,25 +297,9 @@ CompletionResult completeTransaction(
     if (sale.clerkNumber == 0)
         sale.clerkNumber = static_cast<int32_t>(state.clerk());
 
-    Notices notices;
-    // Notes for the activity log ahead of the sale's block: what was found
-    // wrong with the archive and put right.
-    std::string notes;
-    for (const SalesArchiveWriter::TornTail &tail : archive.tornTails()) {
-        notices.add(cformat("%s ended in %zu bytes that are no whole record. They were cut off "
-                            "and kept in %s.",
-                        tail.file.c_str(), tail.bytes.size(), tail.sideFile.c_str()),
-            "Problem", MessageKind::Warning);
-        notes += "\r\n" + logTimePrefix(makeTimeStamp(now))
-            + cformat("  Damaged end of %s: %zu bytes cut off and kept in %s.\r\n",
-                tail.file.c_str(), tail.bytes.size(), tail.sideFile.c_str());
-    }
-    if (*number != offered)
-        notes += numberMovedOnLogText(now, offered, state.archivedNumbers.highest(), *number);
-
     TillConfig updated = state.config;
-    updated.set(cfg::nextTransactionNumber, *number);
-    const StockChange stock = takeStock(state, sale, now, updated, notices);
+    updated.set(cfg::nextTransactionNumber, number);
+    const StockChange stock = takeStock(state, sale, now, updated, archiving);
     addToDayTotals(updated, sale);
 
     const TransactionRecord transaction = transactionRecordOf(sale);
@@ -378,15 +307,15 @@ CompletionResult completeTransaction(
     lines.reserve(static_cast<size_t>(sale.lineCount));
     for (int line = 0; line < sale.lineCount; ++line)
         lines.push_back(soldItemRecordOf(sale, line, stock.lineCategories[line]));
-    const YearIndexEntry entry { *number, now.day, now.month };
-    const std::string log = notes + logBlock(sale, state.config.clerkName(sale.clerkNumber), now);
+    const YearIndexEntry entry { number, now.day, now.month };
+    const std::string log = archiving.logNotes() + logBlock(sale, state.config.clerkName(sale.clerkNumber), now);
 
     // A customer record made for the number wr.cfg offered names the one used.
     CustomerRecordUpdate customer;
     if (options.customer) {
         customer = *options.customer;
-        if (customer.record.last_transaction == offered)
-            customer.record.last_transaction = *number;
+        if (customer.record.last_transaction == archiving.offered())
+            customer.record.last_transaction = number;
     }
 
     // Inside the update wr.cfg with the advanced number goes first, then the
@@ -394,24 +323,21 @@ CompletionResult completeTransaction(
     // commit is undone at the next start: no record, no stock taken, no log
     // block, and wr.cfg still offers this number, which nothing has shown yet
     // (the documents are made after completion).
+    FileUpdate &update = archiving.update();
     update.replaceTillConfig(updated);
-    update.appendToArchive(archive, entry, transaction, lines);
+    update.appendToArchive(archiving.archive(), entry, transaction, lines);
     for (const SoldItem &item : stock.items)
         update.rewriteRecord(state.items, item.slot, item.record);
     if (options.customer)
         update.rewriteRecord(state.customers, customer.slot, customer.record);
     update.appendLogBlock(log);
-    if (!update.run(messages))
+    if (!archiving.finish(updated, messages))
         return CompletionResult::NotArchived;
-    if (!update.logWritten())
-        notices.add("Data file: bun4.dat, not present.", "Fatal error", MessageKind::Error);
 
-    state.config = updated;
-    state.archivedNumbers.noteArchived(dir, now, *number);
     if (options.archived)
         *options.archived = sale;
     clearBasket(basket);
-    notices.tell(messages);
+    archiving.tellHeldBack(messages);
     return CompletionResult::Archived;
 }
 

@@ -7,8 +7,10 @@
 #include "store/customer_record.h"
 #include "store/fixed_text.h"
 #include "store/item_record.h"
+#include "sales/logic/abandon_sale.h"
 #include "sales/logic/basket_view.h"
 #include "platform/leading_number.h"
+#include "sales/logic/saved_basket.h"
 #include "sales/logic/shrinkage_log.h"
 #include "sales/logic/tax_rounding.h"
 #include "sales/logic/till_state.h"
@@ -42,7 +44,7 @@ public:
     {
         return false;
     }
-    Answer ask(std::string_view, std::string_view, bool) override
+    Answer ask(std::string_view, std::string_view, bool, Answer) override
     {
         return Answer::Cancel;
     }
@@ -382,31 +384,9 @@ bool ItemEntry::voidLine(int highlighted)
         messages_.beep(); // nothing highlighted: nothing to void
         return false;
     }
-    const BasketLine line = basketLine(basket_, highlighted);
-    const std::string logBlock = voidedLineLogBlock(state_, line);
-    addToRunningTotal(basket_, BasketTotal::TaxOne, -static_cast<double>(line.taxOne));
-    addToRunningTotal(basket_, BasketTotal::TaxTwo, -static_cast<double>(line.taxTwo));
-    basket_.setTotal(BasketTotal::Cost, basket_.total(BasketTotal::Cost) - line.cost);
-    basket_.setTotal(BasketTotal::Discount, basket_.total(BasketTotal::Discount) - line.discount);
-    // Any non-zero amount comes off, so a line with a negative price leaves
-    // the totals as they were before it.
-    if (line.nonTaxable != 0) {
-        addToRunningTotal(basket_, BasketTotal::NonTaxable, -static_cast<double>(line.nonTaxable));
-        addToRunningTotal(basket_, BasketTotal::Subtotal, -static_cast<double>(line.nonTaxable));
-    }
-    if (line.taxable != 0) {
-        addToRunningTotal(basket_, BasketTotal::Taxable, -static_cast<double>(line.taxable));
-        addToRunningTotal(basket_, BasketTotal::Subtotal, -static_cast<double>(line.taxable));
-    }
-    addToRunningTotal(basket_, BasketTotal::Total, -static_cast<double>(line.total));
-
-    for (int i = highlighted; i + 1 < lines; ++i)
-        setBasketLine(basket_, i, basketLine(basket_, i + 1));
-    clearBasketLine(basket_, lines - 1);
+    const std::string logBlock = voidedLineLogBlock(state_, basketLine(basket_, highlighted));
+    removeBasketLine(basket_, highlighted);
     view_.lineRemoved(highlighted);
-    basket_.lineCount = lines - 1;
-    if (basket_.lineCount == 0)
-        clearBasket(basket_);
     redrawTotals(false);
     if (state_.config.get(cfg::soundOff) == 0)
         view_.playSound(kVoidSound);
@@ -464,8 +444,24 @@ bool ItemEntry::saveBasket()
         return false;
     }
     std::memcpy(static_cast<void *>(&savedBasket_), &basket_, sizeof basket_);
+    std::string error;
+    if (!storeSavedBasket(state_.dir, savedBasket_, &error)) {
+        reportProblem(messages_,
+            std::string("Saved, but only until the till is closed: ") + kSavedBasketName
+                + " cannot be written (" + error + ").",
+            "Basket");
+        return true;
+    }
     reportInfo(messages_, "Saved", "Basket");
     return true;
+}
+
+bool ItemEntry::parkBasket(std::string *error)
+{
+    if (basket_.lineCount <= 0)
+        return true;
+    std::memcpy(static_cast<void *>(&savedBasket_), &basket_, sizeof basket_);
+    return storeSavedBasket(state_.dir, savedBasket_, error);
 }
 
 bool ItemEntry::reloadBasket()
@@ -474,6 +470,8 @@ bool ItemEntry::reloadBasket()
         reportProblem(messages_, "No items", "Reload basket");
         return false;
     }
+    if (!mayAbandonSale(basket_, messages_))
+        return false;
     emptyBasket();
     std::memcpy(static_cast<void *>(&basket_), &savedBasket_, sizeof basket_);
     const bool hideNumbers = state_.config.get(cfg::cartDescriptionOnly) != 0;

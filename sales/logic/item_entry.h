@@ -108,13 +108,23 @@ public:
     // thrown away to the activity log; else does nothing.
     void emptyBasket();
 
-    // Copies the basket to the saved basket ("Saved", caption "Basket"), or
-    // says "No items" (caption "Save basket") when it has no lines.
+    // Copies the basket to the saved basket and stores it in basket.sav
+    // ("Saved", caption "Basket"), or says "No items" (caption "Save basket")
+    // when it has no lines. When the file cannot be written the copy is kept
+    // for this run only, and the message says so.
     bool saveBasket();
     // Replaces the basket by the saved one, which keeps its content; "No
     // items" (caption "Reload basket") when the saved basket has no lines.
-    // Lines in the basket before are emptied as by emptyBasket.
+    // Over a basket with lines it first asks whether to abandon that sale
+    // (sales/logic/abandon_sale.h); No changes nothing, Yes empties it as
+    // emptyBasket does.
     bool reloadBasket();
+    // Parks a sale in progress when the till is stopped: the basket becomes
+    // the saved basket, in memory and in basket.sav, replacing what was
+    // saved, without a word to the clerk. The basket itself is left as it
+    // is. Nothing happens with no lines. False, with `error` saying why when
+    // given, when basket.sav could not be written.
+    bool parkBasket(std::string *error = nullptr);
 
     // What a non-inventory line of `price` would hold with the tax boxes as
     // given, against the basket as it is now (threshold tax included).

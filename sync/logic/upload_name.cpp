@@ -9,8 +9,9 @@ namespace {
 // Every name the till or the publisher uses in the shop's folder, in lower
 // case. The publisher's own upload defaults are not among them.
 const char *const kShopNames[] = {
-    // Records, settings and the store heading.
+    // Records, settings, the store heading and the saved basket.
     "film.dat", "member.dat", "mans.dat", "wr.cfg", "address.vt", "language.ini", "resn.dat",
+    "basket.sav",
     // Activity logs, the day summary, the archive's files, stock receiving.
     "bun4.dat", "bun2.dat", "thedaily.dat", "base.dat", "saleslog.dat", "itemslog.dat",
     "ininvent.dat",

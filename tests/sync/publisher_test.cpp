@@ -156,7 +156,8 @@ TEST_F(PublishingCycle, AnUploadNameOfTheTillsFilesIsRefusedAndTheFileKept)
     const char *const names[] = { "ports.cfg", "PORTS.CFG", "Ports.Cfg", "ovix.jnl", "OVIX.JNL",
         "wr.cfg", "Wr.Cfg", "receipt.bmp", "RECEIPT.BMP", "m1042.bmp", "M1042.BMP", "stock3.bmp",
         "STOCK3.BMP", "saleslog.dat", "SalesLog.Dat", "input.txt", "OUTPUT.TXT", "base.dat",
-        "inventor.dat", "INVENTOR.DAT", "vx.cfg", "VX.CFG", "2026", "wr.cfg.new~" };
+        "inventor.dat", "INVENTOR.DAT", "vx.cfg", "VX.CFG", "2026", "wr.cfg.new~", "basket.sav",
+        "Basket.Sav" };
     for (const char *name : names) {
         SCOPED_TRACE(name);
         TempDir shop;

@@ -17,6 +17,7 @@
 #include "sync_test_support.h"
 #include "till/logic/day_summary.h"
 #include "sales/logic/sales_archive.h"
+#include "sales/logic/saved_basket.h"
 
 #include <gtest/gtest.h>
 
@@ -186,7 +187,7 @@ TEST(UploadName, EveryFileOfTheTillOrThePublisherIsRefusedInAnyCase)
         kTillConfigFileName, kStoreHeadingFileName, kReceiptWordsFileName, kReminderFileName,
         kCurrentLogName, kPreviousLogName, kDaySummaryFileName, kArchiveMarkerName, kSalesLogName,
         kItemsLogName, kReceiptLogoFileName, kPrintoutsFolderName, kJournalName,
-        kSyncConfigFileName, kItemCopyFileName, "ports.cfg", "ininvent.dat", "f2.dat", "m2.dat",
+        kSyncConfigFileName, kItemCopyFileName, kSavedBasketName, "ports.cfg", "ininvent.dat", "f2.dat", "m2.dat",
         "temp2.dat", "letter.bmp", "wrmail.cfg", "upload.cfg", "ES.CSV", "Activity.txt",
         "Dlyitems.txt", "Reorder.txt", "input.txt", "output.txt", "INVENTOR.TXT",
         "INVENTOR.HTM", "CUSTOMER.TXT", "CUSTOMER.HTM", "CUSTOMER.XML", "m1042.bmp",

@@ -609,7 +609,10 @@ TEST(SaveBasket, SavedCopyReloadsAsOftenAsWanted)
 
     till.entry.emptyBasket();
     till.entry.addItem(5, {});
+    till.said();
+    // Over a sale in progress it asks first (the script answers Yes).
     EXPECT_TRUE(till.entry.reloadBasket());
+    EXPECT_EQ(till.said(), (Said { "Basket: Abandon the sale being rung up?" }));
     EXPECT_EQ(bytesOf(till.basket), rungUp);
     EXPECT_EQ(till.view.list, (std::vector<std::string> { "5  KEEP  1.20", "0  LOOSE  0.50" }));
 

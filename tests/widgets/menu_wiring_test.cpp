@@ -1,9 +1,12 @@
 // Which file connects each command of the till window: every popup's connect
-// function wires commands of its own popup only, the sale screen's only
-// commands that are not on the menu, nothing is wired twice, the comment
-// above the menu table names the right file, and the whole till builds
-// exactly the commands it always has.
+// function wires commands of its own popup only (a popup shared by two
+// subsystems has a second function, and the two never wire the same
+// command), the sale screen's only commands that are not on the menu,
+// nothing is wired twice, the comment above the menu table names the right
+// file, and the whole till builds exactly the commands it always has.
 
+#include "accounts/widgets/account_commands.h"
+#include "accounts/widgets/account_payment_commands.h"
 #include "inventory/widgets/inventory_commands.h"
 #include "platform/scripted_messages.h"
 #include "sales/logic/basket.h"
@@ -98,10 +101,20 @@ const std::vector<ConnectFunction> &connectFunctions()
             [](TillWindow &window, WiredTill &till) {
                 connectInventoryCommands(window, till.state, till.messages, {});
             } },
+        { "connectAccountCommands", Popup::Customers,
+            [](TillWindow &window, WiredTill &till) {
+                connectAccountCommands(window, till.state, till.messages);
+            } },
         { "connectPaymentCommands", Popup::Payments,
             [](TillWindow &window, WiredTill &till) {
                 connectPaymentCommands(window, till.state, *till.basket, till.screen->itemEntry(),
                     till.messages, till.devices);
+            } },
+        // A second function for the same popup: the account items after the tenders.
+        { "connectAccountPaymentCommands", Popup::Payments,
+            [](TillWindow &window, WiredTill &till) {
+                connectAccountPaymentCommands(window, till.state, *till.basket,
+                    till.screen->itemEntry(), till.messages, till.devices);
             } },
         { "connectTransactionCommands", Popup::Transactions,
             [](TillWindow &window, WiredTill &till) {
@@ -222,8 +235,10 @@ TEST(MenuWiring, TheTillBuildsTheCommandsItAlwaysHasAndEnablesTheirButtons)
         till.window, *till.screen, till.state, *till.basket, till.messages, till.devices);
     const std::set<Command> expected = { Command::Exit, Command::IndentListings,
         Command::InventoryNewLine, Command::InventoryAmend, Command::InventoryDelete,
-        Command::InventoryAddCustomImage, Command::PayCash,
+        Command::InventoryAddCustomImage, Command::AmendBalance, Command::CustomerStatement,
+        Command::CustomerPeriodActivity, Command::PayCash,
         Command::PayCheque, Command::PayByCustomer, Command::PayCard, Command::PaySplit,
+        Command::BalancePayment, Command::BalancePayOnTransaction,
         Command::AddDiscount, Command::AddNote, Command::AssociateCustomer, Command::SaveBasket,
         Command::ReloadBasket, Command::Configuration, Command::TaxSetup,
         Command::StorePrintHeading, Command::FileReset, Command::CustomReceipt,

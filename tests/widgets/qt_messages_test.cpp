@@ -54,7 +54,24 @@ TEST(QtMessages, BoxesCarryTextCaptionAndTheChosenAnswer)
     EXPECT_FALSE(messages.confirm("Are you sure?", "5 Item: TEA", MessageKind::Warning));
 
     whenModalOpens([](QWidget *modal) { clickButton(modal, QMessageBox::No); });
-    EXPECT_EQ(messages.ask("Continue?", "Question", true), Answer::No);
+    EXPECT_EQ(messages.ask("Continue?", "Question", true, Answer::Yes), Answer::No);
+}
+
+TEST(QtMessages, EnterAnswersAQuestionWithThePreferredButton)
+{
+    QtMessages messages;
+    Messages &asking = messages;
+    for (Answer preferred : { Answer::Yes, Answer::No }) {
+        whenModalOpens([](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            ASSERT_NE(box, nullptr);
+            // What Enter presses: the default button.
+            box->defaultButton()->click();
+        });
+        EXPECT_EQ(asking.ask("Abandon?", "Basket", false, preferred), preferred);
+    }
+    whenModalOpens([](QWidget *modal) { clickButton(modal, QMessageBox::Yes); });
+    EXPECT_EQ(asking.ask("Abandon?", "Basket"), Answer::Yes);
 }
 
 TEST(QtMessages, AskTextReturnsTheTypedTextOrNothing)

@@ -3,6 +3,8 @@
 // no control lies outside the widget that holds it or is squeezed below the
 // size its text needs, and no page needs a scroll bar.
 
+#include "accounts/widgets/account_payment_dialog.h"
+#include "accounts/widgets/statement_dialogs.h"
 #include "inventory/widgets/stock_picture_dialog.h"
 #include "platform/scripted_messages.h"
 #include "platform/widgets/wrapping_check_box.h"
@@ -302,6 +304,42 @@ const std::vector<Window> &windows()
                     candidates.push_back({ number * 1000000, number, "FOTHERINGHAM-SMYTHE",
                         "THE OLD BREWERY, 145 HIGH STREET NORTH" });
                 return make<CustomerPickDialog>(candidates, parent);
+            } },
+        { "AccountPaymentDialog",
+            [](Counter &, QWidget *parent) {
+                AccountPaymentView view;
+                view.number = 100000000000;
+                view.name = "MRS. MARGARE WOODWARD-WORTHINGTON MOWBRAYS";
+                view.lastPurchase = "17:45 Sat 14 Mar 26";
+                view.lastPayment = "09:30 Wed 30 Dec 26";
+                view.terms = "180 days, 50% disc";
+                view.balance = "-1234567.89";
+                for (int i = 0; i < 400; ++i)
+                    view.transactions.push_back("Wed 30 Dec 26,  2000000000, 99999.99");
+                return make<AccountPaymentDialog>(view, AccountPaymentDialog::Pay(), parent);
+            } },
+        { "InvoiceListDialog",
+            [](Counter &, QWidget *parent) {
+                std::vector<std::string> lines;
+                for (int i = 0; i < 31000; ++i)
+                    lines.push_back("200000000 on day 31 of month 12, 2026");
+                return make<InvoiceListDialog>(lines, parent);
+            } },
+        { "StatementDialog",
+            [](Counter &, QWidget *parent) {
+                std::vector<std::string> lines;
+                for (int i = 0; i < 60; ++i)
+                    lines.push_back("Payment (cash) sale: Wed 30 Dec 26,  Transaction: 2000000000, "
+                                    "Total: 99999.99");
+                lines.push_back("Balance: -1234567.89");
+                return make<StatementDialog>(QStringLiteral("Statement"),
+                    std::string("CUSTOMER: 100000000000  MRS. MARGARE WOODWARD-WORTHINGTON MOWBRAYS"),
+                    lines, QStringLiteral("Print statement"), std::function<void()>(), parent);
+            } },
+        { "PeriodDialog",
+            [](Counter &c, QWidget *parent) {
+                return make<PeriodDialog>(std::vector<int> { 2002, 2026 },
+                    LocalTime { 2026, 12, 30, 9, 0, 0 }, c.shop.messages, parent);
             } },
         { "StockPictureDialog",
             [](Counter &c, QWidget *parent) {

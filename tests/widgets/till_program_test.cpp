@@ -394,3 +394,129 @@ TEST(TillProgram, ASaleRungUpByNumberAndPaidInCashIsArchivedLoggedAndTakesTheSto
     EXPECT_TRUE(contains(log, " Sale: " + std::to_string(ovix::test::getI64(sales, 0)))) << log;
     EXPECT_TRUE(contains(log, "Payment type: Cash\r\n")) << log;
 }
+
+TEST(TillProgram, ASaleInProgressIsParkedBySigtermAndRetrievedAfterTheRestart)
+{
+    if (!haveVirtualDisplay())
+        GTEST_SKIP() << "xvfb-run and xdotool are needed";
+    TempDir shop;
+    TempDir out;
+    makeShop(shop.path());
+    // The first sample item in stock without an age alert and not a bundle.
+    const std::string film = ovix::test::readBytes(shop.file("film.dat"));
+    int64_t item = 0;
+    for (size_t slot = 0; (slot + 1) * 1874 <= film.size() && item == 0; ++slot) {
+        const std::string record = film.substr(slot * 1874, 1874);
+        if (ovix::test::getI64(record, 0) > 0 && ovix::test::getI32(record, 670) > 0
+            && ovix::test::getI32(record, 1214) <= 1 && ovix::test::getI32(record, 1802) != 2)
+            item = ovix::test::getI64(record, 0);
+    }
+    ASSERT_GT(item, 0);
+    ovix::test::writeBytes(out.file("item"), std::to_string(item));
+    const char *logOn = R"sh(
+        logon=$(timeout 20 xdotool search --sync --name '^USER LOGON$' | head -1)
+        xdotool windowfocus --sync "$logon"
+        xdotool type --delay 40 7351
+        xdotool key Return
+        main=$(timeout 30 xdotool search --sync --name 'Assoc: ' | head -1)
+        reminder=$(timeout 30 xdotool search --sync --name '^Password$' | head -1)
+        xdotool windowfocus --sync "$reminder" key Return
+        tips=$(timeout 30 xdotool search --sync --name '^Tip of the day' | head -1)
+        xdotool windowfocus --sync "$tips" key Escape
+        sleep 0.5
+        xdotool windowfocus --sync "$main"
+    )sh";
+
+    const std::string parked = runOnDisplay("1280x1024", shop.path(), out.path(),
+        std::string(R"sh(
+        cd "$SHOP"
+        "$TILL" > "$OUT/till.log" 2>&1 &
+        pid=$!
+    )sh") + logOn + R"sh(
+        xdotool type --delay 40 "$(cat "$OUT/item")"
+        xdotool key Return
+        sleep 0.5
+        kill -TERM $pid
+        for i in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+        xdotool search --name '^Basket$' >/dev/null && echo "asked on SIGTERM"
+        kill -KILL $pid 2>/dev/null
+        wait $pid
+        echo "exit: $?"
+        echo "parked: $(stat -c '%s %a' basket.sav 2>/dev/null)"
+    )sh");
+    EXPECT_TRUE(contains(parked, "exit: 0")) << parked;
+    EXPECT_FALSE(contains(parked, "asked on SIGTERM")) << parked;
+    EXPECT_TRUE(contains(parked, "parked: 31372 600")) << parked;
+    const size_t lineCountAt = 16 + 3228; // header, then the basket's line count
+    EXPECT_EQ(ovix::test::getI32(ovix::test::readBytes(shop.file("basket.sav")), lineCountAt), 1);
+
+    // Two units rung up, a stray Configuration key, and SIGTERM while the
+    // question is open: the question goes and the two lines are parked.
+    const std::string whileAsking = runOnDisplay("1280x1024", shop.path(), out.path(),
+        std::string(R"sh(
+        cd "$SHOP"
+        "$TILL" > "$OUT/till.log" 2>&1 &
+        pid=$!
+    )sh") + logOn + R"sh(
+        for i in 1 2; do
+            xdotool type --delay 40 "$(cat "$OUT/item")"
+            xdotool key Return
+            sleep 0.3
+        done
+        xdotool key ctrl+c
+        question=$(timeout 20 xdotool search --sync --name '^Basket$' | head -1)
+        [ -n "$question" ] && echo "seen: question"
+        kill -TERM $pid
+        for i in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+        kill -KILL $pid 2>/dev/null
+        wait $pid
+        echo "exit: $?"
+    )sh");
+    EXPECT_TRUE(contains(whileAsking, "seen: question")) << whileAsking;
+    EXPECT_TRUE(contains(whileAsking, "exit: 0")) << whileAsking;
+    EXPECT_EQ(ovix::test::getI32(ovix::test::readBytes(shop.file("basket.sav")), lineCountAt), 2);
+
+    // After the restart: the sale is retrieved, a stray Configuration key is
+    // answered with Enter (No keeps the sale), and the sale is paid.
+    const std::string paid = runOnDisplay("1280x1024", shop.path(), out.path(),
+        std::string(R"sh(
+        cd "$SHOP"
+        "$TILL" > "$OUT/till.log" 2>&1 &
+        pid=$!
+    )sh") + logOn + R"sh(
+        xdotool key ctrl+x
+        sleep 0.5
+        xdotool key ctrl+c
+        question=$(timeout 20 xdotool search --sync --name '^Basket$' | head -1)
+        [ -n "$question" ] && echo "seen: question"
+        xdotool windowfocus --sync "$question" key Return
+        sleep 0.5
+        xdotool search --onlyvisible --name '^Configuration$' >/dev/null && echo "configuration opened"
+        xdotool windowfocus --sync "$main"
+        xdotool key F5
+        cash=$(timeout 30 xdotool search --sync --name '^Cash$' | head -1)
+        xdotool windowfocus --sync "$cash"
+        xdotool type --delay 40 100000
+        xdotool key Return
+        summary=$(timeout 30 xdotool search --sync --name '^Transaction committed' | head -1)
+        [ -n "$summary" ] && echo "seen: summary"
+        xdotool windowfocus --sync "$summary" key Return
+        sleep 0.5
+        kill -TERM $pid
+        for i in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+        kill -KILL $pid 2>/dev/null
+        wait $pid
+        echo "exit: $?"
+    )sh");
+    EXPECT_TRUE(contains(paid, "seen: question")) << paid;
+    EXPECT_FALSE(contains(paid, "configuration opened")) << paid;
+    EXPECT_TRUE(contains(paid, "seen: summary")) << paid;
+    EXPECT_TRUE(contains(paid, "exit: 0")) << paid;
+    std::string items;
+    for (const auto &[name, bytes] : snapshot(shop.path()))
+        if (name.ends_with("/itemslog.dat"))
+            items = bytes;
+    ASSERT_EQ(items.size(), 2 * 104u) << paid;
+    EXPECT_EQ(ovix::test::getI64(items, 24), item);
+    EXPECT_EQ(ovix::test::getI64(items, 104 + 24), item);
+}

@@ -20,7 +20,11 @@ constexpr int flag(UserControlItem item)
 //   Popup::File         -> till/widgets/file_commands.cpp          connectFileCommands
 //   Popup::Inventory    -> inventory/widgets/inventory_commands.cpp connectInventoryCommands
 //                          (New line, Amend, Delete, Add custom image)
+//   Popup::Customers    -> accounts/widgets/account_commands.cpp   connectAccountCommands
+//                          (Amend balance, Customer statement, Customer period activity)
 //   Popup::Payments     -> sales/widgets/payment_commands.cpp      connectPaymentCommands
+//   Popup::Payments     -> accounts/widgets/account_payment_commands.cpp connectAccountPaymentCommands
+//                          (Balance payment, Balance pay on transaction)
 //   Popup::Transactions -> sales/widgets/transaction_commands.cpp  connectTransactionCommands
 //   Popup::Activity     -> till/widgets/activity_commands.cpp      connectActivityCommands
 //   Popup::Utilities    -> till/widgets/utilities_commands.cpp     connectUtilitiesCommands
@@ -28,7 +32,7 @@ constexpr int flag(UserControlItem item)
 //   not on the menu     -> till/widgets/sale_screen_commands.cpp   connectSaleScreenCommands
 //                          (the sale buttons and keys), except LogOff, which
 //                          the window connects itself (till/widgets/main_window.cpp)
-// Customers, Reminders, Suppliers and Reports have no commands built yet;
+// Reminders, Suppliers and Reports have no commands built yet;
 // each gets its file in its subsystem with its first command. The Print and
 // List items of Inventory and Customers will be wired by reports/widgets, in
 // a second connect function for the same popup.

@@ -11,11 +11,13 @@
 #include "till/widgets/toolbar_style.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSessionManager>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -82,6 +84,9 @@ MainWindow::MainWindow(TillState &state, Messages &messages, QWidget *parent)
     // Log off is the window's own; everything else is connected by the
     // subsystems (till/widgets/menu_wiring.h).
     registerCommand(Command::LogOff, [this] { logOff(); });
+    // A desktop log-out asks the program to keep its work before it is ended.
+    connect(qApp, &QGuiApplication::commitDataRequest, this,
+        [this](QSessionManager &) { sessionEnding(); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -177,8 +182,12 @@ void MainWindow::runCommand(Command command)
     auto found = work_.find(command);
     if (found == work_.end())
         return;
-    if (entry && entry->leavesSale && emptyBasket_)
-        emptyBasket_();
+    if (entry && entry->leavesSale) {
+        if (!saleMayGo())
+            return;
+        if (emptyBasket_)
+            emptyBasket_();
+    }
     // A copy: the work may register commands anew while it runs.
     std::function<void()> work = found->second;
     work();
@@ -201,6 +210,21 @@ void MainWindow::setEmptyBasket(std::function<void()> emptyBasket)
     emptyBasket_ = std::move(emptyBasket);
 }
 
+void MainWindow::setMayAbandonSale(std::function<bool()> mayAbandonSale)
+{
+    mayAbandonSale_ = std::move(mayAbandonSale);
+}
+
+void MainWindow::setParkSale(std::function<void()> parkSale)
+{
+    parkSale_ = std::move(parkSale);
+}
+
+bool MainWindow::saleMayGo()
+{
+    return !mayAbandonSale_ || mayAbandonSale_();
+}
+
 void MainWindow::setTenderAmountBox(QWidget *amountBox)
 {
     tenderAmountBox_ = amountBox;
@@ -218,8 +242,23 @@ void MainWindow::setOnClosed(std::function<void()> onClosed)
     onClosed_ = std::move(onClosed);
 }
 
+void MainWindow::closeParkingTheSale()
+{
+    parkOnClose_ = true;
+    close();
+}
+
+void MainWindow::sessionEnding()
+{
+    parkOnClose_ = true;
+    if (parkSale_)
+        parkSale_();
+}
+
 void MainWindow::logOff()
 {
+    if (!saleMayGo())
+        return;
     if (emptyBasket_)
         emptyBasket_();
     runLogOnUntilSuccess(this, state_, messages_, [this] {
@@ -267,6 +306,21 @@ void MainWindow::focusEntryBox()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (parkOnClose_) {
+        if (parkSale_)
+            parkSale_();
+    } else if (tenderAmountBox_) {
+        // Like every command while the customer is paying.
+        event->ignore();
+        tenderAmountBox_->setFocus();
+        return;
+    } else if (!saleMayGo()) {
+        event->ignore();
+        focusEntryBox();
+        return;
+    } else if (emptyBasket_) {
+        emptyBasket_();
+    }
     QMainWindow::closeEvent(event);
     if (event->isAccepted() && onClosed_)
         onClosed_();

@@ -57,10 +57,11 @@ public:
     // Runs a command as a menu item, toolbar button, key or sale button does:
     // while a tender box is open only its amount box gets the focus; a
     // restricted clerk is stopped silently from what the user-control flags
-    // keep from them; nothing happens for an unbuilt command; the basket is
-    // emptied first for commands that leave the sale; afterwards the menus and
-    // their check marks show what the command left, and the item box has the
-    // focus.
+    // keep from them; nothing happens for an unbuilt command; for commands
+    // that leave the sale a basket with lines is abandoned only when the clerk
+    // agrees (nothing runs otherwise), and the basket is emptied first;
+    // afterwards the menus and their check marks show what the command left,
+    // and the item box has the focus.
     void runCommand(Command command);
     // Runs screen work that is not a command (a quick-select button) under the
     // same rules: nothing but a focus move while a tender box is open, and the
@@ -70,6 +71,13 @@ public:
     // Emptying the basket, done before commands that leave the sale and at
     // log off. Set by the sale work; nothing until then.
     void setEmptyBasket(std::function<void()> emptyBasket);
+    // Whether the sale in progress may be thrown away (asking the clerk when
+    // the basket has lines), asked before commands that leave the sale, log
+    // off and closing the window. Until set, it always may.
+    void setMayAbandonSale(std::function<bool()> mayAbandonSale);
+    // Parks the sale in progress (the saved basket, kept on the disk) when the
+    // till is stopped rather than closed by the clerk. Nothing until set.
+    void setParkSale(std::function<void()> parkSale);
     // While `amountBox` is not null a tender box is open (see runCommand).
     void setTenderAmountBox(QWidget *amountBox) override;
     // The open tender box's amount box, or null.
@@ -81,11 +89,21 @@ public:
     // item box is `itemBox`; the till's keys are then read from that box.
     void setSaleArea(QWidget *area, QPlainTextEdit *itemBox);
     // Called after the window has closed (File "Exit", the close button, or
-    // close() from a stop signal).
+    // closeParkingTheSale()).
     void setOnClosed(std::function<void()> onClosed);
+    // Closing by the clerk (the close button, File "Exit") is refused while a
+    // tender box is open (its amount box gets the focus) and, with lines in
+    // the basket, unless the clerk agrees to abandon the sale; the basket is
+    // then emptied. A stop from the system closes through here instead: the
+    // sale in progress is parked and nothing is asked.
+    void closeParkingTheSale();
+    // The desktop session is ending: the sale in progress is parked at once,
+    // and from now on closing the window parks it rather than asking.
+    void sessionEnding();
 
-    // Log off: empties the basket, sets the caption "OVIX Retail" and asks for
-    // a log-on until a clerk has logged on.
+    // Log off: with the clerk's agreement when the basket has lines (No
+    // leaves everything as it was), empties the basket, sets the caption
+    // "OVIX Retail" and asks for a log-on until a clerk has logged on.
     void logOff();
 
     // Greys and checks the menus for the logged-on clerk and the built
@@ -126,6 +144,8 @@ private:
     void buildCentralArea();
     bool handleItemBoxKey(QKeyEvent *event);
     void focusEntryBox();
+    // True when there is no sale in progress or the clerk lets it go.
+    bool saleMayGo();
 
     TillState &state_;
     Messages &messages_;
@@ -138,7 +158,10 @@ private:
     QPlainTextEdit *itemBox_ = nullptr;
     QPointer<QWidget> tenderAmountBox_;
     std::function<void()> emptyBasket_;
+    std::function<bool()> mayAbandonSale_;
+    std::function<void()> parkSale_;
     std::function<void()> onClosed_;
+    bool parkOnClose_ = false;
 };
 
 } // namespace ovix

@@ -7,7 +7,9 @@
 #include "platform/sounds.h"
 #include "platform/widgets/picture_button.h"
 #include "store/till_config.h"
+#include "sales/logic/abandon_sale.h"
 #include "sales/logic/basket.h"
+#include "sales/logic/saved_basket.h"
 #include "sales/logic/till_state.h"
 #include "till/logic/totals_panel.h"
 #include "platform/widgets/artwork.h"
@@ -25,6 +27,7 @@
 #include <QTextCursor>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace ovix {
 
@@ -207,6 +210,8 @@ SaleScreen::SaleScreen(
     buildButtons();
     buildKeypad();
     window_.setEmptyBasket([this] { abandonSale(); });
+    window_.setMayAbandonSale([this] { return mayAbandonSale(basket_, messages_); });
+    window_.setParkSale([this] { parkSale(); });
     window_.setSaleArea(this, itemBox_);
     totalsChanged();
     refreshButtons();
@@ -252,6 +257,16 @@ void SaleScreen::abandonSale()
     if (basket_.lineCount == 0 && (basket_.customerNumber != 0 || basket_.transactionNote[0]))
         clearBasket(basket_);
     totalsChanged();
+}
+
+void SaleScreen::parkSale()
+{
+    // The till is being stopped: no box can be shown, so a failure goes to
+    // the standard error, where the system keeps it.
+    std::string error;
+    if (!entry_.parkBasket(&error))
+        std::fprintf(stderr, "ovixtill: the sale in progress could not be parked in %s: %s\n",
+            kSavedBasketName, error.c_str());
 }
 
 QAbstractButton *SaleScreen::saleButton(Command command) const

@@ -109,6 +109,7 @@ private:
     // quick-select buttons for the new number of slots.
     void layoutChanged();
     void abandonSale();
+    void parkSale();
 
     MainWindow &window_;
     TillState &state_;

@@ -6,6 +6,7 @@
 #include "platform/widgets/qt_messages.h"
 #include "platform/widgets/qt_sounds.h"
 #include "sales/logic/basket.h"
+#include "sales/logic/saved_basket.h"
 #include "till/logic/startup.h"
 #include "sales/logic/till_state.h"
 #include "till/logic/tips.h"
@@ -93,7 +94,8 @@ TillApplication::TillApplication(std::string dataFolder)
 int TillApplication::run()
 {
     // A stop signal ends the run the normal way at any point: during the
-    // start by cancelling its questions, later by closing the main window.
+    // start by cancelling its questions, later by closing the main window,
+    // which parks a sale in progress instead of asking about it.
     bool stopping = false;
     QPointer<MainWindow> window;
     QPointer<SplashWindow> splash;
@@ -108,7 +110,7 @@ int TillApplication::run()
         if (splash && splash->isVisible())
             splash->close();
         else if (window && window->isVisible())
-            window->close();
+            window->closeParkingTheSale();
         else
             QApplication::quit();
     };
@@ -146,9 +148,11 @@ int TillApplication::run()
     if (!openData(state, messages) || !completeStart(state, messages))
         return 1;
 
-    // The sale being rung up and the saved basket live for the whole run.
+    // The sale being rung up and the saved basket live for the whole run; the
+    // saved basket comes back from basket.sav.
     auto basket = std::make_unique<Basket>();
     auto savedBasket = std::make_unique<Basket>();
+    loadSavedBasket(state, *savedBasket, messages);
     QtSounds sounds;
     MainWindow mainWindow(state, messages);
     window = &mainWindow;
