@@ -3,6 +3,10 @@
 #include "store/fixed_text.h"
 #include "store/record_kinds.h"
 #include "platform/leading_number.h"
+#include "platform/messages.h"
+#include "platform/file.h"
+
+#include <algorithm>
 
 namespace ovix {
 
@@ -46,19 +50,59 @@ CustomerCandidate candidateOf(const CustomerRecord &record, int64_t slot)
     return candidate;
 }
 
-// Reads `slot` and adds it when it holds a live customer answering the
-// pattern. False when the read failed (already reported).
-bool tryCandidate(const CustomerIndex &customers, int64_t slot, const std::string &pattern,
-    std::vector<CustomerCandidate> &found, Messages &messages)
+// The name search. The key table in memory says which slots can answer; when
+// they are a few, only their records are read, one by one through one open
+// file; when they are many (a pattern starting "?"), the whole file is read in
+// large blocks instead. Either way the matches are exactly those of reading
+// slot after slot, and a record that cannot be read ends the search with the
+// matches of the slots before it ("Member.dat", caption "Problem").
+std::vector<CustomerCandidate> searchByName(
+    const CustomerIndex &customers, const std::string &pattern, Messages &messages)
 {
-    if (!keyMatches(pattern, customers.key(slot)))
-        return true;
+    std::vector<CustomerCandidate> found;
+    std::vector<int64_t> slots;
+    for (int64_t slot = 0; slot < customers.slotCount(); ++slot) {
+        if (keyMatches(pattern, customers.key(slot)))
+            slots.push_back(slot);
+    }
+    if (slots.empty())
+        return found;
+    const auto take = [&](int64_t slot, const CustomerRecord &record) {
+        if (record.number > 0 && keyMatches(pattern, customers.key(slot))
+            && patternMatches(pattern, record.name, sizeof record.name))
+            found.push_back(candidateOf(record, slot));
+    };
+    // Reading a slot on its own costs about what reading eight in a block does.
+    constexpr int64_t kSlotsPerBlockRead = 8;
+    int64_t resumeAt = 0;
+    if (static_cast<int64_t>(slots.size()) * kSlotsPerBlockRead >= customers.slotCount()) {
+        const ScanResult scan = customers.forEachRecord(take);
+        if (scan.status == ScanResult::Status::NotOpened) {
+            reportFatal(messages, "Data file: member.dat, not present.");
+            return found;
+        }
+        if (scan.status != ScanResult::Status::ReadFailed)
+            return found;
+        // A block that cannot be read is read again record by record, up to
+        // the record that fails.
+        resumeAt = scan.slotsRead;
+    }
+    File file = File::open(customers.filePath(), File::Mode::Read);
+    if (!file.isOpen()) {
+        reportFatal(messages, "Data file: member.dat, not present.");
+        return found;
+    }
     CustomerRecord record;
-    if (!customers.readRecord(slot, record, messages))
-        return false;
-    if (record.number > 0 && patternMatches(pattern, record.name, sizeof record.name))
-        found.push_back(candidateOf(record, slot));
-    return true;
+    for (const int64_t slot : slots) {
+        if (slot < resumeAt)
+            continue;
+        if (!file.readAt(slot * static_cast<int64_t>(sizeof record), &record, sizeof record)) {
+            reportProblem(messages, "Member.dat");
+            return found;
+        }
+        take(slot, record);
+    }
+    return found;
 }
 
 } // namespace
@@ -90,18 +134,13 @@ CustomerLookup lookUpCustomers(const CustomerIndex &customers, std::string_view 
     if (text.empty())
         return result;
     const std::string pattern = namePattern(text);
-    if (order == CustomerSearchOrder::BySlot) {
-        for (int64_t slot = 0; slot < customers.slotCount(); ++slot) {
-            if (!tryCandidate(customers, slot, pattern, result.candidates, messages))
-                break;
-        }
-    } else {
-        for (const IndexEntry &entry : customers.index().entries()) {
-            if (entry.number <= 0)
-                continue;
-            if (!tryCandidate(customers, entry.slot, pattern, result.candidates, messages))
-                break;
-        }
+    result.candidates = searchByName(customers, pattern, messages);
+    if (order == CustomerSearchOrder::ByNumber) {
+        // The index's order: by number, equal numbers of a damaged file in slot order.
+        std::stable_sort(result.candidates.begin(), result.candidates.end(),
+            [](const CustomerCandidate &a, const CustomerCandidate &b) {
+                return a.number < b.number;
+            });
     }
     return result;
 }

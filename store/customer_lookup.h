@@ -37,8 +37,13 @@ struct CustomerLookup {
 // the index (at most one candidate, none when not on file, no message); with
 // `largeNumbersAsName` a number above 100000000000000000 (or beyond 64 bits)
 // is taken as a name instead. Any other text is a name pattern
-// (customerNameMatches). A record that cannot be read is reported by the
-// index's messages and ends the search with the matches found so far.
+// (customerNameMatches): only the slots whose name key answers are read (in
+// large blocks when they are many); the matches are those of reading the
+// slots one by one, so a record
+// that cannot be read ends the search with the matches of the slots before it
+// ("Member.dat", caption "Problem"; a missing file is "Data file: member.dat,
+// not present.", caption "Fatal error"). A customer number that cannot be read
+// is "Not able to read member.dat".
 CustomerLookup lookUpCustomers(const CustomerIndex &customers, std::string_view text,
     CustomerSearchOrder order, bool largeNumbersAsName, Messages &messages);
 

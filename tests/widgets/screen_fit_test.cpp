@@ -3,7 +3,10 @@
 // no control lies outside the widget that holds it or is squeezed below the
 // size its text needs, and no page needs a scroll bar.
 
+#include "accounts/logic/customer_maintenance.h"
 #include "accounts/widgets/account_payment_dialog.h"
+#include "accounts/widgets/customer_dialog.h"
+#include "accounts/widgets/customer_step_dialog.h"
 #include "accounts/widgets/statement_dialogs.h"
 #include "inventory/widgets/stock_picture_dialog.h"
 #include "platform/scripted_messages.h"
@@ -206,6 +209,26 @@ struct Counter {
     }
 };
 
+// A customer with every box filled to its limit with wide letters, in words.
+CustomerForm widestCustomer()
+{
+    CustomerForm form;
+    for (const CustomerTextField &field : customerTextFields()) {
+        std::string text;
+        while (text.size() < field.maxChars)
+            text += text.size() % 8 == 7 ? ' ' : 'W';
+        form.*field.text = text;
+    }
+    form.number = "100000000000000000";
+    form.group = "2000";
+    form.transactions = "2147483647";
+    form.totalPurchases = "9999999.99";
+    form.balance = "-9999999.99";
+    form.creditLimit = "9999999.99";
+    form.termsIndex = 7;
+    return form;
+}
+
 struct Window {
     const char *name;
     std::function<std::unique_ptr<QWidget>(Counter &, QWidget *)> make;
@@ -304,6 +327,31 @@ const std::vector<Window> &windows()
                     candidates.push_back({ number * 1000000, number, "FOTHERINGHAM-SMYTHE",
                         "THE OLD BREWERY, 145 HIGH STREET NORTH" });
                 return make<CustomerPickDialog>(candidates, parent);
+            } },
+        { "CustomerDialogNew",
+            [](Counter &c, QWidget *parent) {
+                return make<CustomerDialog>(c.shop.state.config, widestCustomer(),
+                    CustomerDialogLook::New, parent);
+            } },
+        { "CustomerDialogAmend",
+            [](Counter &c, QWidget *parent) {
+                return make<CustomerDialog>(c.shop.state.config, widestCustomer(),
+                    CustomerDialogLook::Amend, parent);
+            } },
+        { "CustomerView",
+            [](Counter &c, QWidget *parent) {
+                CustomerRecord customer {};
+                applyForm(widestCustomer(), customer, true);
+                writeText(customer.customer_last_used, "23:5928/02/2026");
+                writeText(customer.last_payment, "23:5928/02/2026");
+                return make<CustomerDialog>(
+                    c.shop.state.config, customerView(customer, c.shop.state.config), parent);
+            } },
+        { "CustomerStepDialog",
+            [](Counter &c, QWidget *parent) {
+                CustomerRecord customer {};
+                applyForm(widestCustomer(), customer, true);
+                return make<CustomerStepDialog>(customer, c.shop.state.config, parent);
             } },
         { "AccountPaymentDialog",
             [](Counter &, QWidget *parent) {

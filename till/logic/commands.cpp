@@ -20,6 +20,9 @@ constexpr int flag(UserControlItem item)
 //   Popup::File         -> till/widgets/file_commands.cpp          connectFileCommands
 //   Popup::Inventory    -> inventory/widgets/inventory_commands.cpp connectInventoryCommands
 //                          (New line, Amend, Delete, Add custom image)
+//   Popup::Customers    -> accounts/widgets/customer_commands.cpp  connectCustomerCommands
+//                          (Add, Amend, Delete, Prune, the three Finds, Print
+//                          Customer details)
 //   Popup::Customers    -> accounts/widgets/account_commands.cpp   connectAccountCommands
 //                          (Amend balance, Customer statement, Customer period activity)
 //   Popup::Payments     -> sales/widgets/payment_commands.cpp      connectPaymentCommands
@@ -34,8 +37,8 @@ constexpr int flag(UserControlItem item)
 //                          the window connects itself (till/widgets/main_window.cpp)
 // Reminders, Suppliers and Reports have no commands built yet;
 // each gets its file in its subsystem with its first command. The Print and
-// List items of Inventory and Customers will be wired by reports/widgets, in
-// a second connect function for the same popup.
+// List items of Inventory and Customers (Customer details aside) will be wired
+// by reports/widgets, in a second connect function for the same popup.
 // till/widgets/menu_wiring.cpp calls the connect functions in menu order, and
 // tests/widgets/menu_wiring_test.cpp checks that each keeps to its popup.
 // A button or key that runs a menu command (the payment, note and basket

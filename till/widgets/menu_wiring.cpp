@@ -2,6 +2,7 @@
 
 #include "accounts/widgets/account_commands.h"
 #include "accounts/widgets/account_payment_commands.h"
+#include "accounts/widgets/customer_commands.h"
 #include "inventory/widgets/inventory_commands.h"
 #include "sales/widgets/payment_commands.h"
 #include "sales/widgets/transaction_commands.h"
@@ -26,7 +27,7 @@ void connectTillCommands(TillWindow &window, SaleScreen &screen, TillState &stat
     // Text typed at the Amend and Delete prompts goes to the description
     // search once it is connected here: inventory.findByDescription.
     connectInventoryCommands(window, state, messages, std::move(inventory));
-    // The customer maintenance items (connectCustomerCommands) come before these.
+    connectCustomerCommands(window, state, messages);
     connectAccountCommands(window, state, messages);
     connectPaymentCommands(window, state, basket, entry, messages, devices);
     connectAccountPaymentCommands(window, state, basket, entry, messages, devices);

@@ -1,0 +1,16 @@
+#pragma once
+// The Customers popup's maintenance items: Add (^A), Amend (^B), Delete,
+// Prune, Find (^J), "Find that contain", "Find telephone" (^E) and Print,
+// "Customer details".
+
+namespace ovix {
+
+class Messages;
+class TillState;
+class TillWindow;
+
+// Registers the commands with `window`; their dialogs open over it.
+// Everything passed must outlive the window.
+void connectCustomerCommands(TillWindow &window, TillState &state, Messages &messages);
+
+} // namespace ovix
