@@ -174,6 +174,7 @@ constexpr TillConfigFieldSpan kFields[] = {
     OVIX_FIELD(userControl),
     OVIX_FIELD(tipIndex),
     OVIX_FIELD(hiResPicture),
+    OVIX_FIELD(tillSearchWithin),
 };
 
 #undef OVIX_FIELD

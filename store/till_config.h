@@ -142,10 +142,14 @@
 //               "PASSWORD CONTROL" dialog)
 //   42354       tip of the day index (int32)
 //   42358       "Hi res picture" toggle (int32, 0 or 2)
-//   42362-42549 reserved
+//   42362-42537 reserved
+//   42538       till search type kept as default by the "Item description
+//               search" box (int32): 0 = "Initial characters", 2 = "Within the
+//               description"
+//   42542-42549 reserved
 // Every other byte is reserved. Settings that have no place yet (user-control
 // flags, statement and letter options, upload choices, tip index, ...) take
-// reserved bytes that no range above claims, e.g. 11162-32433 or 42362-42549.
+// reserved bytes that no range above claims, e.g. 11162-32433 or 42362-42537.
 
 #include <array>
 #include <bit>
@@ -440,6 +444,9 @@ inline constexpr int kUserControlCount = 27;
 inline constexpr Int32ArrayField<kUserControlCount> userControl{42246};
 inline constexpr Int32Field tipIndex{42354};     // next tip of the day, 0-25
 inline constexpr Int32Field hiResPicture{42358}; // 0 or 2; a stored toggle only
+// The till's "Item description search": 2 = "Within the description" is
+// offered first, anything else "Initial characters".
+inline constexpr Int32Field tillSearchWithin{42538};
 } // namespace cfg
 
 // Name, offset and width of one descriptor, for checks over the whole layout.

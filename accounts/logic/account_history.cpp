@@ -14,12 +14,10 @@ namespace ovix {
 
 namespace {
 
+// Gregorian: 2100 has no 29 February.
 int monthLength(int month, int year)
 {
-    static constexpr int kLengths[] = { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
-    if (month == 2 && year % 4 == 0)
-        return 29;
-    return kLengths[std::clamp(month, 1, 12) - 1];
+    return daysInMonth(year, std::clamp(month, 1, 12));
 }
 
 } // namespace

@@ -29,6 +29,10 @@ struct PrintRequest {
     // a page this wide and as long as the receipt, like the roll's paper; 0
     // keeps the PDF's own page size. A printer's paper is never changed.
     int rollWidth = 0;
+    // Shows the pages in a print preview first: Print there sends them as
+    // without the preview, Close sends nothing. Receipts and invoices go
+    // without it.
+    bool preview = false;
 };
 
 // The folder in the shop's data folder that holds PDF printouts.

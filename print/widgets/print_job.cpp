@@ -7,10 +7,15 @@
 #include "print/logic/measuring_print_device.h"
 #include "print/widgets/qt_print_device.h"
 
+#include <QAction>
+#include <QBoxLayout>
+#include <QDialogButtonBox>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPushButton>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -171,6 +176,59 @@ PrintJobResult printToPdf(const PrintRequest &request, int copies, const PageDra
     return result;
 }
 
+// The printer the pages are laid out for in the preview: a PDF page when they
+// will go to a file, else the printer the request names, else the default.
+std::unique_ptr<QPrinter> previewPrinter(const PrintRequest &request)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrinterInfo target = request.printer == PrinterChoice::NamedPrinter
+        ? QPrinterInfo::printerInfo(QString::fromStdString(request.printerName))
+        : QPrinterInfo::defaultPrinter();
+    if (request.pdfOnly || QPrinterInfo::availablePrinters().isEmpty() || target.isNull())
+        printer->setOutputFormat(QPrinter::PdfFormat);
+    else
+        printer = std::make_unique<QPrinter>(target, QPrinter::HighResolution);
+    return printer;
+}
+
+// Shows one copy in the print preview; true when the clerk chose Print there.
+// The preview only draws: what it draws reports nothing, and its Print sends
+// nothing itself but lets the job print as it would without the preview.
+bool previewChoosesPrint(const PrintRequest &request, const PageDrawing &draw)
+{
+    std::unique_ptr<QPrinter> printer = previewPrinter(request);
+    printer->setDocName(QString::fromLatin1(kJobName));
+    QPrintPreviewDialog dialog(printer.get());
+    dialog.setWindowTitle(QStringLiteral("Print preview"));
+    HeldBackMessages heldBack;
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
+        [&draw, &heldBack](QPrinter *pages) { printOneCopy(*pages, draw, heldBack); });
+    // The tool bar's own Print would ask for a printer or a file name; here it
+    // answers the preview like the Print button below.
+    // Its page set-up would change only the preview's printer, not the one
+    // that prints, so it is not offered.
+    for (QAction *action : dialog.findChildren<QAction *>()) {
+        const QString text = action->text().remove(QLatin1Char('&'));
+        if (text == QStringLiteral("Print")) {
+            QObject::disconnect(action, nullptr, &dialog, nullptr);
+            QObject::connect(action, &QAction::triggered, &dialog, &QDialog::accept);
+        } else if (text.compare(QStringLiteral("Page setup"), Qt::CaseInsensitive) == 0) {
+            action->setVisible(false);
+        }
+    }
+    auto *buttons = new QDialogButtonBox(&dialog);
+    QPushButton *print = buttons->addButton(QStringLiteral("Print"), QDialogButtonBox::AcceptRole);
+    print->setObjectName(QStringLiteral("previewPrint"));
+    QPushButton *close = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+    close->setObjectName(QStringLiteral("previewClose"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    if (dialog.layout())
+        dialog.layout()->addWidget(buttons);
+    print->setDefault(true);
+    return dialog.exec() == QDialog::Accepted;
+}
+
 } // namespace
 
 PrintJobResult runPrintJob(const PrintRequest &request, const PageDrawing &draw, Messages &messages,
@@ -178,6 +236,8 @@ PrintJobResult runPrintJob(const PrintRequest &request, const PageDrawing &draw,
 {
     if (!draw)
         return {};
+    if (request.preview && !previewChoosesPrint(request, draw))
+        return { PrintOutcome::Cancelled, {} };
     int copies = request.copies > 0 ? request.copies : 1;
     if (request.pdfOnly)
         return printToPdf(request, copies, draw, messages, afterEachCopy, "", false);

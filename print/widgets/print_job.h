@@ -15,7 +15,7 @@ class PrintDevice;
 enum class PrintOutcome {
     Printed, // every copy went to a printer or a file (a copy the printer
              // refused to start is skipped)
-    Cancelled, // the clerk closed the print dialog
+    Cancelled, // the clerk closed the print preview or the print dialog
     Failed, // nothing to draw, or no printout file could be made (the clerk was told)
 };
 
@@ -30,7 +30,9 @@ struct PrintJobResult {
 using PageDrawing = std::function<void(PrintDevice &device, Messages &messages)>;
 
 // Prints `request.copies` documents, each drawn by one call of `draw` on a
-// fresh page, then `afterEachCopy` when given. The printer is the named one,
+// fresh page, then `afterEachCopy` when given. With `request.preview` one copy
+// is first shown in the print preview (its drawing reports nothing there):
+// Close there prints nothing (Cancelled), Print goes on as below. The printer is the named one,
 // the default one or the dialog's choice, as the request says, and its paper
 // is left as it is. With no printer installed, or `pdfOnly`, each copy goes to
 // a PDF file in `request.pdfFolder` (created when missing) and the clerk is

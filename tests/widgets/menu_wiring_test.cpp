@@ -9,7 +9,10 @@
 #include "accounts/widgets/account_payment_commands.h"
 #include "accounts/widgets/customer_commands.h"
 #include "inventory/widgets/inventory_commands.h"
+#include "inventory/widgets/inventory_search_commands.h"
 #include "platform/scripted_messages.h"
+#include "reports/widgets/activity_log_commands.h"
+#include "reports/widgets/report_commands.h"
 #include "sales/logic/basket.h"
 #include "sales/logic/payment.h"
 #include "sales/logic/till_state.h"
@@ -102,6 +105,10 @@ const std::vector<ConnectFunction> &connectFunctions()
             [](TillWindow &window, WiredTill &till) {
                 connectInventoryCommands(window, till.state, till.messages, {});
             } },
+        { "connectInventorySearchCommands", Popup::Inventory,
+            [](TillWindow &window, WiredTill &till) {
+                connectInventorySearchCommands(window, till.state, till.messages);
+            } },
         { "connectCustomerCommands", Popup::Customers,
             [](TillWindow &window, WiredTill &till) {
                 connectCustomerCommands(window, till.state, till.messages);
@@ -121,10 +128,23 @@ const std::vector<ConnectFunction> &connectFunctions()
                 connectAccountPaymentCommands(window, till.state, *till.basket,
                     till.screen->itemEntry(), till.messages, till.devices);
             } },
+        { "connectReportCommands", Popup::Reports,
+            [](TillWindow &window, WiredTill &till) {
+                connectReportCommands(window, till.state, till.messages);
+            } },
+        // A second function for the Reports popup: the log's purge.
+        { "connectLogPurgeCommand", Popup::Reports,
+            [](TillWindow &window, WiredTill &till) {
+                connectLogPurgeCommand(window, till.state, till.messages);
+            } },
         { "connectTransactionCommands", Popup::Transactions,
             [](TillWindow &window, WiredTill &till) {
                 connectTransactionCommands(
                     window, till.state, *till.basket, till.screen->itemEntry(), till.messages);
+            } },
+        { "connectActivityLogCommands", Popup::Activity,
+            [](TillWindow &window, WiredTill &till) {
+                connectActivityLogCommands(window, till.state, till.messages);
             } },
         { "connectActivityCommands", Popup::Activity,
             [](TillWindow &window, WiredTill &till) {
@@ -244,15 +264,24 @@ TEST(MenuWiring, TheTillBuildsTheCommandsItAlwaysHasAndEnablesTheirButtons)
     WiredTill till;
     connectTillCommands(
         till.window, *till.screen, till.state, *till.basket, till.messages, till.devices);
-    const std::set<Command> expected = { Command::Exit, Command::IndentListings,
+    const std::set<Command> expected = { Command::Exit, Command::ExitPrintLog,
+        Command::IndentListings, Command::PurgeLogFiles, Command::PreviousActivitySummary,
+        Command::DisplayLogFile, Command::DisplayPreviousLogFile, Command::PrintLogForToday,
+        Command::PrintLogFromDay, Command::PrintLogFile, Command::PrintOldLogFile,
+        Command::LogFileCapacity,
         Command::InventoryNewLine, Command::InventoryAmend, Command::InventoryDelete,
-        Command::InventoryAddCustomImage, Command::CustomerAdd, Command::CustomerAmend,
-        Command::CustomerDelete, Command::CustomerPrune, Command::CustomerFind,
-        Command::CustomerFindThatContain, Command::CustomerFindTelephone,
+        Command::InventoryFind, Command::InventoryFindByDescription,
+        Command::InventoryFindThatContain, Command::InventoryFindAdvanced,
+        Command::InventoryAddCustomImage, Command::InventoryFindInSkus, Command::CustomerAdd,
+        Command::CustomerAmend, Command::CustomerDelete, Command::CustomerPrune,
+        Command::CustomerFind, Command::CustomerFindThatContain, Command::CustomerFindTelephone,
         Command::CustomerPrintDetails, Command::AmendBalance, Command::CustomerStatement,
         Command::CustomerPeriodActivity, Command::PayCash,
         Command::PayCheque, Command::PayByCustomer, Command::PayCard, Command::PaySplit,
-        Command::BalancePayment, Command::BalancePayOnTransaction,
+        Command::BalancePayment, Command::BalancePayOnTransaction, Command::SalesReport,
+        Command::SalesByStaff, Command::SalesByItem, Command::DailyItemSummary,
+        Command::WeeklyItemSummary, Command::MonthlyItemSummary, Command::PeriodItemSummary,
+        Command::ItemsByCategoryDay, Command::ItemsByCategoryMonth,
         Command::AddDiscount, Command::AddNote, Command::AssociateCustomer, Command::SaveBasket,
         Command::ReloadBasket, Command::Configuration, Command::TaxSetup,
         Command::StorePrintHeading, Command::FileReset, Command::CustomReceipt,

@@ -6,13 +6,18 @@
 #include "print/widgets/qt_print_device.h"
 #include "support/code39_reader.h"
 #include "support/test_support.h"
+#include "widgets/modal_dialogs.h"
 #include "widgets/test_helpers.h"
 
+#include <QAction>
 #include <QBuffer>
+#include <QDir>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinterInfo>
 
 #include <algorithm>
@@ -372,6 +377,87 @@ TEST(QtPrintDevice, ImagesStretchIntoTheirRectangleAndDamagedOnesAreRefused)
     EXPECT_LT(qGray(image.pixel(499, 399)), 128);
     EXPECT_EQ(qGray(image.pixel(500, 300)), 255);
     EXPECT_EQ(qGray(image.pixel(300, 400)), 255);
+}
+
+// Two pages of text, as a report would draw them.
+void drawTwoPages(PrintDevice &device, Messages &)
+{
+    device.selectFont(PrintFont { PrintFont::Kind::Arial10 });
+    device.drawText(0, 0, "Preview line one", TextAlign::Left);
+    device.newPage();
+    device.drawText(0, 0, "Preview page two", TextAlign::Left);
+}
+
+// The PDF printouts in `folder`.
+int printoutCount(const std::string &folder)
+{
+    return static_cast<int>(
+        QDir(QString::fromStdString(folder)).entryList({ QStringLiteral("*.pdf") }).size());
+}
+
+TEST_F(PrintJobTest, ThePreviewShowsThePagesAndOnlyItsPrintSendsThemAsWithoutIt)
+{
+    request.kind = "log";
+    const PrintJobResult plain = runPrintJob(request, drawTwoPages, messages);
+    ASSERT_EQ(plain.pdfFiles.size(), 1u);
+    const std::string plainText = test::pdfText(plain.pdfFiles[0]);
+    ASSERT_NE(plainText.find("Preview page two"), std::string::npos) << plainText;
+
+    request.preview = true;
+    const struct {
+        const char *name;
+        std::function<void(QPrintPreviewDialog *)> answer;
+        PrintOutcome outcome;
+    } answers[] = {
+        { "Close", [](QPrintPreviewDialog *d) { EXPECT_TRUE(test::clickNamed(d, "previewClose")); },
+            PrintOutcome::Cancelled },
+        { "window closed", [](QPrintPreviewDialog *d) { d->close(); }, PrintOutcome::Cancelled },
+        { "Print", [](QPrintPreviewDialog *d) { EXPECT_TRUE(test::clickNamed(d, "previewPrint")); },
+            PrintOutcome::Printed },
+        { "tool bar Print",
+            [](QPrintPreviewDialog *d) {
+                QAction *print = nullptr;
+                for (QAction *action : d->findChildren<QAction *>())
+                    if (action->text().remove(QLatin1Char('&')) == QStringLiteral("Print"))
+                        print = action;
+                ASSERT_NE(print, nullptr);
+                print->trigger();
+            },
+            PrintOutcome::Printed },
+    };
+    for (const auto &a : answers) {
+        SCOPED_TRACE(a.name);
+        const int before = printoutCount(request.pdfFolder);
+        int pagesShown = 0;
+        test::whenModalOpens<QPrintPreviewDialog>([&](QPrintPreviewDialog *dialog) {
+            if (auto *pages = dialog->findChild<QPrintPreviewWidget *>())
+                pagesShown = pages->pageCount();
+            // The page set-up would change only the preview's pages.
+            int pageSetups = 0;
+            for (QAction *action : dialog->findChildren<QAction *>()) {
+                if (action->text().remove(QLatin1Char('&')).toLower()
+                    == QStringLiteral("page setup")) {
+                    ++pageSetups;
+                    EXPECT_FALSE(action->isVisible());
+                }
+            }
+            EXPECT_EQ(pageSetups, 1);
+            a.answer(dialog);
+        });
+        ScriptedMessages told;
+        const PrintJobResult result = runPrintJob(request, drawTwoPages, told);
+        EXPECT_EQ(pagesShown, 2);
+        EXPECT_EQ(result.outcome, a.outcome);
+        if (a.outcome == PrintOutcome::Cancelled) {
+            EXPECT_TRUE(result.pdfFiles.empty());
+            EXPECT_TRUE(told.shown.empty());
+            EXPECT_EQ(printoutCount(request.pdfFolder), before);
+        } else {
+            ASSERT_EQ(result.pdfFiles.size(), 1u);
+            EXPECT_EQ(test::pdfText(result.pdfFiles[0]), plainText);
+            EXPECT_EQ(told.lastText(), "Printed to the file " + result.pdfFiles[0] + ".");
+        }
+    }
 }
 
 } // namespace

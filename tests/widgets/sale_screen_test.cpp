@@ -1,3 +1,4 @@
+#include "inventory/widgets/till_search_dialog.h"
 #include "platform/c_format.h"
 #include "platform/clock.h"
 #include "platform/scripted_messages.h"
@@ -167,7 +168,14 @@ TEST(SaleScreen, EnterInTheMiddleOfTheTextTakesTheWholeEntryAndAnEmptyBoxRingsNo
     till.enter();
     EXPECT_EQ(till.list(), (std::vector<std::string> { "1001  WIDGET (100)  12.00" }));
 
-    till.enter(); // the find dialogs come later: nothing happens
+    // An Enter in the empty box opens the find; cancelled, it rings nothing.
+    bool findOpened = false;
+    test::whenModalOpens<TillSearchDialog>([&](TillSearchDialog *dialog) {
+        findOpened = true;
+        test::clickNamed(dialog, "cancel");
+    });
+    till.enter();
+    EXPECT_TRUE(findOpened);
     EXPECT_EQ(till.basket->lineCount, 1);
     EXPECT_EQ(till.box(), "");
     EXPECT_TRUE(till.messages.shown.empty());
@@ -226,8 +234,15 @@ TEST(SaleScreen, KeypadDigitsGoToTheItemBoxAndTheAddButtonRingsThemUp)
     till.press("9");
     till.press("CA");
     EXPECT_EQ(till.box(), "");
-    // The add button with an empty box rings nothing up.
+    // The add button with an empty box opens the find; cancelled, it rings
+    // nothing up.
+    bool findOpened = false;
+    test::whenModalOpens<TillSearchDialog>([&](TillSearchDialog *dialog) {
+        findOpened = true;
+        test::clickNamed(dialog, "cancel");
+    });
     till.screen->saleButton(Command::AddItem)->click();
+    EXPECT_TRUE(findOpened);
     EXPECT_EQ(till.basket->lineCount, 1);
 }
 

@@ -8,7 +8,11 @@
 #include "accounts/widgets/customer_dialog.h"
 #include "accounts/widgets/customer_step_dialog.h"
 #include "accounts/widgets/statement_dialogs.h"
+#include "inventory/widgets/advanced_search_dialog.h"
+#include "inventory/widgets/find_inventory_dialog.h"
+#include "inventory/widgets/item_list_dialog.h"
 #include "inventory/widgets/stock_picture_dialog.h"
+#include "inventory/widgets/till_search_dialog.h"
 #include "platform/scripted_messages.h"
 #include "platform/widgets/wrapping_check_box.h"
 #include "print/logic/custom_receipt_settings.h"
@@ -16,6 +20,7 @@
 #include "print/widgets/custom_receipt_dialog.h"
 #include "print/widgets/language_dialog.h"
 #include "print/widgets/summary_dialog.h"
+#include "reports/widgets/log_viewer_dialog.h"
 #include "sales/logic/basket.h"
 #include "sales/logic/item_entry.h"
 #include "sales/logic/null_basket_view.h"
@@ -25,11 +30,14 @@
 #include "sales/widgets/customer_transaction_dialog.h"
 #include "sales/widgets/non_inventory_dialog.h"
 #include "sales/widgets/split_dialog.h"
+#include "store/fixed_text.h"
+#include "store/item_record.h"
 #include "store/till_config.h"
 #include "support/settings_fixture.h"
 #include "sync/logic/sync_config.h"
 #include "sync/widgets/configuration_dialog.h"
 #include "sync/widgets/field_selection_dialog.h"
+#include "reports/widgets/report_dialogs.h"
 #include "sync/widgets/tag_names_dialog.h"
 #include "till/logic/clerks.h"
 #include "till/logic/configuration_pages.h"
@@ -174,8 +182,8 @@ QStringList misfits(const QWidget *window, const QScreen *screen)
 // What the dialogs are built from: a new shop with a sale in its basket.
 struct Counter {
     test::NewShop shop;
-    Basket basket;
-    Basket saved;
+    Basket basket {}; // a plain block: zeroed, as the till starts it
+    Basket saved {};
     NullBasketView view;
     ItemEntry entry { shop.state, basket, saved, view, shop.messages };
     SyncConfig sync;
@@ -328,6 +336,16 @@ const std::vector<Window> &windows()
                         "THE OLD BREWERY, 145 HIGH STREET NORTH" });
                 return make<CustomerPickDialog>(candidates, parent);
             } },
+        { "LogViewerDialog",
+            [](Counter &c, QWidget *parent) {
+                LogPager pager(c.shop.state.dir.path("bun4.dat"));
+                pager.first();
+                return make<LogViewerDialog>(std::move(pager), parent);
+            } },
+        { "LogViewerDialogActivityReport",
+            [](Counter &, QWidget *parent) {
+                return make<LogViewerDialog>(std::string("Today's till takings: 0.00"), parent);
+            } },
         { "CustomerDialogNew",
             [](Counter &c, QWidget *parent) {
                 return make<CustomerDialog>(c.shop.state.config, widestCustomer(),
@@ -384,6 +402,49 @@ const std::vector<Window> &windows()
                     std::string("CUSTOMER: 100000000000  MRS. MARGARE WOODWARD-WORTHINGTON MOWBRAYS"),
                     lines, QStringLiteral("Print statement"), std::function<void()>(), parent);
             } },
+        { "ItemSummaryDialog",
+            [](Counter &, QWidget *parent) {
+                return make<ItemSummaryDialog>(ItemPeriod::Range, std::vector<int> { 2026, 2018 },
+                    ReportDay { 2026, 12, 30 }, std::vector<std::string>(18, "WWW"), parent);
+            } },
+        { "ItemReportDialog",
+            [](Counter &, QWidget *parent) {
+                ItemReport report;
+                report.items = 2000000;
+                report.cost = 99999999999;
+                report.retail = -99999999999;
+                for (int i = 0; i < 400; ++i)
+                    report.entries.push_back({ 100000000000000000, 17,
+                        "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW", true, 1, 9999999, 9999999,
+                        9999999, 0, 9999999, 0, 9999999 });
+                return make<ItemReportDialog>(
+                    "Item report D:31 M:12 Y:2026  to  D:31 M:12 Y:2026", report,
+                    std::function<void()>(), std::function<void()>(), parent);
+            } },
+        { "SalesPeriodDialog",
+            [](Counter &, QWidget *parent) {
+                return make<SalesPeriodDialog>(std::vector<int> { 2026, 2018 },
+                    ReportDay { 2026, 12, 30 },
+                    std::vector<std::string>(99, "WWWWWWWWWWWWWWWWWWWWWWWWWWWWW"), parent);
+            } },
+        { "SalesReportDialog",
+            [](Counter &, QWidget *parent) {
+                SalesReport report;
+                for (int i = 0; i < 400; ++i)
+                    report.days.push_back({ "Wednesday 30 December 2026",
+                        { 99999999999, 99999999999, 99999999999, 99999999999, 99999999999 } });
+                report.months.push_back({ "12 of 2026", {} });
+                report.years.push_back({ "2026", {} });
+                return make<SalesReportDialog>(
+                    "Staff sales report: Wednesday 30 December 2026 to Wednesday 30 December 2026",
+                    report, std::function<void()>(), parent);
+            } },
+        { "CategoryUnitsDialog",
+            [](Counter &, QWidget *parent) {
+                return make<CategoryUnitsDialog>(true,
+                    std::vector<CategoryUnits>(18, CategoryUnits { "WWW", 2000000000, 99999999999 }),
+                    std::function<void()>(), parent);
+            } },
         { "PeriodDialog",
             [](Counter &c, QWidget *parent) {
                 return make<PeriodDialog>(std::vector<int> { 2002, 2026 },
@@ -392,6 +453,37 @@ const std::vector<Window> &windows()
         { "StockPictureDialog",
             [](Counter &c, QWidget *parent) {
                 return make<StockPictureDialog>(c.shop.state.dir, parent);
+            } },
+        { "FindInventoryDialog",
+            [](Counter &c, QWidget *parent) {
+                // Each text as long as the item dialog takes it.
+                ItemRecord item {};
+                item.number = 100000000000000000;
+                writeText(item.description, "WOODWARD WORTHINGTON MOWBRAY WALLPAPER");
+                for (char *sku : { item.sku1, item.sku2, item.sku3 })
+                    writeFixedText(sku, 40, "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW");
+                writeText(item.sku4, "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW");
+                item.cost_price = 19999.99f;
+                item.retail_price = 19999.99f;
+                item.quantity = -2000000000;
+                item.tax = 1;
+                item.display_category = 14;
+                writeText(item.date_added, "28/12/2026");
+                return make<FindInventoryDialog>(item, c.shop.state.config, false, parent);
+            } },
+        { "ItemListDialog",
+            [](Counter &, QWidget *parent) {
+                std::vector<std::string> lines;
+                for (int64_t number = 1; number <= 40; ++number)
+                    lines.push_back(std::to_string(number * 1000000000000)
+                        + ", WOODWARD WORTHINGTON MOWBRAY WALLPAPER (-2000000000) 19999.99");
+                return make<ItemListDialog>(QStringLiteral("Please select"), lines, parent);
+            } },
+        { "AdvancedSearchDialog",
+            [](Counter &, QWidget *parent) { return make<AdvancedSearchDialog>(parent); } },
+        { "TillSearchDialog",
+            [](Counter &, QWidget *parent) {
+                return make<TillSearchDialog>(TillSearchType::InitialCharacters, parent);
             } },
         { "SyncConfigurationDialog",
             [](Counter &c, QWidget *parent) { return make<ConfigurationDialog>(c.sync, parent); } },

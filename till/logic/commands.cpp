@@ -20,6 +20,10 @@ constexpr int flag(UserControlItem item)
 //   Popup::File         -> till/widgets/file_commands.cpp          connectFileCommands
 //   Popup::Inventory    -> inventory/widgets/inventory_commands.cpp connectInventoryCommands
 //                          (New line, Amend, Delete, Add custom image)
+//   Popup::Inventory    -> inventory/widgets/inventory_search_commands.cpp connectInventorySearchCommands
+//                          (Find, Find by description, Find that contain, Find
+//                          advanced, and Find in SKUs of the List items; called
+//                          right after the first)
 //   Popup::Customers    -> accounts/widgets/customer_commands.cpp  connectCustomerCommands
 //                          (Add, Amend, Delete, Prune, the three Finds, Print
 //                          Customer details)
@@ -28,17 +32,25 @@ constexpr int flag(UserControlItem item)
 //   Popup::Payments     -> sales/widgets/payment_commands.cpp      connectPaymentCommands
 //   Popup::Payments     -> accounts/widgets/account_payment_commands.cpp connectAccountPaymentCommands
 //                          (Balance payment, Balance pay on transaction)
+//   Popup::Reports      -> reports/widgets/report_commands.cpp     connectReportCommands
+//                          (the sales reports, the item summaries, items by category)
+//   Popup::Reports      -> reports/widgets/activity_log_commands.cpp connectLogPurgeCommand
+//                          (Purge log files)
 //   Popup::Transactions -> sales/widgets/transaction_commands.cpp  connectTransactionCommands
+//   Popup::Activity     -> reports/widgets/activity_log_commands.cpp connectActivityLogCommands
+//                          (Previous activity summary, the log viewers and
+//                          printouts, Log file capacity)
 //   Popup::Activity     -> till/widgets/activity_commands.cpp      connectActivityCommands
+//                          (Save basket, Reload basket)
 //   Popup::Utilities    -> till/widgets/utilities_commands.cpp     connectUtilitiesCommands
 //   Popup::Help         -> till/widgets/help_commands.cpp          connectHelpCommands
 //   not on the menu     -> till/widgets/sale_screen_commands.cpp   connectSaleScreenCommands
 //                          (the sale buttons and keys), except LogOff, which
 //                          the window connects itself (till/widgets/main_window.cpp)
-// Reminders, Suppliers and Reports have no commands built yet;
+// Reminders and Suppliers have no commands built yet;
 // each gets its file in its subsystem with its first command. The Print and
-// List items of Inventory and Customers (Customer details aside) will be wired
-// by reports/widgets, in a second connect function for the same popup.
+// other List items of Inventory and Customers (Customer details aside) will be
+// wired by reports/widgets, in a second connect function for the same popup.
 // till/widgets/menu_wiring.cpp calls the connect functions in menu order, and
 // tests/widgets/menu_wiring_test.cpp checks that each keeps to its popup.
 // A button or key that runs a menu command (the payment, note and basket

@@ -1,5 +1,6 @@
 #include "till/widgets/file_commands.h"
 
+#include "reports/widgets/activity_log_commands.h"
 #include "sales/logic/till_state.h"
 #include "sales/widgets/till_window.h"
 #include "till/logic/menu_toggles.h"
@@ -12,6 +13,11 @@ void connectFileCommands(TillWindow &window, TillState &state, Messages &message
 {
     window.registerCommand(Command::IndentListings,
         [&state, &messages] { chooseListingIndent(state.config, messages); });
+    // Today's log is printed (or its preview closed), then the till ends as by Exit.
+    window.registerCommand(Command::ExitPrintLog, [&window, &state, &messages] {
+        printTodaysLog(state, messages);
+        window.widget()->close();
+    });
     window.registerCommand(Command::Exit, [&window] { window.widget()->close(); });
 }
 

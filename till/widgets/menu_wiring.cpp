@@ -4,6 +4,10 @@
 #include "accounts/widgets/account_payment_commands.h"
 #include "accounts/widgets/customer_commands.h"
 #include "inventory/widgets/inventory_commands.h"
+#include "inventory/widgets/inventory_search_commands.h"
+#include "reports/widgets/activity_log_commands.h"
+#include "reports/widgets/report_commands.h"
+#include "sales/logic/till_state.h"
 #include "sales/widgets/payment_commands.h"
 #include "sales/widgets/transaction_commands.h"
 #include "till/widgets/activity_commands.h"
@@ -24,14 +28,19 @@ void connectTillCommands(TillWindow &window, SaleScreen &screen, TillState &stat
     InventoryHooks inventory;
     inventory.itemsChanged = [&screen] { screen.quickSelect().reload(); };
     inventory.playSound = [&screen](int sound) { screen.playSound(sound); };
-    // Text typed at the Amend and Delete prompts goes to the description
-    // search once it is connected here: inventory.findByDescription.
+    inventory.findByDescription = [&state, &messages](QWidget *parent, const std::string &text) {
+        return findItemByDescription(parent, state, text, messages);
+    };
     connectInventoryCommands(window, state, messages, std::move(inventory));
+    connectInventorySearchCommands(window, state, messages);
     connectCustomerCommands(window, state, messages);
     connectAccountCommands(window, state, messages);
     connectPaymentCommands(window, state, basket, entry, messages, devices);
     connectAccountPaymentCommands(window, state, basket, entry, messages, devices);
+    connectReportCommands(window, state, messages);
+    connectLogPurgeCommand(window, state, messages);
     connectTransactionCommands(window, state, basket, entry, messages);
+    connectActivityLogCommands(window, state, messages);
     connectActivityCommands(window, entry);
     connectUtilitiesCommands(window, state, messages, [&screen] { screen.quickSelect().reload(); });
     connectHelpCommands(window, state, messages);

@@ -1,5 +1,7 @@
 #include "till/widgets/sale_screen.h"
 
+#include "inventory/logic/item_find.h"
+#include "inventory/widgets/item_search_screens.h"
 #include "print/logic/pole_display.h"
 
 #include "platform/cp1252.h"
@@ -339,9 +341,17 @@ void SaleScreen::itemBoxChanged()
     const ItemBoxOutcome outcome = entry_.itemBoxEntered(fromQString(text));
     if (outcome == ItemBoxOutcome::NotEntered)
         return;
-    // The find dialogs come with item maintenance; an Enter in an empty box
-    // just leaves it empty.
     clearItemBox();
+    if (outcome == ItemBoxOutcome::OpenFind)
+        findAndAddItem();
+}
+
+void SaleScreen::findAndAddItem()
+{
+    const int64_t number
+        = findForTill(state_.items, state_.config, messages_, itemSearchScreens(this, state_));
+    if (number != 0)
+        entry_.addItem(number, {});
 }
 
 void SaleScreen::keypadPressed(const QString &caption)

@@ -83,6 +83,9 @@ public:
 
     // Enables the sale buttons whose commands have work registered.
     void refreshButtons();
+    // The find that an Enter in the empty item box opens; the item chosen
+    // is rung up.
+    void findAndAddItem();
 
     // BasketView
     void lineAdded(std::string_view listText) override;

@@ -25,8 +25,10 @@ void addItemFromBox(SaleScreen &screen)
     const qsizetype lineBreak = text.indexOf(QLatin1Char('\n'));
     if (lineBreak >= 0)
         text.truncate(lineBreak);
-    screen.itemEntry().itemBoxEntered(fromQString(text) + "\n");
+    const ItemBoxOutcome outcome = screen.itemEntry().itemBoxEntered(fromQString(text) + "\n");
     screen.clearItemBox();
+    if (outcome == ItemBoxOutcome::OpenFind)
+        screen.findAndAddItem();
     box->setFocus();
 }
 
