@@ -10,11 +10,13 @@ namespace ovix {
 
 DataDir::DataDir(std::string root) : root_(std::move(root))
 {
+    // Whole strings assigned, not literals: GCC 12 at -O3 takes a literal
+    // assigned over a string for an overlapping copy (-Wrestrict).
     if (root_.empty())
-        root_ = ".";
+        root_ = std::string(1, '.');
     const size_t last = root_.find_last_not_of('/');
     if (last == std::string::npos)
-        root_ = "/";
+        root_ = std::string(1, '/');
     else
         root_.erase(last + 1);
 }

@@ -81,8 +81,10 @@ bool createDataSet(const DataDir &dir, const LocalTime &now,
             continue;
         std::string leftOver;
         for (const std::string &path : touched) {
-            if (fileExists(path) && fileAccess().unlink(path) != 0)
-                leftOver += " " + path.substr(path.find_last_of('/') + 1);
+            if (fileExists(path) && fileAccess().unlink(path) != 0) {
+                leftOver += ' ';
+                leftOver += path.substr(path.find_last_of('/') + 1);
+            }
         }
         syncDirectory(dir.root());
         if (leftOver.empty())

@@ -162,9 +162,12 @@ ItemForm newItemForm(const TillConfig &config, const ItemIndex &items, const Loc
     form.retailPrice = "0.00";
     form.deliveryCharge = "0.00";
     form.weight = "0.00";
-    form.committed = "0";
-    form.deliveryLead = "0";
-    form.labelsToPrint = "0";
+    // One string copied, not a one-letter literal assigned three times: GCC 12
+    // at -O3 takes the literal's copy for an overlapping one (-Wrestrict).
+    const std::string none(1, '0');
+    form.committed = none;
+    form.deliveryLead = none;
+    form.labelsToPrint = none;
     form.taxCode = defaultItemTaxCodeIndex(config);
     form.displayCategory = defaultItemCategoryNumber(config) - 1;
     form.addedDay = today.day;

@@ -66,7 +66,9 @@ bool drawCode39(
         if (digit < '0' || digit > '9')
             return false;
     }
-    std::string symbol = "*" + std::string(digits) + "*";
+    std::string symbol(1, '*');
+    symbol.append(digits);
+    symbol += '*';
     for (size_t k = 0; k < symbol.size(); ++k) {
         std::string pattern = code39Pattern(symbol[k]);
         int left = x + static_cast<int>(k) * kModulesPerCharacter * module;

@@ -6,6 +6,8 @@
 #include "print/logic/port_map.h"
 #include "print/logic/raw_printer.h"
 #include "print/logic/serial_port.h"
+#include "sales/logic/shrinkage_log.h"
+#include "store/shop.h"
 #include "store/till_config.h"
 
 #include <algorithm>
@@ -61,6 +63,13 @@ bool openTillDrawer(const TillConfig &config, const DataDir &dataDir, Messages &
     char openCharacter = static_cast<char>(config.get(cfg::drawerOpenCharacter) & 0xFF);
     std::string bytes(static_cast<size_t>(repeat), openCharacter);
     return writeToPort(dataDir, drawerPortIndex(config), bytes, "Till drawer", messages);
+}
+
+bool openDrawerWithoutSale(const Shop &shop, Messages &messages)
+{
+    const bool opened = openTillDrawer(shop.config, shop.dir, messages);
+    appendShrinkageBlock(shop, noSaleDrawerLogBlock(shop, opened), messages);
+    return opened;
 }
 
 bool sendPortSequence(const DataDir &dataDir, int port, std::string_view text, Messages &messages)

@@ -12,6 +12,7 @@ namespace ovix {
 
 class DataDir;
 class Messages;
+class Shop;
 class TillConfig;
 
 // Opens the drawer whatever the drawer's "Use" setting says (the caller
@@ -26,6 +27,13 @@ class TillConfig;
 // to port". Only output processing is switched off on the port; its speed
 // and framing stay as the system has them. True when the bytes were sent.
 bool openTillDrawer(const TillConfig &config, const DataDir &dataDir, Messages &messages);
+
+// The "Open cash till drawer" command (F8): opens the drawer as
+// openTillDrawer does, then writes "No sale, drawer opened" (or "No sale,
+// drawer did not open" when the bytes could not be sent) with the clerk to
+// the activity log. A log that cannot be written is told; the drawer stays
+// open. True when the drawer was opened.
+bool openDrawerWithoutSale(const Shop &shop, Messages &messages);
 
 // Sends the bytes of the sequence `text` in one write to port `port` (0-9,
 // COM1 for any other value), as the cutter receives its sequence after each

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <span>
+
 namespace ovix {
 
 namespace {
@@ -18,11 +20,11 @@ constexpr std::array<const char *, kPoleTextCount> kTextCaptions = { "Passive te
     "Switch printer on", "Switch printer off", "Clear display message", "Set cursor first line",
     "Set cursor second line" };
 
-QComboBox *listOf(QWidget *parent, const auto &choices, size_t count, int current)
+QComboBox *listOf(QWidget *parent, std::span<const char *const> choices, int current)
 {
     auto *list = new QComboBox(parent);
-    for (size_t at = 0; at < count; ++at)
-        list->addItem(QString::fromLatin1(choices[at]));
+    for (const char *choice : choices)
+        list->addItem(QString::fromLatin1(choice));
     list->setCurrentIndex(current);
     return list;
 }
@@ -39,15 +41,15 @@ PoleConfigurationPage::PoleConfigurationPage(const PoleConfigurationPageInput &s
     layout->addWidget(use_);
 
     auto *form = new QFormLayout;
-    port_ = listOf(this, kDevicePortChoices, kPolePortChoices, shown.portIndex);
+    port_ = listOf(this, std::span(kDevicePortChoices).first(kPolePortChoices), shown.portIndex);
     form->addRow(QStringLiteral("Port"), port_);
-    baud_ = listOf(this, kBaudRateChoices, kBaudRateChoices.size(), shown.baudIndex);
+    baud_ = listOf(this, kBaudRateChoices, shown.baudIndex);
     form->addRow(QStringLiteral("Baud rate"), baud_);
-    parity_ = listOf(this, kParityChoices, kParityChoices.size(), shown.parityIndex);
+    parity_ = listOf(this, kParityChoices, shown.parityIndex);
     form->addRow(QStringLiteral("Parity"), parity_);
-    dataBits_ = listOf(this, kDataBitsChoices, kDataBitsChoices.size(), shown.dataBitsIndex);
+    dataBits_ = listOf(this, kDataBitsChoices, shown.dataBitsIndex);
     form->addRow(QStringLiteral("Data bits"), dataBits_);
-    stopBits_ = listOf(this, kStopBitsChoices, kStopBitsChoices.size(), shown.stopBitsIndex);
+    stopBits_ = listOf(this, kStopBitsChoices, shown.stopBitsIndex);
     form->addRow(QStringLiteral("Stop bits"), stopBits_);
     columnsOne_ = new QLineEdit(toQString(shown.columnsLineOne), this);
     form->addRow(QStringLiteral("Columns in line 1"), columnsOne_);

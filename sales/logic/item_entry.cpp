@@ -11,6 +11,7 @@
 #include "sales/logic/basket_view.h"
 #include "platform/leading_number.h"
 #include "sales/logic/saved_basket.h"
+#include "sales/logic/shrinkage_log.h"
 #include "sales/logic/tax_rounding.h"
 #include "sales/logic/till_state.h"
 
@@ -383,11 +384,13 @@ bool ItemEntry::voidLine(int highlighted)
         messages_.beep(); // nothing highlighted: nothing to void
         return false;
     }
+    const std::string logBlock = voidedLineLogBlock(state_, basketLine(basket_, highlighted));
     removeBasketLine(basket_, highlighted);
     view_.lineRemoved(highlighted);
     redrawTotals(false);
     if (state_.config.get(cfg::soundOff) == 0)
         view_.playSound(kVoidSound);
+    appendShrinkageBlock(state_, logBlock, messages_);
     return true;
 }
 
@@ -425,11 +428,13 @@ void ItemEntry::emptyBasket()
 {
     if (basket_.lineCount <= 0)
         return;
+    const std::string logBlock = emptiedBasketLogBlock(state_, basket_);
     view_.listCleared();
     clearBasket(basket_);
     redrawTotals(false);
     if (state_.config.get(cfg::soundOff) == 0)
         view_.playSound(kVoidSound);
+    appendShrinkageBlock(state_, logBlock, messages_);
 }
 
 bool ItemEntry::saveBasket()

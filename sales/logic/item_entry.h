@@ -92,7 +92,8 @@ public:
     // Removes line `highlighted` (0-based; the till list's selection, -1 for
     // none) and takes its values off the totals. "No items" with no lines; a
     // highlight that names no line voids nothing. Voiding the last remaining
-    // line clears the whole basket, customer and note included.
+    // line clears the whole basket, customer and note included. The void is
+    // written to the activity log (sales/logic/shrinkage_log.h).
     bool voidLine(int highlighted);
 
     // Adds the last line's item again, as many times as `quantityText` (the
@@ -103,7 +104,8 @@ public:
     // Returns the number of lines added.
     int repeatLast(std::string_view quantityText);
 
-    // Clears the list and the basket when it has lines; else does nothing.
+    // Clears the list and the basket when it has lines, and writes the lines
+    // thrown away to the activity log; else does nothing.
     void emptyBasket();
 
     // Copies the basket to the saved basket and stores it in basket.sav
@@ -114,7 +116,8 @@ public:
     // Replaces the basket by the saved one, which keeps its content; "No
     // items" (caption "Reload basket") when the saved basket has no lines.
     // Over a basket with lines it first asks whether to abandon that sale
-    // (sales/logic/abandon_sale.h); No changes nothing.
+    // (sales/logic/abandon_sale.h); No changes nothing, Yes empties it as
+    // emptyBasket does.
     bool reloadBasket();
     // Parks a sale in progress when the till is stopped: the basket becomes
     // the saved basket, in memory and in basket.sav, replacing what was

@@ -9,6 +9,7 @@
 #include "sync/logic/upload_name.h"
 
 #include <QByteArray>
+#include <QFileInfo>
 
 namespace ovix {
 
@@ -18,6 +19,17 @@ std::string utf8(const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+// Where the produced file is, for the log, as a whole path: a path too long
+// for a log line keeps its end, where the file's name is.
+QString producedFileLine(const std::string &path)
+{
+    const QString whole = QFileInfo(QString::fromStdString(path)).absoluteFilePath();
+    const QString line = QStringLiteral("File: ") + whole;
+    if (line.size() <= PublishLog::kMaxLineLength)
+        return line;
+    return QStringLiteral("File: ...") + line.right(PublishLog::kMaxLineLength - 9);
 }
 
 } // namespace
@@ -62,7 +74,7 @@ Publisher::Result Publisher::runCycle(const SyncConfig &config)
     }
 
     if (localOnly) {
-        log_.add(QStringLiteral("Local file produced."));
+        log_.add({ QStringLiteral("Local file produced."), producedFileLine(localPath) });
         return Result::LocalFileProduced;
     }
     startUpload(config, localPath);

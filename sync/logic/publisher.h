@@ -24,7 +24,7 @@ public:
     enum class Result {
         CopyFailed, // "Unable to locate or copy the OVIX inventory file"
         ConversionFailed, // "Unable to convert inventory file for upload"
-        LocalFileProduced, // "Local file produced."
+        LocalFileProduced, // "Local file produced.", then "File: <path>"
         UploadStarted, // the upload thread logs the rest
     };
 

@@ -54,7 +54,7 @@ TEST(ItemForm, NewItemRefusalsComeInTheirOrderAndAtTheirLimits)
         { "highest number", [](ItemForm &f) { f.number = "100000000000000000"; }, nullptr },
         { "number past the highest", [](ItemForm &f) { f.number = "100000000000000001"; },
             "Number outside range." },
-        { "number 0", [](ItemForm &f) { f.number = "0"; }, "Number outside range." },
+        { "number 0", [](ItemForm &f) { f.number = std::string("0"); }, "Number outside range." },
         { "no number", [](ItemForm &f) { f.number = ""; }, "Number outside range." },
         { "negative number", [](ItemForm &f) { f.number = "-3"; }, "Number outside range." },
         // 19 digits past 64 bits: never wrapped round onto a small number.
@@ -62,7 +62,7 @@ TEST(ItemForm, NewItemRefusalsComeInTheirOrderAndAtTheirLimits)
             "Number outside range." },
         { "number wrapping to 1", [](ItemForm &f) { f.number = "18446744073709551617"; },
             "Number outside range." },
-        { "one character", [](ItemForm &f) { f.description = "T"; },
+        { "one character", [](ItemForm &f) { f.description = std::string("T"); },
             "The description must have at least two characters." },
         { "two characters", [](ItemForm &f) { f.description = "TE"; }, nullptr },
         { "retail at the limit", [](ItemForm &f) { f.retailPrice = "20000.00"; }, nullptr },
@@ -87,18 +87,18 @@ TEST(ItemForm, NewItemRefusalsComeInTheirOrderAndAtTheirLimits)
         // Several wrong at once: the first in the clerk's order is told.
         { "description before price", [](ItemForm &f) {
               f.description = "";
-              f.retailPrice = "0";
+              f.retailPrice = std::string("0");
           },
             "The description must have at least two characters." },
         { "retail before stock and cost", [](ItemForm &f) {
               f.retailPrice = "30000";
               f.quantity = "-5";
-              f.costPrice = "0";
+              f.costPrice = std::string("0");
           },
             "Invalid retail price, limit 20000.00" },
         { "stock before cost", [](ItemForm &f) {
               f.quantity = "-5";
-              f.costPrice = "0";
+              f.costPrice = std::string("0");
           },
             "Invalid quantity in stock" },
     };
@@ -118,7 +118,7 @@ TEST(ItemForm, AmendedItemRefusalsKeepTheNumberAndTheLimits)
     const RefusalCase cases[] = {
         { "as typed", [](ItemForm &) {}, nullptr },
         { "number changed", [](ItemForm &f) { f.number = "502"; }, "Number cannot be changed" },
-        { "one character", [](ItemForm &f) { f.description = "T"; },
+        { "one character", [](ItemForm &f) { f.description = std::string("T"); },
             "The title must have at least two characters." },
         { "cost past the limit", [](ItemForm &f) { f.costPrice = "20000.01"; },
             "Invalid cost price, limit 20000.00" },
@@ -131,8 +131,8 @@ TEST(ItemForm, AmendedItemRefusalsKeepTheNumberAndTheLimits)
             "Invalid cost price, limit 20000.00" },
         // An amendment may leave prices at 0 and stock below 0.
         { "zero prices", [](ItemForm &f) {
-              f.costPrice = "0";
-              f.retailPrice = "0";
+              f.costPrice = std::string("0");
+              f.retailPrice = std::string("0");
               f.quantity = "-2";
           },
             nullptr },
@@ -204,7 +204,9 @@ TEST(ItemForm, PictureStepsWrapAndComeBackToTheItemsOwnPicture)
                 choice.back();
             else
                 choice.forward();
-            shown += (shown.empty() ? "" : " ") + choice.fileName(77);
+            if (!shown.empty())
+                shown += ' ';
+            shown += choice.fileName(77);
         }
         EXPECT_EQ(shown, c.shown) << c.name;
     }

@@ -4,6 +4,8 @@
 #include "platform/scripted_messages.h"
 #include "print/logic/till_drawer.h"
 #include "print/pseudo_terminal.h"
+#include "platform/clock.h"
+#include "store/shop.h"
 #include "store/till_config.h"
 #include "support/test_support.h"
 
@@ -62,6 +64,27 @@ TEST_F(TillDrawerTest, DirectConnectSendsTheOpenCharacterRepeatTimes)
     EXPECT_TRUE(openTillDrawer(drawerConfig(0, 2, 0x10A, 2), dataDir, messages));
     EXPECT_EQ(pty.readAll(), "\n\n");
     EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(TillDrawerTest, ANoSaleOpeningIsLoggedWithTheClerkAfterTheDrawerOpens)
+{
+    setFixedLocalTime(LocalTime { .year = 2026, .month = 3, .day = 7, .hour = 17, .minute = 45 });
+    Shop shop(folder.path());
+    shop.config = drawerConfig(0, 2, 7, 2);
+    shop.config.setClerkName(3, "Clerk 3");
+    shop.config.set(cfg::currentClerk, 3);
+    EXPECT_TRUE(openDrawerWithoutSale(shop, messages));
+    // Through the receipt printer with no sequence nothing is sent: said so.
+    shop.config = drawerConfig(2, 2, 7, 2, "");
+    shop.config.set(cfg::currentClerk, 1);
+    shop.config.setClerkName(1, "Administrator");
+    EXPECT_FALSE(openDrawerWithoutSale(shop, messages));
+    setFixedLocalTime(std::nullopt);
+    EXPECT_EQ(pty.readAll(), "\x07\x07");
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(test::readBytes(folder.file("bun4.dat")),
+        "\r\n17:45 07/03/2026 No sale, drawer opened\r\nClerk: 3, Clerk 3\r\n"
+        "\r\n17:45 07/03/2026 No sale, drawer did not open\r\nClerk: 1, Administrator\r\n");
 }
 
 TEST_F(TillDrawerTest, RepeatFromADamagedFileIsClamped)

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -48,12 +49,43 @@ TEST_F(PublishingCycle, LocalFileOnlyProducesTheFileAndConnectsNowhere)
     Publisher publisher(data, log);
     EXPECT_EQ(publisher.runCycle(config), Publisher::Result::LocalFileProduced);
     EXPECT_EQ(publisher.uploadsRunning(), 0);
-    EXPECT_EQ(log.lines(), QStringList({ "Local file produced." }));
+    EXPECT_EQ(log.lines(),
+        QStringList({ "Local file produced.",
+            QString::fromStdString("File: " + dir.file("inventor.csv")) }));
     EXPECT_EQ(readBytes(dir.file("inventor.dat")), film);
     EXPECT_EQ(readBytes(dir.file("inventor.csv")),
         "1042,GREEN TEA,5012345678900,GT-01,,LOOSE,1.50,2.25,3.99,12,4,2,7,DRINKS,100G,"
         "05/03/2024,14:3005/03/2024,SUP-77,6,37,SHELF 3,www.shop.test/tea\r\n");
     EXPECT_FALSE(ftp.someoneConnected());
+}
+
+TEST_F(PublishingCycle, TheProducedFileIsNamedByItsWholePathAndALongOneKeepsItsEnd)
+{
+    config.setLocalFileOnly(true);
+    const struct {
+        std::string folder; // under the test folder
+        QString fileLine;   // "" = "File: " and the whole path
+    } cases[] = {
+        { "shop", "" },
+        { "shop/../shop", "" },
+        { std::string(120, 'a') + "/" + std::string(120, 'b'),
+            QString::fromStdString("File: ..." + std::string(56, 'a') + "/"
+                + std::string(120, 'b') + "/inventor.xml") },
+    };
+    for (const auto &c : cases) {
+        const std::string folder = dir.file(c.folder);
+        ASSERT_EQ(std::system(("mkdir -p '" + folder + "'").c_str()), 0);
+        writeBytes(folder + "/film.dat", film);
+        PublishLog cycleLog;
+        Publisher publisher(DataDir(folder), cycleLog);
+        EXPECT_EQ(publisher.runCycle(config), Publisher::Result::LocalFileProduced);
+        const QStringList lines = cycleLog.lines();
+        ASSERT_EQ(lines.size(), 2) << c.folder;
+        EXPECT_EQ(lines[0], "Local file produced.");
+        const QString whole = QString::fromStdString("File: " + dir.file("shop/inventor.xml"));
+        EXPECT_EQ(lines[1], c.fileLine.isEmpty() ? whole : c.fileLine) << c.folder;
+        EXPECT_LE(lines[1].size(), PublishLog::kMaxLineLength);
+    }
 }
 
 TEST_F(PublishingCycle, EachUploadRunsOnAThreadOfItsOwn)

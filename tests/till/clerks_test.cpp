@@ -169,6 +169,54 @@ TEST(ClerkLogOn, ALogOnBlockCutShortIsCutBackAndReported)
     EXPECT_EQ(till.messages.lastText(), "Unable to open bun4.dat");
 }
 
+TEST(ClerkLogOn, ClerkOneWithTheStandardPasswordIsRemindedToChangeIt)
+{
+    const struct {
+        const char *clerkOnePassword;
+        const char *selector;
+        const char *typed;
+        bool reminded;
+    } cases[] = {
+        {"7351", "1 Administrator", "7351", true},
+        {"2468", "1 Administrator", "2468", false},
+        {"73510", "1 Administrator", "73510", false},
+        {"735", "1 Administrator", "735", false},
+        {"7351", "2 Manager", "7351", false}, // the manager's own 7351 is not asked about
+        {"7351", "3 Clerk 3", "7351", false},
+        {"2468", "3 Clerk 3", "7351", false},
+    };
+    for (const auto &c : cases) {
+        std::string block = clerkBlock();
+        test::putText(block, passwordAt(1), std::string(c.clerkOnePassword) + std::string(5, '\0'));
+        Till till(block);
+        ASSERT_TRUE(logOn(till.state, c.selector, c.typed, till.messages)) << c.selector;
+        till.messages.shown.clear();
+        EXPECT_EQ(remindOfStandardPassword(till.state, till.messages), c.reminded)
+            << c.selector << " / " << c.clerkOnePassword;
+        if (!c.reminded) {
+            EXPECT_TRUE(till.messages.shown.empty());
+            continue;
+        }
+        ASSERT_EQ(till.messages.shown.size(), 1u);
+        EXPECT_EQ(till.messages.lastText(), kStandardPasswordReminder);
+        EXPECT_EQ(till.messages.lastCaption(), "Password");
+        EXPECT_EQ(till.messages.shown.back().kind, MessageKind::Information);
+        EXPECT_EQ(till.messages.beeps, 0);
+    }
+
+    // Once clerk 1 has a password of its own, the reminder stops.
+    Till till;
+    ASSERT_TRUE(logOn(till.state, "1 Administrator", "7351", till.messages));
+    EXPECT_TRUE(remindOfStandardPassword(till.state, till.messages));
+    ASSERT_EQ(applyOperatorSetup(till.state.config, 1, "Administrator", true, "2468", "2468",
+                  till.messages),
+        OperatorSetupResult::Amended);
+    ASSERT_TRUE(logOn(till.state, "1 Administrator", "2468", till.messages));
+    till.messages.shown.clear();
+    EXPECT_FALSE(remindOfStandardPassword(till.state, till.messages));
+    EXPECT_TRUE(till.messages.shown.empty());
+}
+
 TEST(ClerkSelector, UpAndDownWrapAndSkipUnavailableClerks)
 {
     std::string block = clerkBlock();

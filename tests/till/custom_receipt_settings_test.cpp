@@ -85,7 +85,7 @@ TEST(CustomReceiptSettings, LineValuesOutsideZeroToFortyKeepThePreviousOne)
         EXPECT_EQ(getI32(bytesOf(config), 33234 + 4 * 6), 5) << typed;
         EXPECT_EQ(getI32(bytesOf(config), 40898), 7) << typed;
     }
-    settings.lines[at(ReceiptField::Date)] = "0";
+    settings.lines[at(ReceiptField::Date)] = std::string("0");
     settings.lines[at(ReceiptField::PaymentType)] = "40";
     ASSERT_TRUE(applyCustomReceiptSettings(config, settings, messages));
     EXPECT_EQ(getI32(bytesOf(config), 33234 + 4 * 6), 0);
@@ -129,7 +129,7 @@ TEST(CustomReceiptSettings, CutterSequenceThatCannotBeSentIsRefusedAndNothingSto
         ScriptedMessages messages;
         CustomReceiptSettings settings = loadCustomReceiptSettings(config);
         settings.cutterSequence = typed;
-        settings.lines[at(ReceiptField::Date)] = "9";
+        settings.lines[at(ReceiptField::Date)] = std::string("9");
         EXPECT_FALSE(applyCustomReceiptSettings(config, settings, messages)) << typed;
         EXPECT_EQ(bytesOf(config), bytes) << typed;
         ASSERT_EQ(messages.shown.size(), 1u) << typed;

@@ -27,6 +27,7 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPrinterInfo>
 #include <QTest>
@@ -183,4 +184,45 @@ TEST(CounterSale, MissingPortsAreToldAndTheSaleIsStillPaidAndPrinted)
     }
     EXPECT_TRUE(drawerTold);
     EXPECT_TRUE(poleTold);
+}
+
+TEST(CounterSale, VoidEmptyAndNoSaleDrawerAreLoggedButTheDrawerOfAPaidSaleIsNot)
+{
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "a printer is installed; this sale is about printing to a file";
+    PseudoTerminal drawer;
+    ASSERT_TRUE(drawer.ready());
+    CounterTill till("COM2=" + drawer.slavePath() + "\nCOM3=/nonexistent/pole\n");
+    const auto ringUp = [&till](const char *number) {
+        till.press(number);
+        QTest::keyClick(till.screen->itemBox(), Qt::Key_Return);
+    };
+
+    ringUp("12");
+    ringUp("30");
+    till.screen->basketList()->setCurrentRow(0);
+    till.screen->saleButton(Command::VoidLine)->click();
+    ASSERT_EQ(till.basket->lineCount, 1);
+    ringUp("12");
+    till.screen->saleButton(Command::EmptyBasket)->click();
+    ASSERT_EQ(till.basket->lineCount, 0);
+    till.screen->saleButton(Command::EmptyBasket)->click(); // nothing left: nothing logged
+    till.screen->saleButton(Command::OpenDrawer)->click();
+    EXPECT_EQ(drawer.readAll(), "\x07\x07");
+    const std::string shrinkage = "\r\n11:42 08/12/2026 Line voided, Amount: 0.75\r\n"
+                                  "12  BAKED BEANS 415G\r\nClerk: 1, Administrator\r\n"
+                                  "\r\n11:42 08/12/2026 Basket emptied, Total: 2.10\r\n"
+                                  "30  ORANGE JUICE 1L\r\n12  BAKED BEANS 415G\r\n"
+                                  "Clerk: 1, Administrator   Items: 2\r\n"
+                                  "\r\n11:42 08/12/2026 No sale, drawer opened\r\n"
+                                  "Clerk: 1, Administrator\r\n";
+    EXPECT_EQ(test::readBytes(till.folder.file("bun4.dat")), shrinkage);
+
+    // The drawer a paid sale opens is the sale's: only its block follows.
+    till.sellAndPay();
+    EXPECT_EQ(drawer.readAll(), "\x07\x07");
+    const std::string log = test::readBytes(till.folder.file("bun4.dat"));
+    ASSERT_EQ(log.compare(0, shrinkage.size(), shrinkage), 0) << log;
+    EXPECT_EQ(log.compare(shrinkage.size(), 29, "\r\n11:42 08/12/2026 Sale: 1, T"), 0) << log;
+    EXPECT_EQ(log.find("No sale", shrinkage.size()), std::string::npos) << log;
 }

@@ -2,6 +2,7 @@
 #include "platform/scripted_messages.h"
 #include "support/test_support.h"
 #include "sales/logic/till_state.h"
+#include "till/logic/clerks.h"
 #include "till/widgets/log_on_dialog.h"
 
 #include <QGroupBox>
@@ -193,5 +194,42 @@ TEST(LogOnDialog, LogOffRepeatsTheDialogUntilAClerkLogsOn)
     const std::string log = test::readBytes(folder.file("bun4.dat"));
     EXPECT_NE(log.find("  Log on.\r\nClerk: 2, Manager\r\n"), std::string::npos);
     EXPECT_EQ(log.find("Log on.", log.find("Log on.") + 1), std::string::npos); // only once
+    delete window;
+}
+
+TEST(LogOnDialog, ClerkOneWithTheStandardPasswordIsRemindedOncePerLogOn)
+{
+    TempDir folder;
+    TillState state(folder.path());
+    giveClerks(state.config);
+    ScriptedMessages messages;
+    auto *window = new QWidget;
+    for (size_t logOns = 1; logOns <= 2; ++logOns) {
+        LogOnScript script(window,
+            {
+                [](LogOnDialog *dialog) {
+                    press(dialog, "1234"); // wrong: no log-on, no reminder
+                    clickNamed(dialog, "ok");
+                },
+                [](LogOnDialog *dialog) {
+                    press(dialog, "7351");
+                    clickNamed(dialog, "ok");
+                },
+            });
+        runLogOnUntilSuccess(window, state, messages);
+        EXPECT_EQ(script.dialogsSeen(), 2u);
+        ASSERT_EQ(messages.shown.size(), logOns);
+        EXPECT_EQ(messages.shown.back().caption, "Password");
+        EXPECT_EQ(messages.shown.back().text, kStandardPasswordReminder);
+    }
+
+    state.config.setClerkPassword(1, "2468");
+    LogOnScript script(window, { [](LogOnDialog *dialog) {
+        press(dialog, "2468");
+        clickNamed(dialog, "ok");
+    } });
+    runLogOnUntilSuccess(window, state, messages);
+    EXPECT_EQ(state.clerk(), 1);
+    EXPECT_EQ(messages.shown.size(), 2u);
     delete window;
 }

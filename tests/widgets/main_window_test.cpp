@@ -72,7 +72,7 @@ std::vector<std::string> menuTexts(const QMenu *menu)
         if (action->isSeparator()) {
             texts.push_back("---");
         } else if (action->menu()) {
-            texts.push_back("[" + action->text().toStdString() + "]");
+            texts.push_back(("[" + action->text() + "]").toStdString());
             for (const std::string &inner : menuTexts(action->menu()))
                 texts.push_back(inner);
             texts.push_back("[/]");

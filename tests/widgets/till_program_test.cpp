@@ -1,9 +1,12 @@
 // The real till program, started the way a shop starts it, on a virtual X
 // display: the log-on, the caption, the tips, help, a second copy, exit by
-// signal, a damaged item file, a half configuration file and a narrow desktop.
+// signal, a damaged item file, a half configuration file and a narrow desktop;
+// and, with no display at all, a second start on a folder a till holds.
 
+#include "platform/data_lock.h"
 #include "support/test_support.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -82,6 +85,12 @@ bool contains(const std::string &text, const std::string &part)
     return text.find(part) != std::string::npos;
 }
 
+// The folder as the till names it: its working directory, links resolved.
+std::string canonical(const std::string &folder)
+{
+    return QDir(QString::fromStdString(folder)).canonicalPath().toStdString();
+}
+
 const char *kXdgOpenStandIn = "#!/bin/sh\necho \"$@\" >> \"$OUT/xdg-open.args\"\n";
 
 } // namespace
@@ -109,6 +118,10 @@ TEST(TillProgram, StartsLogsOnShowsTipsAndHelpRefusesASecondCopyAndStoresAtExit)
         main=$(timeout 30 xdotool search --sync --name 'Assoc: ' | head -1)
         echo "caption: $(xdotool getwindowname "$main")"
         xdotool getwindowgeometry "$main" | grep Geometry
+        reminder=$(timeout 30 xdotool search --sync --name '^Password$' | head -1)
+        [ -n "$reminder" ] && echo "seen: password reminder"
+        xdotool search --name '^Tip of the day' >/dev/null && echo "tips before the reminder"
+        xdotool windowfocus --sync "$reminder" key Return
         tips=$(timeout 30 xdotool search --sync --name '^Tip of the day' | head -1)
         [ -n "$tips" ] && echo "seen: tips"
         xdotool windowfocus --sync "$tips" key Escape
@@ -117,8 +130,11 @@ TEST(TillProgram, StartsLogsOnShowsTipsAndHelpRefusesASecondCopyAndStoresAtExit)
         for i in $(seq 50); do [ -s "$OUT/xdg-open.args" ] && break; sleep 0.1; done
         echo "help: $(cat "$OUT/xdg-open.args" 2>/dev/null)"
         find . -type f -exec md5sum {} + | sort > "$OUT/before"
-        timeout 15 "$TILL" > "$OUT/second.log" 2>&1
+        mkdir -m 700 "$OUT/runtime" # so that Qt has nothing of its own to say
+        XDG_RUNTIME_DIR="$OUT/runtime" timeout 15 "$TILL" > "$OUT/second.out" 2> "$OUT/second.err"
         echo "second copy: $?"
+        echo "second copy said: $(wc -l < "$OUT/second.err") line(s), $(cat "$OUT/second.err")"
+        [ -s "$OUT/second.out" ] && echo "second copy wrote to standard output"
         find . -type f -exec md5sum {} + | sort > "$OUT/after"
         cmp -s "$OUT/before" "$OUT/after" && echo "second copy changed nothing"
         kill -TERM $pid
@@ -131,7 +147,15 @@ TEST(TillProgram, StartsLogsOnShowsTipsAndHelpRefusesASecondCopyAndStoresAtExit)
     EXPECT_TRUE(contains(output, "seen: tips")) << output;
     EXPECT_TRUE(contains(output, "help: file://")) << output;
     EXPECT_TRUE(contains(output, "/help/index.html")) << output;
+    EXPECT_TRUE(contains(output, "seen: password reminder")) << output;
+    EXPECT_FALSE(contains(output, "tips before the reminder")) << output;
     EXPECT_TRUE(contains(output, "second copy: 0")) << output;
+    EXPECT_TRUE(contains(output,
+        "second copy said: 1 line(s), ovixtill: the data folder " + canonical(shop.path())
+            + " is in use by another till (or by ovixinit); only one till runs on a folder at "
+              "a time."))
+        << output;
+    EXPECT_FALSE(contains(output, "second copy wrote to standard output")) << output;
     EXPECT_TRUE(contains(output, "second copy changed nothing")) << output;
     EXPECT_TRUE(contains(output, "exit: 0")) << output;
 
@@ -149,6 +173,33 @@ TEST(TillProgram, StartsLogsOnShowsTipsAndHelpRefusesASecondCopyAndStoresAtExit)
         if (name.ends_with("/thedaily.dat"))
             summaryWritten = contains(bytes, "Today's till takings: 0.00");
     EXPECT_TRUE(summaryWritten);
+}
+
+TEST(TillProgram, ASecondStartOnAHeldFolderSaysSoInOneLineAndEndsAtOnce)
+{
+    TempDir shop;
+    TempDir runtime;
+    makeShop(shop.path());
+    const auto before = snapshot(shop.path());
+    ovix::DataFolderLock held; // as a running till holds it
+    ASSERT_TRUE(held.tryLock(shop.path()));
+
+    QProcess till;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(runtime.path()));
+    till.setProcessEnvironment(environment);
+    till.setWorkingDirectory(QString::fromStdString(shop.path()));
+    till.start(QStringLiteral(OVIXTILL_PATH), QStringList());
+    ASSERT_TRUE(till.waitForFinished(30000));
+    EXPECT_EQ(till.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(till.exitCode(), 0);
+    EXPECT_EQ(till.readAllStandardError().toStdString(),
+        "ovixtill: the data folder " + canonical(shop.path())
+            + " is in use by another till (or by ovixinit); only one till runs on a folder at "
+              "a time.\n");
+    EXPECT_TRUE(till.readAllStandardOutput().isEmpty());
+    EXPECT_EQ(snapshot(shop.path()), before);
 }
 
 TEST(TillProgram, ADamagedItemFileIsReportedAndNoFileChanges)
@@ -213,6 +264,8 @@ TEST(TillProgram, AHalfConfigurationIsToldAndKeptAndTheAdministratorLogsOnWith73
         xdotool key Return
         main=$(timeout 30 xdotool search --sync --name 'Assoc: ' | head -1)
         echo "caption: $(xdotool getwindowname "$main")"
+        reminder=$(timeout 30 xdotool search --sync --name '^Password$' | head -1)
+        [ -n "$reminder" ] && echo "seen: password reminder"
         kill -TERM $pid
         for i in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
         kill -KILL $pid 2>/dev/null
@@ -224,6 +277,7 @@ TEST(TillProgram, AHalfConfigurationIsToldAndKeptAndTheAdministratorLogsOnWith73
     EXPECT_TRUE(contains(output, "copy: wr.cfg.damaged-")) << output;
     EXPECT_FALSE(contains(output, "logged on without a password")) << output;
     EXPECT_TRUE(contains(output, "caption: OVIX Retail    Assoc: 1, Administrator")) << output;
+    EXPECT_TRUE(contains(output, "seen: password reminder")) << output;
     EXPECT_TRUE(contains(output, "exit: 0")) << output;
     EXPECT_EQ(ovix::test::readBytes(shop.file("wr.cfg")).size(), 42550u);
     bool copyKept = false;
@@ -288,6 +342,8 @@ TEST(TillProgram, ASaleRungUpByNumberAndPaidInCashIsArchivedLoggedAndTakesTheSto
         xdotool type --delay 40 7351
         xdotool key Return
         main=$(timeout 30 xdotool search --sync --name 'Assoc: ' | head -1)
+        reminder=$(timeout 30 xdotool search --sync --name '^Password$' | head -1)
+        xdotool windowfocus --sync "$reminder" key Return
         tips=$(timeout 30 xdotool search --sync --name '^Tip of the day' | head -1)
         xdotool windowfocus --sync "$tips" key Escape
         sleep 0.5
@@ -363,6 +419,8 @@ TEST(TillProgram, ASaleInProgressIsParkedBySigtermAndRetrievedAfterTheRestart)
         xdotool type --delay 40 7351
         xdotool key Return
         main=$(timeout 30 xdotool search --sync --name 'Assoc: ' | head -1)
+        reminder=$(timeout 30 xdotool search --sync --name '^Password$' | head -1)
+        xdotool windowfocus --sync "$reminder" key Return
         tips=$(timeout 30 xdotool search --sync --name '^Tip of the day' | head -1)
         xdotool windowfocus --sync "$tips" key Escape
         sleep 0.5

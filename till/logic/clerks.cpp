@@ -4,6 +4,7 @@
 #include "platform/cp1252.h"
 #include "platform/messages.h"
 #include "store/activity_log.h"
+#include "store/till_config_defaults.h"
 #include "store/time_stamp.h"
 #include "sales/logic/till_state.h"
 
@@ -100,6 +101,14 @@ bool logOn(TillState &state, std::string_view selectorText, std::string_view pas
                   state.config.clerkName(clerk).c_str());
     if (!appendToLog(state.dir, lines))
         reportProblem(messages, "Unable to open bun4.dat");
+    return true;
+}
+
+bool remindOfStandardPassword(const TillState &state, Messages &messages)
+{
+    if (state.clerk() != 1 || state.config.clerkPassword(1) != kStandardClerkPassword)
+        return false;
+    reportInfo(messages, kStandardPasswordReminder, kStandardPasswordReminderCaption);
     return true;
 }
 

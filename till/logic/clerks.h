@@ -54,6 +54,18 @@ int selectorClerkNumber(std::string_view selectorText);
 bool logOn(TillState &state, std::string_view selectorText, std::string_view password,
            Messages &messages);
 
+// The reminder shown while clerk 1 keeps the password every new data set
+// starts with (kStandardClerkPassword).
+inline constexpr const char *kStandardPasswordReminder =
+    "Clerk 1 still has the password every new till starts with, which anyone "
+    "may know. Please choose your own in Utilities, \"Operator setup\".";
+inline constexpr const char *kStandardPasswordReminderCaption = "Password";
+
+// After a log-on: when the logged-on clerk is clerk 1 and still has the
+// standard password, shows the reminder once (an information box). True when
+// it was shown. The log-on calls it once per successful log-on.
+bool remindOfStandardPassword(const TillState &state, Messages &messages);
+
 // "OVIX Retail    Assoc: <number>, <name>" for the logged-on clerk, in UTF-8
 // for the screen.
 std::string clerkCaption(const TillState &state);

@@ -191,6 +191,7 @@ void runLogOnUntilSuccess(
         loggedOn();
     if (window)
         window->setWindowTitle(QString::fromUtf8(clerkCaption(state)));
+    remindOfStandardPassword(state, messages);
 }
 
 } // namespace ovix

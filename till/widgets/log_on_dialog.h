@@ -47,7 +47,8 @@ private:
 // shows "USER LOGON" until a clerk logs on; cancelling or a wrong password
 // brings the dialog straight back. After the log-on `loggedOn` runs (the
 // window empties the basket and greys its menus there) and the caption
-// becomes the clerk caption. Returns early only if `window` is destroyed.
+// becomes the clerk caption; last, clerk 1 with the standard password is
+// reminded to change it. Returns early only if `window` is destroyed.
 void runLogOnUntilSuccess(QWidget *window, TillState &state, Messages &messages,
                           const std::function<void()> &loggedOn = {});
 

@@ -56,7 +56,7 @@ void connectSaleScreenCommands(
         [&screen, &entry] { entry.voidLine(screen.basketList()->currentRow()); });
     window.registerCommand(Command::EmptyBasket, [&entry] { entry.emptyBasket(); });
     window.registerCommand(Command::OpenDrawer,
-        [&state, &messages] { openTillDrawer(state.config, state.dir, messages); });
+        [&state, &messages] { openDrawerWithoutSale(state, messages); });
     window.registerCommand(Command::ToggleTrade, [&entry] { entry.toggleTradePrices(); });
     window.registerCommand(Command::RepeatLast,
         [&screen, &entry] { entry.repeatLast(fromQString(screen.itemBox()->toPlainText())); });

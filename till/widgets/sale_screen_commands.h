@@ -17,7 +17,8 @@ class TillWindow;
 
 // Registers the screen's commands with `window`; the screen, the state and
 // the messages must outlive it. The drawer opens whatever its "Use" setting
-// says; a port that cannot be opened is told through `messages`.
+// says and the opening is written to the activity log as a no-sale; a port
+// that cannot be opened is told through `messages`.
 void connectSaleScreenCommands(
     TillWindow &window, SaleScreen &screen, TillState &state, Messages &messages);
 

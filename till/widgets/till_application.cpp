@@ -25,6 +25,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <cstdio>
 #include <cstring>
 #include <memory>
 
@@ -121,8 +122,15 @@ int TillApplication::run()
     DataFolderLock lock;
     QtMessages messages;
     if (!lock.tryLock(dataFolder_)) {
-        if (lock.heldElsewhere())
+        if (lock.heldElsewhere()) {
+            // No window: the till already running on the folder is the one
+            // the shop is looking at. One line says why this start ended.
+            std::fprintf(stderr,
+                "ovixtill: the data folder %s is in use by another till (or by ovixinit); "
+                "only one till runs on a folder at a time.\n",
+                dataFolder_.c_str());
             return 0;
+        }
         reportProblem(messages,
             "Unable to open the data folder " + dataFolder_ + ": " + std::strerror(lock.error()));
         return 1;
