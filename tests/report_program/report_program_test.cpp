@@ -165,6 +165,42 @@ TEST_F(ReportProgram, PrintsTheTotalsOfTheChosenDaysWhileTheTillHoldsTheShop)
     EXPECT_TRUE(till.isLocked());
 }
 
+// The log printouts and the units by category: what each prints, and a
+// printout with nothing to print ends with status 1 and the till's reason.
+TEST_F(ReportProgram, PrintsTheLogAndTheCategoriesOrSaysWhyNot)
+{
+    writeBytes(shop.folder.file("bun4.dat"),
+        "\r\nSale 10:15 01/03/2026 early sale\r\nSale 11:20 02/03/2026 later sale\r\n");
+    ::chmod(shop.folder.file("bun4.dat").c_str(), 0600);
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::vector<std::string> shown; // in the PDF, or on standard error
+        std::vector<std::string> notShown;
+    } cases[] = {
+        { { "log" }, 0, { "Corner Shop Log", "Page: 1", "early sale", "later sale" }, {} },
+        { { "log-from", "--from", "02/03/2026" }, 0, { "later sale" }, { "early sale" } },
+        { { "log-from", "--from", "05/03/2026" }, 1, { "no transactions found" }, {} },
+        { { "old-log" }, 1, { "Previous log file does not yet exist." }, {} },
+        { { "categories-day" }, 0, { "Corner Shop", "Units by category (day)" }, {} },
+        { { "categories-month" }, 0, { "Units by category (month)" }, {} },
+    };
+    const auto before = snapshot(shop.folder.path());
+    for (const auto &c : cases) {
+        std::filesystem::remove(pdf());
+        const ProgramRun run = runReport(withShop(c.args));
+        SCOPED_TRACE(c.args.front() + " " + run.err);
+        ASSERT_EQ(run.status, c.status);
+        EXPECT_EQ(std::filesystem::exists(pdf()), c.status == 0);
+        const std::string text = c.status == 0 ? pdfText(pdf()) : run.err;
+        for (const std::string &part : c.shown)
+            EXPECT_TRUE(contains(text, part)) << part << " not in\n" << text;
+        for (const std::string &part : c.notShown)
+            EXPECT_FALSE(contains(text, part)) << part << " in\n" << text;
+        EXPECT_EQ(snapshot(shop.folder.path()), before);
+    }
+}
+
 TEST_F(ReportProgram, HelpListsEveryReportAndOption)
 {
     const ProgramRun run = runReport({ "--help" });
