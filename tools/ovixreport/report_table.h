@@ -20,7 +20,7 @@ struct LocalTime;
 
 // What a report is asked for: the shop as read and the command line's choices.
 struct ReportJob {
-    const Shop &shop;
+    Shop &shop; // as read from the folder; a report may load its record indexes
     ReportDay from; // the first day (or the only one)
     ReportDay to; // the last day; `from` for a report of one day
     int clerk = 0; // the staff report's clerk
