@@ -17,10 +17,10 @@ namespace ovix {
 
 namespace {
 
-constexpr const char *kWeekdayNames[7] = {"Sunday", "Monday", "Tuesday", "Wednesday",
-    "Thursday", "Friday", "Saturday"};
-constexpr const char *kMonthNames[12] = {"January", "February", "March", "April", "May", "June",
-    "July", "August", "September", "October", "November", "December"};
+constexpr const char *kWeekdayNames[7]
+    = { "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday" };
+constexpr const char *kMonthNames[12] = { "January", "February", "March", "April", "May", "June",
+    "July", "August", "September", "October", "November", "December" };
 
 // The same weekday one week before today: entry 0 is yesterday.
 constexpr size_t kSameWeekdayLastWeek = 6;
@@ -71,21 +71,21 @@ struct Tender {
 };
 
 constexpr Tender kSales[] = {
-    {"Cash sales", cfg::cashSalesCount, cfg::cashSales},
-    {"CH sales", cfg::chequeSalesCount, cfg::chequeSales},
-    {"EFT sales", cfg::eftSalesCount, cfg::eftSales},
-    {"Credit sales", cfg::creditSalesCount, cfg::creditSales},
+    { "Cash sales", cfg::cashSalesCount, cfg::cashSales },
+    { "CH sales", cfg::chequeSalesCount, cfg::chequeSales },
+    { "EFT sales", cfg::eftSalesCount, cfg::eftSales },
+    { "Credit sales", cfg::creditSalesCount, cfg::creditSales },
 };
 constexpr Tender kRefunds[] = {
-    {"Cash refunds", cfg::cashRefundsCount, cfg::cashRefunds},
-    {"CH refunds", cfg::chequeRefundsCount, cfg::chequeRefunds},
-    {"EFT refunds", cfg::eftRefundsCount, cfg::eftRefunds},
-    {"Credit refunds", cfg::creditRefundsCount, cfg::creditRefunds},
+    { "Cash refunds", cfg::cashRefundsCount, cfg::cashRefunds },
+    { "CH refunds", cfg::chequeRefundsCount, cfg::chequeRefunds },
+    { "EFT refunds", cfg::eftRefundsCount, cfg::eftRefunds },
+    { "Credit refunds", cfg::creditRefundsCount, cfg::creditRefunds },
 };
 constexpr Tender kBalancePayments[] = {
-    {"Cash", cfg::cashBalancePaymentsCount, cfg::cashBalancePayments},
-    {"CH", cfg::chequeBalancePaymentsCount, cfg::chequeBalancePayments},
-    {"EFT", cfg::eftBalancePaymentsCount, cfg::eftBalancePayments},
+    { "Cash", cfg::cashBalancePaymentsCount, cfg::cashBalancePayments },
+    { "CH", cfg::chequeBalancePaymentsCount, cfg::chequeBalancePayments },
+    { "EFT", cfg::eftBalancePaymentsCount, cfg::eftBalancePayments },
 };
 
 std::string countAndAmount(const TillConfig &config, const Tender &tender)
@@ -94,8 +94,7 @@ std::string countAndAmount(const TillConfig &config, const Tender &tender)
         + centsText(cents(config, tender.amount));
 }
 
-template <size_t N>
-int64_t tenderCents(const TillConfig &config, const Tender (&tenders)[N])
+template <size_t N> int64_t tenderCents(const TillConfig &config, const Tender (&tenders)[N])
 {
     int64_t sum = 0;
     for (const Tender &tender : tenders)
@@ -116,25 +115,31 @@ std::string timeAndDate(const int stamp[5])
 
 } // namespace
 
-StatusFacts statusFacts(const TillState &state)
+StatusFacts statusFacts(const Shop &shop)
 {
     StatusFacts facts;
-    facts.storeName = state.heading.storeName();
-    facts.switchOnHour = state.start.switchOnHour;
-    facts.switchOnMinute = state.start.switchOnMinute;
-    for (size_t i = 0; i < 5; ++i) {
-        facts.switchOff[i] = state.start.previousSwitchOff[i];
-        facts.backup[i] = state.config.get(cfg::lastBackup, i);
-    }
-    facts.itemsOnFile = state.items.liveCount();
-    facts.customersOnFile = state.customers.liveCount();
+    facts.storeName = shop.heading.storeName();
+    for (size_t i = 0; i < 5; ++i)
+        facts.backup[i] = shop.config.get(cfg::lastBackup, i);
+    facts.itemsOnFile = shop.items.liveCount();
+    facts.customersOnFile = shop.customers.liveCount();
     const auto highest = [](const RecordIndex &index) -> int64_t {
         return index.size() > 0 && index[index.size() - 1].number > 0
             ? index[index.size() - 1].number
             : 0;
     };
-    facts.highestItem = highest(state.items.index());
-    facts.highestCustomer = highest(state.customers.index());
+    facts.highestItem = highest(shop.items.index());
+    facts.highestCustomer = highest(shop.customers.index());
+    return facts;
+}
+
+StatusFacts statusFacts(const TillState &state)
+{
+    StatusFacts facts = statusFacts(static_cast<const Shop &>(state));
+    facts.switchOnHour = state.start.switchOnHour;
+    facts.switchOnMinute = state.start.switchOnMinute;
+    for (size_t i = 0; i < 5; ++i)
+        facts.switchOff[i] = state.start.previousSwitchOff[i];
     return facts;
 }
 
@@ -143,12 +148,12 @@ std::string statusScreenTitle(const LocalTime &now)
     return "OVIX STATUS " + formatLocaleDate(now.year, now.month, now.day, "dddd MMMM d yyyy");
 }
 
-std::vector<StatusLine> statusScreenLines(const TillConfig &config, const StatusFacts &facts,
-    const LocalTime &now)
+std::vector<StatusLine> statusScreenLines(
+    const TillConfig &config, const StatusFacts &facts, const LocalTime &now)
 {
     std::vector<StatusLine> lines;
     const auto add = [&lines](std::string caption, std::string value) {
-        lines.push_back({std::move(caption), std::move(value)});
+        lines.push_back({ std::move(caption), std::move(value) });
     };
     const auto gap = [&add] { add("", ""); };
 
@@ -233,15 +238,15 @@ std::vector<MonthTakings> monthlyTakings(const TillConfig &config, const LocalTi
         const long lastDay = daysFromCivil(year, month, daysInMonth(year, month));
         if (today - lastDay > 366)
             continue;
-        months.push_back({year, month, sumOfMonth(year, month)});
+        months.push_back({ year, month, sumOfMonth(year, month) });
     }
-    months.push_back({now.year, now.month,
-        sumOfMonth(now.year, now.month) + moneyCents(config.get(cfg::tillTakings))});
+    months.push_back({ now.year, now.month,
+        sumOfMonth(now.year, now.month) + moneyCents(config.get(cfg::tillTakings)) });
     return months;
 }
 
-std::vector<std::string> statusReportLines(const TillConfig &config, const StatusFacts &facts,
-    const LocalTime &now)
+std::vector<std::string> statusReportLines(
+    const TillConfig &config, const StatusFacts &facts, const LocalTime &now)
 {
     static const std::string kTotalIndent(46, ' ');
     std::vector<std::string> rows;
@@ -308,8 +313,8 @@ std::vector<std::string> statusReportLines(const TillConfig &config, const Statu
     return rows;
 }
 
-void printStatusReport(PrintDevice &device, const TillConfig &config, const StatusFacts &facts,
-    const LocalTime &now)
+void printStatusReport(
+    PrintDevice &device, const TillConfig &config, const StatusFacts &facts, const LocalTime &now)
 {
     const int lineHeight = device.lineHeight();
     const std::vector<std::string> rows = statusReportLines(config, facts, now);

@@ -13,6 +13,7 @@
 namespace ovix {
 
 class PrintDevice;
+class Shop;
 class TillConfig;
 class TillState;
 struct LocalTime;
@@ -23,14 +24,19 @@ struct StatusFacts {
     int switchOnHour = 0;
     int switchOnMinute = 0;
     int switchOff[5] = {}; // minute, hour, day, month, year of the last switch-off
-    int backup[5] = {};    // minute, hour, day, month, year of the last backup
+    int backup[5] = {}; // minute, hour, day, month, year of the last backup
     int64_t itemsOnFile = 0;
     int64_t highestItem = 0; // 0 when there is no item
     int64_t customersOnFile = 0;
     int64_t highestCustomer = 0;
 };
 
-// The facts of the till's run.
+// The facts of the shop's files: the store name, the last backup, the items
+// and customers on file. The switch-on and switch-off times stay 0.
+StatusFacts statusFacts(const Shop &shop);
+
+// The facts of the till's run: the shop's, with this run's switch-on time and
+// the previous switch-off.
 StatusFacts statusFacts(const TillState &state);
 
 // "OVIX STATUS " and today as "dddd MMMM d yyyy".
@@ -44,8 +50,8 @@ struct StatusLine {
 
 // The status screen's lines in order, group after group, with "" captions
 // between groups; the two notes are kStatusNoteOne and kStatusNoteTwo.
-std::vector<StatusLine> statusScreenLines(const TillConfig &config, const StatusFacts &facts,
-    const LocalTime &now);
+std::vector<StatusLine> statusScreenLines(
+    const TillConfig &config, const StatusFacts &facts, const LocalTime &now);
 
 inline constexpr const char *kStatusNoteOne = "The till takings figure includes Cash, CH and EFT "
                                               "sales and balance payments less non credit refunds.";
@@ -67,12 +73,12 @@ std::vector<MonthTakings> monthlyTakings(const TillConfig &config, const LocalTi
 
 // The printed status report's lines, one per row from row 0 ("" for a blank
 // row), monthly totals included unless the block says to omit them.
-std::vector<std::string> statusReportLines(const TillConfig &config, const StatusFacts &facts,
-    const LocalTime &now);
+std::vector<std::string> statusReportLines(
+    const TillConfig &config, const StatusFacts &facts, const LocalTime &now);
 
 // Draws the status report on one page, one line per row at row × line height;
 // rows beyond the page are left out.
-void printStatusReport(PrintDevice &device, const TillConfig &config, const StatusFacts &facts,
-    const LocalTime &now);
+void printStatusReport(
+    PrintDevice &device, const TillConfig &config, const StatusFacts &facts, const LocalTime &now);
 
 } // namespace ovix

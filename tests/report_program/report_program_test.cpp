@@ -4,6 +4,8 @@
 
 #include "platform/data_lock.h"
 #include "reports/report_archive.h"
+#include "store/customer_record.h"
+#include "store/item_record.h"
 #include "store/store_heading.h"
 #include "store/till_config.h"
 #include "store/till_config_file.h"
@@ -89,6 +91,9 @@ protected:
         StoreHeading heading;
         heading.setLine(HeadingLine::SiteName, "Corner Shop");
         ASSERT_TRUE(storeStoreHeading(dir, heading));
+        // One free slot in each record file, so the status report has files to count.
+        writeBytes(shop.folder.file("film.dat"), std::string(kItemRecordSize, '\0'));
+        writeBytes(shop.folder.file("member.dat"), std::string(kCustomerRecordSize, '\0'));
         shop.add({ 2026, 3, 2 }, "Cash",
             { { 1001, "Tea", 1, 12.50f, 0, 0, 6.00f }, { 1002, "Jam", 2, 7.25f, 0, 0, 3.10f } });
         shop.add({ 2026, 3, 2 }, "Cash", { { 1001, "Tea", 1, 12.50f, 0, 0, 6.00f } });
@@ -150,7 +155,7 @@ TEST_F(ReportProgram, PrintsTheTotalsOfTheChosenDaysWhileTheTillHoldsTheShop)
         SCOPED_TRACE(c.args.front() + " " + run.err);
         ASSERT_EQ(run.status, 0);
         EXPECT_TRUE(contains(run.out, "Printed to " + pdf())) << run.out;
-        struct stat info {};
+        struct stat info { };
         ASSERT_EQ(::stat(pdf().c_str(), &info), 0);
         EXPECT_EQ(info.st_mode & 0777, 0600u);
         const std::string text = pdfText(pdf());
@@ -184,6 +189,7 @@ TEST_F(ReportProgram, PrintsTheLogAndTheCategoriesOrSaysWhyNot)
         { { "old-log" }, 1, { "Previous log file does not yet exist." }, {} },
         { { "categories-day" }, 0, { "Corner Shop", "Units by category (day)" }, {} },
         { { "categories-month" }, 0, { "Units by category (month)" }, {} },
+        { { "status" }, 0, { "Corner Shop", "Today's till takings: 0.00" }, {} },
     };
     const auto before = snapshot(shop.folder.path());
     for (const auto &c : cases) {
@@ -206,9 +212,9 @@ TEST_F(ReportProgram, HelpListsEveryReportAndOption)
     const ProgramRun run = runReport({ "--help" });
     EXPECT_EQ(run.status, 0);
     for (const char *part : { "sales", "staff", "item", "daily-items", "weekly-items",
-             "monthly-items", "period-items", "categories-day", "categories-month", "log-today",
-             "log-from", "old-log", "--shop DIR", "--pdf FILE", "--printer NAME", "--from DAY",
-             "--to DAY", "--clerk N", "--item N", "--exclude LIST" })
+             "monthly-items", "period-items", "categories-day", "categories-month", "status",
+             "log-today", "log-from", "old-log", "--shop DIR", "--pdf FILE", "--printer NAME",
+             "--from DAY", "--to DAY", "--clerk N", "--item N", "--exclude LIST" })
         EXPECT_TRUE(contains(run.out, part)) << part;
 }
 
@@ -237,7 +243,8 @@ TEST_F(ReportProgram, RefusesAWrongCommandLineWithStatusTwoAndOneLine)
             "the last day comes before the first day" },
         { { "sales", "--pdf", file, "--shop", folder + "/missing" },
             "shop folder " + folder + "/missing not found" },
-        { { "sales", "--pdf", file, "--shop", output.path() }, "no shop in " + output.path() + ": wr.cfg not found" },
+        { { "sales", "--pdf", file, "--shop", output.path() },
+            "no shop in " + output.path() + ": wr.cfg not found" },
         { { "sales", "--shop", folder }, "choose either --pdf FILE or --printer NAME" },
         { { "sales", "--shop", folder, "--pdf", file, "--printer", "Office" },
             "choose either --pdf FILE or --printer NAME" },

@@ -5,8 +5,9 @@
 #include "reports/logic/category_units.h"
 #include "reports/logic/log_printing.h"
 #include "reports/logic/log_printout.h"
+#include "reports/logic/report_print_request.h"
 #include "reports/logic/sales_report.h"
-#include "reports/widgets/report_commands.h"
+#include "reports/logic/status_report.h"
 #include "store/shop.h"
 
 #include <cstdio>
@@ -22,10 +23,10 @@ std::optional<PreparedReport> salesReport(const ReportJob &job, SalesReportKind 
     auto report = std::make_shared<SalesReport>(buildSalesReport(job.shop.dir, choice));
     const std::string title = salesReportTitle(choice);
     const std::string store = job.shop.heading.storeName();
-    return PreparedReport { reportPrintRequest(job.shop.config, job.shop.dir, "sales"), [report, title, store](PrintDevice &device, Messages &problems) {
-                               printSalesReport(
-                                   device, store, title, report->period, localNow(), problems);
-                           } };
+    return PreparedReport { reportPrintRequest(job.shop, "sales"),
+        [report, title, store](PrintDevice &device, Messages &problems) {
+            printSalesReport(device, store, title, report->period, localNow(), problems);
+        } };
 }
 
 std::optional<PreparedReport> itemReport(const ReportJob &job, ItemPeriod period)
@@ -36,9 +37,10 @@ std::optional<PreparedReport> itemReport(const ReportJob &job, ItemPeriod period
     auto report = std::make_shared<ItemReport>(
         buildItemReport(job.shop.dir, itemReportDays(choice), choice.filter));
     const std::string store = job.shop.heading.storeName();
-    return PreparedReport { reportPrintRequest(job.shop.config, job.shop.dir, "items"), [report, choice, store](PrintDevice &device, Messages &problems) {
-                               printItemReport(device, choice, store, *report, problems);
-                           } };
+    return PreparedReport { reportPrintRequest(job.shop, "items"),
+        [report, choice, store](PrintDevice &device, Messages &problems) {
+            printItemReport(device, choice, store, *report, problems);
+        } };
 }
 
 std::optional<PreparedReport> categoryReport(const ReportJob &job, bool month)
@@ -46,15 +48,18 @@ std::optional<PreparedReport> categoryReport(const ReportJob &job, bool month)
     const std::vector<CategoryUnits> rows = categoryUnits(job.shop.config, month, job.now);
     const std::string store = job.shop.heading.storeName();
     const LocalTime now = job.now;
-    return PreparedReport { reportPrintRequest(job.shop.config, job.shop.dir, "categories"), [rows, store, month, now](PrintDevice &device, Messages &) {
-                               printCategoryUnits(device, store, month, rows, now);
-                           } };
+    return PreparedReport { reportPrintRequest(job.shop, "categories"),
+        [rows, store, month, now](PrintDevice &device, Messages &) {
+            printCategoryUnits(device, store, month, rows, now);
+        } };
 }
 
 // The day a "from a day" log printout asks for, answered from --from.
 class LogDayAnswer : public Messages {
 public:
-    LogDayAnswer(Messages &messages, std::string day) : messages_(messages), day_(std::move(day))
+    LogDayAnswer(Messages &messages, std::string day)
+        : messages_(messages)
+        , day_(std::move(day))
     {
     }
     void show(std::string_view text, std::string_view caption, MessageKind kind) override
@@ -65,12 +70,13 @@ public:
     {
         return messages_.confirm(text, caption, kind);
     }
-    Answer ask(std::string_view text, std::string_view caption, bool withCancel,
-        Answer preferred) override
+    Answer ask(
+        std::string_view text, std::string_view caption, bool withCancel, Answer preferred) override
     {
         return messages_.ask(text, caption, withCancel, preferred);
     }
-    std::optional<std::string> askText(std::string_view, std::string_view, std::string_view) override
+    std::optional<std::string> askText(
+        std::string_view, std::string_view, std::string_view) override
     {
         return day_;
     }
@@ -95,9 +101,23 @@ std::optional<PreparedReport> logReport(const ReportJob &job, LogPrintout printo
     auto lines = std::make_shared<std::vector<std::string>>(logPrintLines(*text));
     const std::string store = job.shop.heading.storeName();
     const LocalTime now = job.now;
-    return PreparedReport { logPrintRequest(job.shop.dir), [lines, store, now](PrintDevice &device, Messages &) {
-                               drawLogPrintout(device, *lines, store, now);
-                           } };
+    return PreparedReport { logPrintRequest(job.shop.dir),
+        [lines, store, now](
+            PrintDevice &device, Messages &) { drawLogPrintout(device, *lines, store, now); } };
+}
+
+// The status report of today: the shop's files as they stand, read only; the
+// switch-on and switch-off times belong to a running till and print as 0.
+std::optional<PreparedReport> statusReport(const ReportJob &job)
+{
+    if (!job.shop.items.load(job.messages) || !job.shop.customers.load(job.messages))
+        return std::nullopt;
+    const StatusFacts facts = statusFacts(job.shop);
+    const TillConfig config = job.shop.config;
+    const LocalTime now = job.now;
+    return PreparedReport { reportPrintRequest(job.shop, "status"),
+        [config, facts, now](
+            PrintDevice &device, Messages &) { printStatusReport(device, config, facts, now); } };
 }
 
 // To add a report, add its row here (--help lists it in this order).
@@ -110,20 +130,21 @@ const ReportRow kRows[] = {
         [](const ReportJob &job) { return salesReport(job, SalesReportKind::Item); } },
     { "daily-items", "daily item summary of --from", ReportDates::Day, false, false,
         [](const ReportJob &job) { return itemReport(job, ItemPeriod::Daily); } },
-    { "weekly-items", "weekly item summary, seven days from --from", ReportDates::Day, false,
-        false, [](const ReportJob &job) { return itemReport(job, ItemPeriod::Weekly); } },
+    { "weekly-items", "weekly item summary, seven days from --from", ReportDates::Day, false, false,
+        [](const ReportJob &job) { return itemReport(job, ItemPeriod::Weekly); } },
     { "monthly-items", "monthly item summary of the month of --from", ReportDates::Day, false,
         false, [](const ReportJob &job) { return itemReport(job, ItemPeriod::Monthly); } },
-    { "period-items", "period item summary over --from to --to", ReportDates::Range, false,
-        false, [](const ReportJob &job) { return itemReport(job, ItemPeriod::Range); } },
+    { "period-items", "period item summary over --from to --to", ReportDates::Range, false, false,
+        [](const ReportJob &job) { return itemReport(job, ItemPeriod::Range); } },
     { "categories-day", "items by category, today", ReportDates::None, false, false,
         [](const ReportJob &job) { return categoryReport(job, false); } },
     { "categories-month", "items by category, this month", ReportDates::None, false, false,
         [](const ReportJob &job) { return categoryReport(job, true); } },
+    { "status", "the status report, today", ReportDates::None, false, false, statusReport },
     { "log-today", "the activity log from today's first line", ReportDates::None, false, false,
         [](const ReportJob &job) { return logReport(job, LogPrintout::Today); } },
-    { "log-from", "the activity log from the first line of --from", ReportDates::Day, false,
-        false, [](const ReportJob &job) { return logReport(job, LogPrintout::FromDay); } },
+    { "log-from", "the activity log from the first line of --from", ReportDates::Day, false, false,
+        [](const ReportJob &job) { return logReport(job, LogPrintout::FromDay); } },
     { "log", "the whole activity log", ReportDates::None, false, false,
         [](const ReportJob &job) { return logReport(job, LogPrintout::WholeLog); } },
     { "old-log", "the previous activity log", ReportDates::None, false, false,
