@@ -21,6 +21,8 @@
 #include <QInputDialog>
 #include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
+
+#include <filesystem>
 #include <QPrinterInfo>
 #include <QPushButton>
 
@@ -178,22 +180,45 @@ TEST_F(ActivityLogDialogs, TodaysLogPrintsAfterThePreviewFromTodaysFirstLine)
     EXPECT_EQ(text.find("Switched off."), std::string::npos) << text;
 }
 
-TEST_F(ActivityLogDialogs, ExitPrintLogPrintsTodaysLogThenEndsTheTill)
+// Each exit that prints shows every printout in the preview, prints it to a
+// file, then ends the till.
+TEST_F(ActivityLogDialogs, ExitsThatPrintShowEachPrintoutThenEndTheTill)
 {
     if (!QPrinterInfo::availablePrinters().isEmpty())
-        GTEST_SKIP() << "a printer is installed; this printout is about printing to a file";
+        GTEST_SKIP() << "a printer is installed; these printouts are about printing to a file";
+    const struct {
+        Command command;
+        std::vector<std::string> printouts;
+    } cases[] = {
+        { Command::ExitPrintLog, { "20260302-183000-log.pdf" } },
+        { Command::ExitPrintReportAndLog,
+            { "20260302-183000-status.pdf", "20260302-183000-log.pdf" } },
+    };
     test::writeBytes(folder.file("bun4.dat"), "\r\n09:00 02/03/2026  Switched on.\r\n");
-    MainWindow window(shop, messages);
-    connectFileCommands(window, shop, messages);
-    int closed = 0;
-    window.setOnClosed([&closed] { ++closed; });
-    window.show();
-    test::whenModalOpens<QPrintPreviewDialog>(
-        [](QPrintPreviewDialog *preview) { EXPECT_TRUE(test::clickNamed(preview, "previewPrint")); });
-    window.menuActions().at(Command::ExitPrintLog)->trigger();
-    EXPECT_TRUE(fileExists(folder.file("printouts/20260302-183000-log.pdf")));
-    EXPECT_EQ(closed, 1);
-    EXPECT_FALSE(window.isVisible());
+    for (const auto &c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.command));
+        std::filesystem::remove_all(folder.file("printouts"));
+        MainWindow window(shop, messages);
+        connectFileCommands(window, shop, messages);
+        int closed = 0;
+        window.setOnClosed([&closed] { ++closed; });
+        window.show();
+        int previews = 0;
+        std::function<void(QPrintPreviewDialog *)> print = [&](QPrintPreviewDialog *preview) {
+            // Wait for the next printout only while one is still to come, so no
+            // watch outlives the case.
+            if (++previews < static_cast<int>(c.printouts.size()))
+                test::whenModalOpens<QPrintPreviewDialog>(print, preview);
+            EXPECT_TRUE(test::clickNamed(preview, "previewPrint"));
+        };
+        test::whenModalOpens<QPrintPreviewDialog>(print);
+        window.menuActions().at(c.command)->trigger();
+        EXPECT_EQ(previews, static_cast<int>(c.printouts.size()));
+        for (const std::string &name : c.printouts)
+            EXPECT_TRUE(fileExists(folder.file("printouts/" + name))) << name;
+        EXPECT_EQ(closed, 1);
+        EXPECT_FALSE(window.isVisible());
+    }
 }
 
 } // namespace

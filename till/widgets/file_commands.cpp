@@ -14,6 +14,10 @@ void connectFileCommands(TillWindow &window, TillState &state, Messages &message
 {
     window.registerCommand(Command::IndentListings,
         [&state, &messages] { chooseListingIndent(state.config, messages); });
+    window.registerCommand(Command::ExitPrintReport, [&window, &state, &messages] {
+        if (printStatusReportPage(state, messages) != PrintOutcome::Cancelled)
+            window.widget()->close();
+    });
     // Today's log is printed (or its preview closed), then the till ends as by Exit.
     window.registerCommand(Command::ExitPrintLog, [&window, &state, &messages] {
         printTodaysLog(state, messages);
@@ -25,10 +29,6 @@ void connectFileCommands(TillWindow &window, TillState &state, Messages &message
             return;
         printTodaysLog(state, messages);
         window.widget()->close();
-    });
-    window.registerCommand(Command::ExitPrintReport, [&window, &state, &messages] {
-        if (printStatusReportPage(state, messages) != PrintOutcome::Cancelled)
-            window.widget()->close();
     });
     window.registerCommand(Command::Exit, [&window] { window.widget()->close(); });
 }
