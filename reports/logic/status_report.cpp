@@ -3,6 +3,7 @@
 #include "platform/c_format.h"
 #include "platform/clock.h"
 #include "platform/locale_text.h"
+#include "platform/whole_count.h"
 #include "print/logic/print_device.h"
 #include "reports/logic/closeout.h"
 #include "reports/logic/takings_history.h"
@@ -24,24 +25,6 @@ constexpr const char *kMonthNames[12] = { "January", "February", "March", "April
 
 // The same weekday one week before today: entry 0 is yesterday.
 constexpr size_t kSameWeekdayLastWeek = 6;
-
-// A count kept as a float, as the whole number "%d" prints; 0 when the stored
-// value is no number an int can hold.
-int wholeCount(float count)
-{
-    if (!std::isfinite(count) || count >= 2147483647.0f || count <= -2147483648.0f)
-        return 0;
-    return static_cast<int>(std::lround(count));
-}
-
-int clampedToInt(int64_t value)
-{
-    if (value > std::numeric_limits<int>::max())
-        return std::numeric_limits<int>::max();
-    if (value < std::numeric_limits<int>::min())
-        return std::numeric_limits<int>::min();
-    return static_cast<int>(value);
-}
 
 int64_t cents(const TillConfig &config, DoubleField field)
 {

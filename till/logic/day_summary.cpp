@@ -5,6 +5,7 @@
 #include "platform/data_dir.h"
 #include "platform/file.h"
 #include "platform/locale_text.h"
+#include "platform/whole_count.h"
 #include "store/till_config.h"
 #include "sales/logic/archive_folders.h"
 #include "sales/logic/till_state.h"
@@ -22,25 +23,6 @@ constexpr const char *kWeekdayNames[7] = {"Sunday",   "Monday", "Tuesday", "Wedn
 
 // The same weekday one week before today: entry 0 is yesterday.
 constexpr size_t kSameWeekdayLastWeek = 6;
-
-// A count kept as a float, as a whole number for "%d"; 0 when the stored
-// value is no number an int can hold.
-int wholeCount(float count)
-{
-    if (!std::isfinite(count) || count > static_cast<float>(std::numeric_limits<int>::max())
-        || count < static_cast<float>(std::numeric_limits<int>::min()))
-        return 0;
-    return static_cast<int>(std::lround(count));
-}
-
-int clampedToInt(int64_t value)
-{
-    if (value > std::numeric_limits<int>::max())
-        return std::numeric_limits<int>::max();
-    if (value < std::numeric_limits<int>::min())
-        return std::numeric_limits<int>::min();
-    return static_cast<int>(value);
-}
 
 std::string tenderLine(const char *format, const TillConfig &config, FloatField count,
                        DoubleField amount)
