@@ -10,6 +10,8 @@
 #include "accounts/widgets/statement_dialogs.h"
 #include "inventory/widgets/advanced_search_dialog.h"
 #include "inventory/widgets/find_inventory_dialog.h"
+#include "inventory/logic/item_form.h"
+#include "inventory/widgets/item_dialog.h"
 #include "inventory/widgets/item_list_dialog.h"
 #include "inventory/widgets/stock_picture_dialog.h"
 #include "inventory/widgets/till_search_dialog.h"
@@ -481,6 +483,18 @@ const std::vector<Window> &windows()
             [](Counter &, QWidget *parent) {
                 StockSummary summary { 2000000000, 999999999999, 1 };
                 return std::unique_ptr<QWidget>(stockSummaryDialog(summary, parent));
+            } },
+        { "ItemDialogNew",
+            [](Counter &c, QWidget *parent) {
+                const ItemForm form = newItemForm(
+                    c.shop.state.config, c.shop.state.items, LocalTime { 2026, 12, 30, 9, 0, 0 });
+                return make<ItemDialog>(c.shop.state, form, ItemDialogForm::New, parent);
+            } },
+        { "ItemDialogAmend",
+            [](Counter &c, QWidget *parent) {
+                const ItemForm form = newItemForm(
+                    c.shop.state.config, c.shop.state.items, LocalTime { 2026, 12, 30, 9, 0, 0 });
+                return make<ItemDialog>(c.shop.state, form, ItemDialogForm::Amend, parent);
             } },
         { "StockPictureDialog",
             [](Counter &c, QWidget *parent) {
