@@ -9,6 +9,7 @@
 #include "reports/logic/status_report.h"
 #include "reports/logic/stock_summary.h"
 #include "reports/logic/takings_history.h"
+#include "reports/logic/takings_list.h"
 #include "reports/widgets/closeout_dialogs.h"
 #include "sales/logic/till_state.h"
 #include "sales/widgets/till_window.h"
@@ -92,6 +93,19 @@ void showItemsBelowCost(QWidget *parent, TillState &state, Messages &messages)
     dialog.exec();
 }
 
+void printTakingsHistory(TillState &state, Messages &messages)
+{
+    const LocalTime now = localNow();
+    const std::optional<CalendarDate> from = askTakingsListStart(messages, now);
+    if (!from)
+        return;
+    const TakingsList list = takingsListFrom(state.config, *from, now);
+    const std::string storeName = state.heading.storeName();
+    runPrintJob(reportPrintRequest(state, "takings"),
+        [&](PrintDevice &device, Messages &) { printTakingsList(device, storeName, list); },
+        messages);
+}
+
 } // namespace
 
 void connectCloseoutCommands(TillWindow &window, TillState &state, Messages &messages,
@@ -101,6 +115,8 @@ void connectCloseoutCommands(TillWindow &window, TillState &state, Messages &mes
         [&window, &state, &messages] { showStockSummary(window.widget(), state, messages); });
     window.registerCommand(Command::RetailLessThanCost,
         [&window, &state, &messages] { showItemsBelowCost(window.widget(), state, messages); });
+    window.registerCommand(
+        Command::PrintTakings, [&state, &messages] { printTakingsHistory(state, messages); });
     window.registerCommand(
         Command::PurgeTakings, [&state, &messages] { purgeTakings(state, messages); });
     window.registerCommand(Command::TillReconciliation,

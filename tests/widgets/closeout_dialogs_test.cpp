@@ -9,9 +9,13 @@
 #include "sales/widgets/till_window.h"
 #include "support/settings_fixture.h"
 #include "support/test_support.h"
+#include "widgets/modal_dialogs.h"
+#include "widgets/test_helpers.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QPrintPreviewDialog>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -156,4 +160,35 @@ TEST(CloseoutDialog, ALogThatCannotBeWrittenKeepsTheClerkLoggedOn)
     window.run(Command::TillCloseout);
     EXPECT_EQ(logOffs, 0);
     EXPECT_EQ(shop.messages.lastText(), "Data file: bun4.dat, not present.");
+}
+
+// The takings history from the menu: a refused day prints nothing; a valid one
+// goes through the preview to a PDF file when no printer is installed.
+TEST(CloseoutDialog, PrintTakingsAsksTheDayThenPrintsFromIt)
+{
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "a printer is installed; this printout is about printing to a file";
+    NewShop shop;
+    shop.state.config.set(cfg::takingsHistory, 0, 120.5);
+    shop.state.config.set(cfg::takingsHistory, 13, 845.25);
+    shop.state.config.set(cfg::takingsHistory, 14, 999.0); // 28 February, before the list
+    CommandWindow window;
+    connectCloseoutCommands(window, shop.state, shop.messages, {});
+
+    shop.messages.textReplies = {std::string("29-02-2026")};
+    window.run(Command::PrintTakings);
+    EXPECT_EQ(shop.messages.lastText(), "Non valid date");
+    EXPECT_FALSE(std::filesystem::exists(shop.folder.file("printouts")));
+
+    shop.messages.textReplies = {std::string("01-03-2026")};
+    test::whenModalOpens<QPrintPreviewDialog>(
+        [](QPrintPreviewDialog *preview) { EXPECT_TRUE(test::clickNamed(preview, "previewPrint")); });
+    window.run(Command::PrintTakings);
+    const auto found = std::filesystem::directory_iterator(shop.folder.file("printouts"));
+    ASSERT_NE(found, std::filesystem::directory_iterator());
+    const std::string text = test::pdfText(found->path().string());
+    EXPECT_NE(text.find("Takings from 01/03/2026"), std::string::npos) << text;
+    EXPECT_NE(text.find("845.25"), std::string::npos) << text;
+    EXPECT_NE(text.find("965.75"), std::string::npos) << text;
+    EXPECT_EQ(text.find("999.00"), std::string::npos) << text;
 }

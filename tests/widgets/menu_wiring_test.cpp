@@ -272,8 +272,9 @@ TEST(MenuWiring, TheTillBuildsTheCommandsItAlwaysHasAndEnablesTheirButtons)
         till.window, *till.screen, till.state, *till.basket, till.messages, till.devices);
     const std::set<Command> expected = { Command::Exit, Command::ExitPrintReport,
         Command::ExitPrintLog, Command::ExitPrintReportAndLog, Command::IndentListings,
-        Command::StockSummary, Command::RetailLessThanCost, Command::PurgeTakings,
-        Command::TillReconciliation, Command::TillCloseout, Command::ActivitySummary,
+        Command::StockSummary, Command::RetailLessThanCost, Command::PrintTakings,
+        Command::PurgeTakings, Command::TillReconciliation, Command::TillCloseout,
+        Command::ActivitySummary,
         Command::PrintActivitySummary, Command::TakingsAmendment, Command::PettyCashPayment,
         Command::PurgeLogFiles, Command::PreviousActivitySummary,
         Command::DisplayLogFile, Command::DisplayPreviousLogFile, Command::PrintLogForToday,

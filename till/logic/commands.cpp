@@ -38,7 +38,8 @@ constexpr int flag(UserControlItem item)
 //                          (Purge log files)
 //   Popup::Reports      -> reports/widgets/closeout_commands.cpp   connectCloseoutCommands
 //                          (Stock summary, List items with retail less than
-//                          cost, Purge takings, Till reconciliation, Till closeout)
+//                          cost, Print takings, Purge takings, Till reconciliation,
+//                          Till closeout)
 //   Popup::Transactions -> sales/widgets/transaction_commands.cpp  connectTransactionCommands
 //   Popup::Activity     -> reports/widgets/activity_log_commands.cpp connectActivityLogCommands
 //                          (Previous activity summary, the log viewers and
