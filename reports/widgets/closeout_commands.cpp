@@ -11,6 +11,7 @@
 #include "reports/logic/takings_history.h"
 #include "reports/logic/takings_list.h"
 #include "reports/widgets/closeout_dialogs.h"
+#include "reports/widgets/takings_chart_dialog.h"
 #include "sales/logic/till_state.h"
 #include "sales/widgets/till_window.h"
 
@@ -133,6 +134,15 @@ void showStatusScreen(QWidget *parent, TillState &state)
     const LocalTime now = localNow();
     const std::unique_ptr<FiguresDialog> dialog
         = statusDialog(state.config, statusFacts(state), now, parent);
+    FiguresDialog *status = dialog.get();
+    dialog->addAction(QStringLiteral("Chart"),
+        [status, &state, now] {
+            TakingsChartDialog chart(state.config, now, status);
+            openAtPreferredSize(&chart);
+            chart.exec();
+            return false;
+        },
+        QDialog::Accepted);
     openAtPreferredSize(dialog.get());
     dialog->exec();
 }

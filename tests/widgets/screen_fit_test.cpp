@@ -26,6 +26,7 @@
 #include "reports/logic/status_report.h"
 #include "reports/logic/stock_summary.h"
 #include "reports/widgets/closeout_dialogs.h"
+#include "reports/widgets/takings_chart_dialog.h"
 #include "reports/widgets/log_viewer_dialog.h"
 #include "sales/logic/basket.h"
 #include "sales/logic/item_entry.h"
@@ -483,6 +484,13 @@ const std::vector<Window> &windows()
             [](Counter &, QWidget *parent) {
                 StockSummary summary { 2000000000, 999999999999, 1 };
                 return std::unique_ptr<QWidget>(stockSummaryDialog(summary, parent));
+            } },
+        { "TakingsChartDialog",
+            [](Counter &c, QWidget *parent) {
+                for (size_t entry = 0; entry < 400; ++entry)
+                    c.shop.state.config.set(cfg::takingsHistory, entry, 9999999.99);
+                return make<TakingsChartDialog>(
+                    c.shop.state.config, LocalTime { 2026, 12, 31, 9, 0, 0, 0 }, parent);
             } },
         { "ItemDialogNew",
             [](Counter &c, QWidget *parent) {
