@@ -120,7 +120,7 @@ ItemReport buildItemReport(
             const TransactionKind kind = transactionKind(transaction);
             if (excluded(kind, filter))
                 continue;
-            const auto found = firstLine.find(transaction.transactionNumber);
+            const auto found = firstLine.find(int64_t { transaction.transactionNumber });
             if (found == firstLine.end())
                 continue;
             const bool refund = kind == TransactionKind::Refund;

@@ -101,7 +101,7 @@ TEST(AccountPayment, EachMethodIsArchivedCountedAndLoggedOnce)
         const CustomerRecord smith = shop.customer(7);
         EXPECT_FLOAT_EQ(smith.balance, 17.50f);
         EXPECT_EQ(readText(smith.last_payment), "10:2005/03/2026");
-        EXPECT_EQ(smith.last_transaction, 41);
+        EXPECT_EQ(+smith.last_transaction, 41);
 
         EXPECT_EQ(shop.logCount("Payment: 41, Total: 12.50\r\nClerk: 2, "), 1u);
         EXPECT_EQ(shop.logCount(std::string("Payment type: ") + c.logType + "\r\nCustomer: 7 SMITH\r\n"),
@@ -125,7 +125,7 @@ TEST(AccountPayment, OnlyTheBalanceAndTheStampsOfTheCustomerChange)
     const CustomerRecord smith = shop.customer(7);
     // The credit limit, the tax exemption, the terms and the purchases stay.
     EXPECT_EQ(std::memcmp(&smith, &expected, sizeof smith), 0);
-    EXPECT_EQ(shop.customer(8).balance, 0.0f);
+    EXPECT_EQ(+shop.customer(8).balance, 0.0f);
 }
 
 TEST(AccountPayment, AmountsAreTakenInWholeCentsOrRefused)
@@ -262,7 +262,7 @@ TEST(AccountPayment, ANumberTheArchiveAlreadyHoldsIsPassedOver)
     const std::vector<ReadTransaction> sales = readSalesBytes(shop.file(kSales));
     ASSERT_EQ(sales.size(), 2u);
     EXPECT_EQ(sales[1].number, 42);
-    EXPECT_EQ(shop.customer(7).last_transaction, 42);
+    EXPECT_EQ(+shop.customer(7).last_transaction, 42);
     EXPECT_EQ(shop.state.config.get(cfg::nextTransactionNumber), 43);
 }
 

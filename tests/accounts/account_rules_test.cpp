@@ -78,7 +78,7 @@ TEST(AccountRules, TheCreditLimitAndTheTaxExemptionHoldAfterEveryBalanceChange)
     EXPECT_FLOAT_EQ(sales[1].total, 2.50f);
     EXPECT_FLOAT_EQ(sales[1].balanceBefore, 88.00f);
     EXPECT_EQ(moneyCents(shop.customer(7).balance), 9050);
-    EXPECT_EQ(shop.customer(7).credit_limit, 100.0f);
+    EXPECT_EQ(+shop.customer(7).credit_limit, 100.0f);
 }
 
 TEST(AccountRules, TheDaySummaryCountsTheBalancePaymentsByMethod)

@@ -120,8 +120,8 @@ TEST(Statement, ATornOrUnreadableDayIsPassedOver)
     const std::vector<CustomerTransaction> found
         = customerTransactions(shop.state.dir, 7, { 2026, 3, 1 }, { 2026, 3, 5 });
     ASSERT_EQ(found.size(), 2u);
-    EXPECT_EQ(found[0].record.transactionNumber, 5);
-    EXPECT_EQ(found[1].record.transactionNumber, 6);
+    EXPECT_EQ(+found[0].record.transactionNumber, 5);
+    EXPECT_EQ(+found[1].record.transactionNumber, 6);
     EXPECT_TRUE(customerTransactions(shop.state.dir, 7, { 2026, 3, 5 }, { 2026, 3, 1 }).empty());
 }
 
