@@ -2,6 +2,7 @@
 
 #include "platform/c_format.h"
 #include "sales/logic/cents_entry.h"
+#include "sales/widgets/dialog_buttons.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -78,16 +79,7 @@ DiscountDialog::DiscountDialog(
             this));
     }
 
-    auto *buttons = new QHBoxLayout;
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("ok"));
-    ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cancel"));
-    cancel->setAutoDefault(false);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    const auto [ok, cancel] = addOkCancelRow(layout, this);
 
     connect(amount_, &QLineEdit::textChanged, this, [this](const QString &typed) {
         amended_->setText(QString::fromStdString(discount_.amendedTotal(typed.toStdString())));

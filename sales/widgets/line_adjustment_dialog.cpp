@@ -3,6 +3,7 @@
 #include "platform/c_format.h"
 #include "platform/cp1252.h"
 #include "sales/logic/cents_entry.h"
+#include "sales/widgets/dialog_buttons.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -44,14 +45,6 @@ QLineEdit *digitBox(const QString &name, int width, QWidget *parent)
     box->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), box));
     return box;
-}
-
-QPushButton *namedButton(const QString &caption, const QString &name, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
 }
 
 } // namespace
@@ -131,14 +124,7 @@ LineAdjustmentDialog::LineAdjustmentDialog(TillWindow &window, LineAdjustment ad
         });
     }
 
-    auto *buttons = new QHBoxLayout;
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("ok"));
-    ok->setDefault(true);
-    QPushButton *cancel = namedButton(QStringLiteral("Cancel"), QStringLiteral("cancel"), this);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    const auto [ok, cancel] = addOkCancelRow(layout, this);
 
     connect(ok, &QPushButton::clicked, this, [this] { accept(); });
     connect(cancel, &QPushButton::clicked, this, [this] { reject(); });

@@ -4,6 +4,7 @@
 #include "platform/cp1252.h"
 #include "store/till_config.h"
 #include "sales/logic/item_entry.h"
+#include "sales/widgets/dialog_buttons.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -22,14 +23,6 @@ namespace {
 constexpr int kDescriptionWidth = 39;
 // Long enough for 99999.99 and a little more; the limit is checked on "Add".
 constexpr int kPriceWidth = 12;
-
-QPushButton *namedButton(const QString &caption, const QString &name, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
 
 QLineEdit *readOnlyField(const QString &name, QWidget *parent)
 {

@@ -2,6 +2,7 @@
 
 #include "platform/c_format.h"
 #include "sales/logic/cents_entry.h"
+#include "sales/widgets/dialog_buttons.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -48,16 +49,7 @@ SplitDialog::SplitDialog(double total, Actions actions, QWidget *parent)
     otherRow->addWidget(eft_);
     layout->addWidget(other);
 
-    auto *buttons = new QHBoxLayout;
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("ok"));
-    ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cancel"));
-    cancel->setAutoDefault(false);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    const auto [ok, cancel] = addOkCancelRow(layout, this);
 
     connect(cash_, &QLineEdit::textChanged, this, [this](const QString &text) {
         remainder_->setText(QString::fromStdString(actions_.remainder(text)));
