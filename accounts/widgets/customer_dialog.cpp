@@ -3,6 +3,7 @@
 #include "accounts/logic/customer_terms.h"
 #include "platform/cp1252.h"
 #include "platform/widgets/window_size.h"
+#include "sales/widgets/dialog_buttons.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -215,9 +216,7 @@ void CustomerDialog::build(const TillConfig &config, const CustomerForm &form,
     }
 
     auto button = [this](const char *name, const QString &caption, CustomerDialogChoice choice) {
-        auto *push = new QPushButton(caption, this);
-        push->setObjectName(QString::fromLatin1(name));
-        push->setAutoDefault(false);
+        QPushButton *push = namedButton(caption, QString::fromLatin1(name), this);
         connect(push, &QPushButton::clicked, this, [this, choice] { finish(choice); });
         return push;
     };

@@ -3,6 +3,7 @@
 #include "accounts/logic/customer_view.h"
 #include "platform/cp1252.h"
 #include "platform/widgets/window_size.h"
+#include "sales/widgets/dialog_buttons.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -52,9 +53,7 @@ CustomerStepDialog::CustomerStepDialog(
         form->addRow(QString::fromLatin1(row.label), value);
     }
     auto button = [this](const char *name, const QString &caption, CustomerStepChoice choice) {
-        auto *push = new QPushButton(caption, this);
-        push->setObjectName(QString::fromLatin1(name));
-        push->setAutoDefault(false);
+        QPushButton *push = namedButton(caption, QString::fromLatin1(name), this);
         connect(push, &QPushButton::clicked, this, [this, choice] { finish(choice); });
         return push;
     };
