@@ -84,19 +84,53 @@ bool File::readAt(int64_t offset, void *buffer, size_t size)
     return n >= 0 && static_cast<size_t>(n) == size;
 }
 
+namespace {
+
+// An open-file-description lock on `length` bytes at `offset`: `type` is
+// F_RDLCK, F_WRLCK or F_UNLCK. Waits for a conflicting lock to go; false when
+// the lock cannot be taken (a file system without them, an interrupted wait).
+bool rangeLock(int fd, short type, int64_t offset, int64_t length)
+{
+    struct flock lock {};
+    lock.l_type = type;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = offset;
+    lock.l_len = length;
+    return ::fcntl(fd, F_OFD_SETLKW, &lock) == 0;
+}
+
+} // namespace
+
 bool File::writeAt(int64_t offset, const void *buffer, size_t size)
 {
+    const auto length = static_cast<int64_t>(size);
+    const bool locked = size > 0 && rangeLock(fd_, F_WRLCK, offset, length);
     const auto *in = static_cast<const char *>(buffer);
     size_t done = 0;
+    bool written = true;
     while (done < size) {
         ssize_t n = fileAccess().pwrite(fd_, in + done, size - done, offset + done);
         if (n <= 0) {
             error_ = n < 0 ? errno : EIO;
-            return false;
+            written = false;
+            break;
         }
         done += static_cast<size_t>(n);
     }
-    return true;
+    if (locked)
+        rangeLock(fd_, F_UNLCK, offset, length);
+    return written;
+}
+
+bool File::holdForReading(int64_t offset, int64_t length)
+{
+    return length > 0 && rangeLock(fd_, F_RDLCK, offset, length);
+}
+
+void File::releaseReading(int64_t offset, int64_t length)
+{
+    if (length > 0)
+        rangeLock(fd_, F_UNLCK, offset, length);
 }
 
 bool File::append(const void *buffer, size_t size)

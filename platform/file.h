@@ -50,8 +50,15 @@ public:
     bool readAt(int64_t offset, void *buffer, size_t size);
     // Reads up to `size` bytes at `offset`; returns the count, -1 on error.
     int64_t readSomeAt(int64_t offset, void *buffer, size_t size);
-    // Writes exactly `size` bytes at `offset`, completing partial writes.
+    // Writes exactly `size` bytes at `offset`, completing partial writes. The
+    // range is held under an advisory write lock while it is written, so a
+    // reader that takes a read lock (holdForReading) never sees it half done.
     bool writeAt(int64_t offset, const void *buffer, size_t size);
+    // Waits until no writer holds any of `length` bytes at `offset` and keeps
+    // them from writers until releaseReading. Where the file system has no
+    // such locks it returns false at once and nothing is held.
+    bool holdForReading(int64_t offset, int64_t length);
+    void releaseReading(int64_t offset, int64_t length);
     // Writes `size` bytes at the end of the file (Append mode).
     bool append(const void *buffer, size_t size);
     bool sync();

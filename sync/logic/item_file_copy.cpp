@@ -26,7 +26,7 @@ bool fail(std::string *error, const std::string &what, int err)
 // record that differs between the reads is read again on its own until two
 // reads in a row agree. Returns the count read (a short count at the end of
 // the file), or -1 on a read error.
-int64_t readSettledChunk(File &in, int64_t offset, char *bytes, char *check, size_t size)
+int64_t readSettledChunkUnlocked(File &in, int64_t offset, char *bytes, char *check, size_t size)
 {
     const int64_t got = in.readSomeAt(offset, bytes, size);
     if (got <= 0)
@@ -50,6 +50,19 @@ int64_t readSettledChunk(File &in, int64_t offset, char *bytes, char *check, siz
             std::memcpy(record, reread, kItemRecordSize);
         }
     }
+    return got;
+}
+
+// The chunk read while the till's record writes to it wait (the till writes
+// each record under a write lock on its bytes), then settled as above for a
+// writer that takes no lock.
+int64_t readSettledChunk(File &in, int64_t offset, char *bytes, char *check, size_t size)
+{
+    const auto length = static_cast<int64_t>(size);
+    const bool held = in.holdForReading(offset, length);
+    const int64_t got = readSettledChunkUnlocked(in, offset, bytes, check, size);
+    if (held)
+        in.releaseReading(offset, length);
     return got;
 }
 
