@@ -8,7 +8,7 @@
 #include "platform/data_dir.h"
 #include "platform/file.h"
 #include "reports/logic/item_report.h"
-#include "reports/logic/report_days.h"
+#include "platform/day_walk.h"
 #include "reports/logic/sales_report.h"
 #include "sales/logic/archive_records.h"
 #include "sales/logic/sales_archive.h"
@@ -61,7 +61,7 @@ void buildYear()
     static const char *const kTypes[] = { "Cash", "EFT", "CH", "Credit", "Split", "Refund" };
     int64_t number = 0;
     uint32_t seed = 12345;
-    for (const ReportDay &day : daysFrom({ kYear, 1, 1 }, { kYear, 12, 31 })) {
+    for (const CalendarDay &day : daysFrom({ kYear, 1, 1 }, { kYear, 12, 31 })) {
         const std::string dayFolder = folder + "/" + dayFolderName(day.year, day.month, day.day);
         std::filesystem::create_directories(dayFolder);
         std::string sales;
@@ -94,11 +94,11 @@ void buildYear()
     }
 }
 
-size_t readWhole(const std::vector<ReportDay> &days, bool withItems)
+size_t readWhole(const std::vector<CalendarDay> &days, bool withItems)
 {
     const DataDir dir(folder);
     size_t bytes = 0;
-    for (const ReportDay &day : days) {
+    for (const CalendarDay &day : days) {
         if (auto sales = readWholeFile(dir.path(dayFileName(day.year, day.month, day.day, kSalesLogName))))
             bytes += sales->size();
         if (!withItems)
@@ -109,15 +109,15 @@ size_t readWhole(const std::vector<ReportDay> &days, bool withItems)
     return bytes;
 }
 
-const std::vector<ReportDay> &march()
+const std::vector<CalendarDay> &march()
 {
-    static const std::vector<ReportDay> days = monthOf(kYear, 3);
+    static const std::vector<CalendarDay> days = monthOf(kYear, 3);
     return days;
 }
 
-const std::vector<ReportDay> &wholeYear()
+const std::vector<CalendarDay> &wholeYear()
 {
-    static const std::vector<ReportDay> days = daysFrom({ kYear, 1, 1 }, { kYear, 12, 31 });
+    static const std::vector<CalendarDay> days = daysFrom({ kYear, 1, 1 }, { kYear, 12, 31 });
     return days;
 }
 

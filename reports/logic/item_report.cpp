@@ -88,7 +88,7 @@ void foldInto(ItemReportEntry &into, const ItemReportEntry &later)
 } // namespace
 
 ItemReport buildItemReport(
-    const DataDir &dir, const std::vector<ReportDay> &days, const ItemFilter &filter)
+    const DataDir &dir, const std::vector<CalendarDay> &days, const ItemFilter &filter)
 {
     ItemReport report;
     // Each item's sales fold into its first entry; refunds and non-inventory
@@ -97,7 +97,7 @@ ItemReport buildItemReport(
     std::unordered_map<int64_t, size_t> firstLine;
     std::vector<size_t> nextLine;
     constexpr size_t kNone = static_cast<size_t>(-1);
-    for (const ReportDay &day : days) {
+    for (const CalendarDay &day : days) {
         const std::optional<std::vector<TransactionRecord>> transactions
             = readDayTransactions(dir, day.year, day.month, day.day);
         if (!transactions || transactions->empty())
@@ -172,7 +172,7 @@ std::string itemTotalsLine(const ItemReport &report)
         centsText(report.cost).c_str(), centsText(report.retail).c_str());
 }
 
-std::vector<ReportDay> itemReportDays(const ItemReportChoice &choice)
+std::vector<CalendarDay> itemCalendarDays(const ItemReportChoice &choice)
 {
     switch (choice.period) {
     case ItemPeriod::Daily: return daysFrom(choice.start, choice.start);
@@ -185,8 +185,8 @@ std::vector<ReportDay> itemReportDays(const ItemReportChoice &choice)
 
 std::string itemReportTitle(const ItemReportChoice &choice)
 {
-    const ReportDay &s = choice.start;
-    const ReportDay &e = choice.end;
+    const CalendarDay &s = choice.start;
+    const CalendarDay &e = choice.end;
     switch (choice.period) {
     case ItemPeriod::Daily:
         return cformat("Item report   Day %d Month %d %d", s.day, s.month, s.year);
@@ -200,7 +200,7 @@ std::string itemReportTitle(const ItemReportChoice &choice)
     return "";
 }
 
-std::string itemCsvName(const ReportDay &day)
+std::string itemCsvName(const CalendarDay &day)
 {
     return cformat("SA%02d%02d.CSV", day.month, day.day);
 }
@@ -227,8 +227,8 @@ namespace {
 
 std::string pageHeading(const ItemReportChoice &choice, const std::string &store, int page)
 {
-    const ReportDay &s = choice.start;
-    const ReportDay &e = choice.end;
+    const CalendarDay &s = choice.start;
+    const CalendarDay &e = choice.end;
     const std::string date = shortDateOr(s, "%2d/%2d/%d");
     const char *name = store.c_str();
     switch (choice.period) {

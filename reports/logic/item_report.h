@@ -3,7 +3,7 @@
 // days, one line per item, read from the archive's saleslog.dat and
 // itemslog.dat of each day. Nothing is written to the archive.
 
-#include "reports/logic/report_days.h"
+#include "platform/day_walk.h"
 #include "sales/logic/archive_records.h"
 
 #include <cstdint>
@@ -65,7 +65,7 @@ struct ItemReport {
 // and the entries ordered by how many were sold, most first (equal counts in
 // the order they were first sold). A day whose files cannot be read adds
 // nothing.
-ItemReport buildItemReport(const DataDir &dir, const std::vector<ReportDay> &days,
+ItemReport buildItemReport(const DataDir &dir, const std::vector<CalendarDay> &days,
     const ItemFilter &filter);
 
 // The list lines: "%I64d, %s, %I64d, %.2f, %.2f, %.2f, %.2f, %d" (item,
@@ -81,20 +81,20 @@ enum class ItemPeriod { Daily, Weekly, Monthly, Range };
 // a monthly report) and, for a range, its last.
 struct ItemReportChoice {
     ItemPeriod period = ItemPeriod::Daily;
-    ReportDay start;
-    ReportDay end;
+    CalendarDay start;
+    CalendarDay end;
     ItemFilter filter;
 };
 
 // The days the choice covers; none when a day does not exist or a range is
 // reversed.
-std::vector<ReportDay> itemReportDays(const ItemReportChoice &choice);
+std::vector<CalendarDay> itemCalendarDays(const ItemReportChoice &choice);
 
 // The report window's title, e.g. "Item report   Day %d Month %d %d".
 std::string itemReportTitle(const ItemReportChoice &choice);
 
 // The name proposed for the CSV file: "SA%02d%02d.CSV" (month, day).
-std::string itemCsvName(const ReportDay &day);
+std::string itemCsvName(const CalendarDay &day);
 // The CSV file's bytes: every list line with CR LF, then the totals line
 // without one.
 std::string itemCsvBytes(const ItemReport &report);

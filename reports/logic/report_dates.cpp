@@ -7,7 +7,7 @@
 
 namespace ovix {
 
-std::string shortDateText(const ReportDay &day)
+std::string shortDateText(const CalendarDay &day)
 {
     if (!isRealDay(day) || day.year < 1980)
         return "";
@@ -15,7 +15,7 @@ std::string shortDateText(const ReportDay &day)
     return formatLocaleDate(day.year, day.month, day.day, picture.c_str());
 }
 
-std::string shortDateOr(const ReportDay &day, const char *fallback)
+std::string shortDateOr(const CalendarDay &day, const char *fallback)
 {
     std::string text = shortDateText(day);
     if (text.empty())

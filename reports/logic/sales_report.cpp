@@ -52,7 +52,7 @@ template <typename Record> SalesSums sumsOf(const Record &record, float total, i
 // What one day adds; nothing when the day has no sales log (or, for the item
 // report, no line of the item).
 std::optional<SalesSums> daySums(const DataDir &dir, const SalesReportChoice &choice,
-    const ReportDay &day)
+    const CalendarDay &day)
 {
     if (!fileExists(dir.path(dayFileName(day.year, day.month, day.day, kSalesLogName))))
         return std::nullopt;
@@ -97,11 +97,11 @@ std::optional<SalesSums> daySums(const DataDir &dir, const SalesReportChoice &ch
 SalesReport buildSalesReport(const DataDir &dir, const SalesReportChoice &choice)
 {
     SalesReport report;
-    const std::vector<ReportDay> days = daysFrom(choice.start, choice.end);
+    const std::vector<CalendarDay> days = daysFrom(choice.start, choice.end);
     SalesSums month;
     SalesSums year;
     for (size_t i = 0; i < days.size(); ++i) {
-        const ReportDay &day = days[i];
+        const CalendarDay &day = days[i];
         if (const std::optional<SalesSums> sums = daySums(dir, choice, day)) {
             month += *sums;
             year += *sums;
@@ -173,9 +173,9 @@ void printSalesReport(PrintDevice &device, const std::string &storeName, const s
     }
 }
 
-bool checkReportPeriod(const ReportDay &start, const ReportDay &end, Messages &messages)
+bool checkReportPeriod(const CalendarDay &start, const CalendarDay &end, Messages &messages)
 {
-    for (const ReportDay &day : { start, end }) {
+    for (const CalendarDay &day : { start, end }) {
         if (day.year < 2000 || day.year > 4000 || day.day < 1 || day.day > 31 || day.month < 1
             || day.month > 12)
             return false;

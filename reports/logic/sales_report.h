@@ -3,7 +3,7 @@
 // per month and per year over a period, for the whole shop, for one clerk or
 // for one item, read from the archive. Nothing is written.
 
-#include "reports/logic/report_days.h"
+#include "platform/day_walk.h"
 
 #include <array>
 #include <cstdint>
@@ -43,8 +43,8 @@ enum class SalesReportKind { Shop, Staff, Item };
 
 struct SalesReportChoice {
     SalesReportKind kind = SalesReportKind::Shop;
-    ReportDay start;
-    ReportDay end;
+    CalendarDay start;
+    CalendarDay end;
     int clerk = 0; // Staff
     int64_t itemNumber = 0; // Item
 };
@@ -81,6 +81,6 @@ void printSalesReport(PrintDevice &device, const std::string &storeName, const s
 // day outside 1-31 or a month outside 1-12 gives false and says nothing (the
 // command ends); a day that does not exist or an end before the start says
 // "Invalid selection" ("Problem").
-bool checkReportPeriod(const ReportDay &start, const ReportDay &end, Messages &messages);
+bool checkReportPeriod(const CalendarDay &start, const CalendarDay &end, Messages &messages);
 
 } // namespace ovix

@@ -32,7 +32,7 @@ std::vector<int> reportYears(const LocalTime &today)
     return years;
 }
 
-ReportDay todayOf(const LocalTime &now)
+CalendarDay todayOf(const LocalTime &now)
 {
     return { now.year, now.month, now.day };
 }
@@ -75,11 +75,11 @@ struct ReportContext {
         if (ask.exec() != QDialog::Accepted)
             return;
         const ItemReportChoice choice = ask.choice();
-        const ReportDay last = period == ItemPeriod::Range ? choice.end : choice.start;
+        const CalendarDay last = period == ItemPeriod::Range ? choice.end : choice.start;
         if (!checkReportPeriod(choice.start, last, messages))
             return;
         const ItemReport report
-            = buildItemReport(state.dir, itemReportDays(choice), choice.filter);
+            = buildItemReport(state.dir, itemCalendarDays(choice), choice.filter);
         const std::string store = storeName();
         ItemReportDialog dialog(itemReportTitle(choice), report,
             [this, choice, store, &report] {

@@ -45,7 +45,7 @@ QComboBox *yearBox(const std::vector<int> &years, int chosen, QWidget *parent)
 
 // Day, month and year boxes in a row under `caption`.
 DateBoxes addDateRow(QGridLayout *grid, int row, const QString &caption,
-    const std::vector<int> &years, const ReportDay &day, bool withDay, QWidget *parent)
+    const std::vector<int> &years, const CalendarDay &day, bool withDay, QWidget *parent)
 {
     DateBoxes boxes;
     grid->addWidget(new QLabel(caption, parent), row, 0);
@@ -64,9 +64,9 @@ DateBoxes addDateRow(QGridLayout *grid, int row, const QString &caption,
     return boxes;
 }
 
-ReportDay dayOf(const DateBoxes &boxes)
+CalendarDay dayOf(const DateBoxes &boxes)
 {
-    ReportDay day;
+    CalendarDay day;
     day.day = boxes.day ? boxes.day->currentData().toInt() : 1;
     day.month = boxes.month->currentData().toInt();
     day.year = boxes.year->currentData().toInt();
@@ -96,7 +96,7 @@ QPushButton *addButton(QHBoxLayout *row, const QString &caption, std::function<v
 } // namespace
 
 ItemSummaryDialog::ItemSummaryDialog(ItemPeriod period, const std::vector<int> &years,
-    const ReportDay &today, const std::vector<std::string> &categoryCodes, QWidget *parent)
+    const CalendarDay &today, const std::vector<std::string> &categoryCodes, QWidget *parent)
     : QDialog(parent)
     , period_(period)
 {
@@ -193,7 +193,7 @@ ItemReportDialog::ItemReportDialog(const std::string &title, const ItemReport &r
     layout->addLayout(buttons);
 }
 
-SalesPeriodDialog::SalesPeriodDialog(const std::vector<int> &years, const ReportDay &today,
+SalesPeriodDialog::SalesPeriodDialog(const std::vector<int> &years, const CalendarDay &today,
     const std::vector<std::string> &clerkNames, QWidget *parent)
     : QDialog(parent)
 {
@@ -221,12 +221,12 @@ SalesPeriodDialog::SalesPeriodDialog(const std::vector<int> &years, const Report
     layout->addWidget(okCancel(this));
 }
 
-ReportDay SalesPeriodDialog::startDay() const
+CalendarDay SalesPeriodDialog::startDay() const
 {
     return dayOf(start_);
 }
 
-ReportDay SalesPeriodDialog::endDay() const
+CalendarDay SalesPeriodDialog::endDay() const
 {
     return dayOf(end_);
 }

@@ -35,7 +35,7 @@ struct DateBoxes {
 // month and year), the six exclusions and the category. `years` newest first.
 class ItemSummaryDialog : public QDialog {
 public:
-    ItemSummaryDialog(ItemPeriod period, const std::vector<int> &years, const ReportDay &today,
+    ItemSummaryDialog(ItemPeriod period, const std::vector<int> &years, const CalendarDay &today,
         const std::vector<std::string> &categoryCodes, QWidget *parent);
 
     // The choice as the boxes stand (a day that does not exist stays as chosen).
@@ -90,11 +90,11 @@ private:
 // `clerkNames` also the clerk whose sales are asked for.
 class SalesPeriodDialog : public QDialog {
 public:
-    SalesPeriodDialog(const std::vector<int> &years, const ReportDay &today,
+    SalesPeriodDialog(const std::vector<int> &years, const CalendarDay &today,
         const std::vector<std::string> &clerkNames, QWidget *parent);
 
-    ReportDay startDay() const;
-    ReportDay endDay() const;
+    CalendarDay startDay() const;
+    CalendarDay endDay() const;
     // 1-based clerk number; 0 without a clerk box.
     int clerk() const;
 

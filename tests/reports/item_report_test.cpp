@@ -36,7 +36,7 @@ void fillWeek(ReportArchive &archive)
     archive.add({ 2028, 3, 6 }, "Cash", { kTea });
 }
 
-ItemReportChoice choiceOf(ItemPeriod period, ReportDay start, ReportDay end = {})
+ItemReportChoice choiceOf(ItemPeriod period, CalendarDay start, CalendarDay end = {})
 {
     return { period, start, end, ItemFilter {} };
 }
@@ -48,7 +48,7 @@ ItemReportChoice weekOf28February(ItemFilter filter = {})
 
 ItemReport weekReport(const ReportArchive &archive, const ItemFilter &filter)
 {
-    return buildItemReport(archive.dir(), itemReportDays(weekOf28February(filter)), filter);
+    return buildItemReport(archive.dir(), itemCalendarDays(weekOf28February(filter)), filter);
 }
 
 } // namespace
@@ -130,7 +130,7 @@ TEST(ItemReport, PeriodsCoverTheirDaysOnly)
     };
     for (const Case &c : cases) {
         const ItemReport report
-            = buildItemReport(archive.dir(), itemReportDays(c.choice), c.choice.filter);
+            = buildItemReport(archive.dir(), itemCalendarDays(c.choice), c.choice.filter);
         EXPECT_EQ(report.items, c.items) << c.title;
         EXPECT_EQ(itemReportTitle(c.choice), c.title);
     }
@@ -198,7 +198,7 @@ TEST(ItemReport, PrintedListRunsOnToFurtherPages)
         archive.add({ 2026, 3, 7 }, "Cash", lines);
     }
     const ItemReportChoice choice = choiceOf(ItemPeriod::Daily, { 2026, 3, 7 });
-    const ItemReport report = buildItemReport(archive.dir(), itemReportDays(choice), {});
+    const ItemReport report = buildItemReport(archive.dir(), itemCalendarDays(choice), {});
     RecordingPageSetup page;
     page.printableHeight = 10 * (page.lineHeight + 2);
     RecordingPrintDevice device(page);

@@ -4,7 +4,7 @@
 
 #include "platform/c_format.h"
 #include "platform/data_dir.h"
-#include "reports/logic/report_days.h"
+#include "platform/day_walk.h"
 #include "sales/logic/archive_records.h"
 #include "store/fixed_text.h"
 #include "support/test_support.h"
@@ -35,7 +35,7 @@ public:
     // Appends one transaction of `type` ("Cash", "Refund", "Payment" ...)
     // by `clerk` with its lines. As the till stores a refund, its record's
     // amounts are negated and its lines keep positive ones. Returns its number.
-    int64_t add(const ReportDay &day, const char *type, const std::vector<ArchiveLine> &lines,
+    int64_t add(const CalendarDay &day, const char *type, const std::vector<ArchiveLine> &lines,
         int clerk = 1)
     {
         const int64_t number = ++lastNumber;
@@ -71,7 +71,7 @@ public:
         return number;
     }
 
-    void append(const ReportDay &day, const char *file, const std::string &bytes) const
+    void append(const CalendarDay &day, const char *file, const std::string &bytes) const
     {
         const std::string folderName
             = folder.file(cformat("%d/%d/%d", day.year, day.month, day.day));

@@ -92,8 +92,8 @@ TEST(SalesReport, ShopStaffAndItemTotals)
 TEST(SalesReport, PeriodsAreCheckedBeforeTheWalk)
 {
     struct Case {
-        ReportDay start;
-        ReportDay end;
+        CalendarDay start;
+        CalendarDay end;
         bool accepted;
         const char *message;
     };

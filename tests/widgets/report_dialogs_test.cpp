@@ -20,7 +20,7 @@ TEST(ReportDialogs, ItemSummaryGivesTheChosenDaysFilterAndCategory)
         ItemPeriod period;
         int categoryIndex;
         int category;
-        ReportDay start;
+        CalendarDay start;
     };
     const Case cases[] = {
         { ItemPeriod::Daily, 0, 0, { 2026, 3, 7 } },
@@ -46,7 +46,7 @@ TEST(ReportDialogs, ItemSummaryGivesTheChosenDaysFilterAndCategory)
     range.exclusion(0)->setChecked(false);
     range.exclusion(4)->setChecked(true);
     const ItemReportChoice choice = range.choice();
-    EXPECT_EQ(choice.end, (ReportDay { 2025, 3, 1 }));
+    EXPECT_EQ(choice.end, (CalendarDay { 2025, 3, 1 }));
     EXPECT_FALSE(choice.filter.excludeRefunds);
     EXPECT_TRUE(choice.filter.excludeCredit);
 }
@@ -54,7 +54,7 @@ TEST(ReportDialogs, ItemSummaryGivesTheChosenDaysFilterAndCategory)
 TEST(ReportDialogs, PeriodListsAndTotals)
 {
     SalesPeriodDialog period({ 2026, 2025 }, { 2026, 2, 28 }, { "ANN", "BOB" }, nullptr);
-    EXPECT_EQ(period.startDay(), (ReportDay { 2026, 2, 28 }));
+    EXPECT_EQ(period.startDay(), (CalendarDay { 2026, 2, 28 }));
     EXPECT_EQ(period.clerk(), 1);
     SalesPeriodDialog shop({ 2026 }, { 2026, 2, 28 }, {}, nullptr);
     EXPECT_EQ(shop.clerk(), 0);

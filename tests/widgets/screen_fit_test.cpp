@@ -412,7 +412,7 @@ const std::vector<Window> &windows()
         { "ItemSummaryDialog",
             [](Counter &, QWidget *parent) {
                 return make<ItemSummaryDialog>(ItemPeriod::Range, std::vector<int> { 2026, 2018 },
-                    ReportDay { 2026, 12, 30 }, std::vector<std::string>(18, "WWW"), parent);
+                    CalendarDay { 2026, 12, 30 }, std::vector<std::string>(18, "WWW"), parent);
             } },
         { "ItemReportDialog",
             [](Counter &, QWidget *parent) {
@@ -431,7 +431,7 @@ const std::vector<Window> &windows()
         { "SalesPeriodDialog",
             [](Counter &, QWidget *parent) {
                 return make<SalesPeriodDialog>(std::vector<int> { 2026, 2018 },
-                    ReportDay { 2026, 12, 30 },
+                    CalendarDay { 2026, 12, 30 },
                     std::vector<std::string>(99, "WWWWWWWWWWWWWWWWWWWWWWWWWWWWW"), parent);
             } },
         { "SalesReportDialog",

@@ -35,8 +35,8 @@ struct Options {
     std::string shop = ".";
     std::string pdf;
     std::string printer;
-    std::optional<ReportDay> from;
-    std::optional<ReportDay> to;
+    std::optional<CalendarDay> from;
+    std::optional<CalendarDay> to;
     int clerk = 0;
     int64_t item = 0;
     ItemFilter filter;
@@ -53,7 +53,7 @@ std::optional<long long> wholeNumber(const std::string &text)
 }
 
 // "DD/MM/YYYY" (as the till's dialogs write days) or "YYYY-MM-DD".
-ReportDay dayOf(const std::string &text)
+CalendarDay dayOf(const std::string &text)
 {
     const BadArguments bad { "bad date '" + text + "': write DD/MM/YYYY or YYYY-MM-DD" };
     std::vector<std::string> parts;
@@ -70,7 +70,7 @@ ReportDay dayOf(const std::string &text)
         if (!numbers[i])
             throw bad;
     }
-    ReportDay day;
+    CalendarDay day;
     if (separator == '/')
         day = { int(*numbers[2]), int(*numbers[1]), int(*numbers[0]) };
     else
@@ -194,7 +194,7 @@ void checkFor(const ReportRow &row, Options &options, const LocalTime &now)
         throw BadArguments { std::string(row.name) + " needs --clerk N" };
     if (row.needsItem && options.item == 0)
         throw BadArguments { std::string(row.name) + " needs --item N" };
-    const ReportDay today { now.year, now.month, now.day };
+    const CalendarDay today { now.year, now.month, now.day };
     if (!options.from)
         options.from = today;
     if (!options.to)

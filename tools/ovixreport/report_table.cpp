@@ -35,7 +35,7 @@ std::optional<PreparedReport> itemReport(const ReportJob &job, ItemPeriod period
     if (period == ItemPeriod::Monthly)
         choice.start.day = 1;
     auto report = std::make_shared<ItemReport>(
-        buildItemReport(job.shop.dir, itemReportDays(choice), choice.filter));
+        buildItemReport(job.shop.dir, itemCalendarDays(choice), choice.filter));
     const std::string store = job.shop.heading.storeName();
     return PreparedReport { reportPrintRequest(job.shop, "items"),
         [report, choice, store](PrintDevice &device, Messages &problems) {

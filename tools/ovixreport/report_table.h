@@ -5,7 +5,7 @@
 
 #include "reports/logic/item_report.h"
 #include "print/widgets/print_job.h"
-#include "reports/logic/report_days.h"
+#include "platform/day_walk.h"
 
 #include <functional>
 #include <optional>
@@ -21,8 +21,8 @@ struct LocalTime;
 // What a report is asked for: the shop as read and the command line's choices.
 struct ReportJob {
     Shop &shop; // as read from the folder; a report may load its record indexes
-    ReportDay from; // the first day (or the only one)
-    ReportDay to; // the last day; `from` for a report of one day
+    CalendarDay from; // the first day (or the only one)
+    CalendarDay to; // the last day; `from` for a report of one day
     int clerk = 0; // the staff report's clerk
     int64_t item = 0; // the item report's item number
     ItemFilter filter;

@@ -1,18 +1,18 @@
-#include "reports/logic/report_days.h"
+#include "platform/day_walk.h"
 
 #include "platform/clock.h"
 
 namespace ovix {
 
-bool isRealDay(const ReportDay &day)
+bool isRealDay(const CalendarDay &day)
 {
     return day.year >= 1 && day.month >= 1 && day.month <= 12 && day.day >= 1
         && day.day <= daysInMonth(day.year, day.month);
 }
 
-ReportDay nextReportDay(const ReportDay &day)
+CalendarDay nextCalendarDay(const CalendarDay &day)
 {
-    ReportDay next = day;
+    CalendarDay next = day;
     if (++next.day > daysInMonth(next.year, next.month)) {
         next.day = 1;
         if (++next.month > 12) {
@@ -23,28 +23,28 @@ ReportDay nextReportDay(const ReportDay &day)
     return next;
 }
 
-std::vector<ReportDay> daysFrom(const ReportDay &first, const ReportDay &last)
+std::vector<CalendarDay> daysFrom(const CalendarDay &first, const CalendarDay &last)
 {
-    std::vector<ReportDay> days;
+    std::vector<CalendarDay> days;
     if (!isRealDay(first) || !isRealDay(last))
         return days;
-    for (ReportDay day = first; day <= last; day = nextReportDay(day))
+    for (CalendarDay day = first; day <= last; day = nextCalendarDay(day))
         days.push_back(day);
     return days;
 }
 
-std::vector<ReportDay> weekFrom(const ReportDay &first)
+std::vector<CalendarDay> weekFrom(const CalendarDay &first)
 {
-    std::vector<ReportDay> days;
+    std::vector<CalendarDay> days;
     if (!isRealDay(first))
         return days;
-    ReportDay day = first;
-    for (int i = 0; i < 7; ++i, day = nextReportDay(day))
+    CalendarDay day = first;
+    for (int i = 0; i < 7; ++i, day = nextCalendarDay(day))
         days.push_back(day);
     return days;
 }
 
-std::vector<ReportDay> monthOf(int year, int month)
+std::vector<CalendarDay> monthOf(int year, int month)
 {
     if (month < 1 || month > 12)
         return {};

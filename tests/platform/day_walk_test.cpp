@@ -1,20 +1,20 @@
-// The days a report walks: calendar order, the Gregorian leap rule, and walks
+// The days walked: calendar order, the Gregorian leap rule, and walks
 // that end at once for a reversed range or a day that does not exist.
 
-#include "reports/logic/report_days.h"
+#include "platform/day_walk.h"
 
 #include <gtest/gtest.h>
 
 using namespace ovix;
 
-TEST(ReportDays, RangesWalkEveryDayAndStopAfterTheLast)
+TEST(DayWalk, RangesWalkEveryDayAndStopAfterTheLast)
 {
     struct Case {
         const char *what;
-        ReportDay first;
-        ReportDay last;
+        CalendarDay first;
+        CalendarDay last;
         size_t count;
-        ReportDay secondLast; // the day before the last walked (when count > 1)
+        CalendarDay secondLast; // the day before the last walked (when count > 1)
     };
     const Case cases[] = {
         { "one day", { 2026, 3, 7 }, { 2026, 3, 7 }, 1, {} },
@@ -32,7 +32,7 @@ TEST(ReportDays, RangesWalkEveryDayAndStopAfterTheLast)
         { "day 0", { 2026, 1, 0 }, { 2026, 1, 3 }, 0, {} },
     };
     for (const Case &c : cases) {
-        const std::vector<ReportDay> days = daysFrom(c.first, c.last);
+        const std::vector<CalendarDay> days = daysFrom(c.first, c.last);
         ASSERT_EQ(days.size(), c.count) << c.what;
         if (c.count == 0)
             continue;
@@ -44,15 +44,15 @@ TEST(ReportDays, RangesWalkEveryDayAndStopAfterTheLast)
     }
 }
 
-TEST(ReportDays, WeeksAndMonths)
+TEST(DayWalk, WeeksAndMonths)
 {
-    const std::vector<ReportDay> leapWeek = weekFrom({ 2028, 2, 28 });
+    const std::vector<CalendarDay> leapWeek = weekFrom({ 2028, 2, 28 });
     ASSERT_EQ(leapWeek.size(), 7u);
-    EXPECT_EQ(leapWeek[1], (ReportDay { 2028, 2, 29 }));
-    EXPECT_EQ(leapWeek[6], (ReportDay { 2028, 3, 5 }));
-    const std::vector<ReportDay> week2100 = weekFrom({ 2100, 2, 28 });
-    EXPECT_EQ(week2100[1], (ReportDay { 2100, 3, 1 }));
-    EXPECT_EQ(weekFrom({ 2026, 12, 29 }).back(), (ReportDay { 2027, 1, 4 }));
+    EXPECT_EQ(leapWeek[1], (CalendarDay { 2028, 2, 29 }));
+    EXPECT_EQ(leapWeek[6], (CalendarDay { 2028, 3, 5 }));
+    const std::vector<CalendarDay> week2100 = weekFrom({ 2100, 2, 28 });
+    EXPECT_EQ(week2100[1], (CalendarDay { 2100, 3, 1 }));
+    EXPECT_EQ(weekFrom({ 2026, 12, 29 }).back(), (CalendarDay { 2027, 1, 4 }));
     EXPECT_TRUE(weekFrom({ 2026, 4, 31 }).empty());
 
     struct Month {
