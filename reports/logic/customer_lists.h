@@ -23,7 +23,7 @@ enum class CustomerListKind {
 
 struct CustomerListChoice {
     CustomerListKind kind = CustomerListKind::FromNumber;
-    NumberRange range;
+    NumberRange range {};
     int year = 2000; // InactiveSince: the last year a customer may have been used in
 };
 

@@ -42,11 +42,11 @@ std::optional<NumberRange> listingRange(std::string_view from, std::string_view 
 
 struct InventoryListChoice {
     InventoryListKind kind = InventoryListKind::FromNumber;
-    NumberRange range;
+    NumberRange range {};
     // By category: 1 to 18 for display category 0 to 17; 0 for every category.
     int category = 0;
     // By location: the location typed, compared in capitals (Windows-1252).
-    std::string location;
+    std::string location {};
 };
 
 // The list's title: "Inventory list: ", "Inventory category list: ",
