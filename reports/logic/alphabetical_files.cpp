@@ -133,9 +133,12 @@ bool writeAlphabeticalItemFile(
     const Shop &shop, char startChar, char endChar, Messages &messages)
 {
     const std::optional<AlphabeticalRange> range = rangeOf(startChar, endChar);
-    if (!range)
-        return false;
-    return writeListFile<ItemRecord>(shop, shop.items.filePath(), shop.items.slotCount(), *range,
+    return range && writeAlphabeticalItemFile(shop, *range, messages);
+}
+
+bool writeAlphabeticalItemFile(const Shop &shop, AlphabeticalRange range, Messages &messages)
+{
+    return writeListFile<ItemRecord>(shop, shop.items.filePath(), shop.items.slotCount(), range,
         kItemFileName, kItemListFileName,
         [](const ItemRecord &item) { return readText(item.description); },
         [](const ItemRecord &item) {
@@ -153,10 +156,14 @@ bool writeAlphabeticalCustomerFile(
     const Shop &shop, char startChar, char endChar, Messages &messages)
 {
     const std::optional<AlphabeticalRange> range = rangeOf(startChar, endChar);
-    if (!range)
-        return false;
+    return range && writeAlphabeticalCustomerFile(shop, *range, messages);
+}
+
+bool writeAlphabeticalCustomerFile(
+    const Shop &shop, AlphabeticalRange range, Messages &messages)
+{
     return writeListFile<CustomerRecord>(shop, shop.customers.filePath(),
-        shop.customers.slotCount(), *range, kCustomerFileName, kCustomerListFileName,
+        shop.customers.slotCount(), range, kCustomerFileName, kCustomerListFileName,
         [](const CustomerRecord &customer) { return readText(customer.name); },
         [](const CustomerRecord &customer) {
             ListFileRecord line {};

@@ -65,10 +65,17 @@ std::vector<size_t> alphabeticalOrder(const std::vector<AlphabeticalKey> &keys,
 bool writeAlphabeticalItemFile(
     const Shop &shop, char startChar, char endChar, Messages &messages);
 
+// The same for a range already taken (as alphabeticalRange or
+// askAlphabeticalRange give it).
+bool writeAlphabeticalItemFile(const Shop &shop, AlphabeticalRange range, Messages &messages);
+
 // The same for customers into m2.dat: number, name, road, telephone, from
 // member.dat ("Data file member.dat, not present.", "Data file: m2.dat.").
 bool writeAlphabeticalCustomerFile(
     const Shop &shop, char startChar, char endChar, Messages &messages);
+
+bool writeAlphabeticalCustomerFile(
+    const Shop &shop, AlphabeticalRange range, Messages &messages);
 
 // The records of f2.dat or m2.dat (`fileName`) in file order; a part record
 // at the end is left out. "Data file: <name>, not present." (caption "Fatal

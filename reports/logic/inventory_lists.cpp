@@ -33,7 +33,7 @@ constexpr const char *kCustomCaptions[] = { "Description", "SKU 1", "SKU 2", "SK
     "Cost", "Trade", "Retail", "Order code", "On order", "Order quantity", "Minimum order",
     "Reorder level", "Tax code", "In stock", "Date added", "Display category", "Location",
     "Web URL", "Web image" };
-static_assert(std::size(kCustomCaptions) == 20);
+static_assert(std::size(kCustomCaptions) == kCustomColumnCount);
 
 std::string number(int64_t value)
 {
@@ -138,6 +138,15 @@ std::optional<NumberRange> listingRange(std::string_view from, std::string_view 
     return NumberRange { *low, *high };
 }
 
+std::optional<std::string> listingLocation(std::string_view typed, Messages &messages)
+{
+    if (typed.empty() || typed.size() > 39) {
+        reportProblem(messages, "Outside range");
+        return std::nullopt;
+    }
+    return toUpperCp1252(typed);
+}
+
 std::string inventoryListTitle(const InventoryListChoice &choice)
 {
     switch (choice.kind) {
@@ -160,6 +169,11 @@ std::string inventoryColumnLine(InventoryListKind kind, const TillConfig &config
             line += std::string(", ") + kCustomCaptions[column];
     }
     return line;
+}
+
+const char *customColumnCaption(size_t column)
+{
+    return column < kCustomColumnCount ? kCustomCaptions[column] : "";
 }
 
 bool onInventoryList(const InventoryListChoice &choice, const ItemRecord &item)

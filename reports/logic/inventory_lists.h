@@ -49,6 +49,11 @@ struct InventoryListChoice {
     std::string location {};
 };
 
+// "Enter the location:" as typed (Windows-1252): 1 to 39 characters, taken
+// in capitals; anything else gives "Outside range" (caption "Problem") and
+// nothing.
+std::optional<std::string> listingLocation(std::string_view typed, Messages &messages);
+
 // The list's title: "Inventory list: ", "Inventory category list: ",
 // "Inventory held list: " or "Location: <location> ".
 std::string inventoryListTitle(const InventoryListChoice &choice);
@@ -56,6 +61,11 @@ std::string inventoryListTitle(const InventoryListChoice &choice);
 // The column line: "Number          Description   Cat   Held   Retail   Total
 // retail", the with-cost one, or for Custom "Number" and the chosen columns.
 std::string inventoryColumnLine(InventoryListKind kind, const TillConfig &config);
+
+// The caption of optional column `column` (0 to 19) of the custom list, in
+// the order of its flags in the configuration: "Description", "SKU 1", ...
+const char *customColumnCaption(size_t column);
+inline constexpr size_t kCustomColumnCount = 20;
 
 // Whether the item is printed on the list (its number already in range).
 bool onInventoryList(const InventoryListChoice &choice, const ItemRecord &item);

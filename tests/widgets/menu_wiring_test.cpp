@@ -13,7 +13,11 @@
 #include "platform/scripted_messages.h"
 #include "reports/widgets/activity_log_commands.h"
 #include "reports/widgets/closeout_commands.h"
+#include "reports/widgets/customer_print_commands.h"
+#include "reports/widgets/inventory_print_commands.h"
 #include "reports/widgets/report_commands.h"
+#include "reports/widgets/stock_list_commands.h"
+#include "reports/widgets/supplier_print_command.h"
 #include "sales/logic/basket.h"
 #include "sales/logic/payment.h"
 #include "sales/logic/till_state.h"
@@ -110,6 +114,10 @@ const std::vector<ConnectFunction> &connectFunctions()
             [](TillWindow &window, WiredTill &till) {
                 connectInventorySearchCommands(window, till.state, till.messages);
             } },
+        { "connectInventoryPrintCommands", Popup::Inventory,
+            [](TillWindow &window, WiredTill &till) {
+                connectInventoryPrintCommands(window, till.state, till.messages);
+            } },
         { "connectCustomerCommands", Popup::Customers,
             [](TillWindow &window, WiredTill &till) {
                 connectCustomerCommands(window, till.state, till.messages);
@@ -117,6 +125,14 @@ const std::vector<ConnectFunction> &connectFunctions()
         { "connectAccountCommands", Popup::Customers,
             [](TillWindow &window, WiredTill &till) {
                 connectAccountCommands(window, till.state, till.messages);
+            } },
+        { "connectCustomerPrintCommands", Popup::Customers,
+            [](TillWindow &window, WiredTill &till) {
+                connectCustomerPrintCommands(window, till.state, till.messages);
+            } },
+        { "connectSupplierPrintCommand", Popup::Suppliers,
+            [](TillWindow &window, WiredTill &till) {
+                connectSupplierPrintCommand(window, till.state, till.messages);
             } },
         { "connectPaymentCommands", Popup::Payments,
             [](TillWindow &window, WiredTill &till) {
@@ -132,6 +148,10 @@ const std::vector<ConnectFunction> &connectFunctions()
         { "connectReportCommands", Popup::Reports,
             [](TillWindow &window, WiredTill &till) {
                 connectReportCommands(window, till.state, till.messages);
+            } },
+        { "connectStockListCommands", Popup::Reports,
+            [](TillWindow &window, WiredTill &till) {
+                connectStockListCommands(window, till.state, till.messages);
             } },
         { "connectCloseoutCommands", Popup::Reports,
             [](TillWindow &window, WiredTill &till) {
@@ -272,6 +292,14 @@ TEST(MenuWiring, TheTillBuildsTheCommandsItAlwaysHasAndEnablesTheirButtons)
         till.window, *till.screen, till.state, *till.basket, till.messages, till.devices);
     const std::set<Command> expected = { Command::Exit, Command::ExitPrintReport,
         Command::ExitPrintLog, Command::ExitPrintReportAndLog, Command::IndentListings,
+        Command::ListingFontSize, Command::ReorderList, Command::ReorderListByOrderCode,
+        Command::OutOfStock, Command::SpecialOrders, Command::SellByExpired,
+        Command::InventoryPrintFromNumber, Command::InventoryPrintAlphabetically,
+        Command::InventoryPrintIncludingCost, Command::InventoryPrintByCategory,
+        Command::InventoryPrintInStock, Command::InventoryPrintByLocation,
+        Command::InventoryPrintCustom, Command::CustomerPrintFromNumber,
+        Command::CustomerPrintAlphabetically, Command::CustomerPrintDebtors,
+        Command::CustomerPrintInactiveSince, Command::SupplierPrint,
         Command::StockSummary, Command::RetailLessThanCost, Command::PrintTakings,
         Command::PurgeTakings, Command::TillReconciliation, Command::TillCloseout,
         Command::ActivitySummary,

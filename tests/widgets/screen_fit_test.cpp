@@ -27,7 +27,9 @@
 #include "reports/logic/stock_summary.h"
 #include "reports/widgets/closeout_dialogs.h"
 #include "reports/widgets/takings_chart_dialog.h"
+#include "reports/widgets/listing_dialogs.h"
 #include "reports/widgets/log_viewer_dialog.h"
+#include "reports/widgets/stock_list_dialog.h"
 #include "sales/logic/basket.h"
 #include "sales/logic/item_entry.h"
 #include "sales/logic/null_basket_view.h"
@@ -491,6 +493,35 @@ const std::vector<Window> &windows()
                     c.shop.state.config.set(cfg::takingsHistory, entry, 9999999.99);
                 return make<TakingsChartDialog>(
                     c.shop.state.config, LocalTime { 2026, 12, 31, 9, 0, 0, 0 }, parent);
+            } },
+        { "StockListDialog",
+            [](Counter &, QWidget *parent) {
+                StockList list;
+                list.title = "Order code, Item, Reorder level, In stock, On order, Order qty";
+                list.headingRow = "Reorder level, In stock, On order, Order qty, Code";
+                for (int64_t number = 1; number <= 60; ++number)
+                    list.lines.push_back("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW, "
+                        + std::to_string(number * 1000000000000)
+                        + ", WOODWARD WORTHINGTON MOWBRAY WALLPAPER, -2000000000,0,0,0");
+                return make<StockListDialog>(list, nullptr, parent);
+            } },
+        { "ListingPrintDialog",
+            [](Counter &, QWidget *parent) {
+                return make<ListingPrintDialog>("100000000000000000", 200, nullptr, parent);
+            } },
+        { "ListingFontDialog",
+            [](Counter &, QWidget *parent) { return make<ListingFontDialog>(0, parent); } },
+        { "CategoryChoiceDialog",
+            [](Counter &c, QWidget *parent) {
+                std::vector<std::string> names;
+                for (int category = 1; category <= kCategoryCount; ++category)
+                    names.push_back(c.shop.state.config.categoryName(category));
+                return make<CategoryChoiceDialog>(names, parent);
+            } },
+        { "CustomColumnsDialog",
+            [](Counter &, QWidget *parent) {
+                return make<CustomColumnsDialog>(
+                    std::array<bool, CustomColumnsDialog::kColumns> {}, parent);
             } },
         { "ItemDialogNew",
             [](Counter &c, QWidget *parent) {

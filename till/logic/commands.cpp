@@ -24,16 +24,25 @@ constexpr int flag(UserControlItem item)
 //                          (Find, Find by description, Find that contain, Find
 //                          advanced, and Find in SKUs of the List items; called
 //                          right after the first)
+//   Popup::Inventory    -> reports/widgets/inventory_print_commands.cpp connectInventoryPrintCommands
+//                          (the seven items of the Print submenu)
 //   Popup::Customers    -> accounts/widgets/customer_commands.cpp  connectCustomerCommands
 //                          (Add, Amend, Delete, Prune, the three Finds, Print
 //                          Customer details)
 //   Popup::Customers    -> accounts/widgets/account_commands.cpp   connectAccountCommands
 //                          (Amend balance, Customer statement, Customer period activity)
+//   Popup::Customers    -> reports/widgets/customer_print_commands.cpp connectCustomerPrintCommands
+//                          (Print From number, Alphabetically, Debtors, Inactive since)
+//   Popup::Suppliers    -> reports/widgets/supplier_print_command.cpp connectSupplierPrintCommand
+//                          (Print, the numeric supplier list)
 //   Popup::Payments     -> sales/widgets/payment_commands.cpp      connectPaymentCommands
 //   Popup::Payments     -> accounts/widgets/account_payment_commands.cpp connectAccountPaymentCommands
 //                          (Balance payment, Balance pay on transaction)
 //   Popup::Reports      -> reports/widgets/report_commands.cpp     connectReportCommands
 //                          (the sales reports, the item summaries, items by category)
+//   Popup::Reports      -> reports/widgets/stock_list_commands.cpp connectStockListCommands
+//                          (Reorder list, by order code, Out of stock, Special
+//                          orders, Sell by expired)
 //   Popup::Reports      -> reports/widgets/activity_log_commands.cpp connectLogPurgeCommand
 //                          (Purge log files)
 //   Popup::Reports      -> reports/widgets/closeout_commands.cpp   connectCloseoutCommands
@@ -54,10 +63,10 @@ constexpr int flag(UserControlItem item)
 // The status screen and report (Activity, File "Exit - print report"), petty
 // cash and the takings amendment (Utilities) are reports/widgets' work, called
 // from the till's files of those popups.
-// Reminders and Suppliers have no commands built yet;
-// each gets its file in its subsystem with its first command. The Print and
-// other List items of Inventory and Customers (Customer details aside) will be
-// wired by reports/widgets, in a second connect function for the same popup.
+// Reminders have no commands built yet; they get their file in their
+// subsystem with the first command, as the rest of the Suppliers popup does.
+// The List items of Inventory and Customers (Find in SKUs aside) will be
+// wired by reports/widgets, in a further connect function for the same popup.
 // till/widgets/menu_wiring.cpp calls the connect functions in menu order, and
 // tests/widgets/menu_wiring_test.cpp checks that each keeps to its popup.
 // A button or key that runs a menu command (the payment, note and basket

@@ -2,6 +2,7 @@
 
 #include "reports/widgets/activity_log_commands.h"
 #include "reports/widgets/closeout_commands.h"
+#include "reports/widgets/listing_font_command.h"
 #include "sales/logic/till_state.h"
 #include "sales/widgets/till_window.h"
 #include "till/logic/menu_toggles.h"
@@ -12,6 +13,8 @@ namespace ovix {
 
 void connectFileCommands(TillWindow &window, TillState &state, Messages &messages)
 {
+    window.registerCommand(Command::ListingFontSize,
+        [&window, &state] { chooseListingFontSize(window.widget(), state.config); });
     window.registerCommand(Command::IndentListings,
         [&state, &messages] { chooseListingIndent(state.config, messages); });
     window.registerCommand(Command::ExitPrintReport, [&window, &state, &messages] {

@@ -1,8 +1,8 @@
 #pragma once
-// The File popup of the till window: "Indent listings", the three exits
-// that print the status report, today's log or both, and "Exit". The other
-// items ("Listing font size", "Email setup") stay greyed until their work is
-// written.
+// The File popup of the till window: "Listing font size" (the printed
+// lists' dialog), "Indent listings", the three exits that print the status
+// report, today's log or both, and "Exit". "Email setup" stays greyed until
+// its work is written.
 
 namespace ovix {
 

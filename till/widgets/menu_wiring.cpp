@@ -7,7 +7,11 @@
 #include "inventory/widgets/inventory_search_commands.h"
 #include "reports/widgets/activity_log_commands.h"
 #include "reports/widgets/closeout_commands.h"
+#include "reports/widgets/customer_print_commands.h"
+#include "reports/widgets/inventory_print_commands.h"
 #include "reports/widgets/report_commands.h"
+#include "reports/widgets/stock_list_commands.h"
+#include "reports/widgets/supplier_print_command.h"
 #include "sales/logic/till_state.h"
 #include "sales/widgets/payment_commands.h"
 #include "sales/widgets/transaction_commands.h"
@@ -35,11 +39,15 @@ void connectTillCommands(TillWindow &window, SaleScreen &screen, TillState &stat
     };
     connectInventoryCommands(window, state, messages, std::move(inventory));
     connectInventorySearchCommands(window, state, messages);
+    connectInventoryPrintCommands(window, state, messages);
     connectCustomerCommands(window, state, messages);
     connectAccountCommands(window, state, messages);
+    connectCustomerPrintCommands(window, state, messages);
+    connectSupplierPrintCommand(window, state, messages);
     connectPaymentCommands(window, state, basket, entry, messages, devices);
     connectAccountPaymentCommands(window, state, basket, entry, messages, devices);
     connectReportCommands(window, state, messages);
+    connectStockListCommands(window, state, messages);
     // Closing out logs the clerk off as F9 does.
     connectCloseoutCommands(window, state, messages, [&window] {
         if (auto *main = dynamic_cast<MainWindow *>(&window))
