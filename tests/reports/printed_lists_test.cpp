@@ -367,3 +367,33 @@ TEST_F(PrintedListPages, CustomerAndSupplierLists)
     printListing(device, *suppliers, {}, shop.shop.heading.storeName(), kToday);
     EXPECT_TRUE(matchesGoldenPage(device.transcript(), "reports/data/supplier_list.txt"));
 }
+
+TEST(PrintedLists, TheLocationAndTheSupplierStartAsTyped)
+{
+    struct Location {
+        std::string typed;
+        std::optional<std::string> taken;
+    };
+    const Location locations[] = {
+        { "shelf \xE9", std::string("SHELF \xC9") },
+        { "B", std::string("B") },
+        { std::string(39, 'x'), std::string(39, 'X') },
+        { std::string(40, 'x'), std::nullopt },
+        { "", std::nullopt },
+    };
+    for (const Location &c : locations) {
+        ScriptedMessages messages;
+        EXPECT_EQ(listingLocation(c.typed, messages), c.taken) << c.typed;
+        EXPECT_EQ(messages.shown.empty(), c.taken.has_value()) << c.typed;
+    }
+    struct Start {
+        const char *typed;
+        std::optional<int64_t> taken;
+    };
+    const Start starts[] = { { "1", 1 }, { "250", 250 }, { "0", std::nullopt },
+        { "-1", std::nullopt }, { "", std::nullopt }, { "A", std::nullopt } };
+    for (const Start &c : starts) {
+        ScriptedMessages messages;
+        EXPECT_EQ(supplierListStart(c.typed, messages), c.taken) << c.typed;
+    }
+}
