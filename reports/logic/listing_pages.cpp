@@ -33,8 +33,20 @@ void selectListingFont(PrintDevice &device, const ListingStyle &style)
         PrintFont font;
         font.kind = PrintFont::Kind::ArialHeight;
         font.height = static_cast<int>(device.printableHeight() / style.linesPerPage);
-        if (font.height > 0 && device.selectFont(font))
+        if (font.height > 0 && device.selectFont(font)) {
+            // The page is to take its lines per page: when the font's leading
+            // would push the last ones off, a little smaller.
+            const int64_t needed = int64_t(device.lineHeight()) * style.linesPerPage;
+            if (needed > device.printableHeight()) {
+                font.height = mulDiv(font.height, device.printableHeight(),
+                    static_cast<int>(std::min<int64_t>(needed, INT_MAX)));
+                if (font.height <= 0 || !device.selectFont(font)) {
+                    font.height = static_cast<int>(device.printableHeight() / style.linesPerPage);
+                    device.selectFont(font);
+                }
+            }
             return;
+        }
     }
     device.selectFont(PrintFont {});
 }

@@ -51,7 +51,8 @@ struct ListingStyle {
 std::string listingHeading(std::string_view storeName, std::string_view title,
     const LocalTime &today, int page);
 
-// The listing font: Arial a page's height divided by the lines per page high,
+// The listing font: Arial a page's height divided by the lines per page high
+// (a little smaller when its leading would leave fewer lines on the page),
 // or the printer's own font.
 void selectListingFont(PrintDevice &device, const ListingStyle &style);
 

@@ -281,7 +281,7 @@ TEST_F(PrintedListPages, InventoryLists)
     };
     const Case cases[] = {
         { { .range = { 1000, 1050 } }, { 0, 0 }, "reports/data/inventory_list.txt" },
-        { { .kind = InventoryListKind::IncludingCost, .range = { 1008, 1036 } }, { 20, 10 },
+        { { .kind = InventoryListKind::IncludingCost, .range = { 1008, 1036 } }, { 10, 10 },
             "reports/data/inventory_list_with_cost.txt" },
         { { .kind = InventoryListKind::ByCategory, .range = { 1, 5000 }, .category = 15 },
             { 0, 0 }, "reports/data/inventory_category_list.txt" },
@@ -395,5 +395,28 @@ TEST(PrintedLists, TheLocationAndTheSupplierStartAsTyped)
     for (const Start &c : starts) {
         ScriptedMessages messages;
         EXPECT_EQ(supplierListStart(c.typed, messages), c.taken) << c.typed;
+    }
+}
+
+TEST(PrintedLists, TheListingFontFillsThePageWithItsLines)
+{
+    // 4000 high with 400 between lines whatever the font: ten lines fit.
+    struct Case {
+        int64_t linesPerPage;
+        PrintFont font;
+    };
+    const Case cases[] = {
+        { 10, { PrintFont::Kind::ArialHeight, 400 } },
+        { 20, { PrintFont::Kind::ArialHeight, 100 } }, // 200, shrunk for the leading
+        { 0, {} },
+        { 9, {} },
+        { 201, {} },
+    };
+    for (const Case &c : cases) {
+        RecordingPrintDevice device = listingDevice();
+        selectListingFont(device, { c.linesPerPage, 0 });
+        const auto fonts = device.operationsOf(PrintOperation::Kind::Font);
+        ASSERT_FALSE(fonts.empty());
+        EXPECT_EQ(fonts.back().font, c.font) << c.linesPerPage;
     }
 }
