@@ -44,22 +44,31 @@ std::string money(float amount)
 // never read, each live entry's record is read at its slot and kept when the
 // list's rule makes a row of it. The index is sorted and walked by position,
 // so a file holding a number twice shows both records and never loops.
+//
+// A list that keeps only some records (`filtered`) first reads the whole file
+// once in large blocks to learn which slots can give a row, so that a page
+// does not read thousands of records one by one to find its thirteen; the
+// records of those slots are still read and checked again as the page fills.
 template <typename Record> class IndexSource : public BrowseSource {
 public:
     using MakeRow = std::function<std::optional<BrowseRow>(const Record &)>;
 
-    IndexSource(const RecordFile<Record> &file, MakeRow makeRow)
-        : file_(file), makeRow_(std::move(makeRow))
+    IndexSource(const RecordFile<Record> &file, MakeRow makeRow, bool filtered)
+        : file_(file), makeRow_(std::move(makeRow)), filtered_(filtered)
     {
     }
 
     std::optional<Page> fill(size_t position, Messages &messages) const override
     {
+        if (filtered_ && !scanned_ && !scan(messages))
+            return std::nullopt;
         const RecordIndex &index = file_.index();
         Page page;
         position = std::max(position, index.find(1));
         while (position < index.size() && page.rows.size() < kBrowseRows) {
             const IndexEntry entry = index[position++];
+            if (!mayGiveRow(entry.slot))
+                continue;
             Record record;
             if (!file_.readRecord(entry.slot, record, messages))
                 return std::nullopt;
@@ -73,8 +82,40 @@ public:
     }
 
 private:
+    bool scan(Messages &messages) const
+    {
+        rowSlots_.assign(static_cast<size_t>(std::max<int64_t>(file_.slotCount(), 0)), 0);
+        const ScanResult result = file_.forEachRecord([this](int64_t slot, const Record &record) {
+            if (makeRow_(record))
+                rowSlots_[static_cast<size_t>(slot)] = 1;
+        });
+        if (result.status == ScanResult::Status::NotOpened) {
+            reportFatal(messages, std::string("Data file: ") + file_.fileName() + ", not present.");
+            return false;
+        }
+        // Past a read failure every slot is read one by one, and the record
+        // that cannot be read is reported then.
+        for (size_t slot = static_cast<size_t>(std::max<int64_t>(result.slotsRead, 0));
+             slot < rowSlots_.size(); ++slot)
+            rowSlots_[slot] = 1;
+        scanned_ = true;
+        return true;
+    }
+
+    bool mayGiveRow(int64_t slot) const
+    {
+        if (!filtered_)
+            return true;
+        // A slot the scan did not reach is read.
+        return slot < 0 || static_cast<size_t>(slot) >= rowSlots_.size()
+            || rowSlots_[static_cast<size_t>(slot)] != 0;
+    }
+
     const RecordFile<Record> &file_;
     MakeRow makeRow_;
+    bool filtered_;
+    mutable bool scanned_ = false;
+    mutable std::vector<char> rowSlots_;
 };
 
 // The records of f2.dat or m2.dat in file order; a part record at the end is
@@ -125,24 +166,27 @@ BrowseRow itemRow(const ItemRecord &item, bool showCost)
         std::move(prices));
 }
 
+// An item list of the items `keep` takes, or of every item when it is empty.
 BrowseList itemList(const Shop &shop, std::string title, size_t start,
     std::function<bool(const ItemRecord &)> keep, bool showCost)
 {
+    const bool filtered = static_cast<bool>(keep);
     auto source = std::make_unique<IndexSource<ItemRecord>>(shop.items,
         [keep = std::move(keep), showCost](const ItemRecord &item) -> std::optional<BrowseRow> {
-            if (!keep(item))
+            if (keep && !keep(item))
                 return std::nullopt;
             return itemRow(item, showCost);
-        });
+        },
+        filtered);
     return BrowseList({ std::move(title), BrowseOpens::Item, false, true }, std::move(source),
         start);
 }
 
 BrowseList customerList(const Shop &shop, std::string title, size_t start,
-    std::function<std::optional<BrowseRow>(const CustomerRecord &)> makeRow)
+    std::function<std::optional<BrowseRow>(const CustomerRecord &)> makeRow, bool filtered)
 {
-    auto source
-        = std::make_unique<IndexSource<CustomerRecord>>(shop.customers, std::move(makeRow));
+    auto source = std::make_unique<IndexSource<CustomerRecord>>(
+        shop.customers, std::move(makeRow), filtered);
     return BrowseList({ std::move(title), BrowseOpens::Customer, true, false },
         std::move(source), start);
 }
@@ -177,8 +221,7 @@ bool showsCostPrice(const Shop &shop)
 
 BrowseList itemsFromNumber(const Shop &shop, int64_t from, bool showCost)
 {
-    return itemList(shop, "Inventory list", shop.items.find(from),
-        [](const ItemRecord &) { return true; }, showCost);
+    return itemList(shop, "Inventory list", shop.items.find(from), {}, showCost);
 }
 
 BrowseList itemsByCategory(const Shop &shop, int entry, bool showCost)
@@ -213,7 +256,8 @@ BrowseList supplierList(const Shop &shop)
             return makeRow(supplier.number, readText(supplier.name),
                 money(supplier.list_amount_2) + ", " + money(supplier.list_amount_1),
                 cformat("%d", +supplier.list_number));
-        });
+        },
+        false);
     return BrowseList({ "Supplier list", BrowseOpens::Nothing, false, false }, std::move(source), 0);
 }
 
@@ -222,7 +266,8 @@ BrowseList customersFromNumber(const Shop &shop, int64_t from)
     return customerList(shop, "Customer list", shop.customers.find(from),
         [](const CustomerRecord &customer) -> std::optional<BrowseRow> {
             return customerRow(customer, readText(customer.name));
-        });
+        },
+        false);
 }
 
 BrowseList customersWithBalance(const Shop &shop, int64_t from)
@@ -234,7 +279,8 @@ BrowseList customersWithBalance(const Shop &shop, int64_t from)
             if (moneyCents(static_cast<double>(customer.balance)) == 0)
                 return std::nullopt;
             return customerRow(customer, balance + ", " + readText(customer.name));
-        });
+        },
+        true);
 }
 
 BrowseList customersByAddress(const Shop &shop, std::string_view road)
@@ -244,7 +290,8 @@ BrowseList customersByAddress(const Shop &shop, std::string_view road)
             if (!readText(customer.road).starts_with(start))
                 return std::nullopt;
             return customerRow(customer, readText(customer.name));
-        });
+        },
+        true);
 }
 
 BrowseList customerListFile(const DataDir &dir)
@@ -253,6 +300,19 @@ BrowseList customerListFile(const DataDir &dir)
         std::make_unique<ListFileSource>(
             dir.path(kCustomerListFileName), kCustomerListFileName),
         0);
+}
+
+bool browseNumberOpens(const Shop &shop, BrowseOpens opens, int64_t number)
+{
+    switch (opens) {
+    case BrowseOpens::Item:
+        return shop.items.index().contains(number);
+    case BrowseOpens::Customer:
+        return shop.customers.index().contains(number);
+    case BrowseOpens::Nothing:
+        break;
+    }
+    return false;
 }
 
 std::optional<int64_t> askListFromNumber(Messages &messages, std::string_view caption)

@@ -52,6 +52,10 @@ BrowseList customersByAddress(const Shop &shop, std::string_view road);
 // The customer work file m2.dat as it stands ("Alphabetical customer list").
 BrowseList customerListFile(const DataDir &dir);
 
+// Whether a click on row number `number` opens a record: an item or a
+// customer number on file does; a supplier's never does.
+bool browseNumberOpens(const Shop &shop, BrowseOpens opens, int64_t number);
+
 // The prompts before the lists. Each gives nothing, with no message, when the
 // clerk cancels or the answer is out of range.
 //   "List from number:" (proposing "1"): a number from 1 to 100000000000000000.

@@ -384,10 +384,43 @@ TEST(BrowseList, RowTextsAreCutToTheirColumns)
 
 TEST(BrowseList, AMissingRecordFileIsReportedAndNothingShown)
 {
-    BrowseShop shop(numberedItems(1, 3));
+    BrowseShop shop(numberedItems(1, 3), browseCustomerBytes(1, "A", "", "", 1.0f));
     std::remove(shop.folder.file("film.dat").c_str());
-    BrowseList list = itemsFromNumber(shop.shop, 1, true);
-    EXPECT_FALSE(list.open(shop.messages));
-    EXPECT_EQ(shop.messages.lastText(), "Data file: film.dat, not present.");
-    EXPECT_EQ(shop.messages.lastCaption(), "Fatal error");
+    std::remove(shop.folder.file("member.dat").c_str());
+    struct Case {
+        const char *name;
+        BrowseList list;
+        const char *message;
+    };
+    Case cases[] = {
+        { "every item", itemsFromNumber(shop.shop, 1, true), "Data file: film.dat, not present." },
+        { "a category", itemsByCategory(shop.shop, 1, true), "Data file: film.dat, not present." },
+        { "balances", customersWithBalance(shop.shop, 1), "Data file: member.dat, not present." },
+    };
+    for (Case &c : cases) {
+        shop.messages.shown.clear();
+        EXPECT_FALSE(c.list.open(shop.messages)) << c.name;
+        ASSERT_EQ(shop.messages.shown.size(), 1u) << c.name << ": said once, and nothing more";
+        EXPECT_EQ(shop.messages.lastText(), c.message) << c.name;
+        EXPECT_EQ(shop.messages.lastCaption(), "Fatal error") << c.name;
+    }
+}
+
+TEST(BrowseList, AFilteredListReadsTheRecordsAgainAsItsPagesFill)
+{
+    std::string film;
+    for (int n = 1; n <= 30; ++n)
+        film += browseItemBytes({ .number = n, .description = "OLD", .category = n % 2 });
+    BrowseShop shop(film);
+    BrowseList list = itemsByCategory(shop.shop, 2, true); // category 1: the odd numbers
+    ASSERT_TRUE(list.open(shop.messages));
+    EXPECT_EQ(list.rows().back().number, 25);
+    // Item 27 changes its description on disk before More: the page shows it as it is now.
+    BrowseItem changed { .number = 27, .description = "NEW", .category = 1 };
+    std::string bytes = readBytes(shop.folder.file("film.dat"));
+    bytes.replace(26 * kItemBytes, kItemBytes, browseItemBytes(changed));
+    writeBytes(shop.folder.file("film.dat"), bytes);
+    ASSERT_TRUE(list.more(shop.messages));
+    EXPECT_EQ(list.rows(), (std::vector<BrowseRow> { { 27, "NEW", "0", "0.00, 0.00" },
+                               { 29, "OLD", "0", "0.00, 0.00" } }));
 }

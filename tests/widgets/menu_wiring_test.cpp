@@ -12,6 +12,7 @@
 #include "inventory/widgets/inventory_search_commands.h"
 #include "platform/scripted_messages.h"
 #include "reports/widgets/activity_log_commands.h"
+#include "reports/widgets/browse_commands.h"
 #include "reports/widgets/closeout_commands.h"
 #include "reports/widgets/report_commands.h"
 #include "sales/logic/basket.h"
@@ -110,13 +111,26 @@ const std::vector<ConnectFunction> &connectFunctions()
             [](TillWindow &window, WiredTill &till) {
                 connectInventorySearchCommands(window, till.state, till.messages);
             } },
+        // A third function for the Inventory popup: the screen lists.
+        { "connectInventoryListCommands", Popup::Inventory,
+            [](TillWindow &window, WiredTill &till) {
+                connectInventoryListCommands(window, till.state, till.messages, {});
+            } },
         { "connectCustomerCommands", Popup::Customers,
             [](TillWindow &window, WiredTill &till) {
                 connectCustomerCommands(window, till.state, till.messages);
             } },
+        { "connectCustomerListCommands", Popup::Customers,
+            [](TillWindow &window, WiredTill &till) {
+                connectCustomerListCommands(window, till.state, till.messages, {}, {});
+            } },
         { "connectAccountCommands", Popup::Customers,
             [](TillWindow &window, WiredTill &till) {
                 connectAccountCommands(window, till.state, till.messages);
+            } },
+        { "connectSupplierListCommand", Popup::Suppliers,
+            [](TillWindow &window, WiredTill &till) {
+                connectSupplierListCommand(window, till.state, till.messages);
             } },
         { "connectPaymentCommands", Popup::Payments,
             [](TillWindow &window, WiredTill &till) {
@@ -141,6 +155,10 @@ const std::vector<ConnectFunction> &connectFunctions()
         { "connectLogPurgeCommand", Popup::Reports,
             [](TillWindow &window, WiredTill &till) {
                 connectLogPurgeCommand(window, till.state, till.messages);
+            } },
+        { "connectScreenListReportCommands", Popup::Reports,
+            [](TillWindow &window, WiredTill &till) {
+                connectScreenListReportCommands(window, till.state, till.messages, {});
             } },
         { "connectTransactionCommands", Popup::Transactions,
             [](TillWindow &window, WiredTill &till) {
@@ -283,7 +301,11 @@ TEST(MenuWiring, TheTillBuildsTheCommandsItAlwaysHasAndEnablesTheirButtons)
         Command::InventoryNewLine, Command::InventoryAmend, Command::InventoryDelete,
         Command::InventoryFind, Command::InventoryFindByDescription,
         Command::InventoryFindThatContain, Command::InventoryFindAdvanced,
-        Command::InventoryAddCustomImage, Command::InventoryFindInSkus, Command::CustomerAdd,
+        Command::InventoryAddCustomImage, Command::InventoryFindInSkus,
+        Command::InventoryListFromNumber, Command::InventoryListAlphabetically,
+        Command::InventoryListByCategory, Command::CustomerListFromNumber,
+        Command::CustomerListByAddress, Command::SupplierList, Command::OutstandingBalances,
+        Command::HighestVolumeProducts, Command::CustomerAdd,
         Command::CustomerAmend, Command::CustomerDelete, Command::CustomerPrune,
         Command::CustomerFind, Command::CustomerFindThatContain, Command::CustomerFindTelephone,
         Command::CustomerPrintDetails, Command::AmendBalance, Command::CustomerStatement,
