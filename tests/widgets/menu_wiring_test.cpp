@@ -8,6 +8,7 @@
 #include "accounts/widgets/account_commands.h"
 #include "accounts/widgets/account_payment_commands.h"
 #include "accounts/widgets/customer_commands.h"
+#include "accounts/widgets/reminder_commands.h"
 #include "inventory/widgets/inventory_commands.h"
 #include "inventory/widgets/inventory_search_commands.h"
 #include "platform/scripted_messages.h"
@@ -127,6 +128,10 @@ const std::vector<ConnectFunction> &connectFunctions()
         { "connectAccountCommands", Popup::Customers,
             [](TillWindow &window, WiredTill &till) {
                 connectAccountCommands(window, till.state, till.messages);
+            } },
+        { "connectReminderCommands", Popup::Reminders,
+            [](TillWindow &window, WiredTill &till) {
+                connectReminderCommands(window, till.state, till.messages, {});
             } },
         { "connectSupplierListCommand", Popup::Suppliers,
             [](TillWindow &window, WiredTill &till) {
@@ -305,7 +310,9 @@ TEST(MenuWiring, TheTillBuildsTheCommandsItAlwaysHasAndEnablesTheirButtons)
         Command::InventoryListFromNumber, Command::InventoryListAlphabetically,
         Command::InventoryListByCategory, Command::CustomerListFromNumber,
         Command::CustomerListByAddress, Command::SupplierList, Command::OutstandingBalances,
-        Command::HighestVolumeProducts, Command::CustomerAdd,
+        Command::HighestVolumeProducts, Command::ReminderAdd, Command::ReminderAddToday,
+        Command::ReminderList, Command::ReminderPrint, Command::ReminderAmend,
+        Command::ReminderDelete, Command::CustomerAdd,
         Command::CustomerAmend, Command::CustomerDelete, Command::CustomerPrune,
         Command::CustomerFind, Command::CustomerFindThatContain, Command::CustomerFindTelephone,
         Command::CustomerPrintDetails, Command::AmendBalance, Command::CustomerStatement,

@@ -7,6 +7,7 @@
 #include "accounts/widgets/account_payment_dialog.h"
 #include "accounts/widgets/customer_dialog.h"
 #include "accounts/widgets/customer_step_dialog.h"
+#include "accounts/widgets/reminder_dialogs.h"
 #include "accounts/widgets/statement_dialogs.h"
 #include "inventory/widgets/advanced_search_dialog.h"
 #include "inventory/widgets/find_inventory_dialog.h"
@@ -510,6 +511,19 @@ const std::vector<Window> &windows()
             [](Counter &, QWidget *parent) {
                 StockSummary summary { 2000000000, 999999999999, 1 };
                 return std::unique_ptr<QWidget>(stockSummaryDialog(summary, parent));
+            } },
+        { "AddReminderDialog",
+            [](Counter &, QWidget *parent) {
+                std::vector<ReminderEntry> entries(200,
+                    ReminderEntry { "WWWWWWWWWWWWWWWWWWWWWWWWWWWWW", "WWWWWWWWWWWWWWWWWWWWWWWWWWWWW" });
+                return make<AddReminderDialog>("Wed 30 Dec 26", entries,
+                    AddReminderDialog::Actions {}, parent);
+            } },
+        { "ReminderListDialog",
+            [](Counter &, QWidget *parent) {
+                return make<ReminderListDialog>(QStringLiteral("Select day:"),
+                    std::vector<std::string>(28, "Wed 30 Dec 26 (200)"), std::function<void()>(),
+                    parent);
             } },
         { "BrowseWindow",
             [](Counter &c, QWidget *parent) { return widestBrowseWindow(c, parent, false); } },

@@ -35,6 +35,7 @@ constexpr int flag(UserControlItem item)
 //                          it the builder of m2.dat, By address)
 //   Popup::Customers    -> accounts/widgets/account_commands.cpp   connectAccountCommands
 //                          (Amend balance, Customer statement, Customer period activity)
+//   Popup::Reminders    -> accounts/widgets/reminder_commands.cpp  connectReminderCommands
 //   Popup::Suppliers    -> reports/widgets/browse_commands.cpp     connectSupplierListCommand
 //                          (List)
 //   Popup::Payments     -> sales/widgets/payment_commands.cpp      connectPaymentCommands
@@ -64,8 +65,7 @@ constexpr int flag(UserControlItem item)
 // The status screen and report (Activity, File "Exit - print report"), petty
 // cash and the takings amendment (Utilities) are reports/widgets' work, called
 // from the till's files of those popups.
-// Reminders have no commands built yet; they get their file in their
-// subsystem with the first command. The Print items of Inventory and Customers
+// The Print items of Inventory and Customers
 // (Customer details aside) will be wired by reports/widgets, in a further
 // connect function for the same popup.
 // till/widgets/menu_wiring.cpp calls the connect functions in menu order, and

@@ -4,8 +4,11 @@
 #include "accounts/widgets/account_payment_commands.h"
 #include "accounts/widgets/customer_commands.h"
 #include "accounts/widgets/customer_maintenance_dialogs.h"
+#include "accounts/widgets/reminder_commands.h"
+#include "inventory/logic/item_find.h"
 #include "inventory/widgets/inventory_commands.h"
 #include "inventory/widgets/inventory_search_commands.h"
+#include "inventory/widgets/item_search_screens.h"
 #include "inventory/widgets/item_view_dialog.h"
 #include "reports/widgets/browse_commands.h"
 #include "reports/widgets/activity_log_commands.h"
@@ -53,6 +56,10 @@ void connectTillCommands(TillWindow &window, SaleScreen &screen, TillState &stat
     // Customers "Alphabetically" waits for the builder of m2.dat.
     connectCustomerListCommands(window, state, messages, browse, {});
     connectAccountCommands(window, state, messages);
+    // The Add reminder dialog finds its item with Inventory's Find.
+    connectReminderCommands(window, state, messages, [&state, &messages](QWidget *parent) {
+        return findItem(state, messages, itemSearchScreens(parent, state)).number;
+    });
     connectSupplierListCommand(window, state, messages);
     connectPaymentCommands(window, state, basket, entry, messages, devices);
     connectAccountPaymentCommands(window, state, basket, entry, messages, devices);
