@@ -54,6 +54,9 @@ BrowseWindow::BrowseWindow(BrowseList list, Messages &messages, OpenRow openRow,
         if (openRow_) {
             auto *number = new NumberLabel([this, row] { clickRow(row); }, this);
             number->setCursor(Qt::PointingHandCursor);
+            // Shown as a link, so the clerk sees that it opens.
+            number->setStyleSheet(
+                QStringLiteral("QLabel { color: palette(link); text-decoration: underline; }"));
             cells_[row][0] = number;
         } else {
             cells_[row][0] = new QLabel(this);
