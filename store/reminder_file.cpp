@@ -80,6 +80,39 @@ ReminderShiftResult shiftReminderDays(const DataDir &dir, int elapsedDays)
     return ReminderShiftResult::Shifted;
 }
 
+ReminderAccess readReminderDays(const DataDir &dir, std::vector<ReminderRecord> &days)
+{
+    const std::string path = dir.path(kReminderFileName);
+    if (!reminderFileExists(dir))
+        return ReminderAccess::Missing;
+    std::optional<std::string> bytes = readWholeFile(path);
+    if (!bytes || static_cast<int64_t>(bytes->size()) != kReminderFileSize)
+        return ReminderAccess::Damaged;
+    days.resize(kReminderRecordCount);
+    for (int slot = 0; slot < kReminderRecordCount; ++slot)
+        std::memcpy(&days[static_cast<size_t>(slot)], bytes->data() + slot * kReminderRecordSize,
+            sizeof(ReminderRecord));
+    return ReminderAccess::Done;
+}
+
+ReminderAccess writeReminderDay(const DataDir &dir, int day, const ReminderRecord &record)
+{
+    if (day < 0 || day >= kReminderDays)
+        return ReminderAccess::Damaged;
+    const std::string path = dir.path(kReminderFileName);
+    if (!reminderFileExists(dir))
+        return ReminderAccess::Missing;
+    std::optional<std::string> bytes = readWholeFile(path);
+    if (!bytes || static_cast<int64_t>(bytes->size()) != kReminderFileSize)
+        return ReminderAccess::Damaged;
+    ReminderRecord stored = record;
+    stored.number = day;
+    putRecord(*bytes, day, stored);
+    if (!replaceFileAtomically(path, *bytes))
+        return ReminderAccess::WriteFailed;
+    return ReminderAccess::Done;
+}
+
 bool reminderDaysCanShift(const DataDir &dir, int elapsedDays)
 {
     if (elapsedDays > kReminderDays - 1 || !reminderFileExists(dir))

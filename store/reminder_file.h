@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace ovix {
 
@@ -67,6 +68,23 @@ bool reminderFileIsWhole(const DataDir &dir);
 // file may give any value. 0 when the file cannot be opened or is too short to
 // hold the count.
 int32_t storedRemindersForToday(const DataDir &dir);
+
+// How a look at the reminders of the days went.
+enum class ReminderAccess {
+    Done,
+    Missing, // no resn.dat
+    Damaged, // resn.dat is not exactly 30 records long or cannot be read: left alone
+    WriteFailed, // the new contents could not be written: the old file stands
+};
+
+// Reads the 30 records of resn.dat into `days` (record k at index k).
+ReminderAccess readReminderDays(const DataDir &dir, std::vector<ReminderRecord> &days);
+
+// Puts `record` in place of day `day` (0 to 27; its number is set to `day`)
+// and replaces resn.dat with the whole file at once, so that a crash leaves
+// either the old file or the new one. The other days are read from the file
+// as it stands; a missing or damaged file is never written.
+ReminderAccess writeReminderDay(const DataDir &dir, int day, const ReminderRecord &record);
 
 enum class ReminderShiftResult {
     Unchanged, // no day elapsed: nothing written

@@ -33,7 +33,8 @@ int64_t findItemByDescription(
         .number;
 }
 
-void connectInventorySearchCommands(TillWindow &window, Shop &shop, Messages &messages)
+void connectInventorySearchCommands(TillWindow &window, Shop &shop, Messages &messages,
+    std::function<void(QWidget *parent)> listInSkus)
 {
     TillWindow *till = &window;
     window.registerCommand(Command::InventoryFind, [till, &shop, &messages] {
@@ -55,6 +56,11 @@ void connectInventorySearchCommands(TillWindow &window, Shop &shop, Messages &me
             return;
         viewIfAsked(parent, shop, findAdvanced(shop.items, *search, messages), messages);
     });
+    if (listInSkus) {
+        window.registerCommand(Command::InventoryFindInSkus,
+            [till, list = std::move(listInSkus)] { list(till->widget()); });
+        return;
+    }
     window.registerCommand(Command::InventoryFindInSkus, [till, &shop, &messages] {
         QWidget *parent = till->widget();
         const FoundItem found = findInSkus(

@@ -5,6 +5,7 @@
 // connected beside them (inventory_commands.h).
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class QWidget;
@@ -16,8 +17,12 @@ class Shop;
 class TillWindow;
 
 // Registers the search commands with `window`; `shop` and `messages` must
-// outlive it. An item the clerk asks to see opens in the item view.
-void connectInventorySearchCommands(TillWindow &window, Shop &shop, Messages &messages);
+// outlive it. An item the clerk asks to see opens in the item view. When
+// `listInSkus` is given, "Find in SKUs" runs it (the screen list of the items
+// whose SKUs hold a fragment, over the given parent) instead of offering the
+// matches here.
+void connectInventorySearchCommands(TillWindow &window, Shop &shop, Messages &messages,
+    std::function<void(QWidget *parent)> listInSkus = {});
 
 // The description search of `typed` (UTF-8, as typed at an item prompt such as
 // Amend's or Delete's), one match at a time or as a list as the till is set:

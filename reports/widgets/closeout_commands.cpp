@@ -16,6 +16,7 @@
 #include "sales/widgets/till_window.h"
 
 #include <QPushButton>
+#include <QTreeWidget>
 
 #include <string>
 #include <utility>
@@ -76,7 +77,9 @@ void showStockSummary(QWidget *parent, TillState &state, Messages &messages)
     dialog->exec();
 }
 
-void showItemsBelowCost(QWidget *parent, TillState &state, Messages &messages)
+// The list of items below cost; OK with a line chosen opens that item.
+void showItemsBelowCost(QWidget *parent, TillState &state, Messages &messages,
+    const std::function<void(QWidget *, int64_t)> &showItem)
 {
     const auto items = itemsBelowCost(state.items, messages);
     if (!items)
@@ -89,7 +92,18 @@ void showItemsBelowCost(QWidget *parent, TillState &state, Messages &messages)
     for (const BelowCostItem &item : *items)
         rows.emplace_back(toUtf8(item.line), "");
     FiguresDialog dialog(QStringLiteral("Data cost retail check"), rows, {}, parent);
-    dialog.addAction(QStringLiteral("OK"), {}, QDialog::Accepted);
+    FiguresDialog *shown = &dialog;
+    dialog.addAction(QStringLiteral("OK"),
+        [shown, &items, &state, &showItem] {
+            const int chosen = shown->list()->indexOfTopLevelItem(shown->list()->currentItem());
+            if (chosen >= 0 && showItem) {
+                const int64_t number = (*items)[static_cast<size_t>(chosen)].number;
+                if (state.items.index().contains(number))
+                    showItem(shown, number);
+            }
+            return true;
+        },
+        QDialog::Accepted);
     openAtPreferredSize(&dialog);
     dialog.exec();
 }
@@ -110,12 +124,14 @@ void printTakingsHistory(TillState &state, Messages &messages)
 } // namespace
 
 void connectCloseoutCommands(TillWindow &window, TillState &state, Messages &messages,
-    std::function<void()> logOff)
+    std::function<void()> logOff, std::function<void(QWidget *parent, int64_t number)> showItem)
 {
     window.registerCommand(Command::StockSummary,
         [&window, &state, &messages] { showStockSummary(window.widget(), state, messages); });
     window.registerCommand(Command::RetailLessThanCost,
-        [&window, &state, &messages] { showItemsBelowCost(window.widget(), state, messages); });
+        [&window, &state, &messages, showItem = std::move(showItem)] {
+            showItemsBelowCost(window.widget(), state, messages, showItem);
+        });
     window.registerCommand(
         Command::PrintTakings, [&state, &messages] { printTakingsHistory(state, messages); });
     window.registerCommand(

@@ -6,6 +6,7 @@
 
 #include "print/widgets/print_job.h"
 
+#include <cstdint>
 #include <functional>
 
 class QWidget;
@@ -18,9 +19,12 @@ class TillWindow;
 
 // Registers the closeout items of the Reports popup with `window`, after the
 // reports' own. `logOff` is the window's log-off, run once a closeout is
-// logged. Everything passed must outlive the window.
+// logged. `showItem`, when given, opens the item chosen in the list of items
+// with retail less than cost (over the given parent). Everything passed must
+// outlive the window.
 void connectCloseoutCommands(TillWindow &window, TillState &state, Messages &messages,
-    std::function<void()> logOff);
+    std::function<void()> logOff,
+    std::function<void(QWidget *parent, int64_t number)> showItem = {});
 
 // The status screen: "OVIX STATUS " and today's date, read-only, with OK.
 void showStatusScreen(QWidget *parent, TillState &state);

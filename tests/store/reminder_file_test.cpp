@@ -7,6 +7,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstring>
+#include <optional>
+#include <vector>
+
 using namespace ovix;
 using ovix::test::TempDir;
 
@@ -208,4 +212,80 @@ TEST(ReminderFile, PresenceSizeTodaysCountAndTheNewDayCheck)
         EXPECT_TRUE(reminderDaysCanShift(data, 28)); // every day past: written anew
         EXPECT_EQ(shiftReminderDays(data, 1) != ReminderShiftResult::Unusable, c.canShift);
     }
+}
+
+// One day rewritten: the others stay byte for byte, the record takes its
+// day's number, and a missing, damaged or failing file is never written.
+TEST(ReminderFile, WritingOneDayReplacesTheWholeFileOrNothing)
+{
+    const std::string marked = markedReminderFile();
+    ReminderRecord record = blankReminderRecord(99);
+    record.used_entries = 1;
+    record.entry_flags[0] = kReminderEntryUsed;
+    std::memcpy(record.customer_text[0], "NEW", 4);
+    struct Case {
+        const char *name;
+        std::optional<std::string> file;
+        int day;
+        ReminderAccess result;
+    };
+    const Case cases[] = {
+        { "day 4", marked, 4, ReminderAccess::Done },
+        { "day 27", marked, 27, ReminderAccess::Done },
+        { "day 28 is never written", marked, 28, ReminderAccess::Damaged },
+        { "a negative day", marked, -1, ReminderAccess::Damaged },
+        { "a short file", marked.substr(0, kFile - 1), 4, ReminderAccess::Damaged },
+        { "no file", std::nullopt, 4, ReminderAccess::Missing },
+    };
+    for (const Case &c : cases) {
+        TempDir dir;
+        if (c.file) {
+            test::writeBytes(dir.file("resn.dat"), *c.file);
+            ASSERT_EQ(::chmod(dir.file("resn.dat").c_str(), 0600), 0);
+        }
+        EXPECT_EQ(writeReminderDay(DataDir(dir.path()), c.day, record), c.result) << c.name;
+        if (c.result != ReminderAccess::Done) {
+            if (c.file) {
+                EXPECT_EQ(test::readBytes(dir.file("resn.dat")), *c.file) << c.name;
+            } else {
+                EXPECT_FALSE(fileExists(dir.file("resn.dat"))) << c.name;
+            }
+            continue;
+        }
+        const std::string now = test::readBytes(dir.file("resn.dat"));
+        ASSERT_EQ(now.size(), kFile) << c.name;
+        const size_t at = static_cast<size_t>(c.day) * kRecord;
+        EXPECT_EQ(now.substr(0, at), marked.substr(0, at)) << c.name;
+        EXPECT_EQ(now.substr(at + kRecord), marked.substr(at + kRecord)) << c.name;
+        EXPECT_EQ(test::getI32(now, at), c.day) << c.name;
+        EXPECT_EQ(test::getText(now, at + 812, 30), "NEW") << c.name;
+        EXPECT_EQ(test::getI32(now, at + 804), 1) << c.name;
+        struct stat info {};
+        ASSERT_EQ(::stat(dir.file("resn.dat").c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0600u) << c.name;
+
+        std::vector<ReminderRecord> days;
+        ASSERT_EQ(readReminderDays(DataDir(dir.path()), days), ReminderAccess::Done);
+        EXPECT_EQ(days[static_cast<size_t>(c.day)].used_entries, 1);
+    }
+}
+
+namespace {
+void writeDayAndCrash(void *context)
+{
+    static FaultyFileAccess faulty;
+    faulty.faultWriteNumber(2, FaultyFileAccess::Mode::Crash); // at the rename
+    setFileAccess(&faulty);
+    writeReminderDay(DataDir(*static_cast<std::string *>(context)), 3, blankReminderRecord(3));
+}
+} // namespace
+
+TEST(ReminderFile, CrashWhileWritingADayLeavesTheOldFile)
+{
+    TempDir dir;
+    const std::string old = markedReminderFile();
+    test::writeBytes(dir.file("resn.dat"), old);
+    std::string root = dir.path();
+    EXPECT_EQ(test::runInChild(writeDayAndCrash, &root), FaultyFileAccess::kCrashExitCode);
+    EXPECT_EQ(test::readBytes(dir.file("resn.dat")), old);
 }

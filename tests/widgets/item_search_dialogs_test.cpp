@@ -13,6 +13,7 @@
 #include "inventory/widgets/item_view_dialog.h"
 #include "inventory/widgets/till_search_dialog.h"
 #include "platform/scripted_messages.h"
+#include "reports/widgets/browse_window.h"
 #include "sales/logic/basket.h"
 #include "sales/logic/till_state.h"
 #include "store/till_config.h"
@@ -25,6 +26,7 @@
 #include "widgets/modal_dialogs.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -246,10 +248,17 @@ TEST(ItemSearchDialogs, TheInventoryCommandsShowWhatTheyFindInTheItemView)
     viewed.expectView();
     till.window->runCommand(Command::InventoryFindThatContain);
 
-    // Find in SKUs, Yes: viewed too.
+    // Find in SKUs: the items whose SKUs hold "gw" in the browse window;
+    // clicking the number opens the view.
     till.messages.textReplies = { "gw" };
-    till.messages.answers = { Answer::Yes };
-    viewed.expectView();
+    test::whenModalOpens<BrowseWindow>([&viewed](BrowseWindow *list) {
+        EXPECT_EQ(list->windowTitle().toStdString(), "Inventory list by format");
+        EXPECT_EQ(list->numberLabel(0)->text().toStdString(), "1003");
+        EXPECT_TRUE(list->numberLabel(1)->text().isEmpty());
+        viewed.expectView();
+        QTest::mouseClick(list->numberLabel(0), Qt::LeftButton);
+        test::clickNamed(list, "ok");
+    });
     till.window->runCommand(Command::InventoryFindInSkus);
 
     // Find with a list choice: viewed; an item number that is not on file

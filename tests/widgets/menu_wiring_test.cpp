@@ -8,10 +8,12 @@
 #include "accounts/widgets/account_commands.h"
 #include "accounts/widgets/account_payment_commands.h"
 #include "accounts/widgets/customer_commands.h"
+#include "accounts/widgets/reminder_commands.h"
 #include "inventory/widgets/inventory_commands.h"
 #include "inventory/widgets/inventory_search_commands.h"
 #include "platform/scripted_messages.h"
 #include "reports/widgets/activity_log_commands.h"
+#include "reports/widgets/browse_commands.h"
 #include "reports/widgets/closeout_commands.h"
 #include "reports/widgets/customer_print_commands.h"
 #include "reports/widgets/inventory_print_commands.h"
@@ -114,6 +116,11 @@ const std::vector<ConnectFunction> &connectFunctions()
             [](TillWindow &window, WiredTill &till) {
                 connectInventorySearchCommands(window, till.state, till.messages);
             } },
+        // A third function for the Inventory popup: the screen lists.
+        { "connectInventoryListCommands", Popup::Inventory,
+            [](TillWindow &window, WiredTill &till) {
+                connectInventoryListCommands(window, till.state, till.messages, {});
+            } },
         { "connectInventoryPrintCommands", Popup::Inventory,
             [](TillWindow &window, WiredTill &till) {
                 connectInventoryPrintCommands(window, till.state, till.messages);
@@ -121,6 +128,11 @@ const std::vector<ConnectFunction> &connectFunctions()
         { "connectCustomerCommands", Popup::Customers,
             [](TillWindow &window, WiredTill &till) {
                 connectCustomerCommands(window, till.state, till.messages);
+            } },
+        { "connectCustomerListCommands", Popup::Customers,
+            [](TillWindow &window, WiredTill &till) {
+                connectCustomerListCommands(
+                    window, till.state, till.messages, {}, [](QWidget *) { return false; });
             } },
         { "connectAccountCommands", Popup::Customers,
             [](TillWindow &window, WiredTill &till) {
@@ -130,9 +142,17 @@ const std::vector<ConnectFunction> &connectFunctions()
             [](TillWindow &window, WiredTill &till) {
                 connectCustomerPrintCommands(window, till.state, till.messages);
             } },
+        { "connectReminderCommands", Popup::Reminders,
+            [](TillWindow &window, WiredTill &till) {
+                connectReminderCommands(window, till.state, till.messages, {});
+            } },
         { "connectSupplierPrintCommand", Popup::Suppliers,
             [](TillWindow &window, WiredTill &till) {
                 connectSupplierPrintCommand(window, till.state, till.messages);
+            } },
+        { "connectSupplierListCommand", Popup::Suppliers,
+            [](TillWindow &window, WiredTill &till) {
+                connectSupplierListCommand(window, till.state, till.messages);
             } },
         { "connectPaymentCommands", Popup::Payments,
             [](TillWindow &window, WiredTill &till) {
@@ -161,6 +181,10 @@ const std::vector<ConnectFunction> &connectFunctions()
         { "connectLogPurgeCommand", Popup::Reports,
             [](TillWindow &window, WiredTill &till) {
                 connectLogPurgeCommand(window, till.state, till.messages);
+            } },
+        { "connectScreenListReportCommands", Popup::Reports,
+            [](TillWindow &window, WiredTill &till) {
+                connectScreenListReportCommands(window, till.state, till.messages, {});
             } },
         { "connectTransactionCommands", Popup::Transactions,
             [](TillWindow &window, WiredTill &till) {
@@ -311,7 +335,13 @@ TEST(MenuWiring, TheTillBuildsTheCommandsItAlwaysHasAndEnablesTheirButtons)
         Command::InventoryNewLine, Command::InventoryAmend, Command::InventoryDelete,
         Command::InventoryFind, Command::InventoryFindByDescription,
         Command::InventoryFindThatContain, Command::InventoryFindAdvanced,
-        Command::InventoryAddCustomImage, Command::InventoryFindInSkus, Command::CustomerAdd,
+        Command::InventoryAddCustomImage, Command::InventoryFindInSkus,
+        Command::InventoryListFromNumber, Command::InventoryListAlphabetically,
+        Command::InventoryListByCategory, Command::CustomerListFromNumber, Command::CustomerListAlphabetically,
+        Command::CustomerListByAddress, Command::SupplierList, Command::OutstandingBalances,
+        Command::HighestVolumeProducts, Command::ReminderAdd, Command::ReminderAddToday,
+        Command::ReminderList, Command::ReminderPrint, Command::ReminderAmend,
+        Command::ReminderDelete, Command::CustomerAdd,
         Command::CustomerAmend, Command::CustomerDelete, Command::CustomerPrune,
         Command::CustomerFind, Command::CustomerFindThatContain, Command::CustomerFindTelephone,
         Command::CustomerPrintDetails, Command::AmendBalance, Command::CustomerStatement,

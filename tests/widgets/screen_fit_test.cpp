@@ -7,6 +7,7 @@
 #include "accounts/widgets/account_payment_dialog.h"
 #include "accounts/widgets/customer_dialog.h"
 #include "accounts/widgets/customer_step_dialog.h"
+#include "accounts/widgets/reminder_dialogs.h"
 #include "accounts/widgets/statement_dialogs.h"
 #include "inventory/widgets/advanced_search_dialog.h"
 #include "inventory/widgets/find_inventory_dialog.h"
@@ -25,6 +26,7 @@
 #include "reports/logic/closeout.h"
 #include "reports/logic/status_report.h"
 #include "reports/logic/stock_summary.h"
+#include "reports/widgets/browse_window.h"
 #include "reports/widgets/closeout_dialogs.h"
 #include "reports/widgets/takings_chart_dialog.h"
 #include "reports/widgets/listing_dialogs.h"
@@ -244,6 +246,31 @@ CustomerForm widestCustomer()
     form.creditLimit = "9999999.99";
     form.termsIndex = 7;
     return form;
+}
+
+// Thirteen rows as wide as the browse window's columns hold them.
+class WidestRows : public BrowseSource {
+public:
+    std::optional<Page> fill(size_t position, Messages &) const override
+    {
+        Page page;
+        for (size_t row = 0; row < kBrowseRows; ++row) {
+            page.rows.push_back({ 100000000000000000, "-9999999.99, WOODWARD WORTHINGTON MOW",
+                "MOUNTWOOD HOUSE, WEMBLEY ROAD", "0123 456 7890 X 123 WORTHING" });
+        }
+        page.next = position + kBrowseRows;
+        return page;
+    }
+};
+
+std::unique_ptr<QWidget> widestBrowseWindow(Counter &c, QWidget *parent, bool customers)
+{
+    BrowseList list({ "Customers with non zero credit", BrowseOpens::Customer, customers, true },
+        std::make_unique<WidestRows>(), 0);
+    list.open(c.shop.messages);
+    list.more(c.shop.messages); // Back shows too
+    return std::make_unique<BrowseWindow>(std::move(list), c.shop.messages,
+        [](QWidget *, int64_t) {}, parent);
 }
 
 struct Window {
@@ -487,6 +514,23 @@ const std::vector<Window> &windows()
                 StockSummary summary { 2000000000, 999999999999, 1 };
                 return std::unique_ptr<QWidget>(stockSummaryDialog(summary, parent));
             } },
+        { "AddReminderDialog",
+            [](Counter &, QWidget *parent) {
+                std::vector<ReminderEntry> entries(200,
+                    ReminderEntry { "WWWWWWWWWWWWWWWWWWWWWWWWWWWWW", "WWWWWWWWWWWWWWWWWWWWWWWWWWWWW" });
+                return make<AddReminderDialog>("Wed 30 Dec 26", entries,
+                    AddReminderDialog::Actions {}, parent);
+            } },
+        { "ReminderListDialog",
+            [](Counter &, QWidget *parent) {
+                return make<ReminderListDialog>(QStringLiteral("Select day:"),
+                    std::vector<std::string>(28, "Wed 30 Dec 26 (200)"), std::function<void()>(),
+                    parent);
+            } },
+        { "BrowseWindow",
+            [](Counter &c, QWidget *parent) { return widestBrowseWindow(c, parent, false); } },
+        { "BrowseWindowCustomers",
+            [](Counter &c, QWidget *parent) { return widestBrowseWindow(c, parent, true); } },
         { "TakingsChartDialog",
             [](Counter &c, QWidget *parent) {
                 for (size_t entry = 0; entry < 400; ++entry)

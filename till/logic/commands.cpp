@@ -22,19 +22,28 @@ constexpr int flag(UserControlItem item)
 //                          (New line, Amend, Delete, Add custom image)
 //   Popup::Inventory    -> inventory/widgets/inventory_search_commands.cpp connectInventorySearchCommands
 //                          (Find, Find by description, Find that contain, Find
-//                          advanced, and Find in SKUs of the List items; called
+//                          advanced, and Find in SKUs of the List items, which
+//                          runs the screen list the till hands it; called
 //                          right after the first)
+//   Popup::Inventory    -> reports/widgets/browse_commands.cpp     connectInventoryListCommands
+//                          (List from number, List alphabetically, List by category)
 //   Popup::Inventory    -> reports/widgets/inventory_print_commands.cpp connectInventoryPrintCommands
 //                          (the seven items of the Print submenu)
 //   Popup::Customers    -> accounts/widgets/customer_commands.cpp  connectCustomerCommands
 //                          (Add, Amend, Delete, Prune, the three Finds, Print
 //                          Customer details)
+//   Popup::Customers    -> reports/widgets/browse_commands.cpp     connectCustomerListCommands
+//                          (List from number, Alphabetically with the builder of
+//                          m2.dat the till hands it, By address)
 //   Popup::Customers    -> accounts/widgets/account_commands.cpp   connectAccountCommands
 //                          (Amend balance, Customer statement, Customer period activity)
 //   Popup::Customers    -> reports/widgets/customer_print_commands.cpp connectCustomerPrintCommands
 //                          (Print From number, Alphabetically, Debtors, Inactive since)
+//   Popup::Reminders    -> accounts/widgets/reminder_commands.cpp  connectReminderCommands
 //   Popup::Suppliers    -> reports/widgets/supplier_print_command.cpp connectSupplierPrintCommand
 //                          (Print, the numeric supplier list)
+//   Popup::Suppliers    -> reports/widgets/browse_commands.cpp     connectSupplierListCommand
+//                          (List)
 //   Popup::Payments     -> sales/widgets/payment_commands.cpp      connectPaymentCommands
 //   Popup::Payments     -> accounts/widgets/account_payment_commands.cpp connectAccountPaymentCommands
 //                          (Balance payment, Balance pay on transaction)
@@ -45,6 +54,8 @@ constexpr int flag(UserControlItem item)
 //                          orders, Sell by expired)
 //   Popup::Reports      -> reports/widgets/activity_log_commands.cpp connectLogPurgeCommand
 //                          (Purge log files)
+//   Popup::Reports      -> reports/widgets/browse_commands.cpp     connectScreenListReportCommands
+//                          (Outstanding balances, Highest volume products)
 //   Popup::Reports      -> reports/widgets/closeout_commands.cpp   connectCloseoutCommands
 //                          (Stock summary, List items with retail less than
 //                          cost, Print takings, Purge takings, Till reconciliation,
@@ -63,10 +74,8 @@ constexpr int flag(UserControlItem item)
 // The status screen and report (Activity, File "Exit - print report"), petty
 // cash and the takings amendment (Utilities) are reports/widgets' work, called
 // from the till's files of those popups.
-// Reminders have no commands built yet; they get their file in their
-// subsystem with the first command, as the rest of the Suppliers popup does.
-// The List items of Inventory and Customers (Find in SKUs aside) will be
-// wired by reports/widgets, in a further connect function for the same popup.
+// The rest of the Suppliers popup gets its file in inventory/widgets with
+// its first command.
 // till/widgets/menu_wiring.cpp calls the connect functions in menu order, and
 // tests/widgets/menu_wiring_test.cpp checks that each keeps to its popup.
 // A button or key that runs a menu command (the payment, note and basket

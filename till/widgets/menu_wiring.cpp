@@ -3,9 +3,16 @@
 #include "accounts/widgets/account_commands.h"
 #include "accounts/widgets/account_payment_commands.h"
 #include "accounts/widgets/customer_commands.h"
+#include "accounts/widgets/customer_maintenance_dialogs.h"
+#include "accounts/widgets/reminder_commands.h"
+#include "inventory/logic/item_find.h"
 #include "inventory/widgets/inventory_commands.h"
 #include "inventory/widgets/inventory_search_commands.h"
+#include "inventory/widgets/item_search_screens.h"
+#include "inventory/widgets/item_view_dialog.h"
+#include "reports/logic/alphabetical_files.h"
 #include "reports/widgets/activity_log_commands.h"
+#include "reports/widgets/browse_commands.h"
 #include "reports/widgets/closeout_commands.h"
 #include "reports/widgets/customer_print_commands.h"
 #include "reports/widgets/inventory_print_commands.h"
@@ -38,22 +45,47 @@ void connectTillCommands(TillWindow &window, SaleScreen &screen, TillState &stat
         return findItemByDescription(parent, state, text, messages);
     };
     connectInventoryCommands(window, state, messages, std::move(inventory));
-    connectInventorySearchCommands(window, state, messages);
+    // The screen lists open items and customers in their own subsystems' views.
+    BrowseHooks browse;
+    browse.showItem = [&state, &messages](QWidget *parent, int64_t number) {
+        showItemView(parent, state, number, messages);
+    };
+    browse.showCustomer = [&state, &messages](QWidget *parent, int64_t number) {
+        runViewCustomer(parent, state, messages, number);
+    };
+    connectInventorySearchCommands(window, state, messages, [&state, &messages, browse](QWidget *parent) {
+        showItemsInSkus(parent, state, messages, browse);
+    });
+    connectInventoryListCommands(window, state, messages, browse);
     connectInventoryPrintCommands(window, state, messages);
     connectCustomerCommands(window, state, messages);
+    // Customers "Alphabetically" shows m2.dat built from the range asked.
+    connectCustomerListCommands(window, state, messages, browse, [&state, &messages](QWidget *) {
+        const std::optional<AlphabeticalRange> range = askAlphabeticalRange(messages, "Alphabetically");
+        return range && writeAlphabeticalCustomerFile(state, *range, messages);
+    });
     connectAccountCommands(window, state, messages);
     connectCustomerPrintCommands(window, state, messages);
+    // The Add reminder dialog finds its item with Inventory's Find.
+    connectReminderCommands(window, state, messages, [&state, &messages](QWidget *parent) {
+        return findItem(state, messages, itemSearchScreens(parent, state)).number;
+    });
     connectSupplierPrintCommand(window, state, messages);
+    connectSupplierListCommand(window, state, messages);
     connectPaymentCommands(window, state, basket, entry, messages, devices);
     connectAccountPaymentCommands(window, state, basket, entry, messages, devices);
     connectReportCommands(window, state, messages);
     connectStockListCommands(window, state, messages);
     // Closing out logs the clerk off as F9 does.
-    connectCloseoutCommands(window, state, messages, [&window] {
-        if (auto *main = dynamic_cast<MainWindow *>(&window))
-            main->logOff();
-    });
+    connectCloseoutCommands(
+        window, state, messages,
+        [&window] {
+            if (auto *main = dynamic_cast<MainWindow *>(&window))
+                main->logOff();
+        },
+        browse.showItem);
     connectLogPurgeCommand(window, state, messages);
+    connectScreenListReportCommands(window, state, messages, browse);
     connectTransactionCommands(window, state, basket, entry, messages);
     connectActivityLogCommands(window, state, messages);
     connectActivityCommands(window, state, entry, messages);
