@@ -42,6 +42,22 @@ std::optional<int64_t> lookUpNumberTyped(std::string_view typed)
     return number;
 }
 
+std::optional<int64_t> askTransactionNumber(Messages &messages)
+{
+    const std::optional<std::string> typed
+        = messages.askText("Transaction number (Enter to list)", "Display transaction");
+    if (!typed)
+        return std::nullopt;
+    if (typed->find_first_not_of(' ') == std::string::npos)
+        return 0;
+    return lookUpNumberTyped(*typed);
+}
+
+int64_t lastTransactionNumber(const TillConfig &config)
+{
+    return static_cast<int64_t>(config.get(cfg::nextTransactionNumber)) - 1;
+}
+
 TransactionHistory::TransactionHistory(
     const DataDir &dir, const TillConfig &config, const LocalTime &today)
     : dir_(dir), first_(historyStartDay(config, today)), lastYear_(today.year)
@@ -88,6 +104,8 @@ bool TransactionHistory::readDay(const CalendarDay &day)
 
 std::optional<FoundTransaction> TransactionHistory::find(int64_t number, Messages &messages)
 {
+    if (number < kLowestLookUpNumber || number > kHighestLookUpNumber)
+        return std::nullopt;
     readIndexes();
     const auto place = places_.find(number);
     if (place == places_.end())

@@ -37,6 +37,16 @@ CalendarDay historyStartDay(const TillConfig &config, const LocalTime &today);
 // (blanks around them allowed), 1..200000000; nothing otherwise.
 std::optional<int64_t> lookUpNumberTyped(std::string_view typed);
 
+// Asks "Transaction number (Enter to list)" (caption "Display
+// transaction"): the number typed (lookUpNumberTyped), 0 for an empty answer
+// (the list of all transactions is wanted), nothing when the prompt was
+// cancelled or the answer is no number in range.
+std::optional<int64_t> askTransactionNumber(Messages &messages);
+
+// The transaction "Reprint last receipt invoice" shows: the one numbered the
+// next transaction number - 1 (0 right after a purge, which finds nothing).
+int64_t lastTransactionNumber(const TillConfig &config);
+
 struct FoundTransaction {
     CalendarDay day; // of the archive folder
     TransactionRecord record {};
@@ -53,8 +63,9 @@ public:
     TransactionHistory(const DataDir &dir, const TillConfig &config, const LocalTime &today);
 
     // Transaction `number`: the first index entry with it names the day, and
-    // the first record of that day with it is the one. Nothing, silently,
-    // when no index holds the number or its day's sales log does not;
+    // the first record of that day with it is the one. Nothing, silently, for
+    // a number outside 1..200000000, or when no index holds the number or
+    // its day's sales log does not;
     // "Unable to open sales log." (caption "Problem") when that file is
     // missing or cannot be read.
     std::optional<FoundTransaction> find(int64_t number, Messages &messages);
