@@ -49,13 +49,15 @@ RefundDialog::RefundDialog(const RefundView &view, QWidget *parent) : QDialog(pa
 {
     setWindowTitle(QStringLiteral("Refund"));
     auto *layout = new QVBoxLayout(this);
-    auto *columns = new QHBoxLayout;
-
-    auto *shown = new QFormLayout;
-    shown->addRow(QStringLiteral("Transaction"),
+    auto *heading = new QFormLayout;
+    heading->addRow(QStringLiteral("Transaction"),
         shownBox(cformat("%" PRId64, view.transactionNumber), "transaction", this));
-    shown->addRow(QStringLiteral("Date"), shownBox(view.date, "date", this));
-    shown->addRow(QStringLiteral("Customer"), shownBox(view.customer, "customer", this));
+    heading->addRow(QStringLiteral("Date"), shownBox(view.date, "date", this));
+    heading->addRow(QStringLiteral("Customer"), shownBox(view.customer, "customer", this));
+    layout->addLayout(heading);
+
+    auto *columns = new QHBoxLayout;
+    auto *shown = new QFormLayout;
     shown->addRow(QStringLiteral("Lines"), shownBox(cformat("%d", view.lines), "lines", this));
     shown->addRow(
         QStringLiteral("Non taxable"), shownBox(money(view.nonTaxable), "nonTaxable", this));

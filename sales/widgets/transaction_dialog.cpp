@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -19,6 +20,10 @@ namespace {
 
 // Wide enough for a split's payment line and a 39-character description.
 constexpr int kWideFieldCharacters = 44;
+// A note of 79 capitals wraps onto this many lines at that width.
+constexpr int kNoteLines = 4;
+// A box's frame and the margins beside its text.
+constexpr int kBoxPadding = 10;
 
 QString text(const std::string &value)
 {
@@ -67,7 +72,14 @@ TransactionDialog::TransactionDialog(
     lines_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     lines_->setMinimumContentsLength(kWideFieldCharacters);
     wide->addRow(QStringLiteral("Items"), lines_);
-    wide->addRow(QStringLiteral("Note"), addField("Note", "note"));
+    note_ = new QPlainTextEdit(this);
+    note_->setObjectName(QStringLiteral("note"));
+    note_->setReadOnly(true);
+    note_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    const QFontMetrics metrics = note_->fontMetrics();
+    note_->setFixedHeight(metrics.lineSpacing() * kNoteLines + 2 * note_->frameWidth()
+        + 2 * static_cast<int>(note_->document()->documentMargin()));
+    wide->addRow(QStringLiteral("Note"), note_);
     layout->addLayout(wide);
     auto *remark = new QLabel(QString::fromLatin1(kTransactionRemark), this);
     remark->setObjectName(QStringLiteral("remark"));
@@ -133,6 +145,9 @@ void TransactionDialog::showTransaction(const TransactionView &view)
         if (QLineEdit *box = field(name)) {
             box->setText(text(value));
             box->setCursorPosition(0);
+            const int needed = box->fontMetrics().horizontalAdvance(box->text()) + kBoxPadding;
+            if (box->minimumWidth() < needed)
+                box->setMinimumWidth(needed);
         }
     };
     set("number", cformat("%" PRId64, view.number));
@@ -151,7 +166,7 @@ void TransactionDialog::showTransaction(const TransactionView &view)
     set("total", view.total);
     set("type", view.type);
     set("payment", view.payment);
-    set("note", view.note);
+    note_->setPlainText(text(view.note));
     lines_->clear();
     for (const std::string &line : view.lineTexts)
         lines_->addItem(text(line));

@@ -15,6 +15,7 @@
 
 class QComboBox;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace ovix {
@@ -39,6 +40,10 @@ public:
     {
         return lines_;
     }
+    QPlainTextEdit *note() const
+    {
+        return note_;
+    }
     QPushButton *button(const char *name) const;
 
 private:
@@ -46,6 +51,7 @@ private:
 
     Actions actions_;
     QComboBox *lines_ = nullptr;
+    QPlainTextEdit *note_ = nullptr;
 };
 
 } // namespace ovix
