@@ -356,7 +356,7 @@ RefundResult refundBasket(TillState &state, Basket &basket, Messages &messages,
     if (choice->printReceipt) {
         const bool throughDialog = receiptPrinterListIndex(state.config) == 0;
         devices.printDocument(PrintDocument::StandardReceipt, refund,
-            { static_cast<double>(negatedTotal), 0 }, throughDialog);
+            { roundMoney(negatedTotal), 0 }, throughDialog);
     }
     if (state.config.get(cfg::drawerInUse) != 0)
         devices.openDrawer();
