@@ -53,7 +53,8 @@ constexpr int flag(UserControlItem item)
 //                          the window connects itself (till/widgets/main_window.cpp)
 // The status screen and report (Activity, File "Exit - print report"), petty
 // cash and the takings amendment (Utilities) are reports/widgets' work, called
-// from the till's files of those popups.
+// from the till's files of those popups. The "Refund basket" button's work is
+// sales/widgets/refund_commands.cpp, called from the sale screen's file.
 // Reminders and Suppliers have no commands built yet;
 // each gets its file in its subsystem with its first command. The Print and
 // other List items of Inventory and Customers (Customer details aside) will be
