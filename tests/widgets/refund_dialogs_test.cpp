@@ -264,12 +264,3 @@ TEST(RefundDialogs, AnEmptyNumberListsEveryTransactionAndTheBasketIsDiscardedFir
     EXPECT_EQ(till.basket->lineCount, 0);
     EXPECT_EQ(till.screen->basketList()->count(), 0);
 }
-
-TEST(RefundDialogs, ReprintLastAfterAPurgeShowsNothing)
-{
-    RefundTill till;
-    till.state.config.set(cfg::nextTransactionNumber, 1);
-    till.window->runCommand(Command::ReprintLastReceipt);
-    EXPECT_TRUE(till.messages.shown.empty());
-    EXPECT_TRUE(till.devices.calls.empty());
-}
