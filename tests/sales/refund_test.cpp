@@ -1,3 +1,4 @@
+#include "platform/file_access.h"
 #include "platform/scripted_messages.h"
 #include "sales/refund_fixture.h"
 #include "support/recording_sale_devices.h"
@@ -360,5 +361,36 @@ TEST(Refund, AnEftRefundGoesThroughTheCardLinkWhenItIsActive)
         EXPECT_EQ(fileExists(r.shop.temp.file(kSales)), recorded);
         EXPECT_EQ(r.basket.lineCount, recorded ? 0 : 1);
         EXPECT_EQ(r.shop.state.config.get(cfg::nextTransactionNumber), recorded ? 42 : 41);
+    }
+}
+
+TEST(Refund, TheCardIsAskedOnlyOnceTheArchiveIsReadyAndAFailureAfterItsApprovalIsTold)
+{
+    FixedClock clock(kSaleTime);
+    for (const bool archiveReady : { false, true }) {
+        SCOPED_TRACE(archiveReady ? "wr.cfg fails after the approval" : "archive not ready");
+        Refunding r;
+        if (!archiveReady) {
+            ASSERT_TRUE(std::filesystem::create_directory(r.shop.temp.file(kSales)));
+        }
+        r.prompts.choice = refundIn(RefundForm::Eft);
+        FaultyFileAccess faulty;
+        faulty.faultWriteNumber(1, FaultyFileAccess::Mode::Fail);
+        int exchanges = 0;
+        CardRefundLink link;
+        link.settings = [] { return CardLinkSettings { true, false }; };
+        link.exchange = [&](int64_t, int64_t, bool) {
+            ++exchanges;
+            setFileAccess(&faulty);
+            return true;
+        };
+        EXPECT_EQ(r.run(link), RefundResult::NotRecorded);
+        setFileAccess(nullptr);
+        EXPECT_EQ(exchanges, archiveReady ? 1 : 0);
+        EXPECT_EQ(r.basket.lineCount, 1);
+        EXPECT_EQ(r.messages.lastText() == "The card program has already refunded 10.00 to the "
+                                           "card. Do not refund the card again: record this "
+                                           "refund with the card terminal link switched off.",
+            archiveReady);
     }
 }
