@@ -5,13 +5,13 @@
 #include "platform/cp1252.h"
 #include "platform/messages.h"
 #include "platform/scripted_messages.h"
-#include "store/fixed_text.h"
-#include "store/time_stamp.h"
 #include "sales/logic/archived_transaction.h"
 #include "sales/logic/complete_transaction.h"
 #include "sales/logic/sale_devices.h"
 #include "sales/logic/till_state.h"
 #include "sales/logic/transaction_archiving.h"
+#include "store/fixed_text.h"
+#include "store/time_stamp.h"
 
 #include <cinttypes>
 #include <climits>
@@ -27,15 +27,15 @@ constexpr const char *kNotRecorded
       "again when the fault is put right.";
 
 // The eight amounts a refund stores negated, non-taxable to discount.
-constexpr BasketTotal kNegatedTotals[] = { BasketTotal::NonTaxable, BasketTotal::Taxable,
-    BasketTotal::Subtotal, BasketTotal::TaxOne, BasketTotal::TaxTwo, BasketTotal::Cost,
-    BasketTotal::Total, BasketTotal::Discount };
+constexpr BasketTotal kNegatedTotals[]
+    = { BasketTotal::NonTaxable, BasketTotal::Taxable, BasketTotal::Subtotal, BasketTotal::TaxOne,
+          BasketTotal::TaxTwo, BasketTotal::Cost, BasketTotal::Total, BasketTotal::Discount };
 
 // Adds `amount` to a day total in whole cents.
 void addMoney(TillConfig &config, DoubleField field, double amount)
 {
-    config.set(field, static_cast<double>(moneyCents(config.get(field)) + moneyCents(amount))
-            / 100.0);
+    config.set(
+        field, static_cast<double>(moneyCents(config.get(field)) + moneyCents(amount)) / 100.0);
 }
 
 const char *formName(RefundForm form)
@@ -146,8 +146,7 @@ StockReturn returnStock(TillState &state, const Basket &refund, bool itemsFaulty
         if (category >= 0 && category < kCategoryCount) {
             const auto at = static_cast<size_t>(category);
             config.set(cfg::categoryDayCounts, at, config.get(cfg::categoryDayCounts, at) - 1);
-            config.set(
-                cfg::categoryMonthCounts, at, config.get(cfg::categoryMonthCounts, at) - 1);
+            config.set(cfg::categoryMonthCounts, at, config.get(cfg::categoryMonthCounts, at) - 1);
             config.set(cfg::categoryDayValues, at,
                 static_cast<double>(moneyCents(config.get(cfg::categoryDayValues, at))
                     - moneyCents(refund.lineTotal[line]))
@@ -188,8 +187,8 @@ std::string logBlock(
 
 // The customer a credit refund goes to, confirmed by the clerk; nothing when
 // none was chosen or the clerk said Cancel.
-std::optional<CustomerRecordUpdate> creditCustomer(
-    TillState &state, double total, const LocalTime &now, Messages &messages, RefundPrompts &prompts)
+std::optional<CustomerRecordUpdate> creditCustomer(TillState &state, double total,
+    const LocalTime &now, Messages &messages, RefundPrompts &prompts)
 {
     const int64_t number = prompts.findCustomer();
     if (number <= 0)
@@ -206,7 +205,8 @@ std::optional<CustomerRecordUpdate> creditCustomer(
     CustomerRecord &customer = update.record;
     const int64_t customerNumber = customer.number;
     if (!messages.confirm("Credit this customer?",
-            toUtf8(cformat("%" PRId64 " Name: %s", customerNumber, readText(customer.name).c_str())),
+            toUtf8(
+                cformat("%" PRId64 " Name: %s", customerNumber, readText(customer.name).c_str())),
             MessageKind::Information))
         return std::nullopt;
     customer.balance = static_cast<float>(
@@ -218,8 +218,8 @@ std::optional<CustomerRecordUpdate> creditCustomer(
 // The card terminal's part of an EFT refund: false when the clerk cancelled
 // or the card program did not approve it. `approved` tells whether money went
 // back to the card.
-bool refundToCard(const CardRefundLink &card, const CardLinkSettings &settings,
-    int64_t number, double total, Messages &messages, RefundPrompts &prompts, bool &approved)
+bool refundToCard(const CardRefundLink &card, const CardLinkSettings &settings, int64_t number,
+    double total, Messages &messages, RefundPrompts &prompts, bool &approved)
 {
     approved = false;
     bool notPresent = false;
@@ -300,9 +300,8 @@ RefundResult refundBasket(TillState &state, Basket &basket, Messages &messages,
             return RefundResult::NotRefunded;
     }
 
-    for (BasketTotal which : { BasketTotal::CashPart, BasketTotal::ChequePart,
-             BasketTotal::EftPart, BasketTotal::CashBack, BasketTotal::BalanceBefore,
-             BasketTotal::BalanceAfter })
+    for (BasketTotal which : { BasketTotal::CashPart, BasketTotal::ChequePart, BasketTotal::EftPart,
+             BasketTotal::CashBack, BasketTotal::BalanceBefore, BasketTotal::BalanceAfter })
         refund.setTotal(which, 0);
     for (BasketTotal which : kNegatedTotals)
         refund.setTotal(which, -refund.total(which));
@@ -355,8 +354,8 @@ RefundResult refundBasket(TillState &state, Basket &basket, Messages &messages,
     archiving.tellHeldBack(messages);
     if (choice->printReceipt) {
         const bool throughDialog = receiptPrinterListIndex(state.config) == 0;
-        devices.printDocument(PrintDocument::StandardReceipt, refund,
-            { roundMoney(negatedTotal), 0 }, throughDialog);
+        devices.printDocument(
+            PrintDocument::StandardReceipt, refund, { roundMoney(negatedTotal), 0 }, throughDialog);
     }
     if (state.config.get(cfg::drawerInUse) != 0)
         devices.openDrawer();

@@ -57,8 +57,8 @@ enum class CardRefundChoice { Refund, CardholderNotPresent, Cancel };
 // chose a cardholder-not-present refund. True when the card program approved
 // the refund; false when it declined or could not be asked (the exchange has
 // told the clerk why).
-using CardRefundExchange = std::function<bool(
-    int64_t transactionNumber, int64_t totalCents, bool cardholderNotPresent)>;
+using CardRefundExchange
+    = std::function<bool(int64_t transactionNumber, int64_t totalCents, bool cardholderNotPresent)>;
 
 // The card processing setup as a refund reads it, at the moment of the refund.
 struct CardLinkSettings {

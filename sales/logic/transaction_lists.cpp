@@ -111,8 +111,8 @@ void listDiscounted(
             if (!(record.discount > 0))
                 continue;
             const int64_t number = record.transactionNumber;
-            if (!list.add(cformat("%" PRId64 " on day %d of month %d, %d", number, day.day,
-                    day.month, day.year)))
+            if (!list.add(cformat(
+                    "%" PRId64 " on day %d of month %d, %d", number, day.day, day.month, day.year)))
                 return;
         }
     }

@@ -3,8 +3,8 @@
 #include "platform/data_dir.h"
 #include "platform/file.h"
 #include "platform/messages.h"
-#include "store/till_config.h"
 #include "sales/logic/sales_archive.h"
+#include "store/till_config.h"
 
 #include <algorithm>
 #include <charconv>
@@ -60,7 +60,9 @@ int64_t lastTransactionNumber(const TillConfig &config)
 
 TransactionHistory::TransactionHistory(
     const DataDir &dir, const TillConfig &config, const LocalTime &today)
-    : dir_(dir), first_(historyStartDay(config, today)), lastYear_(today.year)
+    : dir_(dir)
+    , first_(historyStartDay(config, today))
+    , lastYear_(today.year)
 {
 }
 

@@ -3,12 +3,12 @@
 #include "platform/c_format.h"
 #include "platform/cp1252.h"
 #include "platform/messages.h"
-#include "store/fixed_text.h"
-#include "store/till_config.h"
 #include "sales/logic/archived_transaction.h"
 #include "sales/logic/basket.h"
 #include "sales/logic/sale_devices.h"
 #include "sales/logic/transaction_lookup.h"
+#include "store/fixed_text.h"
+#include "store/till_config.h"
 
 #include <cinttypes>
 
@@ -64,11 +64,11 @@ TransactionView transactionView(const Basket &loaded, const TillConfig &config)
     if (paymentType == "Cash" || paymentType == "EFT" || paymentType == "CH"
         || paymentType == "Credit")
         view.type += " sale";
-    const int lines = loaded.lineCount < kBasketLineCapacity ? loaded.lineCount
-                                                             : kBasketLineCapacity;
+    const int lines
+        = loaded.lineCount < kBasketLineCapacity ? loaded.lineCount : kBasketLineCapacity;
     for (int line = 0; line < lines; ++line) {
-        view.lineTexts.push_back(toUtf8(cformat("%" PRId64 " %s  %.2f",
-            loaded.lineItemNumber[line], lineDescriptionText(loaded, line).c_str(),
+        view.lineTexts.push_back(toUtf8(cformat("%" PRId64 " %s  %.2f", loaded.lineItemNumber[line],
+            lineDescriptionText(loaded, line).c_str(),
             static_cast<double>(loaded.lineTotal[line]))));
     }
     view.note = toUtf8(readFixedText(loaded.transactionNote, sizeof loaded.transactionNote));
@@ -76,8 +76,8 @@ TransactionView transactionView(const Basket &loaded, const TillConfig &config)
     return view;
 }
 
-void reprintTransaction(const Basket &loaded, PrintDocument document, const TillConfig &config,
-    SaleDevices &devices)
+void reprintTransaction(
+    const Basket &loaded, PrintDocument document, const TillConfig &config, SaleDevices &devices)
 {
     const bool throughDialog
         = !goesToReceiptPrinter(document) || receiptPrinterListIndex(config) == 0;

@@ -54,7 +54,7 @@ TransactionView transactionView(const Basket &loaded, const TillConfig &config);
 // Prints `document` of the loaded transaction, with the amount tendered
 // equal to its total and no change: receipts to the chosen receipt printer
 // when there is one, else through the print dialog.
-void reprintTransaction(const Basket &loaded, PrintDocument document, const TillConfig &config,
-    SaleDevices &devices);
+void reprintTransaction(
+    const Basket &loaded, PrintDocument document, const TillConfig &config, SaleDevices &devices);
 
 } // namespace ovix

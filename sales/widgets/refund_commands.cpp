@@ -14,7 +14,9 @@ namespace {
 class DialogRefundPrompts : public RefundPrompts {
 public:
     DialogRefundPrompts(QWidget *parent, const TillState &state, Messages &messages)
-        : parent_(parent), state_(state), messages_(messages)
+        : parent_(parent)
+        , state_(state)
+        , messages_(messages)
     {
     }
 

@@ -45,7 +45,8 @@ QRadioButton *radio(const char *caption, const char *name, QWidget *parent)
 
 } // namespace
 
-RefundDialog::RefundDialog(const RefundView &view, QWidget *parent) : QDialog(parent)
+RefundDialog::RefundDialog(const RefundView &view, QWidget *parent)
+    : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Refund"));
     auto *layout = new QVBoxLayout(this);

@@ -47,9 +47,12 @@ void associateCustomer(QWidget *parent, TillState &state, ItemEntry &entry, Mess
 // The look-ups of the popup, each ending in the "Transaction" dialog.
 class TransactionLookUps {
 public:
-    TransactionLookUps(TillWindow &window, TillState &state, Messages &messages,
-        SaleDevices &devices)
-        : window_(window), state_(state), messages_(messages), devices_(devices)
+    TransactionLookUps(
+        TillWindow &window, TillState &state, Messages &messages, SaleDevices &devices)
+        : window_(window)
+        , state_(state)
+        , messages_(messages)
+        , devices_(devices)
     {
     }
 
@@ -133,15 +136,12 @@ void connectTransactionCommands(TillWindow &window, TillState &state, Basket &ba
     window.registerCommand(
         Command::FindTransaction, [lookUps] { lookUps->list({ TransactionListKind::All }); });
     window.registerCommand(Command::DisplayTransaction, [lookUps] { lookUps->display(); });
-    window.registerCommand(Command::TransactionsInDay, [lookUps] {
-        lookUps->listPeriod(TransactionListKind::Day, "In specific day");
-    });
-    window.registerCommand(Command::TransactionsInMonth, [lookUps] {
-        lookUps->listPeriod(TransactionListKind::Month, "In specific month");
-    });
-    window.registerCommand(Command::TransactionsInYear, [lookUps] {
-        lookUps->listPeriod(TransactionListKind::Year, "In specific year");
-    });
+    window.registerCommand(Command::TransactionsInDay,
+        [lookUps] { lookUps->listPeriod(TransactionListKind::Day, "In specific day"); });
+    window.registerCommand(Command::TransactionsInMonth,
+        [lookUps] { lookUps->listPeriod(TransactionListKind::Month, "In specific month"); });
+    window.registerCommand(Command::TransactionsInYear,
+        [lookUps] { lookUps->listPeriod(TransactionListKind::Year, "In specific year"); });
     window.registerCommand(Command::TransactionsDiscounted,
         [lookUps] { lookUps->list({ TransactionListKind::Discounted }); });
     window.registerCommand(Command::ReprintLastReceipt, [lookUps] { lookUps->reprintLast(); });

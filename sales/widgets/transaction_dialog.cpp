@@ -34,7 +34,8 @@ QString text(const std::string &value)
 
 TransactionDialog::TransactionDialog(
     const TransactionView &view, Actions actions, bool invoices, QWidget *parent)
-    : QDialog(parent), actions_(std::move(actions))
+    : QDialog(parent)
+    , actions_(std::move(actions))
 {
     setWindowTitle(QStringLiteral("Transaction"));
     auto *layout = new QVBoxLayout(this);
@@ -88,8 +89,7 @@ TransactionDialog::TransactionDialog(
 
     auto *buttons = new QHBoxLayout;
     QPushButton *next = namedButton(QStringLiteral("Next"), QStringLiteral("next"), this);
-    QPushButton *invoice
-        = namedButton(QStringLiteral("Invoice"), QStringLiteral("invoice"), this);
+    QPushButton *invoice = namedButton(QStringLiteral("Invoice"), QStringLiteral("invoice"), this);
     QPushButton *custom
         = namedButton(QStringLiteral("Custom receipt"), QStringLiteral("customReceipt"), this);
     QPushButton *till

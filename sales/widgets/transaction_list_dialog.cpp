@@ -12,8 +12,8 @@ namespace ovix {
 TransactionListDialog::TransactionListDialog(const TransactionList &list, QWidget *parent)
     : QDialog(parent)
 {
-    setWindowTitle(list.invoiceList ? QStringLiteral("Invoice list")
-                                    : QStringLiteral("Transaction list"));
+    setWindowTitle(
+        list.invoiceList ? QStringLiteral("Invoice list") : QStringLiteral("Transaction list"));
     auto *layout = new QVBoxLayout(this);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("transactions"));

@@ -61,8 +61,7 @@ public:
         prompts.choice = refundIn(RefundForm::Credit);
         prompts.customer = 7;
         basket = shop.basket();
-        return refundBasket(
-            shop.state, basket, messages ? *messages : quiet, devices, prompts);
+        return refundBasket(shop.state, basket, messages ? *messages : quiet, devices, prompts);
     }
 
     // Puts the files back as they were before the refund and reads them as a
@@ -98,7 +97,8 @@ public:
         std::set<int64_t> numbers;
         const std::vector<ReadTransaction> records = readSalesBytes(shop.file(kSales));
         for (const ReadTransaction &record : records)
-            EXPECT_TRUE(numbers.insert(record.number).second) << context << " reused " << record.number;
+            EXPECT_TRUE(numbers.insert(record.number).second)
+                << context << " reused " << record.number;
         std::set<int64_t> indexed;
         for (const auto &entry : readYearIndexBytes(shop.file("2026/base.dat")))
             indexed.insert(entry[0]);

@@ -20,12 +20,20 @@ namespace {
 // Keeps what the refund sends to the printer.
 class CapturingDevices : public SaleDevices {
 public:
-    void openDrawer() override { }
-    void poleShowTotal(double) override { }
-    void poleShowTenderAndChange(double, double) override { }
-    void showSummary(const Basket &, const Tender &) override { }
-    void printDocument(PrintDocument document, const Basket &archived, const Tender &given,
-        bool) override
+    void openDrawer() override
+    {
+    }
+    void poleShowTotal(double) override
+    {
+    }
+    void poleShowTenderAndChange(double, double) override
+    {
+    }
+    void showSummary(const Basket &, const Tender &) override
+    {
+    }
+    void printDocument(
+        PrintDocument document, const Basket &archived, const Tender &given, bool) override
     {
         documents.push_back(document);
         printed = archived;
@@ -48,8 +56,7 @@ TEST(RefundReceipt, PrintsTheRefundLabelTheNegatedTotalsAndNoChange)
     CapturingDevices devices;
     ScriptedRefundPrompts prompts;
     prompts.choice = refundIn(RefundForm::Cash, false, true);
-    ASSERT_EQ(refundBasket(shop.state, basket, messages, devices, prompts),
-        RefundResult::Refunded);
+    ASSERT_EQ(refundBasket(shop.state, basket, messages, devices, prompts), RefundResult::Refunded);
     ASSERT_EQ(devices.documents, (std::vector<PrintDocument> { PrintDocument::StandardReceipt }));
     EXPECT_DOUBLE_EQ(devices.tender.tendered, -12.59);
     EXPECT_EQ(devices.tender.change, 0);

@@ -159,8 +159,7 @@ TEST(Refund, EachFormFillsItsPartAndItsOwnCounters)
         { RefundForm::Cash, -10, 0, 0, cfg::cashRefunds, cfg::cashRefundsCount, 40, "Cash" },
         { RefundForm::Cheque, 0, -10, 0, cfg::chequeRefunds, cfg::chequeRefundsCount, 40, "CH" },
         { RefundForm::Eft, 0, 0, -10, cfg::eftRefunds, cfg::eftRefundsCount, 40, "EFT" },
-        { RefundForm::Credit, 0, 0, 0, cfg::creditRefunds, cfg::creditRefundsCount, 50,
-            "Credit" },
+        { RefundForm::Credit, 0, 0, 0, cfg::creditRefunds, cfg::creditRefundsCount, 50, "Credit" },
     };
     const FloatField counts[] = { cfg::cashRefundsCount, cfg::chequeRefundsCount,
         cfg::eftRefundsCount, cfg::creditRefundsCount };
@@ -323,8 +322,8 @@ TEST(Refund, AnEftRefundGoesThroughTheCardLinkWhenItIsActive)
     const Case cases[] = {
         { "link off", { false, true }, CardRefundChoice::Refund, false, true,
             RefundResult::Refunded, { "refund" }, 0, false },
-        { "approved", { true, false }, CardRefundChoice::Refund, true, true,
-            RefundResult::Refunded, { "refund" }, 1, false },
+        { "approved", { true, false }, CardRefundChoice::Refund, true, true, RefundResult::Refunded,
+            { "refund" }, 1, false },
         { "cardholder not present", { true, true }, CardRefundChoice::CardholderNotPresent, true,
             true, RefundResult::Refunded, { "refund", "card" }, 1, true },
         { "declined", { true, false }, CardRefundChoice::Refund, false, true,
@@ -388,9 +387,10 @@ TEST(Refund, TheCardIsAskedOnlyOnceTheArchiveIsReadyAndAFailureAfterItsApprovalI
         setFileAccess(nullptr);
         EXPECT_EQ(exchanges, archiveReady ? 1 : 0);
         EXPECT_EQ(r.basket.lineCount, 1);
-        EXPECT_EQ(r.messages.lastText() == "The card program has already refunded 10.00 to the "
-                                           "card. Do not refund the card again: record this "
-                                           "refund with the card terminal link switched off.",
+        EXPECT_EQ(r.messages.lastText()
+                == "The card program has already refunded 10.00 to the "
+                   "card. Do not refund the card again: record this "
+                   "refund with the card terminal link switched off.",
             archiveReady);
     }
 }

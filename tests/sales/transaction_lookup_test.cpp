@@ -20,7 +20,8 @@ constexpr LocalTime kToday { 2026, 3, 5, 10, 20, 0 };
 // Three years of a small shop, kept from 1 June 2024: 1 and 2 before the
 // history start, the rest after it; 4, 6 and 8 were given discounts.
 struct SmallHistory : LookUpArchive {
-    SmallHistory() : LookUpArchive({ 2024, 6, 1 })
+    SmallHistory()
+        : LookUpArchive({ 2024, 6, 1 })
     {
         add(1, { 2024, 5, 30 });
         add(2, { 2024, 5, 31 }, 0.50f);
@@ -65,8 +66,8 @@ TEST(TransactionLookUp, NumbersNotInTheHistoryEndSilently)
     archive.add(9, { 2023, 1, 2 });
     archive.add(10, { 2027, 1, 2 });
     TransactionHistory history(archive.dir, archive.config, kToday);
-    for (int64_t number : { int64_t(0), int64_t(9), int64_t(10), int64_t(11), int64_t(-1),
-             int64_t(200000001) }) {
+    for (int64_t number :
+        { int64_t(0), int64_t(9), int64_t(10), int64_t(11), int64_t(-1), int64_t(200000001) }) {
         ScriptedMessages messages;
         EXPECT_FALSE(history.find(number, messages)) << number;
         EXPECT_TRUE(messages.shown.empty()) << number;
@@ -154,8 +155,8 @@ TEST(TransactionLists, TheDiscountedListWalksTheCalendarLeapDaysIncluded)
         return record;
     }()));
     EXPECT_EQ(listOf(archive, { TransactionListKind::Discounted }),
-        (std::vector<std::string> { "1 on day 29 of month 2, 2024",
-            "2 on day 1 of month 3, 2024", "3 on day 28 of month 2, 2025" }));
+        (std::vector<std::string> { "1 on day 29 of month 2, 2024", "2 on day 1 of month 3, 2024",
+            "3 on day 28 of month 2, 2025" }));
 }
 
 TEST(TransactionLists, AListStopsAt31000Entries)
@@ -226,9 +227,16 @@ TEST(TransactionLists, ThePeriodIsAskedDayMonthYearAndAnythingOutOfRangeEnds)
 TEST(TransactionLookUp, TheNumberPromptTakesANumberInRangeOrAnEmptyAnswerForTheList)
 {
     const std::vector<std::pair<std::optional<std::string>, std::optional<int64_t>>> cases = {
-        { "41", 41 }, { " 200000000 ", 200000000 }, { "", 0 }, { "  ", 0 },
-        { "0", std::nullopt }, { "200000001", std::nullopt }, { "-3", std::nullopt },
-        { "4a", std::nullopt }, { "+4", std::nullopt }, { std::nullopt, std::nullopt },
+        { "41", 41 },
+        { " 200000000 ", 200000000 },
+        { "", 0 },
+        { "  ", 0 },
+        { "0", std::nullopt },
+        { "200000001", std::nullopt },
+        { "-3", std::nullopt },
+        { "4a", std::nullopt },
+        { "+4", std::nullopt },
+        { std::nullopt, std::nullopt },
     };
     for (const auto &[reply, number] : cases) {
         ScriptedMessages messages;
@@ -259,8 +267,8 @@ TEST(TransactionView, ADamagedDayWithMoreThan400LinesIsCutTo400WithAWarning)
             continue;
         }
         EXPECT_EQ(messages.lastText(),
-            cformat("Transaction 3 holds %d lines. Only the first 400 are shown and printed.",
-                lines));
+            cformat(
+                "Transaction 3 holds %d lines. Only the first 400 are shown and printed.", lines));
         EXPECT_EQ(transactionView(*basket, archive.config).lineTexts.size(), 400u);
     }
 }

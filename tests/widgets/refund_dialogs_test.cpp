@@ -96,8 +96,7 @@ struct RefundTill {
         EXPECT_TRUE(state.customers.insert(customer, quiet).has_value());
         window = std::make_unique<MainWindow>(state, messages);
         screen = new SaleScreen(*window, state, *basket, *saved, messages);
-        connectTransactionCommands(
-            *window, state, *basket, screen->itemEntry(), messages, devices);
+        connectTransactionCommands(*window, state, *basket, screen->itemEntry(), messages, devices);
         connectSaleScreenCommands(*window, *screen, state, messages, devices, std::move(card));
         screen->refreshButtons();
     }
@@ -109,7 +108,8 @@ struct RefundTill {
     }
     std::vector<TransactionRecord> archived() const
     {
-        return readDayTransactions(state.dir, 2026, 3, 5).value_or(std::vector<TransactionRecord> {});
+        return readDayTransactions(state.dir, 2026, 3, 5)
+            .value_or(std::vector<TransactionRecord> {});
     }
     std::string field(TransactionDialog *dialog, const char *name) const
     {
@@ -205,7 +205,8 @@ TEST(RefundDialogs, DisplayTransactionShowsItReprintsItAndStopsAtTheEndOfTheList
 {
     RefundTill till;
     till.ringUpWidget();
-    test::whenModalOpens<RefundDialog>([](RefundDialog *dialog) { test::clickNamed(dialog, "ok"); });
+    test::whenModalOpens<RefundDialog>(
+        [](RefundDialog *dialog) { test::clickNamed(dialog, "ok"); });
     till.screen->saleButton(Command::RefundBasket)->click();
     ASSERT_EQ(till.archived().size(), 1u);
     till.devices.calls.clear();
@@ -239,7 +240,8 @@ TEST(RefundDialogs, AnEmptyNumberListsEveryTransactionAndTheBasketIsDiscardedFir
 {
     RefundTill till;
     till.ringUpWidget();
-    test::whenModalOpens<RefundDialog>([](RefundDialog *dialog) { test::clickNamed(dialog, "ok"); });
+    test::whenModalOpens<RefundDialog>(
+        [](RefundDialog *dialog) { test::clickNamed(dialog, "ok"); });
     till.screen->saleButton(Command::RefundBasket)->click();
     ASSERT_EQ(till.archived().size(), 1u);
 
