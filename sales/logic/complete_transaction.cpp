@@ -7,6 +7,7 @@
 #include "platform/scripted_messages.h"
 #include "store/fixed_text.h"
 #include "store/time_stamp.h"
+#include "sales/logic/archived_transaction.h"
 #include "sales/logic/file_update.h"
 #include "sales/logic/sales_archive.h"
 #include "sales/logic/till_state.h"
@@ -24,84 +25,6 @@ namespace {
 constexpr const char *kNotRecorded
     = "The sale was not recorded and no file was changed. The basket is kept: complete "
       "the sale again when the fault is put right.";
-
-template <size_t N> void copyText(char (&to)[N], const char (&from)[N])
-{
-    writeText(to, readText(from));
-}
-
-float basketTotal(const Basket &sale, int index)
-{
-    return sale.totals[index];
-}
-
-TransactionRecord transactionRecordOf(const Basket &sale)
-{
-    TransactionRecord record {};
-    record.transactionNumber = sale.transactionNumber;
-    record.daySequence = sale.daySequence;
-    record.customerNumber = sale.customerNumber;
-    record.clerkNumber = sale.clerkNumber;
-    record.lineCount = sale.lineCount;
-    record.nonTaxable = sale.total(BasketTotal::NonTaxable);
-    record.taxable = sale.total(BasketTotal::Taxable);
-    record.subtotal = sale.total(BasketTotal::Subtotal);
-    record.taxOne = sale.total(BasketTotal::TaxOne);
-    record.taxTwo = sale.total(BasketTotal::TaxTwo);
-    record.cost = sale.total(BasketTotal::Cost);
-    record.total = sale.total(BasketTotal::Total);
-    record.discount = sale.total(BasketTotal::Discount);
-    for (int i = 0; i < 5; ++i)
-        record.reserved64[i] = basketTotal(sale, 8 + i);
-    record.cashBack = sale.total(BasketTotal::CashBack);
-    record.cashPart = sale.total(BasketTotal::CashPart);
-    record.eftPart = sale.total(BasketTotal::EftPart);
-    record.reserved96 = basketTotal(sale, 16);
-    record.chequePart = sale.total(BasketTotal::ChequePart);
-    record.reserved104[0] = basketTotal(sale, 18);
-    record.reserved104[1] = basketTotal(sale, 19);
-    record.balanceBefore = sale.total(BasketTotal::BalanceBefore);
-    record.balanceAfter = sale.total(BasketTotal::BalanceAfter);
-    record.reserved120 = basketTotal(sale, 22);
-    copyText(record.timeText, sale.timeText);
-    copyText(record.dateText, sale.dateText);
-    copyText(record.customerName, sale.customerName);
-    for (int i = 0; i < 4; ++i)
-        copyText(record.customerAddress[i], sale.customerAddress[i]);
-    copyText(record.customerTelephone, sale.customerTelephone);
-    copyText(record.paymentType, sale.paymentType);
-    for (int i = 0; i < 5; ++i)
-        copyText(record.reservedTexts394[i], sale.reservedTexts394[i]);
-    copyText(record.reservedText594, sale.reservedText594);
-    for (int i = 0; i < 2; ++i) {
-        copyText(record.reservedTexts614[i], sale.reservedTexts614[i]);
-        copyText(record.reservedTexts774[i], sale.reservedTexts774[i]);
-        record.reservedNumbers854[i] = sale.reservedNumbers854[i];
-        record.reservedAmounts862[i] = sale.reservedAmounts862[i];
-    }
-    copyText(record.reservedText694, sale.reservedText694);
-    copyText(record.transactionNote, sale.transactionNote);
-    return record;
-}
-
-SoldItemRecord soldItemRecordOf(const Basket &sale, int line, int64_t category)
-{
-    SoldItemRecord record {};
-    record.transactionNumber = sale.transactionNumber;
-    record.category = category;
-    record.customerNumber = sale.customerNumber;
-    record.itemNumber = sale.lineItemNumber[line];
-    writeText(record.description, lineDescriptionText(sale, line));
-    record.nonTaxable = sale.lineNonTaxable[line];
-    record.taxable = sale.lineTaxable[line];
-    record.taxOne = sale.lineTaxOne[line];
-    record.taxTwo = sale.lineTaxTwo[line];
-    record.cost = sale.lineCost[line];
-    record.discount = sale.lineDiscount[line];
-    record.total = sale.lineTotal[line];
-    record.clerkNumber = sale.clerkNumber;
-    return record;
-}
 
 // The sale's block of the activity log, CR LF line ends.
 std::string logBlock(const Basket &sale, const std::string &clerkName, const LocalTime &now)

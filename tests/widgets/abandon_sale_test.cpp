@@ -11,6 +11,7 @@
 #include "store/record_kinds.h"
 #include "store/till_config.h"
 #include "store/till_config_file.h"
+#include "support/recording_sale_devices.h"
 #include "support/test_support.h"
 #include "till/item_entry_fixture.h"
 #include "till/widgets/activity_commands.h"
@@ -51,6 +52,7 @@ struct CounterTill {
     TempDir folder;
     TillState state { folder.path() };
     ScriptedMessages messages;
+    test::RecordingSaleDevices devices;
     std::unique_ptr<Basket> basket = std::make_unique<Basket>();
     std::unique_ptr<Basket> saved = std::make_unique<Basket>();
     std::unique_ptr<MainWindow> window;
@@ -74,7 +76,7 @@ struct CounterTill {
         screen = new SaleScreen(*window, state, *basket, *saved, messages);
         connectFileCommands(*window, state, messages);
         connectActivityCommands(*window, state, screen->itemEntry(), messages);
-        connectSaleScreenCommands(*window, *screen, state, messages);
+        connectSaleScreenCommands(*window, *screen, state, messages, devices);
         window->registerCommand(Command::Configuration, [this] { ++configurations; });
         window->setOnClosed([this] { ++closed; });
         screen->refreshButtons();

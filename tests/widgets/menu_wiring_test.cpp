@@ -188,8 +188,8 @@ const std::vector<ConnectFunction> &connectFunctions()
             } },
         { "connectTransactionCommands", Popup::Transactions,
             [](TillWindow &window, WiredTill &till) {
-                connectTransactionCommands(
-                    window, till.state, *till.basket, till.screen->itemEntry(), till.messages);
+                connectTransactionCommands(window, till.state, *till.basket,
+                    till.screen->itemEntry(), till.messages, till.devices);
             } },
         { "connectActivityLogCommands", Popup::Activity,
             [](TillWindow &window, WiredTill &till) {
@@ -210,7 +210,8 @@ const std::vector<ConnectFunction> &connectFunctions()
             } },
         { "connectSaleScreenCommands", std::nullopt,
             [](TillWindow &window, WiredTill &till) {
-                connectSaleScreenCommands(window, *till.screen, till.state, till.messages);
+                connectSaleScreenCommands(
+                    window, *till.screen, till.state, till.messages, till.devices);
             } },
     };
     return functions;
@@ -351,6 +352,9 @@ TEST(MenuWiring, TheTillBuildsTheCommandsItAlwaysHasAndEnablesTheirButtons)
         Command::SalesByStaff, Command::SalesByItem, Command::DailyItemSummary,
         Command::WeeklyItemSummary, Command::MonthlyItemSummary, Command::PeriodItemSummary,
         Command::ItemsByCategoryDay, Command::ItemsByCategoryMonth,
+        Command::FindTransaction, Command::DisplayTransaction, Command::TransactionsInDay,
+        Command::TransactionsInMonth, Command::TransactionsInYear, Command::TransactionsDiscounted,
+        Command::ReprintLastReceipt, Command::RefundBasket,
         Command::AddDiscount, Command::AddNote, Command::AssociateCustomer, Command::SaveBasket,
         Command::ReloadBasket, Command::Configuration, Command::TaxSetup,
         Command::StorePrintHeading, Command::FileReset, Command::CustomReceipt,

@@ -40,7 +40,10 @@
 #include "sales/widgets/customer_pick_dialog.h"
 #include "sales/widgets/customer_transaction_dialog.h"
 #include "sales/widgets/non_inventory_dialog.h"
+#include "sales/widgets/refund_dialog.h"
 #include "sales/widgets/split_dialog.h"
+#include "sales/widgets/transaction_dialog.h"
+#include "sales/widgets/transaction_list_dialog.h"
 #include "store/fixed_text.h"
 #include "store/item_record.h"
 #include "store/till_config.h"
@@ -355,6 +358,46 @@ const std::vector<Window> &windows()
                 SplitDialog::Actions actions;
                 actions.remainder = [](const QString &) { return std::string("1481.47"); };
                 return make<SplitDialog>(1481.47, actions, parent);
+            } },
+        { "RefundDialog",
+            [](Counter &, QWidget *parent) {
+                RefundView view;
+                view.transactionNumber = 200000000;
+                view.date = "D:31 M:12 Y:2026";
+                // The longest customer name the customer file holds.
+                view.customer = "100000000000000000 MRS. MARGARE WOODWARD-WORTHIN";
+                view.lines = 400;
+                view.nonTaxable = view.taxable = view.subtotal = view.total = 99999.99;
+                view.taxOne = view.taxTwo = 99999.99;
+                return make<RefundDialog>(view, parent);
+            } },
+        { "TransactionDialog",
+            [](Counter &, QWidget *parent) {
+                TransactionView view;
+                view.number = 200000000;
+                view.date = "D:31 M:12 Y:2026";
+                view.time = "23:59";
+                view.clerk = "99: WWWWWWWWWWWWWWWWWWWWWWWWWWWWW";
+                view.lines = 400;
+                view.customer = 100000000000000000;
+                view.discount = view.nonTaxable = view.taxable = view.subtotal = view.total
+                    = "-99999.99";
+                view.taxOne = view.taxTwo = view.cashBack = "-99999.99";
+                view.payment = "Split  Cash: -99999.99  CH: -99999.99  EFT: -99999.99";
+                view.type = "Payment (cash)";
+                for (int i = 0; i < 400; ++i)
+                    view.lineTexts.push_back(
+                        "100000000000000000 WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW  99999.99");
+                view.note = std::string(79, 'W');
+                return make<TransactionDialog>(view, TransactionDialog::Actions {}, false, parent);
+            } },
+        { "TransactionListDialog",
+            [](Counter &, QWidget *parent) {
+                TransactionList list;
+                list.invoiceList = true;
+                for (int i = 0; i < 31000; ++i)
+                    list.lines.push_back("200000000 on day 31 of month 12, 2026");
+                return make<TransactionListDialog>(list, parent);
             } },
         { "NonInventoryDialog",
             [](Counter &c, QWidget *parent) {

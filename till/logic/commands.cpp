@@ -73,7 +73,8 @@ constexpr int flag(UserControlItem item)
 //                          the window connects itself (till/widgets/main_window.cpp)
 // The status screen and report (Activity, File "Exit - print report"), petty
 // cash and the takings amendment (Utilities) are reports/widgets' work, called
-// from the till's files of those popups.
+// from the till's files of those popups. The "Refund basket" button's work is
+// sales/widgets/refund_commands.cpp, called from the sale screen's file.
 // The rest of the Suppliers popup gets its file in inventory/widgets with
 // its first command.
 // till/widgets/menu_wiring.cpp calls the connect functions in menu order, and

@@ -86,12 +86,16 @@ void connectTillCommands(TillWindow &window, SaleScreen &screen, TillState &stat
         browse.showItem);
     connectLogPurgeCommand(window, state, messages);
     connectScreenListReportCommands(window, state, messages, browse);
-    connectTransactionCommands(window, state, basket, entry, messages);
+    connectTransactionCommands(window, state, basket, entry, messages, devices);
     connectActivityLogCommands(window, state, messages);
     connectActivityCommands(window, state, entry, messages);
     connectUtilitiesCommands(window, state, messages, [&screen] { screen.quickSelect().reload(); });
     connectHelpCommands(window, state, messages);
-    connectSaleScreenCommands(window, screen, state, messages);
+    // The card processing setup and the card program's refund exchange: an
+    // EFT refund asks the card program while the link is active. Without
+    // settings the link counts as off and an EFT refund is recorded at once.
+    CardRefundLink cardRefunds;
+    connectSaleScreenCommands(window, screen, state, messages, devices, std::move(cardRefunds));
     screen.refreshButtons();
 }
 

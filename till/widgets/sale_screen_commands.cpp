@@ -5,6 +5,7 @@
 #include "sales/logic/till_state.h"
 #include "sales/widgets/adjustment_commands.h"
 #include "sales/widgets/non_inventory_dialog.h"
+#include "sales/widgets/refund_commands.h"
 #include "sales/widgets/till_window.h"
 #include "till/widgets/quick_select_buttons.h"
 #include "till/widgets/sale_screen.h"
@@ -42,8 +43,8 @@ void addNonInventoryLine(SaleScreen &screen, const TillState &state)
 
 } // namespace
 
-void connectSaleScreenCommands(
-    TillWindow &window, SaleScreen &screen, TillState &state, Messages &messages)
+void connectSaleScreenCommands(TillWindow &window, SaleScreen &screen, TillState &state,
+    Messages &messages, SaleDevices &devices, CardRefundLink cardRefunds)
 {
     ItemEntry &entry = screen.itemEntry();
     window.registerCommand(Command::AddItem, [&screen] { addItemFromBox(screen); });
@@ -60,6 +61,11 @@ void connectSaleScreenCommands(
     window.registerCommand(Command::ToggleTrade, [&entry] { entry.toggleTradePrices(); });
     window.registerCommand(Command::RepeatLast,
         [&screen, &entry] { entry.repeatLast(fromQString(screen.itemBox()->toPlainText())); });
+    window.registerCommand(Command::RefundBasket,
+        [&window, &screen, &state, &messages, &devices, card = std::move(cardRefunds)] {
+            refundFromTill(window.widget(), state, screen.basket(), screen.itemEntry(), messages,
+                devices, card);
+        });
     window.registerCommand(Command::AdjustPrice, [&window, &screen, &state, &messages] {
         openAdjustPrice(window, state, screen.basket(), screen.itemEntry(), screen, messages);
     });
