@@ -5,8 +5,6 @@
 #include "platform/messages.h"
 #include "store/till_config.h"
 
-#include <algorithm>
-#include <cctype>
 
 namespace ovix {
 
@@ -24,16 +22,11 @@ double stored(bool on)
     return on ? kOn : 0;
 }
 
+// Empty, "C:\CARDEFT" or another Windows folder ("D:\EFT") from a block
+// written on Windows: no folder here, so the one in the shop is meant.
 bool meansDefaultFolder(std::string_view stored)
 {
-    if (stored.empty())
-        return true;
-    const std::string_view wanted = kStoredDefaultCardFolder;
-    return stored.size() == wanted.size()
-        && std::equal(stored.begin(), stored.end(), wanted.begin(), [](char a, char b) {
-               return std::toupper(static_cast<unsigned char>(a))
-                   == std::toupper(static_cast<unsigned char>(b));
-           });
+    return stored.empty() || stored.front() != '/';
 }
 
 } // namespace

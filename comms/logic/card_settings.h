@@ -3,9 +3,10 @@
 // (text, Windows-1252) and five switches stored as doubles, 2 = on, 0 = off.
 //
 // The folder is stored as the shop typed it. A block from a Windows till holds
-// "C:\CARDEFT" or nothing; neither names a folder here, so both mean the
-// folder "cardeft" inside the shop folder. The stored bytes are kept as they
-// are until the shop types another folder in the setup dialog.
+// "C:\CARDEFT", another drive's folder or nothing; none names a folder here,
+// so each means the folder "cardeft" inside the shop folder. The stored bytes
+// are kept as they are until the shop types another folder in the setup
+// dialog.
 
 #include <string>
 
@@ -15,8 +16,6 @@ class DataDir;
 class Messages;
 class TillConfig;
 
-// The folder a block with no folder of its own names.
-inline constexpr const char *kStoredDefaultCardFolder = "C:\\CARDEFT";
 // Where that default lies in the shop folder here.
 inline constexpr const char *kCardFolderName = "cardeft";
 
@@ -43,8 +42,8 @@ bool storeCardSettings(TillConfig &config, const DataDir &shop, const CardSettin
 // True when the link is switched on (its setting equals 2).
 bool cardLinkActive(const TillConfig &config);
 
-// The exchange folder (UTF-8 path): the stored folder, or "<shop>/cardeft"
-// when the stored text is empty or "C:\CARDEFT" (in any case).
+// The exchange folder (UTF-8 path): the stored folder when it is an absolute
+// path here, else "<shop>/cardeft" (empty, "C:\CARDEFT", "D:\EFT").
 std::string exchangeFolder(const TillConfig &config, const DataDir &shop);
 
 } // namespace ovix

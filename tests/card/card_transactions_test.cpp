@@ -26,7 +26,7 @@ struct CardSettingsTest : ::testing::Test {
 TEST_F(CardSettingsTest, StoredWindowsDefaultsMeanTheFolderInTheShop)
 {
     const std::string inShop = temp.path() + "/cardeft";
-    for (const char *stored : { "", "C:\\CARDEFT", "c:\\cardeft" }) {
+    for (const char *stored : { "", "C:\\CARDEFT", "c:\\cardeft", "D:\\EFT", "eft" }) {
         config.setText(cfg::eftFolder, stored);
         EXPECT_EQ(exchangeFolder(config, shop), inShop) << stored;
     }
