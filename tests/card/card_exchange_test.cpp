@@ -67,8 +67,11 @@ TEST_F(CardExchangeTest, DeclineFromTheCardProgramIsTold)
 TEST_F(CardExchangeTest, ReplyWrittenSlowlyInPiecesIsReadWhole)
 {
     // "3=1" first: read then, a decline (16) would pass as an approval (1).
+    // The pieces come well within one poll of each other, as a busy card
+    // program's writes do; ReplyGrowingBetweenPollsIsNotTakenEarly pins the
+    // rule itself.
     CardSimulator simulator(
-        folder, { "--code", "16", "--delay", "0", "--pieces", "3", "--piece-pause", "60" });
+        folder, { "--code", "16", "--delay", "0", "--pieces", "3", "--piece-pause", "30" });
     BoundedWaiter waiter;
     const CardExchangeResult result = run(waiter);
     EXPECT_FALSE(result.approved);
@@ -80,7 +83,7 @@ TEST_F(CardExchangeTest, ReplyOneByteAtATimeIsReadWhole)
 {
     CardSimulator simulator(folder,
         { "--reply", "1=41\\n13=0\\n3=16\\n99=0", "--delay", "0", "--pieces", "1",
-            "--piece-pause", "40" });
+            "--piece-pause", "25" });
     BoundedWaiter waiter;
     EXPECT_EQ(run(waiter).code, 16);
 }
