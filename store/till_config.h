@@ -126,7 +126,10 @@
 //   40958-40981 today's till takings 40958, cash sales 40966, CH sales 40974
 //               (double each)
 //   40982       second-currency conversion rate (double)
-//   41030-41101 open: EFT exchange state (card work)
+//   41030-41069 card terminal link (double each, 2 = on, 0 = off): active
+//               41030, cash back permitted 41038, cardholder-not-present
+//               payments 41046 and refunds 41054, verbose 41062
+//   41070-41101 open: EFT exchange state (card work)
 //   41750-41901 today's totals (double each): EFT sales 41750, credit sales
 //               41758; refunds (negative) cash 41766, CH 41774, EFT 41782,
 //               credit 41790; balance payments cash 41798, CH 41806, EFT 41814;
@@ -409,6 +412,12 @@ inline constexpr Int32Field defaultItemTaxCode{40918}; // 0-3
 inline constexpr Int32ArrayField<5> customReceiptCustomerLines{40926};
 inline constexpr DoubleField taxThreshold{40950};
 inline constexpr DoubleField conversionRate{40982};
+// The card terminal link: 2 = on, 0 = off (see comms/logic/card_settings.h).
+inline constexpr DoubleField cardLinkActive{41030};
+inline constexpr DoubleField cardCashBackPermitted{41038};
+inline constexpr DoubleField cardNotPresentPayments{41046};
+inline constexpr DoubleField cardNotPresentRefunds{41054};
+inline constexpr DoubleField cardVerbose{41062};
 
 // Today's running totals, cleared at the first start of a new day. Refunds
 // are kept as negative amounts; petty cash and cash back as positive ones.

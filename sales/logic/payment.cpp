@@ -1,8 +1,10 @@
 #include "sales/logic/payment.h"
 
+#include "comms/logic/card_settings.h"
 #include "platform/c_format.h"
 #include "platform/clock.h"
 #include "platform/cp1252.h"
+#include "platform/leading_number.h"
 #include "platform/messages.h"
 #include "store/fixed_text.h"
 #include "store/record_kinds.h"
@@ -11,7 +13,6 @@
 #include "sales/logic/till_state.h"
 
 #include <cinttypes>
-#include <cstdlib>
 
 namespace ovix {
 
@@ -149,9 +150,29 @@ void removeTaxes(Basket &basket)
     }
 }
 
-Payment::Payment(TillState &state, Basket &basket, Messages &messages, SaleDevices &devices)
-    : state_(state), basket_(basket), messages_(messages), devices_(devices)
+Payment::Payment(TillState &state, Basket &basket, Messages &messages, SaleDevices &devices,
+    CardReplyWaiter *cardWaiter)
+    : state_(state), basket_(basket), messages_(messages), devices_(devices),
+      cardWaiter_(cardWaiter)
 {
+}
+
+int64_t Payment::numberAboutToBeUsed()
+{
+    const int32_t offered = state_.config.get(cfg::nextTransactionNumber);
+    return state_.archivedNumbers.firstFree(state_.dir, localNow(), offered).value_or(offered);
+}
+
+bool Payment::cardApproved(const CardRequest &request)
+{
+    if (cardWaiter_ == nullptr) {
+        reportProblem(messages_, "Unable to create EVT file");
+        return false;
+    }
+    const CardSettings settings = loadCardSettings(state_.config, state_.dir);
+    return runCardExchange(settings.folder, cardRequestText(request), *cardWaiter_, messages_,
+        settings.verbose, ApprovalNotice::Text)
+        .approved;
 }
 
 bool Payment::mayStart(const char *emptyText, const char *emptyCaption)
@@ -233,6 +254,18 @@ PaymentResult Payment::finishCash(int64_t tenderedCents, bool withOtherParts)
     Tender tender;
     tender.change = moneyOf(changeCents);
     if (split_) {
+        const int64_t cardCents = moneyCents(basket_.total(BasketTotal::EftPart));
+        if (cardCents > 0 && cardLinkActive(state_.config)) {
+            CardRequest request;
+            request.reference = numberAboutToBeUsed();
+            request.amountCents = cardCents;
+            if (!cardApproved(request)) {
+                tenderOpen_ = false;
+                split_ = false;
+                basket_ = before_;
+                return PaymentResult::NotPaid;
+            }
+        }
         // OK counts the whole sale as tendered: the cash handed over and the
         // part paid the other way. The exact and quick buttons count only
         // the cash.
@@ -326,6 +359,24 @@ PaymentResult Payment::payCheque()
     return finish({ total, 0 });
 }
 
+std::optional<int64_t> Payment::askCashBack(PaymentPrompts &prompts)
+{
+    const std::optional<std::string> typed = prompts.cashBack();
+    if (!typed)
+        return std::nullopt;
+    // Whole units: "25.60" is 25. A negative or huge amount is no cash back.
+    const LeadingNumber typedNumber = parseLeadingNumber(*typed);
+    const int64_t cashBack = typedNumber.value;
+    if (typedNumber.outOfRange || cashBack < 0 || cashBack > kCashBackLimit) {
+        reportProblem(messages_, "Invalid entry");
+        return std::nullopt;
+    }
+    if (cashBack > kCashBackConfirmAbove
+        && messages_.ask(cformat("%" PRId64, cashBack), "Please confirm") != Answer::Yes)
+        return std::nullopt;
+    return cashBack;
+}
+
 PaymentResult Payment::payCard(PaymentPrompts &prompts)
 {
     if (!mayStart("Please select items", "Problem"))
@@ -333,19 +384,48 @@ PaymentResult Payment::payCard(PaymentPrompts &prompts)
     int64_t cashBack = 0;
     const bool keptFromCashBack
         = state_.restricted() && userControlSet(state_.config, UserControlItem::Cashback);
-    if (!keptFromCashBack) {
+    const bool linked = cardLinkActive(state_.config);
+    if (linked) {
+        const CardSettings settings = loadCardSettings(state_.config, state_.dir);
+        CardChoice choice = CardChoice::Payment;
+        if (settings.cashBack || settings.notPresentPayments || settings.notPresentRefunds) {
+            CardChoiceOffer offer;
+            offer.cashBack = settings.cashBack && !keptFromCashBack;
+            offer.notPresent = settings.notPresentPayments;
+            choice = prompts.cardTerminalChoice(offer);
+            if ((choice == CardChoice::PaymentPlusCashback && !offer.cashBack)
+                || (choice == CardChoice::CardholderNotPresent && !offer.notPresent))
+                choice = CardChoice::Cancel;
+        }
+        if (choice == CardChoice::Cancel)
+            return PaymentResult::NotPaid;
+        if (choice == CardChoice::PaymentPlusCashback) {
+            const std::optional<int64_t> typed = askCashBack(prompts);
+            if (!typed)
+                return PaymentResult::NotPaid;
+            cashBack = *typed;
+        }
+        CardRequest request;
+        request.reference = numberAboutToBeUsed();
+        request.amountCents = moneyCents(basket_.total(BasketTotal::Total)) + cashBack * 100;
+        if (cashBack > 0) {
+            request.type = CardRequestType::SaleWithCashBack;
+            request.cashBackCents = cashBack * 100;
+        }
+        request.cardholderNotPresent = choice == CardChoice::CardholderNotPresent;
+        if (!cardApproved(request)) {
+            basket_ = before_;
+            return PaymentResult::NotPaid;
+        }
+    } else if (!keptFromCashBack) {
         const CardChoice choice = prompts.electronicPayment();
         if (choice == CardChoice::Cancel)
             return PaymentResult::NotPaid;
         if (choice == CardChoice::PaymentPlusCashback) {
-            const std::optional<std::string> typed = prompts.cashBack();
+            const std::optional<int64_t> typed = askCashBack(prompts);
             if (!typed)
                 return PaymentResult::NotPaid;
-            const std::string digits = centsEntryDigits(*typed).substr(0, kCashBackWidth);
-            cashBack = digits.empty() ? 0 : std::strtoll(digits.c_str(), nullptr, 10);
-            if (cashBack > kCashBackConfirmAbove
-                && messages_.ask(cformat("%" PRId64, cashBack), "Please confirm") != Answer::Yes)
-                return PaymentResult::NotPaid;
+            cashBack = *typed;
         }
     }
     const double total = roundMoney(basket_.total(BasketTotal::Total));

@@ -1,7 +1,10 @@
 #pragma once
 // Paying for the basket: cash through the cash box, a split of cash and CH or
-// EFT, cheque, card (without the card-terminal link, with optional cash
-// back) and customer credit; then the one finishing sequence, afterPayment.
+// EFT, cheque, card (with optional cash back) and customer credit; then the
+// one finishing sequence, afterPayment. With the card terminal link switched
+// on, the card tender and the card part of a split are approved by the card
+// program first (comms/logic/card_exchange.h); a card payment it does not
+// approve is dropped and the sale stays open.
 //
 // Every payment first clears the cash, CH and EFT parts, the cash back and
 // the customer balances of the basket, so that a payment given up half-way
@@ -13,6 +16,7 @@
 // pole display, the summary box and the documents run, from the archived
 // copy. Nothing they do can lose a paid sale.
 
+#include "comms/logic/card_exchange.h"
 #include "store/customer_lookup.h"
 #include "sales/logic/basket.h"
 #include "sales/logic/complete_transaction.h"
@@ -79,7 +83,14 @@ enum class PaymentResult {
 };
 
 // "Electronic Payment" choices.
-enum class CardChoice { Payment, PaymentPlusCashback, Cancel };
+enum class CardChoice { Payment, PaymentPlusCashback, CardholderNotPresent, Cancel };
+
+// The buttons "Electronic Payment" shows beside "Payment" and "Cancel" when
+// the card terminal link is on.
+struct CardChoiceOffer {
+    bool cashBack = false;    // "Payment plus cashback"
+    bool notPresent = false;  // "Cardholder not present payment"
+};
 
 // The "Customer transaction" buttons and their payment codes.
 enum class CustomerPaymentCode { Cancel = 0, Eft = 2, Credit = 4, Cash = 8, Cheque = 12 };
@@ -116,7 +127,15 @@ struct CustomerTransactionView {
 class PaymentPrompts {
 public:
     virtual ~PaymentPrompts() = default;
+    // "Electronic Payment" without the card terminal link.
     virtual CardChoice electronicPayment() = 0;
+    // "Electronic Payment" with the card terminal link on, with the buttons
+    // `offer` names. Prompts that do not know the link pay nothing.
+    virtual CardChoice cardTerminalChoice(const CardChoiceOffer &offer)
+    {
+        (void)offer;
+        return CardChoice::Cancel;
+    }
     // The "CASH BACK" box: the text typed, nothing when cancelled.
     virtual std::optional<std::string> cashBack() = 0;
     // One of several customers answering a name; nothing when none is chosen.
@@ -128,13 +147,16 @@ public:
 
 // Cash back above this many whole units is confirmed first.
 inline constexpr int64_t kCashBackConfirmAbove = 100;
-// Digits the "CASH BACK" box reads.
-inline constexpr size_t kCashBackWidth = 9;
+// The largest cash back the "CASH BACK" box takes: nine digits.
+inline constexpr int64_t kCashBackLimit = 999999999;
 
 // One payment at a time on the one basket. All references must outlive it.
 class Payment {
 public:
-    Payment(TillState &state, Basket &basket, Messages &messages, SaleDevices &devices);
+    // `cardWaiter` waits for the card program's reply when the card terminal
+    // link is on; without one no card payment can be approved then.
+    Payment(TillState &state, Basket &basket, Messages &messages, SaleDevices &devices,
+        CardReplyWaiter *cardWaiter = nullptr);
 
     // A cash box or split dialog is open: every payment is ignored.
     bool tenderOpen() const { return tenderOpen_; }
@@ -158,6 +180,9 @@ public:
     // and the sale is finished. For the cash part of a split, the amount
     // tendered is the cash alone after "Exact amount" (the cash part) and a
     // quick button (its amount); OK adds the CH and EFT parts to the cash.
+    // With the card terminal link on, a split's EFT part is sent to the card
+    // program before the sale is finished; not approved, the payment ends
+    // (NotPaid) and the basket is as it was.
     PaymentResult exactAmount();
     PaymentResult quickButton(double amount);
     PaymentResult cashOk(std::string_view typedDigits);
@@ -178,6 +203,11 @@ public:
     // Card without the terminal link: "Electronic Payment" (unless the clerk
     // is kept from cash back), the "CASH BACK" box, a confirmation above 100,
     // then EFT part = total; the day's cash-back total grows with the sale.
+    // With the link on: "Electronic Payment" only when cash back or a
+    // cardholder-not-present setting is on (cash back offered when permitted
+    // and the clerk is not kept from it), then the card program's approval of
+    // the total (plus the cash back) under the number the sale will take; not
+    // approved, nothing is paid and the basket is as it was.
     PaymentResult payCard(PaymentPrompts &prompts);
     // Customer credit: "Number / name" (caption "Customer"), the credit-limit
     // warning, the "Customer transaction" dialog; a customer who pays no tax
@@ -195,11 +225,19 @@ private:
     PaymentResult finish(const Tender &tender, const CustomerRecordUpdate *customer = nullptr);
     PaymentResult finishCash(int64_t tenderedCents, bool withOtherParts = false);
     std::optional<int64_t> chooseCustomerSlot(PaymentPrompts &prompts);
+    // The whole units typed in "CASH BACK", confirmed above 100; nothing when
+    // cancelled or not confirmed.
+    std::optional<int64_t> askCashBack(PaymentPrompts &prompts);
+    // The number the next archived transaction takes.
+    int64_t numberAboutToBeUsed();
+    // One card exchange; true when approved.
+    bool cardApproved(const CardRequest &request);
 
     TillState &state_;
     Basket &basket_;
     Messages &messages_;
     SaleDevices &devices_;
+    CardReplyWaiter *cardWaiter_;
     Basket before_ {}; // the basket as the payment found it
     bool tenderOpen_ = false;
     bool split_ = false;

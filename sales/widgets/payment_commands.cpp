@@ -1,9 +1,13 @@
 #include "sales/widgets/payment_commands.h"
 
+#include "comms/logic/card_transactions.h"
 #include "platform/c_format.h"
 #include "platform/cp1252.h"
 #include "sales/logic/item_entry.h"
 #include "sales/logic/payment.h"
+#include "sales/logic/till_state.h"
+#include "sales/widgets/card_setup_dialog.h"
+#include "sales/widgets/card_wait_dialog.h"
 #include "sales/widgets/cash_box.h"
 #include "sales/widgets/customer_transaction_dialog.h"
 #include "sales/widgets/till_window.h"
@@ -41,6 +45,32 @@ public:
             return CardChoice::Payment;
         if (box.clickedButton() == withCashBack)
             return CardChoice::PaymentPlusCashback;
+        return CardChoice::Cancel;
+    }
+
+    CardChoice cardTerminalChoice(const CardChoiceOffer &offer) override
+    {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Electronic Payment"),
+            QStringLiteral("Electronic Payment"), QMessageBox::NoButton, parent_);
+        QPushButton *payment = box.addButton(QStringLiteral("Payment"), QMessageBox::AcceptRole);
+        QPushButton *withCashBack = nullptr;
+        if (offer.cashBack)
+            withCashBack = box.addButton(
+                QStringLiteral("Payment plus cashback"), QMessageBox::AcceptRole);
+        QPushButton *notPresent = nullptr;
+        if (offer.notPresent)
+            notPresent = box.addButton(
+                QStringLiteral("Cardholder not present payment"), QMessageBox::AcceptRole);
+        box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+        box.setDefaultButton(payment);
+        box.exec();
+        QAbstractButton *clicked = box.clickedButton();
+        if (clicked == payment)
+            return CardChoice::Payment;
+        if (withCashBack && clicked == withCashBack)
+            return CardChoice::PaymentPlusCashback;
+        if (notPresent && clicked == notPresent)
+            return CardChoice::CardholderNotPresent;
         return CardChoice::Cancel;
     }
 
@@ -89,9 +119,26 @@ class PaymentCommands : public QObject {
 public:
     PaymentCommands(TillWindow &window, TillState &state, Basket &basket, ItemEntry &entry,
         Messages &messages, SaleDevices &devices)
-        : QObject(window.widget()), window_(window), entry_(entry),
-          payment_(state, basket, messages, devices), prompts_(window.widget(), messages)
+        : QObject(window.widget()), window_(window), state_(state), entry_(entry),
+          messages_(messages), waiter_(window.widget()),
+          payment_(state, basket, messages, devices, &waiter_),
+          prompts_(window.widget(), messages)
     {
+    }
+
+    // "Card processing setup": the folder and switches of the card link.
+    void cardSetup()
+    {
+        auto accept = [this](const CardSettings &settings) {
+            return storeCardSettings(state_.config, state_.dir, settings, messages_);
+        };
+        auto referenced = [this] {
+            referencedCardTransaction(state_.config, state_.dir, waiter_, messages_);
+        };
+        CardSetupDialog dialog(
+            loadCardSettings(state_.config, state_.dir), accept, referenced, window_.widget());
+        dialog.exec();
+        window_.focusItemBox();
     }
 
     void payCash()
@@ -192,7 +239,10 @@ private:
     }
 
     TillWindow &window_;
+    TillState &state_;
     ItemEntry &entry_;
+    Messages &messages_;
+    DialogCardReplyWaiter waiter_;
     Payment payment_;
     DialogPrompts prompts_;
     QPointer<CashBox> cash_;
@@ -210,6 +260,7 @@ void connectPaymentCommands(TillWindow &window, TillState &state, Basket &basket
     window.registerCommand(Command::PayByCustomer, [commands] { commands->payByCustomer(); });
     window.registerCommand(Command::PayCard, [commands] { commands->payCard(); });
     window.registerCommand(Command::PaySplit, [commands] { commands->paySplit(); });
+    window.registerCommand(Command::CardProcessingSetup, [commands] { commands->cardSetup(); });
 }
 
 } // namespace ovix

@@ -1,10 +1,10 @@
 #pragma once
 // The Payments popup of the till window, as far as it is built: "Cash" (F5),
-// "CH", "Customer credit" (F6), "EFT (Credit card)" (F7) and "Split Cash
-// Other", with the cash box and split dialog kept open beside the till
-// (tender-open mode) and the card and customer dialogs shown modally. The
-// balance payments and the card processing setup stay greyed until their work
-// is written.
+// "CH", "Customer credit" (F6), "EFT (Credit card)" (F7), "Split Cash Other"
+// and "Card processing setup", with the cash box and split dialog kept open
+// beside the till (tender-open mode) and the card and customer dialogs shown
+// modally. While the card program is asked, a small window with a Cancel
+// button waits for its reply. The balance payments are accounts' own.
 
 namespace ovix {
 
@@ -15,7 +15,7 @@ class TillState;
 class TillWindow;
 struct Basket;
 
-// Registers the five payment commands with `window`. Everything passed must
+// Registers the payment commands and the card processing setup with `window`. Everything passed must
 // outlive the window; what the commands keep between calls is owned by it.
 // After a sale is archived the till list is emptied and the totals redrawn
 // through `entry`; `devices` run after the archive.

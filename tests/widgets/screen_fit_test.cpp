@@ -36,6 +36,9 @@
 #include "sales/logic/item_entry.h"
 #include "sales/logic/null_basket_view.h"
 #include "sales/logic/payment.h"
+#include "comms/logic/card_settings.h"
+#include "sales/widgets/card_setup_dialog.h"
+#include "sales/widgets/card_wait_dialog.h"
 #include "sales/widgets/cash_box.h"
 #include "sales/widgets/customer_pick_dialog.h"
 #include "sales/widgets/customer_transaction_dialog.h"
@@ -352,6 +355,18 @@ const std::vector<Window> &windows()
             [](Counter &, QWidget *parent) {
                 return make<CashBox>(
                     1481.47, quickButtonAmounts(1481.47), CashBox::Actions {}, parent);
+            } },
+        { "CardSetupDialog",
+            [](Counter &c, QWidget *parent) {
+                CardSettings shown = loadCardSettings(c.shop.state.config, c.shop.state.dir);
+                shown.folder = "/home/shop/a rather long folder name/for the card terminal/cardeft";
+                return make<CardSetupDialog>(
+                    shown, [](const CardSettings &) { return true; }, [] {}, parent);
+            } },
+        { "CardWaitDialog",
+            [](Counter &, QWidget *parent) {
+                static CardReplyWatch watch("/nonexistent/output.txt");
+                return make<CardWaitDialog>(watch, parent);
             } },
         { "SplitDialog",
             [](Counter &, QWidget *parent) {

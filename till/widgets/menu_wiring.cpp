@@ -5,6 +5,7 @@
 #include "accounts/widgets/customer_commands.h"
 #include "accounts/widgets/customer_maintenance_dialogs.h"
 #include "accounts/widgets/reminder_commands.h"
+#include "comms/logic/card_settings.h"
 #include "inventory/logic/item_find.h"
 #include "inventory/widgets/inventory_commands.h"
 #include "inventory/widgets/inventory_search_commands.h"
@@ -20,6 +21,7 @@
 #include "reports/widgets/stock_list_commands.h"
 #include "reports/widgets/supplier_print_command.h"
 #include "sales/logic/till_state.h"
+#include "sales/widgets/card_refund_exchange.h"
 #include "sales/widgets/payment_commands.h"
 #include "sales/widgets/transaction_commands.h"
 #include "till/widgets/activity_commands.h"
@@ -91,10 +93,13 @@ void connectTillCommands(TillWindow &window, SaleScreen &screen, TillState &stat
     connectActivityCommands(window, state, entry, messages);
     connectUtilitiesCommands(window, state, messages, [&screen] { screen.quickSelect().reload(); });
     connectHelpCommands(window, state, messages);
-    // The card processing setup and the card program's refund exchange: an
-    // EFT refund asks the card program while the link is active. Without
-    // settings the link counts as off and an EFT refund is recorded at once.
+    // An EFT refund asks the card program while the card link is active.
     CardRefundLink cardRefunds;
+    cardRefunds.settings = [&state] {
+        const CardSettings settings = loadCardSettings(state.config, state.dir);
+        return CardLinkSettings { settings.active, settings.notPresentRefunds };
+    };
+    cardRefunds.exchange = makeCardRefundExchange(window.widget(), state, messages);
     connectSaleScreenCommands(window, screen, state, messages, devices, std::move(cardRefunds));
     screen.refreshButtons();
 }
