@@ -10,6 +10,8 @@
 #include "accounts/widgets/customer_commands.h"
 #include "inventory/widgets/inventory_commands.h"
 #include "inventory/widgets/inventory_search_commands.h"
+#include "inventory/widgets/received_report_commands.h"
+#include "inventory/widgets/supplier_commands.h"
 #include "platform/scripted_messages.h"
 #include "reports/widgets/activity_log_commands.h"
 #include "reports/widgets/closeout_commands.h"
@@ -118,6 +120,10 @@ const std::vector<ConnectFunction> &connectFunctions()
             [](TillWindow &window, WiredTill &till) {
                 connectAccountCommands(window, till.state, till.messages);
             } },
+        { "connectSupplierCommands", Popup::Suppliers,
+            [](TillWindow &window, WiredTill &till) {
+                connectSupplierCommands(window, till.state, till.messages);
+            } },
         { "connectPaymentCommands", Popup::Payments,
             [](TillWindow &window, WiredTill &till) {
                 connectPaymentCommands(window, till.state, *till.basket, till.screen->itemEntry(),
@@ -141,6 +147,11 @@ const std::vector<ConnectFunction> &connectFunctions()
         { "connectLogPurgeCommand", Popup::Reports,
             [](TillWindow &window, WiredTill &till) {
                 connectLogPurgeCommand(window, till.state, till.messages);
+            } },
+        // A fourth: the received report, which is inventory's.
+        { "connectReceivedReportCommand", Popup::Reports,
+            [](TillWindow &window, WiredTill &till) {
+                connectReceivedReportCommand(window, till.state, till.messages);
             } },
         { "connectTransactionCommands", Popup::Transactions,
             [](TillWindow &window, WiredTill &till) {
@@ -283,7 +294,10 @@ TEST(MenuWiring, TheTillBuildsTheCommandsItAlwaysHasAndEnablesTheirButtons)
         Command::InventoryNewLine, Command::InventoryAmend, Command::InventoryDelete,
         Command::InventoryFind, Command::InventoryFindByDescription,
         Command::InventoryFindThatContain, Command::InventoryFindAdvanced,
-        Command::InventoryAddCustomImage, Command::InventoryFindInSkus, Command::CustomerAdd,
+        Command::InventoryAddCustomImage, Command::InventoryFindInSkus,
+        Command::InventoryNewBundle, Command::InventoryReceived, Command::InventoryReceivedBySku1,
+        Command::SupplierFind, Command::SupplierAdd, Command::SupplierAmend,
+        Command::SupplierDelete, Command::InventoryReceivedReport, Command::CustomerAdd,
         Command::CustomerAmend, Command::CustomerDelete, Command::CustomerPrune,
         Command::CustomerFind, Command::CustomerFindThatContain, Command::CustomerFindTelephone,
         Command::CustomerPrintDetails, Command::AmendBalance, Command::CustomerStatement,

@@ -19,7 +19,8 @@ constexpr int flag(UserControlItem item)
 // several subsystems is the till's, and its file calls into theirs):
 //   Popup::File         -> till/widgets/file_commands.cpp          connectFileCommands
 //   Popup::Inventory    -> inventory/widgets/inventory_commands.cpp connectInventoryCommands
-//                          (New line, Amend, Delete, Add custom image)
+//                          (New line, Amend, Delete, Add custom image, New
+//                          bundle, Inventory received, Inventory received by SKU 1)
 //   Popup::Inventory    -> inventory/widgets/inventory_search_commands.cpp connectInventorySearchCommands
 //                          (Find, Find by description, Find that contain, Find
 //                          advanced, and Find in SKUs of the List items; called
@@ -29,6 +30,8 @@ constexpr int flag(UserControlItem item)
 //                          Customer details)
 //   Popup::Customers    -> accounts/widgets/account_commands.cpp   connectAccountCommands
 //                          (Amend balance, Customer statement, Customer period activity)
+//   Popup::Suppliers    -> inventory/widgets/supplier_commands.cpp connectSupplierCommands
+//                          (Find, Add, Amend, Delete)
 //   Popup::Payments     -> sales/widgets/payment_commands.cpp      connectPaymentCommands
 //   Popup::Payments     -> accounts/widgets/account_payment_commands.cpp connectAccountPaymentCommands
 //                          (Balance payment, Balance pay on transaction)
@@ -36,6 +39,8 @@ constexpr int flag(UserControlItem item)
 //                          (the sales reports, the item summaries, items by category)
 //   Popup::Reports      -> reports/widgets/activity_log_commands.cpp connectLogPurgeCommand
 //                          (Purge log files)
+//   Popup::Reports      -> inventory/widgets/received_report_commands.cpp connectReceivedReportCommand
+//                          (Inventory received)
 //   Popup::Reports      -> reports/widgets/closeout_commands.cpp   connectCloseoutCommands
 //                          (Stock summary, List items with retail less than
 //                          cost, Print takings, Purge takings, Till reconciliation,
@@ -54,8 +59,9 @@ constexpr int flag(UserControlItem item)
 // The status screen and report (Activity, File "Exit - print report"), petty
 // cash and the takings amendment (Utilities) are reports/widgets' work, called
 // from the till's files of those popups.
-// Reminders and Suppliers have no commands built yet;
-// each gets its file in its subsystem with its first command. The Print and
+// Reminders have no commands built yet; they get their file in their
+// subsystem with their first command. Suppliers' Print and List are the
+// lists'. The Print and
 // other List items of Inventory and Customers (Customer details aside) will be
 // wired by reports/widgets, in a second connect function for the same popup.
 // till/widgets/menu_wiring.cpp calls the connect functions in menu order, and

@@ -5,6 +5,8 @@
 #include "accounts/widgets/customer_commands.h"
 #include "inventory/widgets/inventory_commands.h"
 #include "inventory/widgets/inventory_search_commands.h"
+#include "inventory/widgets/received_report_commands.h"
+#include "inventory/widgets/supplier_commands.h"
 #include "reports/widgets/activity_log_commands.h"
 #include "reports/widgets/closeout_commands.h"
 #include "reports/widgets/report_commands.h"
@@ -37,6 +39,7 @@ void connectTillCommands(TillWindow &window, SaleScreen &screen, TillState &stat
     connectInventorySearchCommands(window, state, messages);
     connectCustomerCommands(window, state, messages);
     connectAccountCommands(window, state, messages);
+    connectSupplierCommands(window, state, messages);
     connectPaymentCommands(window, state, basket, entry, messages, devices);
     connectAccountPaymentCommands(window, state, basket, entry, messages, devices);
     connectReportCommands(window, state, messages);
@@ -46,6 +49,7 @@ void connectTillCommands(TillWindow &window, SaleScreen &screen, TillState &stat
             main->logOff();
     });
     connectLogPurgeCommand(window, state, messages);
+    connectReceivedReportCommand(window, state, messages);
     connectTransactionCommands(window, state, basket, entry, messages);
     connectActivityLogCommands(window, state, messages);
     connectActivityCommands(window, state, entry, messages);
