@@ -7,9 +7,6 @@
 #include "store/till_config.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
-#include <limits>
 
 namespace ovix {
 
@@ -25,14 +22,13 @@ std::array<char *, kBundleComponentCount> componentFields(ItemRecord &record)
 std::array<std::string, kBundleComponentCount> componentTexts(const ItemRecord &record)
 {
     return { readText(record.format), readText(record.component_2), readText(record.component_3),
-        readText(record.component_4), readText(record.component_5),
-        readText(record.component_6) };
+        readText(record.component_4), readText(record.component_5), readText(record.component_6) };
 }
 
-constexpr std::array<size_t, kBundleComponentCount> kComponentWidths = { sizeof(ItemRecord::format),
-    sizeof(ItemRecord::component_2), sizeof(ItemRecord::component_3),
-    sizeof(ItemRecord::component_4), sizeof(ItemRecord::component_5),
-    sizeof(ItemRecord::component_6) };
+constexpr std::array<size_t, kBundleComponentCount> kComponentWidths
+    = { sizeof(ItemRecord::format), sizeof(ItemRecord::component_2),
+          sizeof(ItemRecord::component_3), sizeof(ItemRecord::component_4),
+          sizeof(ItemRecord::component_5), sizeof(ItemRecord::component_6) };
 
 // Stores `typed` (cut to `entered` characters) unless the field already holds
 // exactly that text, whose bytes then stay as they are.
@@ -49,22 +45,6 @@ template <size_t N> void writeChanged(char (&field)[N], std::string_view typed, 
     writeChanged(field, N, typed, entered);
 }
 
-float typedAmount(std::string_view text)
-{
-    const size_t at = text.find_first_not_of(" \t");
-    if (at == std::string_view::npos)
-        return 0;
-    text.remove_prefix(at);
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || !std::isfinite(value))
-        return 0;
-    const double largest = std::numeric_limits<float>::max();
-    return static_cast<float>(std::clamp(value, -largest, largest));
-}
-
 bool anyComponent(const ItemRecord &record)
 {
     for (const std::optional<int64_t> &number : componentNumbers(record)) {
@@ -72,27 +52,6 @@ bool anyComponent(const ItemRecord &record)
             return true;
     }
     return false;
-}
-
-bool dateOf(std::string_view text, int &day, int &month, int &year)
-{
-    int parts[3] = {};
-    size_t at = 0;
-    for (int part = 0; part < 3; ++part) {
-        const size_t end = part < 2 ? text.find('/', at) : text.size();
-        if (end == std::string_view::npos || end == at || end - at > 4)
-            return false;
-        const auto [stop, error] = std::from_chars(text.data() + at, text.data() + end, parts[part]);
-        if (error != std::errc() || stop != text.data() + end)
-            return false;
-        at = end + 1;
-    }
-    if (parts[0] < 1 || parts[0] > 31 || parts[1] < 1 || parts[1] > 12 || parts[2] <= 1980)
-        return false;
-    day = parts[0];
-    month = parts[1];
-    year = parts[2];
-    return true;
 }
 
 } // namespace
@@ -130,7 +89,8 @@ BundleForm formOfBundle(const ItemRecord &record, const LocalTime &today)
     form.notes = readText(record.notes);
     const int32_t category = record.display_category;
     form.displayCategory = category >= 0 && category < kCategoryCount ? category : 0;
-    if (!dateOf(readText(record.date_added), form.addedDay, form.addedMonth, form.addedYear)) {
+    if (!readDateAdded(
+            readText(record.date_added), form.addedDay, form.addedMonth, form.addedYear)) {
         form.addedDay = today.day;
         form.addedMonth = today.month;
         form.addedYear = today.year;
@@ -148,8 +108,7 @@ std::optional<int64_t> componentNumber(const BundleComponent &component)
     return parsed.value;
 }
 
-std::array<std::optional<int64_t>, kBundleComponentCount> componentNumbers(
-    const ItemRecord &bundle)
+std::array<std::optional<int64_t>, kBundleComponentCount> componentNumbers(const ItemRecord &bundle)
 {
     std::array<std::optional<int64_t>, kBundleComponentCount> numbers;
     const std::array<std::string, kBundleComponentCount> texts = componentTexts(bundle);
@@ -178,17 +137,17 @@ void applyBundleForm(const BundleForm &form, ItemRecord &record)
         if ((record.component_free[i] != 0) != row.free)
             record.component_free[i] = row.free ? 2 : 0;
     }
-    const float delivery = typedAmount(form.deliveryCharge);
+    const float delivery = typedItemPrice(form.deliveryCharge);
     if (cformat("%.2f", static_cast<double>(delivery))
         != cformat("%.2f", static_cast<double>(record.delivery_charge)))
         record.delivery_charge = delivery;
-    const float weight = typedAmount(form.weight);
+    const float weight = typedItemPrice(form.weight);
     if (cformat("%.2f", static_cast<double>(weight))
         != cformat("%.2f", static_cast<double>(record.weight)))
         record.weight = weight;
     writeChanged(record.notes, form.notes, kItemNotesWidth);
-    writeText(record.date_added,
-        cformat("%02d/%02d/%d", form.addedDay, form.addedMonth, form.addedYear));
+    writeText(
+        record.date_added, cformat("%02d/%02d/%d", form.addedDay, form.addedMonth, form.addedYear));
     record.display_category = form.displayCategory;
     record.record_kind = kBundleRecordKind;
 }

@@ -85,7 +85,8 @@ StoreResult storeNewBundle(Shop &shop, const BundleForm &form, Messages &message
         return { StoreOutcome::Ended, false };
     }
     const int64_t slot = shop.items.index().slotForNewEntry();
-    const bool stored = runRecordUpdate(shop.dir, shop.items, { slot, {}, false },
+    const bool stored = runRecordUpdate(
+        shop.dir, shop.items, { slot, {}, false },
         [&](Messages &told) { return shop.items.insert(record, told).has_value(); }, messages);
     return { stored ? StoreOutcome::Stored : StoreOutcome::Ended, false };
 }
@@ -103,7 +104,8 @@ StoreResult storeAmendedBundle(
     if (std::optional<std::string> problem = componentsProblem(shop, record))
         return refused(messages, *problem);
     const int64_t slot = *shop.items.slotOf(number);
-    const bool stored = runRecordUpdate(shop.dir, shop.items, { slot, {}, false },
+    const bool stored = runRecordUpdate(
+        shop.dir, shop.items, { slot, {}, false },
         [&](Messages &told) { return shop.items.writeRecord(slot, record, told); }, messages);
     return { stored ? StoreOutcome::Stored : StoreOutcome::Ended, false };
 }

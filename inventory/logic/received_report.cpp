@@ -70,7 +70,8 @@ std::vector<std::string> receivedReportLines(
 {
     std::vector<std::string> lines;
     for (const CalendarDay &day : daysFrom(start, end)) {
-        const std::optional<std::vector<ReceivedEntry>> entries = readReceivedEntries(shop.dir, day);
+        const std::optional<std::vector<ReceivedEntry>> entries
+            = readReceivedEntries(shop.dir, day);
         if (!entries || entries->empty())
             continue;
         const std::string date = shortDay(day, "%d/%d/%d");

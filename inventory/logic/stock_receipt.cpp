@@ -146,8 +146,8 @@ ReceiptResult receiveStock(Shop &shop, int64_t number, const ReceiptForm &form, 
     }
 
     FileUpdate update(shop.dir, kNotBooked);
-    update.appendToFile(logName, receivedEntryBytes({ number, *received }),
-        "Unable to open incoming log.");
+    update.appendToFile(
+        logName, receivedEntryBytes({ number, *received }), "Unable to open incoming log.");
     update.rewriteRecord(shop.items, *slot, item);
     if (!update.run(messages))
         return ReceiptResult::NotRecorded;

@@ -10,10 +10,10 @@ namespace ovix {
 
 namespace {
 
-#define OVIX_SUPPLIER_FIELD(label, name, field, entered, capitals, lines)                         \
+#define OVIX_SUPPLIER_FIELD(label, name, field, entered, capitals, lines)                          \
     SupplierField                                                                                  \
     {                                                                                              \
-        label, name, offsetof(SupplierRecord, field), sizeof(SupplierRecord::field), entered,     \
+        label, name, offsetof(SupplierRecord, field), sizeof(SupplierRecord::field), entered,      \
             capitals, lines                                                                        \
     }
 

@@ -29,9 +29,9 @@ bool storeNewSupplier(Shop &shop, const SupplierForm &form, Messages &messages)
         return false;
     }
     const int64_t slot = shop.suppliers.index().slotForNewEntry();
-    return runRecordUpdate(shop.dir, shop.suppliers, { slot, {}, false },
-        [&](Messages &told) { return shop.suppliers.insert(record, told).has_value(); },
-        messages);
+    return runRecordUpdate(
+        shop.dir, shop.suppliers, { slot, {}, false },
+        [&](Messages &told) { return shop.suppliers.insert(record, told).has_value(); }, messages);
 }
 
 std::optional<SupplierRecord> readSupplier(
@@ -61,7 +61,8 @@ bool storeAmendedSupplier(Shop &shop, int64_t number, const SupplierForm &form, 
         return false;
     }
     const int64_t slot = *shop.suppliers.slotOf(number);
-    return runRecordUpdate(shop.dir, shop.suppliers, { slot, {}, false },
+    return runRecordUpdate(
+        shop.dir, shop.suppliers, { slot, {}, false },
         [&](Messages &told) { return shop.suppliers.writeRecord(slot, record, told); }, messages);
 }
 
@@ -72,7 +73,8 @@ bool deleteSupplier(Shop &shop, int64_t number, Messages &messages)
         reportProblem(messages, "Supplier does not exist", "Delete supplier");
         return false;
     }
-    const bool deleted = runRecordUpdate(shop.dir, shop.suppliers, { *slot, {}, false },
+    const bool deleted = runRecordUpdate(
+        shop.dir, shop.suppliers, { *slot, {}, false },
         [&](Messages &told) { return shop.suppliers.remove(shop.suppliers.find(number), told); },
         messages);
     if (deleted)

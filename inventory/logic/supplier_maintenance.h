@@ -39,8 +39,7 @@ std::optional<SupplierRecord> readSupplier(
 // Rewrites supplier `number` (on file) with the boxes: "Not possible to
 // change number" when the Number box no longer holds it, and nothing is
 // written. True when written.
-bool storeAmendedSupplier(
-    Shop &shop, int64_t number, const SupplierForm &form, Messages &messages);
+bool storeAmendedSupplier(Shop &shop, int64_t number, const SupplierForm &form, Messages &messages);
 
 // Deletes supplier `number` without a question: its record keeps every byte
 // but the number, which becomes -1, and its slot is free for the next

@@ -78,28 +78,27 @@ BundleDialog::BundleDialog(const Shop &shop, const BundleForm &form, BundleDialo
         Row &row = rows_[i];
         const BundleComponent &component = form.components[i];
         const std::string suffix = std::to_string(i + 1);
-        row.number = addLine(("component" + suffix).c_str(), kComponentNumberWidth,
-            component.number);
+        row.number
+            = addLine(("component" + suffix).c_str(), kComponentNumberWidth, component.number);
         // Neither box can be typed into or scrolled: room for the longest
         // number and description.
         row.number->setReadOnly(true);
         row.number->setMinimumWidth(
             row.number->fontMetrics().horizontalAdvance(QStringLiteral("100000000000000000")) + 16);
-        row.description = addLine(("componentDescription" + suffix).c_str(), kItemTextWidth,
-            component.description);
+        row.description = addLine(
+            ("componentDescription" + suffix).c_str(), kItemTextWidth, component.description);
         row.description->setReadOnly(true);
-        row.description->setMinimumWidth(
-            row.description->fontMetrics().horizontalAdvance(QString(kItemTextWidth, QLatin1Char('W')))
+        row.description->setMinimumWidth(row.description->fontMetrics().horizontalAdvance(
+                                             QString(kItemTextWidth, QLatin1Char('W')))
             + 16);
-        row.select = namedButton(QStringLiteral("Select"),
-            QString::fromStdString("select" + suffix), this);
-        row.remove = namedButton(QStringLiteral("Remove"),
-            QString::fromStdString("remove" + suffix), this);
+        row.select = namedButton(
+            QStringLiteral("Select"), QString::fromStdString("select" + suffix), this);
+        row.remove = namedButton(
+            QStringLiteral("Remove"), QString::fromStdString("remove" + suffix), this);
         row.quantity = new QComboBox(this);
         row.quantity->setObjectName(QString::fromStdString("quantity" + suffix));
         row.quantity->addItems(quantities);
-        row.quantity->setCurrentIndex(
-            std::clamp(component.quantity, 1, kMaxComponentQuantity) - 1);
+        row.quantity->setCurrentIndex(std::clamp(component.quantity, 1, kMaxComponentQuantity) - 1);
         row.free = new QCheckBox(QStringLiteral("Free"), this);
         row.free->setObjectName(QString::fromStdString("free" + suffix));
         row.free->setChecked(component.free);
@@ -129,9 +128,9 @@ BundleDialog::BundleDialog(const Shop &shop, const BundleForm &form, BundleDialo
     category_->setObjectName(QStringLiteral("displayCategory"));
     for (int category = 1; category <= kCategoryCount; ++category)
         category_->addItem(toQString(shop_.config.categoryName(category)));
-    category_->setCurrentIndex(
-        form.displayCategory >= 0 && form.displayCategory < kCategoryCount ? form.displayCategory
-                                                                           : 0);
+    category_->setCurrentIndex(form.displayCategory >= 0 && form.displayCategory < kCategoryCount
+            ? form.displayCategory
+            : 0);
     bottom->addWidget(new QLabel(QStringLiteral("Delivery"), this), 0, 0);
     bottom->addWidget(delivery_, 0, 1);
     bottom->addWidget(new QLabel(QStringLiteral("Weight"), this), 0, 2);
@@ -194,9 +193,9 @@ BundleForm BundleDialog::form() const
         form.skus[i] = fromQString(skus_[i]->text());
     for (size_t i = 0; i < kBundleComponentCount; ++i) {
         const Row &row = rows_[i];
-        form.components[i] = { fromQString(row.number->text()),
-            fromQString(row.description->text()), row.quantity->currentIndex() + 1,
-            row.free->isChecked() };
+        form.components[i]
+            = { fromQString(row.number->text()), fromQString(row.description->text()),
+                  row.quantity->currentIndex() + 1, row.free->isChecked() };
     }
     form.deliveryCharge = fromQString(delivery_->text());
     form.weight = fromQString(weight_->text());

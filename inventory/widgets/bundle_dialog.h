@@ -1,10 +1,10 @@
 #pragma once
 // The bundle dialog: "Add inventory bundle" and "Amend bundle" (a bundle is
-// viewed in the item view, inventory/widgets/item_view_dialog.h). It holds the bundle's number, description, SKUs, delivery,
-// weight, notes, date added and display category, and six component rows,
-// each a number and description that only "Select" fills and "Remove"
-// clears, a quantity 1-50 and a Free mark. It collects what is chosen;
-// inventory/logic/bundle_maintenance.h checks and stores it.
+// viewed in the item view, inventory/widgets/item_view_dialog.h). It holds the bundle's number,
+// description, SKUs, delivery, weight, notes, date added and display category, and six component
+// rows, each a number and description that only "Select" fills and "Remove" clears, a quantity 1-50
+// and a Free mark. It collects what is chosen; inventory/logic/bundle_maintenance.h checks and
+// stores it.
 
 #include "inventory/logic/bundle_form.h"
 

@@ -82,8 +82,8 @@ ReceiveDialog::ReceiveDialog(const ReceiptView &view, QWidget *parent)
     sellBy->addWidget(month_);
     sellBy->addWidget(year_);
     layout->addLayout(sellBy);
-    auto *note = new QLabel(
-        QStringLiteral("The Sell by date is not required and may be left at 0"), this);
+    auto *note
+        = new QLabel(QStringLiteral("The Sell by date is not required and may be left at 0"), this);
     note->setWordWrap(true);
     layout->addWidget(note);
 

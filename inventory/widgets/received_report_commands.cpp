@@ -24,9 +24,11 @@ void runReceivedReport(QWidget *parent, Shop &shop, Messages &messages)
         return;
     const std::vector<std::string> lines = receivedReportLines(shop, start, end);
     const std::string store = shop.heading.storeName();
-    ReceivedReportDialog report(receivedReportTitle(start, end), lines,
+    ReceivedReportDialog report(
+        receivedReportTitle(start, end), lines,
         [&] {
-            runPrintJob(receivedReportPrintRequest(shop),
+            runPrintJob(
+                receivedReportPrintRequest(shop),
                 [&](PrintDevice &device, Messages &problems) {
                     printReceivedReport(device, store, lines, problems);
                 },

@@ -26,8 +26,7 @@ QComboBox *countingList(QWidget *parent, const QString &name, int first, int las
 }
 
 ReceivedPeriodDialog::DayBoxes addDayRow(QGridLayout *grid, int row, const QString &label,
-    const QString &prefix, const std::vector<int> &years, const CalendarDay &today,
-    QWidget *parent)
+    const QString &prefix, const std::vector<int> &years, const CalendarDay &today, QWidget *parent)
 {
     ReceivedPeriodDialog::DayBoxes boxes;
     boxes.day = countingList(parent, prefix + QStringLiteral("Day"), 1, 31, today.day);
@@ -61,7 +60,8 @@ ReceivedPeriodDialog::ReceivedPeriodDialog(
     grid->addWidget(new QLabel(QStringLiteral("Day"), this), 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("Month"), this), 0, 2);
     grid->addWidget(new QLabel(QStringLiteral("Year"), this), 0, 3);
-    start_ = addDayRow(grid, 1, QStringLiteral("Start"), QStringLiteral("start"), years, today, this);
+    start_
+        = addDayRow(grid, 1, QStringLiteral("Start"), QStringLiteral("start"), years, today, this);
     end_ = addDayRow(grid, 2, QStringLiteral("End"), QStringLiteral("end"), years, today, this);
     layout->addLayout(grid);
     const OkCancel buttons = addOkCancelRow(layout, this);

@@ -133,8 +133,8 @@ TEST(BundleStore, ANewBundleIsRefusedInTheOrderTheClerkIsTold)
 TEST(BundleStore, ANewBundleHoldsItsComponentsAtTheDocumentedOffsets)
 {
     BundleTill till;
-    const BundleForm form = bundleOf("60",
-        { row("1", 2), row(""), row("3", 50, true), row("2", 1, true) });
+    const BundleForm form
+        = bundleOf("60", { row("1", 2), row(""), row("3", 50, true), row("2", 1, true) });
     ASSERT_EQ(storeNewBundle(till.state, form, till.messages).outcome, StoreOutcome::Stored)
         << till.messages.lastText();
     EXPECT_TRUE(till.said().empty());
@@ -177,8 +177,8 @@ TEST(BundleStore, AmendingKeepsABundleABundleAndItsUntouchedBytes)
     EXPECT_TRUE(form.components[1].free);
     EXPECT_EQ(form.components[0].description, ""); // rows start without descriptions
     form.components[2] = row("3", 4);
-    ASSERT_EQ(storeAmendedBundle(till.state, 50, form, till.messages).outcome,
-        StoreOutcome::Stored);
+    ASSERT_EQ(
+        storeAmendedBundle(till.state, 50, form, till.messages).outcome, StoreOutcome::Stored);
 
     const std::string after = till.recordOf(50);
     EXPECT_EQ(getI32(after, 1802), 2);
@@ -223,8 +223,7 @@ TEST(BundleSale, ABundleMadeHereIsArchivedAsExactlyItsComponents)
 {
     BundleTill till;
     ASSERT_TRUE(ensureArchiveFolders(till.state.dir, kToday));
-    const BundleForm form = bundleOf("60",
-        { row("1", 2), row("60"), row("3", 1, true) });
+    const BundleForm form = bundleOf("60", { row("1", 2), row("60"), row("3", 1, true) });
     // Naming itself is refused; without that row it is stored.
     EXPECT_EQ(storeNewBundle(till.state, form, till.messages).outcome, StoreOutcome::Refused);
     BundleForm stored = form;

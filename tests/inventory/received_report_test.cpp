@@ -81,8 +81,8 @@ TEST(ReceivedReport, WalksEveryDayFromTheStartToTheEndInclusive)
             line("Thu 29 Feb 24", 102, "MILK", 7), line("Fri 1 Mar 24", 101, "TEA", 1),
             line("Fri 1 Mar 24", 102, "MILK", 2) }));
     EXPECT_EQ(shop.lines({ 2025, 12, 31 }, { 2026, 1, 1 }),
-        (std::vector<std::string> { line("Wed 31 Dec 25", 102, "MILK", 3),
-            line("Thu 1 Jan 26", 101, "TEA", 4) }));
+        (std::vector<std::string> {
+            line("Wed 31 Dec 25", 102, "MILK", 3), line("Thu 1 Jan 26", 101, "TEA", 4) }));
     EXPECT_EQ(shop.lines({ 2024, 3, 2 }, { 2024, 3, 2 }),
         (std::vector<std::string> { line("Sat 2 Mar 24", 101, "TEA", 9) }));
 
@@ -167,8 +167,7 @@ TEST(ReceivedReport, PrintedPagesMatchTheReviewedGoldenPage)
     // With nothing received the page holds only its heading.
     RecordingPrintDevice empty(setup);
     printReceivedReport(empty, "CORNER SHOP", {}, messages);
-    EXPECT_TRUE(
-        matchesGoldenPage(empty.transcript(), "inventory/data/received_report_empty.txt"));
+    EXPECT_TRUE(matchesGoldenPage(empty.transcript(), "inventory/data/received_report_empty.txt"));
 }
 
 TEST(ReceivedReport, PrintsThroughThePreviewAndTheDialogAsEveryReport)

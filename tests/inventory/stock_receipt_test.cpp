@@ -4,8 +4,8 @@
 // the item untouched too, and the receive-by-SKU 1 search.
 
 #include "inventory/logic/item_maintenance.h"
-#include "inventory/logic/stock_receipt.h"
 #include "inventory/logic/received_log.h"
+#include "inventory/logic/stock_receipt.h"
 #include "platform/file_access.h"
 #include "platform/undo_journal.h"
 #include "till/sale_fixture.h"
@@ -84,8 +84,7 @@ TEST(StockReceipt, StockRisesOnOrderFallsAndTheLogTakesTheEntry)
     };
     const Case cases[] = {
         { 101, "5", 10, 0 }, // 5 received with 3 on order: none left on order
-        { 101, "2", 7, 1 },
-        { 102, " 4 ", 5, 6 },
+        { 101, "2", 7, 1 }, { 102, " 4 ", 5, 6 },
         { 103, "+12", 12, 0 }, // nothing on order stays nothing
     };
     for (const Case &c : cases) {
@@ -119,8 +118,7 @@ TEST(StockReceipt, EachReceiptOfTheDayIsAppended)
     const std::optional<std::vector<ReceivedEntry>> entries
         = readReceivedEntries(shop.state.dir, { 2026, 3, 5 });
     ASSERT_TRUE(entries);
-    EXPECT_EQ(*entries,
-        (std::vector<ReceivedEntry> { { 101, 5 }, { 103, 24 }, { 101, 1 } }));
+    EXPECT_EQ(*entries, (std::vector<ReceivedEntry> { { 101, 5 }, { 103, 24 }, { 101, 1 } }));
     EXPECT_EQ(shop.quantityOf(101), 11);
 }
 
@@ -164,8 +162,8 @@ TEST(StockReceipt, ALogThatCannotTakeTheEntryLeavesTheItemAsItWas)
     ReceiptShop shop;
     ASSERT_EQ(mkdir(shop.temp.file(kLog).c_str(), 0700), 0); // a folder where the log goes
     const std::string film = shop.file("film.dat");
-    EXPECT_EQ(receiveStock(shop.state, 101, received("5"), shop.messages),
-        ReceiptResult::NotRecorded);
+    EXPECT_EQ(
+        receiveStock(shop.state, 101, received("5"), shop.messages), ReceiptResult::NotRecorded);
     const std::vector<std::string> said = shop.said();
     ASSERT_FALSE(said.empty());
     EXPECT_EQ(said.front(), "Problem: Unable to open incoming log.");
@@ -176,8 +174,8 @@ TEST(StockReceipt, ALogThatCannotTakeTheEntryLeavesTheItemAsItWas)
 TEST(StockReceipt, AnItemDeletedMeanwhileOrAMissingDayFolderIsHandled)
 {
     ReceiptShop shop;
-    EXPECT_EQ(receiveStock(shop.state, 999, received("5"), shop.messages),
-        ReceiptResult::NotRecorded);
+    EXPECT_EQ(
+        receiveStock(shop.state, 999, received("5"), shop.messages), ReceiptResult::NotRecorded);
     EXPECT_EQ(shop.said(), std::vector<std::string> { "Problem: Invalid number." });
 
     // After midnight without a restart: the new day's folder is made.
@@ -222,8 +220,7 @@ TEST(StockReceipt, TheDialogShowsTheItemAndTheUpdatedTotal)
         const char *shown;
     };
     for (const Case &c : { Case { 5, "3", "8" }, Case { 5, "", "5" }, Case { 5, "-3", "5" },
-             Case { 5, "X", "5" }, Case { 2147483647, "1", "2147483648" },
-             Case { -4, "10", "6" } })
+             Case { 5, "X", "5" }, Case { 2147483647, "1", "2147483648" }, Case { -4, "10", "6" } })
         EXPECT_EQ(updatedTotalText(c.held, c.typed), c.shown) << c.typed;
 }
 

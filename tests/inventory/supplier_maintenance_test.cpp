@@ -72,10 +72,9 @@ struct FieldAt {
     size_t offset;
     size_t width;
 };
-constexpr FieldAt kFieldsAt[kSupplierFieldCount] = { { 8, 42 }, { 66, 30 }, { 96, 30 },
-    { 126, 30 }, { 156, 10 }, { 166, 20 }, { 186, 20 }, { 206, 20 }, { 934, 124 }, { 226, 194 },
-    { 420, 60 }, { 714, 40 }, { 684, 30 }, { 894, 40 }, { 754, 40 }, { 794, 100 },
-    { 480, 204 } };
+constexpr FieldAt kFieldsAt[kSupplierFieldCount] = { { 8, 42 }, { 66, 30 }, { 96, 30 }, { 126, 30 },
+    { 156, 10 }, { 166, 20 }, { 186, 20 }, { 206, 20 }, { 934, 124 }, { 226, 194 }, { 420, 60 },
+    { 714, 40 }, { 684, 30 }, { 894, 40 }, { 754, 40 }, { 794, 100 }, { 480, 204 } };
 
 } // namespace
 
@@ -86,10 +85,8 @@ TEST(SupplierNumbers, NewSupplierSuggestsTheFirstNumberAfterTheRunFromOne)
         int64_t suggested;
     };
     const Case cases[] = {
-        { suppliersNumbered({ 1, 2, 3, 5 }), 4 },
-        { suppliersNumbered({ 2, 3 }), 1 },
-        { suppliersNumbered({ -1 }), 1 },
-        { suppliersNumbered({ 3, -1, 1, 2 }), 4 },
+        { suppliersNumbered({ 1, 2, 3, 5 }), 4 }, { suppliersNumbered({ 2, 3 }), 1 },
+        { suppliersNumbered({ -1 }), 1 }, { suppliersNumbered({ 3, -1, 1, 2 }), 4 },
         { suppliersNumbered({ 1, 0, 2 }), 3 }, // 0 is a free slot
     };
     for (const Case &c : cases) {
@@ -185,7 +182,8 @@ TEST(SupplierFile, AmendingRewritesOnlyWhatTheClerkChanged)
     putText(record, 800, "NET 30 DAYS AND A VERY LONG TERMS TEXT BEYOND THIRTY-EIGHT");
     SupplierShop shop(supplierBytes(1, "FIRST") + record);
 
-    const std::optional<SupplierRecord> stored = readSupplier(shop.shop, 4, "Amend supplier", shop.messages);
+    const std::optional<SupplierRecord> stored
+        = readSupplier(shop.shop, 4, "Amend supplier", shop.messages);
     ASSERT_TRUE(stored);
     SupplierForm form = formOfSupplier(*stored);
     EXPECT_EQ(form.texts[9], std::string(100, 'F'));
@@ -218,8 +216,7 @@ TEST(SupplierFile, DeletingFreesTheSlotWithOnlyItsNumberChanged)
     // Twice: the second time it no longer exists.
     const std::string before = shop.mans();
     EXPECT_FALSE(deleteSupplier(shop.shop, 7, shop.messages));
-    EXPECT_EQ(shop.said(),
-        std::vector<std::string> { "Delete supplier: Supplier does not exist" });
+    EXPECT_EQ(shop.said(), std::vector<std::string> { "Delete supplier: Supplier does not exist" });
     EXPECT_EQ(shop.mans(), before);
 
     // The next supplier added takes the freed slot.
@@ -234,7 +231,8 @@ TEST(SupplierFile, FindAndAmendTellASupplierThatIsNotOnFile)
     EXPECT_FALSE(findSupplier(shop.shop, 3, shop.messages));
     EXPECT_FALSE(readSupplier(shop.shop, 3, "Amend supplier", shop.messages));
     EXPECT_EQ(shop.said(),
-        (std::vector<std::string> { "Supplier: Does not exist", "Amend supplier: Supplier does not exist" }));
+        (std::vector<std::string> {
+            "Supplier: Does not exist", "Amend supplier: Supplier does not exist" }));
     const std::optional<SupplierRecord> found = findSupplier(shop.shop, 2, shop.messages);
     ASSERT_TRUE(found);
     EXPECT_EQ(formOfSupplier(*found).texts[0], "TWO");

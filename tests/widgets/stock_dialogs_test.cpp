@@ -234,8 +234,8 @@ TEST(ReceiveDialogs, BySkuOneTheScannedCodeFindsTheItem)
 {
     StockTill till;
     std::string film = till.shop.file("film.dat");
-    putText(film, static_cast<size_t>(*till.shop.state.items.slotOf(103)) * kItemBytes + 90,
-        "5000111");
+    putText(
+        film, static_cast<size_t>(*till.shop.state.items.slotOf(103)) * kItemBytes + 90, "5000111");
     writeBytes(till.shop.temp.file("film.dat"), film);
     till.shop.restart();
     till.messages.textReplies = { std::string("5000111") };
