@@ -265,3 +265,32 @@ TEST(BundleSale, ABundleMadeHereIsArchivedAsExactlyItsComponents)
     EXPECT_EQ(sales[0].lineCount, 3);
     EXPECT_EQ(sales[0].total, 7.20f);
 }
+
+TEST(BundleSale, EveryWayOfRingingItUpAddsItsComponents)
+{
+    struct Case {
+        const char *how;
+        int32_t skuOneEntry; // 2: the item box takes barcodes
+        const char *typed; // nullptr: a quick-select button or a find gives the number
+    };
+    const Case cases[] = {
+        { "number typed and Enter", 0, "60\n" },
+        { "barcode scanned", 2, "pp-1\r\n" },
+        { "quick select or find", 0, nullptr },
+    };
+    for (const Case &c : cases) {
+        BundleTill till;
+        BundleForm form = bundleOf("60", { row("1", 2), row("3", 1, true) });
+        ASSERT_EQ(storeNewBundle(till.state, form, till.messages).outcome, StoreOutcome::Stored);
+        till.state.config.set(cfg::skuOneEntry, c.skuOneEntry);
+        if (c.typed)
+            EXPECT_EQ(till.entry.itemBoxEntered(c.typed), ItemBoxOutcome::Entered) << c.how;
+        else
+            EXPECT_TRUE(till.entry.addItem(60, {})) << c.how;
+        std::vector<int64_t> items;
+        for (int i = 0; i < till.basket.lineCount; ++i)
+            items.push_back(till.basket.lineItemNumber[i]);
+        EXPECT_EQ(items, (std::vector<int64_t> { 1, 1, 3 })) << c.how;
+        EXPECT_EQ(till.basket.lineTotal[2], 0.0f) << c.how;
+    }
+}
