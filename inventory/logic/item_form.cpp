@@ -48,15 +48,6 @@ int32_t typedCount(std::string_view text)
         std::numeric_limits<int32_t>::max()));
 }
 
-float typedPrice(std::string_view text)
-{
-    const double value = typedAmount(text);
-    // A value past a float's range would become infinity: hold it at the
-    // largest float instead, which the limits refuse all the same.
-    const double largest = std::numeric_limits<float>::max();
-    return static_cast<float>(std::clamp(value, -largest, largest));
-}
-
 std::string priceText(float value)
 {
     return cformat("%.2f", static_cast<double>(value));
@@ -65,31 +56,6 @@ std::string priceText(float value)
 std::string countText(int32_t value)
 {
     return std::to_string(value);
-}
-
-// The date added as "%02d/%02d/%d" holds it: day, month and year, when they
-// make a date the picker can show.
-bool readDateAdded(std::string_view text, int &day, int &month, int &year)
-{
-    int values[3] = {};
-    size_t at = 0;
-    for (int part = 0; part < 3; ++part) {
-        const size_t end = part < 2 ? text.find('/', at) : text.size();
-        if (end == std::string_view::npos)
-            return false;
-        const std::string_view digits = text.substr(at, end - at);
-        if (digits.empty() || digits.size() > 4
-            || !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
-            return false;
-        std::from_chars(digits.data(), digits.data() + digits.size(), values[part]);
-        at = end + 1;
-    }
-    if (values[0] < 1 || values[0] > 31 || values[1] < 1 || values[1] > 12 || values[2] <= 1980)
-        return false;
-    day = values[0];
-    month = values[1];
-    year = values[2];
-    return true;
 }
 
 int withinOr(int32_t value, int low, int high, int otherwise)
@@ -140,6 +106,38 @@ int64_t typedItemNumber(std::string_view text)
 {
     const LeadingNumber typed = parseLeadingNumber(text.substr(0, kItemNumberWidth));
     return typed.outOfRange ? -1 : typed.value;
+}
+
+float typedItemPrice(std::string_view text)
+{
+    const double value = typedAmount(text);
+    // A value past a float's range would become infinity: hold it at the
+    // largest float instead, which the limits refuse all the same.
+    const double largest = std::numeric_limits<float>::max();
+    return static_cast<float>(std::clamp(value, -largest, largest));
+}
+
+bool readDateAdded(std::string_view text, int &day, int &month, int &year)
+{
+    int values[3] = {};
+    size_t at = 0;
+    for (int part = 0; part < 3; ++part) {
+        const size_t end = part < 2 ? text.find('/', at) : text.size();
+        if (end == std::string_view::npos)
+            return false;
+        const std::string_view digits = text.substr(at, end - at);
+        if (digits.empty() || digits.size() > 4
+            || !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            return false;
+        std::from_chars(digits.data(), digits.data() + digits.size(), values[part]);
+        at = end + 1;
+    }
+    if (values[0] < 1 || values[0] > 31 || values[1] < 1 || values[1] > 12 || values[2] <= 1980)
+        return false;
+    day = values[0];
+    month = values[1];
+    year = values[2];
+    return true;
 }
 
 std::optional<int64_t> offeredItemNumber(const TillConfig &config, const ItemIndex &items)
@@ -235,17 +233,17 @@ void applyItemForm(const ItemForm &form, ItemRecord &record)
     writeText(record.sku2, text(form.skus[1], kItemTextWidth));
     writeText(record.sku3, text(form.skus[2], kItemTextWidth));
     writeText(record.sku4, text(form.skus[3], kItemTextWidth));
-    record.cost_price = typedPrice(form.costPrice);
-    record.trade_price = typedPrice(form.tradePrice);
-    record.retail_price = typedPrice(cformat("%.2f", typedAmount(form.retailPrice)));
+    record.cost_price = typedItemPrice(form.costPrice);
+    record.trade_price = typedItemPrice(form.tradePrice);
+    record.retail_price = typedItemPrice(cformat("%.2f", typedAmount(form.retailPrice)));
     writeText(record.order_code, text(form.orderCode, kItemTextWidth));
     record.order_quantity = typedCount(form.orderQuantity);
     record.minimum_order = typedCount(form.minimumOrder);
     record.on_order = typedCount(form.onOrder);
     record.reorder_quantity = typedCount(form.restockLevel);
     writeText(record.notes, text(form.notes, kItemNotesWidth));
-    record.delivery_charge = typedPrice(form.deliveryCharge);
-    record.weight = typedPrice(form.weight);
+    record.delivery_charge = typedItemPrice(form.deliveryCharge);
+    record.weight = typedItemPrice(form.weight);
     record.committed = typedCount(form.committed);
     record.delivery_lead = typedCount(form.deliveryLead);
     record.labels_to_print = typedCount(form.labelsToPrint);

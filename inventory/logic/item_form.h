@@ -104,6 +104,14 @@ struct ItemForm {
 // round onto another number). 0 when no digit leads.
 int64_t typedItemNumber(std::string_view text);
 
+// A price, delivery charge or weight box: its leading decimal number ("12.5ABC"
+// is 12.5, "ABC" is 0), held within a float's range.
+float typedItemPrice(std::string_view text);
+
+// The date added as "%02d/%02d/%d" holds it: day, month and year, when they
+// make a date the picker can show (day 1-31, month 1-12, year after 1980).
+bool readDateAdded(std::string_view text, int &day, int &month, int &year);
+
 // The number the new-item dialog offers: the lowest unused number above the
 // last item number issued (from 1 when that is not positive, or when adding
 // one would pass the largest 64-bit number); nothing when the "Do not offer

@@ -1,12 +1,11 @@
 #include "inventory/logic/item_maintenance.h"
 
+#include "inventory/logic/record_update.h"
 #include "inventory/logic/stock_picture.h"
 #include "platform/c_format.h"
 #include "platform/cp1252.h"
 #include "platform/file.h"
 #include "platform/messages.h"
-#include "platform/scripted_messages.h"
-#include "platform/undo_journal.h"
 #include "store/activity_log.h"
 #include "store/shop.h"
 
@@ -20,37 +19,12 @@ namespace ovix {
 
 namespace {
 
-// One change of film.dat at `slot`, with the files in `wholeFiles` (names in
-// the data folder) and, when `withLog`, the activity log: all protected in one
-// FileTransaction, `write` run, then committed. When anything fails the files
-// are put back and the item index is read again, so memory follows the disk.
+// One change of film.dat at `slot`, with the files in `wholeFiles` and, when
+// `withLog`, the activity log.
 bool runItemUpdate(Shop &shop, int64_t slot, const std::vector<std::string> &wholeFiles,
     bool withLog, const std::function<bool(Messages &)> &write, Messages &messages)
 {
-    FileTransaction work(shop.dir);
-    const auto size = static_cast<int64_t>(kItemRecordSize);
-    work.protectRange(kItemFileName, slot * size, size);
-    for (const std::string &name : wholeFiles)
-        work.protectWholeFile(name);
-    if (withLog && !isDirectory(shop.dir.path(kCurrentLogName)))
-        work.protectLength(kCurrentLogName);
-    if (!work.begin()) {
-        reportProblem(messages, work.error());
-        return false;
-    }
-    if (!write(messages)) {
-        if (!work.rollback())
-            reportProblem(messages, work.error());
-        return false;
-    }
-    if (!work.commit()) {
-        reportProblem(messages, work.error());
-        ScriptedMessages quiet;
-        if (!shop.items.load(quiet))
-            reportFatal(messages, quiet.lastText());
-        return false;
-    }
-    return true;
+    return runRecordUpdate(shop.dir, shop.items, { slot, wholeFiles, withLog }, write, messages);
 }
 
 bool allDigits(std::string_view text)

@@ -1,5 +1,7 @@
 #include "inventory/widgets/inventory_commands.h"
 
+#include "inventory/widgets/bundle_maintenance_dialogs.h"
+#include "inventory/widgets/stock_receipt_dialogs.h"
 #include "sales/widgets/till_window.h"
 
 #include <memory>
@@ -19,6 +21,10 @@ void connectInventoryCommands(
     window.registerCommand(Command::InventoryAmend, command(runAmendItem));
     window.registerCommand(Command::InventoryDelete, command(runDeleteItem));
     window.registerCommand(Command::InventoryAddCustomImage, command(runAddCustomImage));
+    window.registerCommand(Command::InventoryNewBundle, command(runNewBundle));
+    window.registerCommand(Command::InventoryReceived, command(runInventoryReceived));
+    window.registerCommand(
+        Command::InventoryReceivedBySku1, command(runInventoryReceivedBySkuOne));
 }
 
 } // namespace ovix

@@ -1,6 +1,7 @@
 #pragma once
 // The Inventory popup's maintenance items: "New line" (F4), "Amend" (F3),
-// "Delete" and "Add custom image to item".
+// "Delete", "Add custom image to item", "New bundle", "Inventory received"
+// (Ctrl+V) and "Inventory received by SKU 1".
 
 #include "inventory/widgets/item_maintenance_dialogs.h"
 
@@ -10,7 +11,7 @@ class Messages;
 class TillState;
 class TillWindow;
 
-// Registers the four commands with `window`; their dialogs open over it.
+// Registers the seven commands with `window`; their dialogs open over it.
 // Everything passed must outlive the window.
 void connectInventoryCommands(
     TillWindow &window, TillState &state, Messages &messages, InventoryHooks hooks);

@@ -2,6 +2,7 @@
 
 #include "inventory/logic/item_view_text.h"
 #include "inventory/logic/price_reckoner.h"
+#include "inventory/widgets/capital_boxes.h"
 #include "platform/cp1252.h"
 #include "platform/widgets/artwork.h"
 #include "store/shop.h"
@@ -31,19 +32,6 @@ QStringList numberList(int first, int last)
 std::string typed(const QLineEdit *box)
 {
     return fromQString(box->text());
-}
-
-// Description and SKU boxes hold capitals only, as the shop's records do.
-void forceCapitals(QLineEdit *box)
-{
-    QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString &text) {
-        const QString upper = toQString(toUpperCp1252(fromQString(text)));
-        if (upper != text) {
-            const int cursor = box->cursorPosition();
-            box->setText(upper);
-            box->setCursorPosition(cursor);
-        }
-    });
 }
 
 } // namespace

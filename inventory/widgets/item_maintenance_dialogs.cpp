@@ -1,8 +1,9 @@
 #include "inventory/widgets/item_maintenance_dialogs.h"
 
+#include "inventory/logic/bundle_form.h"
 #include "inventory/logic/item_maintenance.h"
+#include "inventory/widgets/bundle_maintenance_dialogs.h"
 #include "inventory/widgets/item_dialog.h"
-#include "inventory/widgets/item_view_dialog.h"
 #include "platform/file.h"
 #include "platform/messages.h"
 #include "platform/sounds.h"
@@ -101,12 +102,8 @@ void runAmendItem(
     const std::optional<ItemRecord> record = readItem(state, *number, messages);
     if (!record)
         return;
-    if (record->record_kind == 2) {
-        reportInfo(messages,
-            "This item is a bundle. Bundles are amended in the bundle dialog; it is shown here "
-            "as it stands.",
-            "Amend inventory");
-        showItemView(parent, state, *number, messages);
+    if (record->record_kind == kBundleRecordKind) {
+        runAmendBundle(parent, state, *number, messages, hooks);
         return;
     }
     const bool ownPicture = fileExists(state.dir.path(ownPictureName(*number)));

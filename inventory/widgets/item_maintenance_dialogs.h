@@ -41,8 +41,7 @@ void runNewItem(QWidget *parent, TillState &state, Messages &messages, const Inv
 
 // "Amend": the prompt "Amend item" (a number, or text for the description
 // search), then "Amend inventory" for the item until it is stored or
-// cancelled; the key click follows. A bundle is shown read-only in the item
-// view, with a word that bundles are amended in the bundle dialog.
+// cancelled; the key click follows. A bundle opens in "Amend bundle".
 void runAmendItem(
     QWidget *parent, TillState &state, Messages &messages, const InventoryHooks &hooks);
 

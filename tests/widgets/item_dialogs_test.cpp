@@ -1,9 +1,11 @@
 // The Inventory popup's maintenance commands driven offscreen through their
 // real dialogs: New line with its refusals, Next, Copy and the ready
-// reckoner; Amend by number, by description and of a bundle; Delete; Add
+// reckoner; Amend by number, by description and of a bundle (in the bundle
+// dialog); Delete; Add
 // custom image; the item view's Next; and at the whole till, an amendment
 // showing at once on the quick-select buttons.
 
+#include "inventory/widgets/bundle_dialog.h"
 #include "inventory/widgets/inventory_commands.h"
 #include "inventory/widgets/item_dialog.h"
 #include "inventory/widgets/item_view_dialog.h"
@@ -286,7 +288,7 @@ TEST(ItemDialogs, AmendFindsByNumberOrDescriptionAndKeepsTheNumber)
     EXPECT_EQ(till.changed, 1);
 }
 
-TEST(ItemDialogs, ABundleIsShownReadOnlyInsteadOfAmended)
+TEST(ItemDialogs, ABundleIsAmendedInTheBundleDialogAndStaysABundle)
 {
     ItemTill till;
     ItemRecord bundle {};
@@ -300,17 +302,24 @@ TEST(ItemDialogs, ABundleIsShownReadOnlyInsteadOfAmended)
     bundle.record_kind = 2;
     ASSERT_TRUE(till.shop.state.items.insert(bundle, till.messages));
     till.messages.textReplies = { std::string("200") };
-    whenModalOpens<ItemViewDialog>([&](ItemViewDialog *view) {
-        EXPECT_EQ(view->windowTitle(), "Bundle");
-        EXPECT_EQ(view->valueBox(QStringLiteral("Component 1"))->text(), "101 x 2");
-        EXPECT_EQ(view->valueBox(QStringLiteral("Component 2"))->text(), "102 x 1 free");
-        EXPECT_TRUE(view->valueBox(QStringLiteral("Description"))->isReadOnly());
-        view->accept();
+    whenModalOpens<BundleDialog>([&](BundleDialog *dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "Amend bundle");
+        EXPECT_TRUE(dialog->findChild<QLineEdit *>(QStringLiteral("number"))->isReadOnly());
+        EXPECT_EQ(dialog->componentNumber(0)->text(), "101");
+        EXPECT_EQ(dialog->componentQuantity(0)->currentText(), "2");
+        EXPECT_TRUE(dialog->componentFree(1)->isChecked());
+        dialog->findChild<QLineEdit *>(QStringLiteral("description"))->setText("BREAKFAST BOX");
+        dialog->removeComponent(1);
+        ASSERT_TRUE(clickNamed(dialog, "ok"));
     });
     till.window.runCommand(Command::InventoryAmend);
-    EXPECT_NE(till.messages.lastText().find("bundle"), std::string::npos);
-    EXPECT_EQ(till.item(200)->record_kind, 2);
-    EXPECT_EQ(till.changed, 0);
+    const std::optional<ItemRecord> stored = till.item(200);
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->record_kind, 2);
+    EXPECT_EQ(readText(stored->description), "BREAKFAST BOX");
+    EXPECT_EQ(readText(stored->format), "101");
+    EXPECT_EQ(readText(stored->component_2), "");
+    EXPECT_EQ(till.changed, 1);
 }
 
 TEST(ItemDialogs, DeleteAsksAndFreesTheItem)

@@ -11,6 +11,8 @@
 #include "accounts/widgets/reminder_commands.h"
 #include "inventory/widgets/inventory_commands.h"
 #include "inventory/widgets/inventory_search_commands.h"
+#include "inventory/widgets/received_report_commands.h"
+#include "inventory/widgets/supplier_commands.h"
 #include "platform/scripted_messages.h"
 #include "reports/widgets/activity_log_commands.h"
 #include "reports/widgets/browse_commands.h"
@@ -146,6 +148,10 @@ const std::vector<ConnectFunction> &connectFunctions()
             [](TillWindow &window, WiredTill &till) {
                 connectReminderCommands(window, till.state, till.messages, {});
             } },
+        { "connectSupplierCommands", Popup::Suppliers,
+            [](TillWindow &window, WiredTill &till) {
+                connectSupplierCommands(window, till.state, till.messages);
+            } },
         { "connectSupplierPrintCommand", Popup::Suppliers,
             [](TillWindow &window, WiredTill &till) {
                 connectSupplierPrintCommand(window, till.state, till.messages);
@@ -185,6 +191,11 @@ const std::vector<ConnectFunction> &connectFunctions()
         { "connectScreenListReportCommands", Popup::Reports,
             [](TillWindow &window, WiredTill &till) {
                 connectScreenListReportCommands(window, till.state, till.messages, {});
+            } },
+        // A fourth: the received report, which is inventory's.
+        { "connectReceivedReportCommand", Popup::Reports,
+            [](TillWindow &window, WiredTill &till) {
+                connectReceivedReportCommand(window, till.state, till.messages);
             } },
         { "connectTransactionCommands", Popup::Transactions,
             [](TillWindow &window, WiredTill &till) {
@@ -343,6 +354,9 @@ TEST(MenuWiring, TheTillBuildsTheCommandsItAlwaysHasAndEnablesTheirButtons)
         Command::HighestVolumeProducts, Command::ReminderAdd, Command::ReminderAddToday,
         Command::ReminderList, Command::ReminderPrint, Command::ReminderAmend,
         Command::ReminderDelete, Command::CustomerAdd,
+        Command::InventoryNewBundle, Command::InventoryReceived, Command::InventoryReceivedBySku1,
+        Command::SupplierFind, Command::SupplierAdd, Command::SupplierAmend,
+        Command::SupplierDelete, Command::InventoryReceivedReport, Command::CustomerAdd,
         Command::CustomerAmend, Command::CustomerDelete, Command::CustomerPrune,
         Command::CustomerFind, Command::CustomerFindThatContain, Command::CustomerFindTelephone,
         Command::CustomerPrintDetails, Command::AmendBalance, Command::CustomerStatement,

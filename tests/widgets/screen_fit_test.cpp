@@ -9,7 +9,13 @@
 #include "accounts/widgets/customer_step_dialog.h"
 #include "accounts/widgets/reminder_dialogs.h"
 #include "accounts/widgets/statement_dialogs.h"
+#include "inventory/logic/bundle_form.h"
+#include "inventory/logic/supplier_form.h"
 #include "inventory/widgets/advanced_search_dialog.h"
+#include "inventory/widgets/bundle_dialog.h"
+#include "inventory/widgets/receive_dialog.h"
+#include "inventory/widgets/received_report_dialogs.h"
+#include "inventory/widgets/supplier_dialog.h"
 #include "inventory/widgets/find_inventory_dialog.h"
 #include "inventory/logic/item_form.h"
 #include "inventory/widgets/item_dialog.h"
@@ -636,6 +642,50 @@ const std::vector<Window> &windows()
                 const ItemForm form = newItemForm(
                     c.shop.state.config, c.shop.state.items, LocalTime { 2026, 12, 30, 9, 0, 0 });
                 return make<ItemDialog>(c.shop.state, form, ItemDialogForm::Amend, parent);
+            } },
+        { "SupplierDialog",
+            [](Counter &, QWidget *parent) {
+                // Every box as full as it takes.
+                SupplierForm form;
+                form.number = "2000000000000000";
+                const auto fields = supplierFields();
+                for (size_t i = 0; i < fields.size(); ++i)
+                    form.texts[i] = std::string(fields[i].entered, 'W');
+                return make<SupplierDialog>(form, SupplierDialogLook::Amend, parent);
+            } },
+        { "BundleDialog",
+            [](Counter &c, QWidget *parent) {
+                BundleForm form = newBundleForm(
+                    c.shop.state.config, c.shop.state.items, LocalTime { 2026, 12, 30, 9, 0, 0 });
+                form.number = "100000000000000000";
+                form.description = std::string(38, 'W');
+                for (BundleComponent &row : form.components)
+                    row = { "100000000000000000", std::string(38, 'W'), 50, true };
+                return make<BundleDialog>(
+                    c.shop.state, form, BundleDialogLook::New, c.shop.messages, parent);
+            } },
+        { "ReceiveDialog",
+            [](Counter &, QWidget *parent) {
+                ReceiptView view;
+                view.number = 100000000000000000;
+                view.description = std::string(38, 'W');
+                view.held = -2000000000;
+                view.form.sellByYear = 69;
+                return make<ReceiveDialog>(view, parent);
+            } },
+        { "ReceivedPeriodDialog",
+            [](Counter &, QWidget *parent) {
+                return make<ReceivedPeriodDialog>(std::vector<int> { 2026, 2025, 2024, 2023,
+                                                      2022, 2021, 2020, 2019, 2018 },
+                    CalendarDay { 2026, 12, 31 }, parent);
+            } },
+        { "ReceivedReportDialog",
+            [](Counter &, QWidget *parent) {
+                std::vector<std::string> lines(200,
+                    "Wed 30 Dec 26         100000000000000000 " + std::string(38, 'W')
+                        + "        Quantity: 2147483647");
+                return make<ReceivedReportDialog>(
+                    "Inventory received: Wed 30 Dec 26 to Thu 31 Dec 26", lines, nullptr, parent);
             } },
         { "StockPictureDialog",
             [](Counter &c, QWidget *parent) {

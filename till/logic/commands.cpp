@@ -19,7 +19,8 @@ constexpr int flag(UserControlItem item)
 // several subsystems is the till's, and its file calls into theirs):
 //   Popup::File         -> till/widgets/file_commands.cpp          connectFileCommands
 //   Popup::Inventory    -> inventory/widgets/inventory_commands.cpp connectInventoryCommands
-//                          (New line, Amend, Delete, Add custom image)
+//                          (New line, Amend, Delete, Add custom image, New
+//                          bundle, Inventory received, Inventory received by SKU 1)
 //   Popup::Inventory    -> inventory/widgets/inventory_search_commands.cpp connectInventorySearchCommands
 //                          (Find, Find by description, Find that contain, Find
 //                          advanced, and Find in SKUs of the List items, which
@@ -40,6 +41,8 @@ constexpr int flag(UserControlItem item)
 //   Popup::Customers    -> reports/widgets/customer_print_commands.cpp connectCustomerPrintCommands
 //                          (Print From number, Alphabetically, Debtors, Inactive since)
 //   Popup::Reminders    -> accounts/widgets/reminder_commands.cpp  connectReminderCommands
+//   Popup::Suppliers    -> inventory/widgets/supplier_commands.cpp connectSupplierCommands
+//                          (Find, Add, Amend, Delete)
 //   Popup::Suppliers    -> reports/widgets/supplier_print_command.cpp connectSupplierPrintCommand
 //                          (Print, the numeric supplier list)
 //   Popup::Suppliers    -> reports/widgets/browse_commands.cpp     connectSupplierListCommand
@@ -56,6 +59,8 @@ constexpr int flag(UserControlItem item)
 //                          (Purge log files)
 //   Popup::Reports      -> reports/widgets/browse_commands.cpp     connectScreenListReportCommands
 //                          (Outstanding balances, Highest volume products)
+//   Popup::Reports      -> inventory/widgets/received_report_commands.cpp connectReceivedReportCommand
+//                          (Inventory received)
 //   Popup::Reports      -> reports/widgets/closeout_commands.cpp   connectCloseoutCommands
 //                          (Stock summary, List items with retail less than
 //                          cost, Print takings, Purge takings, Till reconciliation,
@@ -75,8 +80,6 @@ constexpr int flag(UserControlItem item)
 // cash and the takings amendment (Utilities) are reports/widgets' work, called
 // from the till's files of those popups. The "Refund basket" button's work is
 // sales/widgets/refund_commands.cpp, called from the sale screen's file.
-// The rest of the Suppliers popup gets its file in inventory/widgets with
-// its first command.
 // till/widgets/menu_wiring.cpp calls the connect functions in menu order, and
 // tests/widgets/menu_wiring_test.cpp checks that each keeps to its popup.
 // A button or key that runs a menu command (the payment, note and basket

@@ -11,6 +11,8 @@
 #include "inventory/widgets/inventory_search_commands.h"
 #include "inventory/widgets/item_search_screens.h"
 #include "inventory/widgets/item_view_dialog.h"
+#include "inventory/widgets/received_report_commands.h"
+#include "inventory/widgets/supplier_commands.h"
 #include "reports/logic/alphabetical_files.h"
 #include "reports/widgets/activity_log_commands.h"
 #include "reports/widgets/browse_commands.h"
@@ -72,6 +74,7 @@ void connectTillCommands(TillWindow &window, SaleScreen &screen, TillState &stat
     connectReminderCommands(window, state, messages, [&state, &messages](QWidget *parent) {
         return findItem(state, messages, itemSearchScreens(parent, state)).number;
     });
+    connectSupplierCommands(window, state, messages);
     connectSupplierPrintCommand(window, state, messages);
     connectSupplierListCommand(window, state, messages);
     connectPaymentCommands(window, state, basket, entry, messages, devices);
@@ -88,6 +91,7 @@ void connectTillCommands(TillWindow &window, SaleScreen &screen, TillState &stat
         browse.showItem);
     connectLogPurgeCommand(window, state, messages);
     connectScreenListReportCommands(window, state, messages, browse);
+    connectReceivedReportCommand(window, state, messages);
     connectTransactionCommands(window, state, basket, entry, messages, devices);
     connectActivityLogCommands(window, state, messages);
     connectActivityCommands(window, state, entry, messages);
