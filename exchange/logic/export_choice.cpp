@@ -1,6 +1,8 @@
 #include "exchange/logic/export_choice.h"
 
 #include "platform/messages.h"
+#include "platform/number_text.h"
+#include "store/shop.h"
 
 #include <algorithm>
 
@@ -29,6 +31,34 @@ bool exportRangeValid(const ExportChoice &choice, Messages &messages)
         return false;
     }
     return true;
+}
+
+bool setExportRange(ExportChoice &choice, std::string_view start, std::string_view finish,
+    Messages &messages)
+{
+    const std::optional<int64_t> first = wholeNumber(start);
+    const std::optional<int64_t> last = wholeNumber(finish);
+    ExportChoice typed = choice;
+    typed.start = first.value_or(0);
+    typed.finish = last.value_or(0);
+    if (!first || !last) {
+        reportProblem(messages, "Invalid range");
+        return false;
+    }
+    if (!exportRangeValid(typed, messages))
+        return false;
+    choice = typed;
+    return true;
+}
+
+int64_t highestExportNumber(const Shop &shop, ExportSubject subject)
+{
+    const RecordIndex &index
+        = subject == ExportSubject::Items ? shop.items.index() : shop.customers.index();
+    if (index.size() == 0)
+        return 0;
+    const int64_t last = index[index.size() - 1].number;
+    return last > 0 ? last : 0;
 }
 
 bool exportFieldsChosen(const ExportChoice &choice, Messages &messages)

@@ -7,10 +7,12 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace ovix {
 
 class Messages;
+class Shop;
 
 enum class ExportSubject { Items, Customers };
 enum class ExportFormat { Text, Html, Xml };
@@ -46,10 +48,20 @@ const char *exportFieldTitle(ExportSubject subject);
 // Finish is below Start.
 bool exportRangeValid(const ExportChoice &choice, Messages &messages);
 
+// Takes Start and Finish as typed: whole numbers (blanks around them allowed)
+// with Start positive and Finish not below it, else "Invalid range" (caption
+// "Problem"), false, and `choice` unchanged.
+bool setExportRange(ExportChoice &choice, std::string_view start, std::string_view finish,
+    Messages &messages);
+
 // Text and HTML need a field to write: with no box ticked and not "Export
 // entire", "No field is ticked to export." (caption "Problem") and false.
 // XML writes every field and always passes.
 bool exportFieldsChosen(const ExportChoice &choice, Messages &messages);
+
+// The highest item (or customer) number on file, offered as "Finish"; 0
+// when there is none.
+int64_t highestExportNumber(const Shop &shop, ExportSubject subject);
 
 // The name offered for the output file: "INVENTOR.TXT", "CUSTOMER.XML", ...
 std::string defaultExportFileName(ExportSubject subject, ExportFormat format);

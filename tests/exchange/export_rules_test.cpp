@@ -205,3 +205,48 @@ TEST(ExportChoiceNames, FileNamesAndPromptsFollowTheSubjectAndFormat)
     EXPECT_STREQ(exportFilePrompt(ExportSubject::Items), "Enter the inventory file path/name:");
     EXPECT_STREQ(exportFilePrompt(ExportSubject::Customers), "Enter the customer file path/name:");
 }
+
+TEST(ExportChoiceRange, TakesStartAndFinishAsTyped)
+{
+    const struct {
+        const char *start;
+        const char *finish;
+        bool taken;
+    } cases[] = {
+        { "1", "100", true },
+        { " 5 ", "5", true },
+        { "1", "100000000000000000", true },
+        { "0", "100", false },
+        { "5", "4", false },
+        { "", "100", false },
+        { "1", "", false },
+        { "1A", "100", false },
+        { "-3", "100", false },
+        { "1", "99999999999999999999", false },
+    };
+    for (const auto &row : cases) {
+        ExportChoice choice;
+        choice.start = 77;
+        choice.finish = 88;
+        ScriptedMessages messages;
+        EXPECT_EQ(setExportRange(choice, row.start, row.finish, messages), row.taken)
+            << row.start << ".." << row.finish;
+        if (row.taken) {
+            EXPECT_TRUE(messages.shown.empty());
+        } else {
+            EXPECT_EQ(messages.lastText(), "Invalid range") << row.start << ".." << row.finish;
+            EXPECT_EQ(messages.shown.size(), 1u);
+            EXPECT_EQ(choice.start, 77);
+            EXPECT_EQ(choice.finish, 88);
+        }
+    }
+}
+
+TEST(ExportChoiceRange, FinishIsOfferedAsTheHighestNumberOnFile)
+{
+    ExportShop shop(exportItems(), exportCustomers());
+    EXPECT_EQ(highestExportNumber(shop.shop, ExportSubject::Items), 30);
+    EXPECT_EQ(highestExportNumber(shop.shop, ExportSubject::Customers), 7);
+    ExportShop empty({ ExportItem { .number = -1 } }, { ExportCustomer { .number = -1 } });
+    EXPECT_EQ(highestExportNumber(empty.shop, ExportSubject::Items), 0);
+}
