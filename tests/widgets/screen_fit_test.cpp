@@ -9,6 +9,7 @@
 #include "accounts/widgets/customer_step_dialog.h"
 #include "accounts/widgets/reminder_dialogs.h"
 #include "accounts/widgets/statement_dialogs.h"
+#include "exchange/widgets/export_dialogs.h"
 #include "inventory/logic/bundle_form.h"
 #include "inventory/logic/supplier_form.h"
 #include "inventory/widgets/advanced_search_dialog.h"
@@ -730,6 +731,18 @@ const std::vector<Window> &windows()
             } },
         { "TagNamesDialog",
             [](Counter &c, QWidget *parent) { return make<TagNamesDialog>(c.sync, parent); } },
+        { "ExportDialog",
+            [](Counter &c, QWidget *parent) {
+                std::vector<std::string> names;
+                for (int category = 1; category <= kCategoryCount; ++category)
+                    names.push_back(c.shop.state.config.categoryName(category));
+                return make<ExportDialog>(names, 100000000000000000, 100000000000000000,
+                    ExportDialog::Check(), parent);
+            } },
+        { "ExportFieldDialog",
+            [](Counter &, QWidget *parent) {
+                return make<ExportFieldDialog>(ExportChoice {}, ExportFieldDialog::Check(), parent);
+            } },
     };
     return all;
 }

@@ -1,5 +1,6 @@
 #include "till/widgets/utilities_commands.h"
 
+#include "exchange/widgets/export_command.h"
 #include "inventory/widgets/stock_picture_dialog.h"
 #include "print/widgets/custom_receipt_dialog.h"
 #include "print/widgets/language_dialog.h"
@@ -38,6 +39,8 @@ void connectUtilitiesCommands(TillWindow &window, TillState &state, Messages &me
         [&window, &state, &messages] { runOperatorSetup(window.widget(), state, messages); });
     window.registerCommand(
         Command::UserControl, [&window, &state] { runUserControl(window.widget(), state); });
+    window.registerCommand(Command::Export,
+        [&window, &state, &messages] { runExport(window.widget(), state, messages); });
     // The window sets the check marks after each command and reads the
     // tooltip setting each time a tip is about to show.
     window.registerCommand(Command::SoundEffects, [&state] { toggleSoundEffects(state.config); });
