@@ -4,18 +4,17 @@
 #include "platform/clock.h"
 #include "platform/locale_text.h"
 #include "platform/messages.h"
-#include "platform/scripted_messages.h"
 #include "store/fixed_text.h"
 #include "store/time_stamp.h"
 #include "sales/logic/archived_transaction.h"
 #include "sales/logic/file_update.h"
+#include "sales/logic/line_items.h"
 #include "sales/logic/sales_archive.h"
 #include "sales/logic/till_state.h"
 #include "sales/logic/transaction_archiving.h"
 
 #include <cinttypes>
 #include <climits>
-#include <map>
 #include <vector>
 
 namespace ovix {
@@ -105,58 +104,13 @@ void addToDayTotals(TillConfig &config, const Basket &sale)
 
 // A line's item, read before the update and written back once after all its
 // lines took their share.
-struct SoldItem {
-    int64_t slot = 0;
-    ItemRecord record {};
-};
-
-// The items of the sale and the category each line is archived under.
-struct StockChange {
-    std::vector<SoldItem> items;
-    std::vector<int64_t> lineCategories;
-};
-
 // Takes one unit per line off the items sold, counts them per category in
 // `config` and notes what could not be reached in `notices`.
-StockChange takeStock(TillState &state, const Basket &sale, const LocalTime &now,
+LineItems takeStock(TillState &state, const Basket &sale, const LocalTime &now,
     TillConfig &config, TransactionArchiving &notices)
 {
-    StockChange change;
-    std::map<int64_t, int> itemOfNumber; // item number -> index in items, -1 unreachable
     const std::string stamp = makeTimeStamp(now);
-    for (int line = 0; line < sale.lineCount; ++line) {
-        const int64_t number = sale.lineItemNumber[line];
-        if (number == 0) {
-            change.lineCategories.push_back(kNonInventoryCategory);
-            continue;
-        }
-        auto known = itemOfNumber.find(number);
-        if (known == itemOfNumber.end()) {
-            int found = -1;
-            std::optional<int64_t> slot = number > 0 ? state.items.slotOf(number) : std::nullopt;
-            if (!slot) {
-                notices.holdBack("Invalid entry", "Problem", MessageKind::Warning);
-            } else {
-                ScriptedMessages quiet;
-                SoldItem item;
-                item.slot = *slot;
-                if (state.items.readRecord(item.slot, item.record, quiet)
-                    && item.record.number == number) {
-                    found = static_cast<int>(change.items.size());
-                    change.items.push_back(item);
-                } else {
-                    notices.holdBackAll(quiet);
-                    if (quiet.shown.empty())
-                        notices.holdBack("Invalid entry", "Problem", MessageKind::Warning);
-                }
-            }
-            known = itemOfNumber.emplace(number, found).first;
-        }
-        if (known->second < 0) {
-            change.lineCategories.push_back(kNonInventoryCategory);
-            continue;
-        }
-        ItemRecord &record = change.items[static_cast<size_t>(known->second)].record;
+    return reachLineItems(state, sale, notices, [&](ItemRecord &record, int line) {
         const int32_t sold = record.total_sold;
         if (sold < INT32_MAX)
             record.total_sold = sold + 1;
@@ -172,9 +126,7 @@ StockChange takeStock(TillState &state, const Basket &sale, const LocalTime &now
         const int32_t quantity = record.quantity;
         if (quantity > 0)
             record.quantity = quantity - 1;
-        change.lineCategories.push_back(category);
-    }
-    return change;
+    });
 }
 
 } // namespace
@@ -222,7 +174,7 @@ CompletionResult completeTransaction(
 
     TillConfig updated = state.config;
     updated.set(cfg::nextTransactionNumber, number);
-    const StockChange stock = takeStock(state, sale, now, updated, archiving);
+    const LineItems stock = takeStock(state, sale, now, updated, archiving);
     addToDayTotals(updated, sale);
 
     const TransactionRecord transaction = transactionRecordOf(sale);
@@ -249,7 +201,7 @@ CompletionResult completeTransaction(
     FileUpdate &update = archiving.update();
     update.replaceTillConfig(updated);
     update.appendToArchive(archiving.archive(), entry, transaction, lines);
-    for (const SoldItem &item : stock.items)
+    for (const LineItem &item : stock.items)
         update.rewriteRecord(state.items, item.slot, item.record);
     if (options.customer)
         update.rewriteRecord(state.customers, customer.slot, customer.record);

@@ -4,9 +4,9 @@
 #include "platform/clock.h"
 #include "platform/cp1252.h"
 #include "platform/messages.h"
-#include "platform/scripted_messages.h"
 #include "sales/logic/archived_transaction.h"
 #include "sales/logic/complete_transaction.h"
+#include "sales/logic/line_items.h"
 #include "sales/logic/sale_devices.h"
 #include "sales/logic/till_state.h"
 #include "sales/logic/transaction_archiving.h"
@@ -15,7 +15,6 @@
 
 #include <cinttypes>
 #include <climits>
-#include <map>
 #include <vector>
 
 namespace ovix {
@@ -94,54 +93,14 @@ void addToDayTotals(TillConfig &config, const Basket &refund, RefundForm form)
 
 // An item coming back, read before the update and written once after all its
 // lines took their share.
-struct ReturnedItem {
-    int64_t slot = 0;
-    ItemRecord record {};
-};
-
-struct StockReturn {
-    std::vector<ReturnedItem> items;
-    std::vector<int64_t> lineCategories;
-};
-
 // Puts one unit per line back on the items (none when they are faulty),
 // takes the lines off their categories' counts and values in `config`, and
 // notes what could not be reached in `notices`.
-StockReturn returnStock(TillState &state, const Basket &refund, bool itemsFaulty,
+LineItems returnStock(TillState &state, const Basket &refund, bool itemsFaulty,
     const LocalTime &now, TillConfig &config, TransactionArchiving &notices)
 {
-    StockReturn change;
-    std::map<int64_t, int> itemOfNumber; // item number -> index in items, -1 unreachable
     const std::string stamp = makeTimeStamp(now);
-    for (int line = 0; line < refund.lineCount; ++line) {
-        const int64_t number = refund.lineItemNumber[line];
-        if (number == 0) {
-            change.lineCategories.push_back(kNonInventoryCategory);
-            continue;
-        }
-        auto known = itemOfNumber.find(number);
-        if (known == itemOfNumber.end()) {
-            int found = -1;
-            const int64_t slot = number > 0 ? state.items.slotOf(number).value_or(-1) : -1;
-            ScriptedMessages quiet;
-            ReturnedItem item;
-            item.slot = slot;
-            if (slot >= 0 && state.items.readRecord(slot, item.record, quiet)
-                && item.record.number == number) {
-                found = static_cast<int>(change.items.size());
-                change.items.push_back(item);
-            } else {
-                notices.holdBackAll(quiet);
-                if (quiet.shown.empty())
-                    notices.holdBack("Invalid entry", "Problem", MessageKind::Warning);
-            }
-            known = itemOfNumber.emplace(number, found).first;
-        }
-        if (known->second < 0) {
-            change.lineCategories.push_back(kNonInventoryCategory);
-            continue;
-        }
-        ItemRecord &record = change.items[static_cast<size_t>(known->second)].record;
+    LineItems returned = reachLineItems(state, refund, notices, [&](ItemRecord &record, int line) {
         const int32_t category = record.display_category;
         if (category >= 0 && category < kCategoryCount) {
             const auto at = static_cast<size_t>(category);
@@ -158,12 +117,11 @@ StockReturn returnStock(TillState &state, const Basket &refund, bool itemsFaulty
                 record.quantity = quantity + 1;
             writeText(record.last_used, stamp);
         }
-        change.lineCategories.push_back(category);
-    }
+    });
     // Faulty goods leave film.dat alone.
     if (itemsFaulty)
-        change.items.clear();
-    return change;
+        returned.items.clear();
+    return returned;
 }
 
 // The refund's block of the activity log, CR LF line ends.
@@ -316,7 +274,7 @@ RefundResult refundBasket(TillState &state, Basket &basket, Messages &messages,
 
     TillConfig updated = state.config;
     updated.set(cfg::nextTransactionNumber, number);
-    const StockReturn stock
+    const LineItems stock
         = returnStock(state, refund, choice->itemsFaulty, now, updated, archiving);
     addToDayTotals(updated, refund, choice->form);
 
@@ -334,7 +292,7 @@ RefundResult refundBasket(TillState &state, Basket &basket, Messages &messages,
     FileUpdate &update = archiving.update();
     update.replaceTillConfig(updated);
     update.appendToArchive(archiving.archive(), entry, transaction, lines);
-    for (const ReturnedItem &item : stock.items)
+    for (const LineItem &item : stock.items)
         update.rewriteRecord(state.items, item.slot, item.record);
     if (customer)
         update.rewriteRecord(state.customers, customer->slot, customer->record);
