@@ -1,12 +1,12 @@
 #include "reports/logic/day_summary_choice.h"
 
+#include "platform/ask_number.h"
 #include "platform/c_format.h"
 #include "platform/clock.h"
 #include "platform/data_dir.h"
 #include "platform/messages.h"
 #include "sales/logic/archive_folders.h"
 
-#include <charconv>
 
 namespace ovix {
 
@@ -14,24 +14,13 @@ namespace {
 
 constexpr const char *kCaption = "Previous activity summary";
 
-// The whole number typed between `low` and `high`, spaces around it allowed.
+// The whole number typed between `low` and `high`.
 std::optional<int> askNumber(
     Messages &messages, const char *prompt, int low, int high, const std::string &initial = {})
 {
-    std::optional<std::string> typed = messages.askText(prompt, kCaption, initial);
-    if (!typed)
-        return std::nullopt;
-    std::string_view text = *typed;
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < low
-        || value > high)
-        return std::nullopt;
-    return value;
+    const std::optional<int64_t> value
+        = askWholeNumber(messages, prompt, kCaption, low, high, initial);
+    return value ? std::optional<int>(static_cast<int>(*value)) : std::nullopt;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "sales/logic/transaction_lists.h"
 
+#include "platform/ask_number.h"
 #include "platform/c_format.h"
 #include "platform/day_walk.h"
 #include "platform/messages.h"
@@ -7,31 +8,18 @@
 #include "sales/logic/transaction_lookup.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cinttypes>
 
 namespace ovix {
 
 namespace {
 
-// The whole number typed between `low` and `high`, blanks around it allowed.
+// The whole number typed between `low` and `high`.
 std::optional<int> askNumber(
     Messages &messages, const char *prompt, std::string_view caption, int low, int high)
 {
-    const std::optional<std::string> typed = messages.askText(prompt, caption);
-    if (!typed)
-        return std::nullopt;
-    std::string_view text = *typed;
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < low
-        || value > high)
-        return std::nullopt;
-    return value;
+    const std::optional<int64_t> value = askWholeNumber(messages, prompt, caption, low, high);
+    return value ? std::optional<int>(static_cast<int>(*value)) : std::nullopt;
 }
 
 // Collects list lines up to the limit.

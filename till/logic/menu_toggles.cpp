@@ -2,9 +2,9 @@
 
 #include "platform/c_format.h"
 #include "platform/messages.h"
+#include "platform/number_text.h"
 #include "store/till_config.h"
 
-#include <charconv>
 
 namespace ovix {
 
@@ -49,20 +49,13 @@ void chooseListingIndent(TillConfig &config, Messages &messages)
         = messages.askText("Indent (in characters, 0-40)", "Indent listings", "10");
     if (!typed)
         return;
-    std::string_view text = *typed;
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    int indent = -1;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), indent);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || indent < 0
-        || indent > 40) {
+    const std::optional<int64_t> indent = wholeNumber(*typed);
+    if (!indent || *indent < 0 || *indent > 40) {
         reportProblem(messages, "Outside range");
         return;
     }
-    config.set(cfg::listingIndent, indent);
-    reportInfo(messages, cformat("%d", indent), "Indent set to");
+    config.set(cfg::listingIndent, static_cast<int>(*indent));
+    reportInfo(messages, cformat("%d", static_cast<int>(*indent)), "Indent set to");
 }
 
 } // namespace ovix
