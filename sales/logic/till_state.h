@@ -34,6 +34,9 @@ public:
     ArchivedNumbers archivedNumbers;
     // Set when any start-up step failed or was cancelled: nothing is stored at exit.
     bool startFailed = false;
+    // Set when the data files were put back from a backup: what is in memory
+    // no longer matches them, so nothing is stored at exit either.
+    bool dataReplaced = false;
 };
 
 } // namespace ovix

@@ -181,7 +181,7 @@ bool completeStart(TillState &state, Messages &messages)
 
 void shutdownTill(TillState &state, Messages &messages)
 {
-    if (state.startFailed)
+    if (state.startFailed || state.dataReplaced)
         return;
     const LocalTime now = localNow();
     const DataDir &dir = state.dir;

@@ -51,7 +51,8 @@ bool openData(TillState &state, Messages &messages);
 // did not follow the archive, a note after "Switched on." says so.
 bool completeStart(TillState &state, Messages &messages);
 
-// At the end of a run whose start did not fail: stamps the switch-off time
+// At the end of a run whose start did not fail (and whose files were not
+// put back from a backup, see restore.h): stamps the switch-off time
 // and stores wr.cfg, ADDRESS.VT (unless it could not be read at start) and
 // language.ini, logs "Switched off." with the clerk, and writes the day
 // summary thedaily.dat. Failures to store wr.cfg or to log are told; the

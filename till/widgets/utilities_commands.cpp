@@ -8,11 +8,15 @@
 #include "sales/logic/till_state.h"
 #include "sales/widgets/till_window.h"
 #include "till/logic/menu_toggles.h"
+#include "till/widgets/backup_commands.h"
 #include "till/widgets/configuration_sheet.h"
 #include "till/widgets/operator_setup_dialog.h"
 #include "till/widgets/print_heading_dialog.h"
 #include "till/widgets/tax_control_dialog.h"
 #include "till/widgets/user_control_dialog.h"
+
+#include <QApplication>
+#include <QWidget>
 
 namespace ovix {
 
@@ -29,6 +33,17 @@ void connectUtilitiesCommands(TillWindow &window, TillState &state, Messages &me
         Command::TakingsAmendment, [&state, &messages] { runTakingsAmendment(state, messages); });
     window.registerCommand(
         Command::PettyCashPayment, [&state, &messages] { runPettyCashPayment(state, messages); });
+    window.registerCommand(Command::PurgeTransactionHistory,
+        [&state, &messages] { runHistoryPurge(state, messages); });
+    window.registerCommand(Command::Backup, [&state, &messages] { runBackup(state, messages); });
+    // A restore ends the till as "Exit" does, but nothing of the run is
+    // stored: the restored files stand as they were copied.
+    window.registerCommand(Command::Restore, [&window, &state, &messages] {
+        if (!runRestore(window.widget(), state, messages))
+            return;
+        if (!window.widget()->close())
+            QApplication::quit();
+    });
     // "File reset" is on the menu and does nothing.
     window.registerCommand(Command::FileReset, [] {});
     window.registerCommand(Command::CustomReceipt,

@@ -1,8 +1,9 @@
 #pragma once
 // The Utilities popup of the till window: the shop's set-up (configuration,
 // tax, print heading, custom receipt, receipt language, clerks and what they
-// may do), the export of items and customers (exchange/widgets), the three
-// check-mark toggles, the stock pictures, and "File reset",
+// may do), the history purge, backup and restore (which ends the till), the
+// export of items and customers (exchange/widgets), the three check-mark
+// toggles, the stock pictures, and "File reset",
 // which does nothing. The rest of the popup stays greyed until its work is
 // written.
 
