@@ -159,7 +159,7 @@ int64_t unitCents(const Basket &sale, int index)
         (double(sale.lineNonTaxable[index]) + double(sale.lineTaxable[index])) * 100.0);
 }
 
-std::string centsText(int64_t cents)
+std::string amountOfCents(int64_t cents)
 {
     return cformat("%.2f", double(cents) / 100.0);
 }
@@ -264,22 +264,22 @@ int drawItemRows(PrintDevice &device, const InvoicePage &page, const InvoiceData
         }
         if (row.count == 1) {
             if (itemNumbers)
-                device.drawText(page.amountRight(), page.y(lineNumber), centsText(unit),
+                device.drawText(page.amountRight(), page.y(lineNumber), amountOfCents(unit),
                     TextAlign::Right);
             else
-                device.drawText(page.secondColumn(), page.y(lineNumber), centsText(unit),
+                device.drawText(page.secondColumn(), page.y(lineNumber), amountOfCents(unit),
                     TextAlign::Left);
             ++lineNumber;
             continue;
         }
         ++lineNumber;
         device.drawText(descriptionX, page.y(lineNumber),
-            cformat("%d @ %s", row.count, centsText(unit).c_str()), TextAlign::Left);
+            cformat("%d @ %s", row.count, amountOfCents(unit).c_str()), TextAlign::Left);
         if (itemNumbers)
-            device.drawText(page.amountRight(), page.y(lineNumber), centsText(unit * row.count),
+            device.drawText(page.amountRight(), page.y(lineNumber), amountOfCents(unit * row.count),
                 TextAlign::Right);
         else
-            device.drawText(page.secondColumn(), page.y(lineNumber), centsText(unit * row.count),
+            device.drawText(page.secondColumn(), page.y(lineNumber), amountOfCents(unit * row.count),
                 TextAlign::Left);
         ++lineNumber;
     }

@@ -51,7 +51,7 @@ std::vector<InvoiceRow> invoiceRows(const Basket &sale);
 int invoiceRowLines(const std::vector<InvoiceRow> &rows);
 // The price before tax of one unit, in cents.
 int64_t unitCents(const Basket &sale, int index);
-std::string centsText(int64_t cents);
+std::string amountOfCents(int64_t cents);
 
 void selectRegular(PrintDevice &device, Messages &messages);
 void selectBold(PrintDevice &device, Messages &messages);

@@ -358,7 +358,7 @@ TEST(MenuWiring, TheTillBuildsTheCommandsItAlwaysHasAndEnablesTheirButtons)
         Command::AddDiscount, Command::AddNote, Command::AssociateCustomer, Command::SaveBasket,
         Command::ReloadBasket, Command::Configuration, Command::TaxSetup,
         Command::StorePrintHeading, Command::FileReset, Command::CustomReceipt,
-        Command::CustomizeLanguage, Command::OperatorSetup, Command::UserControl,
+        Command::CustomizeLanguage, Command::Invoices, Command::OperatorSetup, Command::UserControl,
         Command::SoundEffects, Command::ButtonTips, Command::ChangeInbuiltStockPicture,
         Command::HiResPicture, Command::HelpContents, Command::HelpUsingHelp,
         Command::TipOfTheDay, Command::Calendar, Command::About, Command::AddItem,
