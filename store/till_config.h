@@ -63,7 +63,8 @@
 //  32434-32633  receipt printer device name (text 200)
 //  32634-32833  receipt printer driver name (text 200; ends where the invoice
 //               font begins)
-//  32834-33033  open: invoice font, first part (print work)
+//  32834-32865  invoice header font face name (text 32)
+//  32866-33033  open
 //  33034-33233  custom receipt "Text 1", "Text 2", "Text 3", cutter sequence
 //               (text 50 each)
 //  33234-33309  custom receipt line numbers of fields 0-18 (int32[19])
@@ -81,7 +82,8 @@
 //  38842-39095  receipt message (text 254)
 //  39096-39345  EFT exchange folder (text 250)
 //  39350-39745  clerk availability, clerk n at 39346 + 4n (int32[99])
-//  39754-39809  open: invoice font, second part (print work)
+//  39754-39757  invoice header font size in points (int32)
+//  39758-39809  open
 //  39830-39909  custom inventory print column flags (int32[20])
 //  40126-40137  history start: day, month, year (int32[3])
 //  40138-40149  first-use date: day, month, year (int32[3])
@@ -110,7 +112,9 @@
 //               the order of InvoiceSection
 //   40782-40797 custom invoice flags: barcode, box encased, use logo, use
 //               header font (int32 each)
-//   40798-40809 open: invoice layout (print work)
+//   40798-40805 custom invoice transaction note line (int32), standard
+//               invoice use logo (int32)
+//   40806-40809 open
 //   40830-40853 open: receipt, invoice, pole and till options (print work)
 //   40854-40869 pole stop bits, baud rate, data bits, parity (int32 each)
 //   40870-40925 custom receipt: text lines (int32[3]) 40870, blank lines 40882,
@@ -393,6 +397,10 @@ inline constexpr Int32Field invoiceBarcode{40782};
 inline constexpr Int32Field invoiceBoxEncased{40786};
 inline constexpr Int32Field invoiceLogo{40790};
 inline constexpr Int32Field invoiceHeaderFont{40794};
+inline constexpr Int32Field invoiceNoteLine{40798}; // 0-80, 0 omits the note
+inline constexpr Int32Field standardInvoiceLogo{40802};
+inline constexpr TextField<32> invoiceFontFace{32834}; // "" = Arial
+inline constexpr Int32Field invoiceFontPoints{39754}; // 0 = 10 points
 inline constexpr Int32Field poleStopBits{40854}; // list index 0-2
 inline constexpr Int32Field poleBaudRate{40858}; // list index 0-12
 inline constexpr Int32Field poleDataBits{40862}; // list index 0-4

@@ -35,6 +35,12 @@ void MeasuringPrintDevice::fillRect(int x, int y, int width, int height)
     reach(std::max<long long>(y, static_cast<long long>(y) + height));
 }
 
+void MeasuringPrintDevice::fillShade(int x, int y, int width, int height, int level)
+{
+    device_.fillShade(x, y, width, height, level);
+    reach(std::max<long long>(y, static_cast<long long>(y) + height));
+}
+
 bool MeasuringPrintDevice::drawImage(
     std::string_view fileBytes, int x, int y, int width, int height)
 {

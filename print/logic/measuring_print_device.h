@@ -76,6 +76,11 @@ public:
     void drawText(int x, int y, std::string_view text, TextAlign align) override;
     int drawWrappedText(int left, int top, int width, int height, std::string_view text) override;
     void fillRect(int x, int y, int width, int height) override;
+    void fillShade(int x, int y, int width, int height, int level) override;
+    void setWhiteText(bool white) override
+    {
+        device_.setWhiteText(white);
+    }
     std::optional<PrintImageSize> imageSize(std::string_view fileBytes) const override
     {
         return device_.imageSize(fileBytes);

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace ovix {
 
@@ -32,10 +33,18 @@ struct PrintFont {
         PrinterDefault, // the printer's own font
         Arial10, // "Arial" at 10 points
         ArialHeight, // "Arial" with a character height of `height`
+        Face, // the font named `face` with a character height of `height`
     };
+    PrintFont() = default;
+    PrintFont(Kind kindOf, int heightOf = 0, bool boldOf = false, std::string faceOf = {})
+        : kind(kindOf), height(heightOf), bold(boldOf), face(std::move(faceOf))
+    {
+    }
+
     Kind kind = Kind::PrinterDefault;
-    int height = 0; // 0.01 mm, for ArialHeight
+    int height = 0; // 0.01 mm, for ArialHeight and Face
     bool bold = false;
+    std::string face; // Windows-1252, for Face
 
     bool operator==(const PrintFont &) const = default;
 };
@@ -78,6 +87,11 @@ public:
         = 0;
     // A black filled rectangle without an outline.
     virtual void fillRect(int x, int y, int width, int height) = 0;
+    // A rectangle filled with grey `level` (0 black to 255 white), without an
+    // outline: the shaded bars and boxes of full-page documents.
+    virtual void fillShade(int x, int y, int width, int height, int level) = 0;
+    // White text (for headings on a filled bar) or, by default, black.
+    virtual void setWhiteText(bool white) = 0;
     // Size of an image file's picture (BMP, PNG); nothing when it cannot be
     // decoded.
     virtual std::optional<PrintImageSize> imageSize(std::string_view fileBytes) const = 0;

@@ -44,6 +44,9 @@ std::string fontName(const PrintFont &font)
     case PrintFont::Kind::ArialHeight:
         name = cformat("Arial h%d", font.height);
         break;
+    case PrintFont::Kind::Face:
+        name = cformat("%s h%d", font.face.c_str(), font.height);
+        break;
     }
     return font.bold ? name + " bold" : name;
 }
@@ -176,6 +179,26 @@ void RecordingPrintDevice::fillRect(int x, int y, int width, int height)
     operations_.push_back(operation);
 }
 
+void RecordingPrintDevice::fillShade(int x, int y, int width, int height, int level)
+{
+    PrintOperation operation;
+    operation.kind = PrintOperation::Kind::Shade;
+    operation.x = x;
+    operation.y = y;
+    operation.width = width;
+    operation.height = height;
+    operation.level = level;
+    operations_.push_back(operation);
+}
+
+void RecordingPrintDevice::setWhiteText(bool white)
+{
+    PrintOperation operation;
+    operation.kind = PrintOperation::Kind::TextColour;
+    operation.level = white ? 255 : 0;
+    operations_.push_back(operation);
+}
+
 std::optional<PrintImageSize> RecordingPrintDevice::imageSize(std::string_view fileBytes) const
 {
     // BITMAPFILEHEADER (14 bytes), then the info header's size, width and height.
@@ -251,6 +274,13 @@ std::string RecordingPrintDevice::transcript() const
             break;
         case PrintOperation::Kind::Image:
             text += cformat("image    %s  %s", place.c_str(), size.c_str());
+            break;
+        case PrintOperation::Kind::Shade:
+            text += cformat("shade    %s  %-9s  grey %d", place.c_str(), size.c_str(),
+                operation.level);
+            break;
+        case PrintOperation::Kind::TextColour:
+            text += operation.level != 0 ? "colour   white" : "colour   black";
             break;
         case PrintOperation::Kind::NewPage:
             text += "new page";

@@ -10,12 +10,13 @@ namespace ovix {
 
 // One drawing call as a RecordingPrintDevice kept it.
 struct PrintOperation {
-    enum class Kind { Font, Text, WrappedText, Rect, Image, NewPage };
+    enum class Kind { Font, Text, WrappedText, Rect, Image, NewPage, Shade, TextColour };
     Kind kind = Kind::Text;
     int x = 0;
     int y = 0;
     int width = 0; // WrappedText, Rect and Image
     int height = 0; // WrappedText, Rect and Image
+    int level = 0; // Shade: grey 0-255; TextColour: 255 white, 0 black
     std::string text;
     TextAlign align = TextAlign::Left;
     PrintFont font;
@@ -85,6 +86,8 @@ public:
     void drawText(int x, int y, std::string_view text, TextAlign align) override;
     int drawWrappedText(int left, int top, int width, int height, std::string_view text) override;
     void fillRect(int x, int y, int width, int height) override;
+    void fillShade(int x, int y, int width, int height, int level) override;
+    void setWhiteText(bool white) override;
     std::optional<PrintImageSize> imageSize(std::string_view fileBytes) const override;
     bool drawImage(std::string_view fileBytes, int x, int y, int width, int height) override;
     bool newPage() override;
@@ -110,6 +113,8 @@ public:
     // geometry, then one line per drawing operation in drawing order, e.g.
     //   text     line 7       y 2800    x 3600    centre  printer     "Receipt: 7"
     //   rect     line 22      y 8800    x 2300    40x1000
+    //   shade    line 12+50   y 5000    x 210     19470x800  grey 192
+    //   colour   white
     // Positions and sizes in 0.01 mm; "line" is y in text lines ("line 0+125"
     // when y falls between lines). Texts are shown in UTF-8 between quotes,
     // with '"' and '\' escaped and control bytes as \xNN, so blanks at either

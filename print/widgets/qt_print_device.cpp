@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace ovix {
@@ -95,6 +96,12 @@ bool QtPrintDevice::selectFont(const PrintFont &font)
         chosen = QFont(QStringLiteral("Arial"));
         chosen.setPixelSize(font.height);
         break;
+    case PrintFont::Kind::Face:
+        if (font.height <= 0 || font.face.empty())
+            return false;
+        chosen = QFont(toQString(font.face));
+        chosen.setPixelSize(font.height);
+        break;
     }
     chosen.setBold(font.bold);
     font_ = chosen;
@@ -146,6 +153,17 @@ int QtPrintDevice::drawWrappedText(int left, int top, int width, int height, std
 void QtPrintDevice::fillRect(int x, int y, int width, int height)
 {
     painter_.fillRect(QRectF(x, y, width, height), Qt::black);
+}
+
+void QtPrintDevice::fillShade(int x, int y, int width, int height, int level)
+{
+    const int grey = std::clamp(level, 0, 255);
+    painter_.fillRect(QRectF(x, y, width, height), QColor(grey, grey, grey));
+}
+
+void QtPrintDevice::setWhiteText(bool white)
+{
+    painter_.setPen(white ? Qt::white : Qt::black);
 }
 
 std::optional<PrintImageSize> QtPrintDevice::imageSize(std::string_view fileBytes) const

@@ -59,6 +59,8 @@ public:
     void drawText(int x, int y, std::string_view text, TextAlign align) override;
     int drawWrappedText(int left, int top, int width, int height, std::string_view text) override;
     void fillRect(int x, int y, int width, int height) override;
+    void fillShade(int x, int y, int width, int height, int level) override;
+    void setWhiteText(bool white) override;
     std::optional<PrintImageSize> imageSize(std::string_view fileBytes) const override;
     bool drawImage(std::string_view fileBytes, int x, int y, int width, int height) override;
     bool newPage() override;

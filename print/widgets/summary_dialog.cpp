@@ -30,10 +30,10 @@ struct DocumentButton {
 };
 constexpr DocumentButton kDocumentButtons[] = {
     { PrintDocument::StandardReceipt, "Standard receipt", "standardReceipt", true },
-    { PrintDocument::StandardInvoice, "Standard invoice", "standardInvoice", false },
+    { PrintDocument::StandardInvoice, "Standard invoice", "standardInvoice", true },
     { PrintDocument::CustomReceipt, "Custom receipt", "customReceipt", true },
-    { PrintDocument::CustomInvoice, "Custom invoice", "customInvoice", false },
-    { PrintDocument::DeliveryNote, "Delivery note", "deliveryNote", false },
+    { PrintDocument::CustomInvoice, "Custom invoice", "customInvoice", true },
+    { PrintDocument::DeliveryNote, "Delivery note", "deliveryNote", true },
 };
 
 } // namespace

@@ -1,9 +1,8 @@
 #pragma once
 // "Transaction committed, summary": the total due, the amount tendered and
 // the change (or "CB: %.2f" with the cash back of a card payment), the
-// document buttons and OK. Shown after the sale is archived. The two receipt
-// buttons print through `print`; the invoice and delivery-note buttons stay
-// greyed until the till prints those.
+// document buttons and OK. Shown after the sale is archived. Each document
+// button (receipts, invoices, delivery note) prints through `print`.
 
 #include "sales/logic/payment.h"
 
@@ -30,7 +29,7 @@ private:
     std::function<void(PrintDocument)> print_;
 };
 
-// Shows the box modally until OK; its receipt buttons call `print`. With
+// Shows the box modally until OK; its document buttons call `print`. With
 // `automatic`, the box presses that document's button itself as it opens, as
 // many times as the document's passes (a greyed button prints nothing).
 void runSummaryBox(QWidget *parent, const Basket &archived, const Tender &tender,

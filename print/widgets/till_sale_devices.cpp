@@ -3,6 +3,7 @@
 #include "print/logic/pole_display.h"
 #include "print/logic/print_request.h"
 #include "print/logic/till_drawer.h"
+#include "print/widgets/invoice_job.h"
 #include "print/widgets/receipt_job.h"
 #include "print/widgets/summary_dialog.h"
 #include "sales/logic/payment.h"
@@ -43,6 +44,7 @@ void TillSaleDevices::showSummary(const Basket &archived, const Tender &tender)
 void TillSaleDevices::printDocument(
     PrintDocument document, const Basket &archived, const Tender &tender, bool)
 {
+    const PrintRequest request = documentPrintRequest(state_.config, state_.dir, document);
     ReceiptKind kind = ReceiptKind::Standard;
     switch (document) {
     case PrintDocument::StandardReceipt:
@@ -51,10 +53,18 @@ void TillSaleDevices::printDocument(
     case PrintDocument::CustomReceipt:
         kind = ReceiptKind::Custom;
         break;
-    default:
-        return; // invoices and delivery notes come with their own layouts
+    case PrintDocument::StandardInvoice:
+        printSaleInvoice(state_, request, InvoiceKind::Standard, archived, messages_);
+        return;
+    case PrintDocument::CustomInvoice:
+        printSaleInvoice(state_, request, InvoiceKind::Custom, archived, messages_);
+        return;
+    case PrintDocument::DeliveryNote:
+        printSaleInvoice(state_, request, InvoiceKind::DeliveryNote, archived, messages_);
+        return;
+    case PrintDocument::Other:
+        return;
     }
-    const PrintRequest request = documentPrintRequest(state_.config, state_.dir, document);
     printSaleReceipt(state_, request, kind, archived, tender.tendered, tender.change, messages_);
 }
 

@@ -2,8 +2,7 @@
 // The till's own finishing devices: the drawer and the pole display on their
 // ports (print/logic), the "Transaction committed, summary" box, and the
 // documents printed through the print layer (a PDF in the printouts folder
-// when no printer is installed). Invoices and delivery notes are not printed
-// yet.
+// when no printer is installed): receipts, invoices and delivery notes.
 //
 // Device failures are told through `messages` and go no further: the sale is
 // archived before any of these run.
@@ -30,7 +29,9 @@ public:
     // setting the box presses that document's button itself as it opens.
     void showSummary(const Basket &archived, const Tender &tender) override;
     // One job of `document`: a receipt to the named receipt printer or as
-    // "Omit print confirm" says, the kitchen receipt to the default printer.
+    // "Omit print confirm" says, an invoice or delivery note to the default
+    // printer or through the print dialog, the kitchen receipt to the default
+    // printer.
     void printDocument(PrintDocument document, const Basket &archived, const Tender &tender,
         bool throughPrintDialog) override;
 

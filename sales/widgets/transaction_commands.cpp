@@ -26,8 +26,8 @@ constexpr const char *kNotePrompt
     = "The note must be added before the payment method is selected. 80 character limit. It "
       "can feature on the custom receipt and invoice (Utilities, Custom receipt) .";
 
-// Invoices have no layout of their own yet: "Invoice" stays greyed.
-constexpr bool kInvoicesPrint = false;
+// "Invoice" prints the transaction's standard invoice.
+constexpr bool kInvoicesPrint = true;
 
 void addNote(const Basket &basket, ItemEntry &entry, Messages &messages)
 {

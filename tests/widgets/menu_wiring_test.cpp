@@ -374,7 +374,7 @@ TEST(MenuWiring, TheTillBuildsTheCommandsItAlwaysHasAndEnablesTheirButtons)
         Command::ReloadBasket, Command::Configuration, Command::TaxSetup,
         Command::StorePrintHeading, Command::FileReset, Command::CustomReceipt, Command::Export,
         Command::PurgeTransactionHistory, Command::Backup, Command::Restore,
-        Command::CustomizeLanguage, Command::OperatorSetup, Command::UserControl,
+        Command::CustomizeLanguage, Command::Invoices, Command::OperatorSetup, Command::UserControl,
         Command::SoundEffects, Command::ButtonTips, Command::ChangeInbuiltStockPicture,
         Command::HiResPicture, Command::HelpContents, Command::HelpUsingHelp,
         Command::TipOfTheDay, Command::Calendar, Command::About, Command::AddItem,

@@ -28,6 +28,7 @@
 #include "print/logic/custom_receipt_settings.h"
 #include "print/logic/language_customization.h"
 #include "print/widgets/custom_receipt_dialog.h"
+#include "print/widgets/invoice_design_dialog.h"
 #include "print/widgets/language_dialog.h"
 #include "print/widgets/summary_dialog.h"
 #include "reports/logic/closeout.h"
@@ -348,6 +349,11 @@ const std::vector<Window> &windows()
                 return make<CustomReceiptDialog>(loadCustomReceiptSettings(c.shop.state.config),
                     std::function<bool(const CustomReceiptSettings &)>(),
                     std::function<void(const CustomReceiptSettings &)>(), parent);
+            } },
+        { "InvoiceDesignDialog",
+            [](Counter &c, QWidget *parent) {
+                return make<InvoiceDesignDialog>(loadInvoiceDesign(c.shop.state.config),
+                    InvoiceDesignDialog::FontChoice(), parent);
             } },
         { "LanguageDialog", languageDialog(0) },
         { "LanguageDialogItaliano", languageDialog(1) },

@@ -3,6 +3,7 @@
 #include "exchange/widgets/export_command.h"
 #include "inventory/widgets/stock_picture_dialog.h"
 #include "print/widgets/custom_receipt_dialog.h"
+#include "print/widgets/invoice_design_dialog.h"
 #include "print/widgets/language_dialog.h"
 #include "reports/widgets/closeout_commands.h"
 #include "sales/logic/till_state.h"
@@ -50,6 +51,8 @@ void connectUtilitiesCommands(TillWindow &window, TillState &state, Messages &me
         [&window, &state, &messages] { runCustomReceiptDialog(window.widget(), state, messages); });
     window.registerCommand(Command::CustomizeLanguage,
         [&window, &state] { runLanguageCustomization(window.widget(), state); });
+    window.registerCommand(
+        Command::Invoices, [&window, &state] { runInvoiceDesignDialog(window.widget(), state); });
     window.registerCommand(Command::OperatorSetup,
         [&window, &state, &messages] { runOperatorSetup(window.widget(), state, messages); });
     window.registerCommand(
