@@ -111,40 +111,33 @@ private:
     bool html_;
 };
 
-void element(std::string &out, std::string_view name, std::string_view value)
+// <name>value</name> and a line end; `appendValue` writes the value.
+template <typename AppendValue>
+void wrapped(std::string &out, std::string_view name, AppendValue appendValue)
 {
     out += '<';
     out += name;
     out += '>';
-    appendXmlEscaped(out, value);
+    appendValue();
     out += "</";
     out += name;
     out += '>';
     out += kLineEnd;
+}
+
+void element(std::string &out, std::string_view name, std::string_view value)
+{
+    wrapped(out, name, [&] { appendXmlEscaped(out, value); });
 }
 
 void element(std::string &out, std::string_view name, int64_t value)
 {
-    out += '<';
-    out += name;
-    out += '>';
-    appendWhole(out, value);
-    out += "</";
-    out += name;
-    out += '>';
-    out += kLineEnd;
+    wrapped(out, name, [&] { appendWhole(out, value); });
 }
 
 void moneyElement(std::string &out, std::string_view name, float value)
 {
-    out += '<';
-    out += name;
-    out += '>';
-    appendMoney(out, value);
-    out += "</";
-    out += name;
-    out += '>';
-    out += kLineEnd;
+    wrapped(out, name, [&] { appendMoney(out, value); });
 }
 
 void appendItemXml(std::string &out, const ItemRecord &item)
