@@ -9,6 +9,7 @@
 #include "store/shop.h"
 
 #include <cinttypes>
+#include <iterator>
 
 namespace ovix {
 
@@ -72,8 +73,9 @@ StoreResult storeNewBundle(Shop &shop, const BundleForm &form, Messages &message
 {
     ItemRecord record {};
     record.picture_number = 1;
-    for (int32_t &quantity : record.component_quantity)
-        quantity = 1;
+    // Packed fields: set by index, never bound by reference.
+    for (size_t i = 0; i < std::size(record.component_quantity); ++i)
+        record.component_quantity[i] = 1;
     applyBundleForm(form, record);
     if (std::optional<std::string> problem = newBundleProblem(record))
         return refused(messages, *problem);
