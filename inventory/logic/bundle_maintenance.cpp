@@ -9,7 +9,6 @@
 #include "store/shop.h"
 
 #include <cinttypes>
-#include <iterator>
 
 namespace ovix {
 
@@ -74,7 +73,9 @@ StoreResult storeNewBundle(Shop &shop, const BundleForm &form, Messages &message
     ItemRecord record {};
     record.picture_number = 1;
     // Packed fields: set by index, never bound by reference.
-    for (size_t i = 0; i < std::size(record.component_quantity); ++i)
+    constexpr size_t components
+        = sizeof(ItemRecord::component_quantity) / sizeof(ItemRecord::component_quantity[0]);
+    for (size_t i = 0; i < components; ++i)
         record.component_quantity[i] = 1;
     applyBundleForm(form, record);
     if (std::optional<std::string> problem = newBundleProblem(record))
