@@ -128,16 +128,6 @@ TEST(DebtorLetter, GoesOnlyToACustomerWhoOwesACentOrMore)
     }
 }
 
-TEST(DebtorLetter, TheLetterPrintsInThePreviewFirst)
-{
-    LetterShop shop({});
-    const PrintRequest request = letterPrintRequest(shop.state, "letter");
-    EXPECT_TRUE(request.preview);
-    EXPECT_EQ(request.printer, PrinterChoice::Dialog);
-    EXPECT_EQ(request.kind, "letter");
-    EXPECT_EQ(request.copies, 1);
-}
-
 TEST(Mailmerge, ALetterWithAWrappedSentenceAndALineBreakMatchesItsReviewedPage)
 {
     // One sentence of 300 characters, then a line of its own after CR LF.
