@@ -1,7 +1,8 @@
 #pragma once
 // The Customers popup's maintenance items: Add (^A), Amend (^B), Delete,
 // Prune, Find (^J), "Find that contain", "Find telephone" (^E) and Print,
-// "Customer details".
+// "Customer details", "Debtor letter 1" (^L) and "Debtor letter 2": the
+// customer's own documents.
 
 namespace ovix {
 

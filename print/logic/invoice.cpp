@@ -145,6 +145,31 @@ std::vector<InvoiceRow> invoiceRows(const Basket &sale)
     return rows;
 }
 
+std::vector<std::vector<InvoiceRow>> invoiceRowPages(const std::vector<InvoiceRow> &rows,
+    const std::function<bool(int lines, bool lastPage)> &fits)
+{
+    const auto linesOf = [](const InvoiceRow &row) { return row.count > 1 ? 2 : 1; };
+    std::vector<std::vector<InvoiceRow>> pages;
+    auto next = rows.begin();
+    for (;;) {
+        const std::vector<InvoiceRow> rest(next, rows.end());
+        if (rest.size() <= 1 || fits(invoiceRowLines(rest), true)) {
+            pages.push_back(rest);
+            return pages;
+        }
+        std::vector<InvoiceRow> page;
+        int lines = 0;
+        while (next + 1 != rows.end()) {
+            const int more = lines + linesOf(*next);
+            if (!page.empty() && !fits(more, false))
+                break;
+            page.push_back(*next++);
+            lines = more;
+        }
+        pages.push_back(std::move(page));
+    }
+}
+
 int invoiceRowLines(const std::vector<InvoiceRow> &rows)
 {
     int lines = 0;
@@ -250,10 +275,16 @@ void drawSignatures(PrintDevice &device, const InvoicePage &page, const InvoiceD
 int drawItemRows(PrintDevice &device, const InvoicePage &page, const InvoiceData &data,
     int first, bool itemNumbers)
 {
+    return drawItemRows(device, page, data, invoiceRows(data.sale), first, itemNumbers);
+}
+
+int drawItemRows(PrintDevice &device, const InvoicePage &page, const InvoiceData &data,
+    const std::vector<InvoiceRow> &rows, int first, bool itemNumbers)
+{
     const Basket &sale = data.sale;
     const int descriptionX = page.offset + 80;
     int lineNumber = first;
-    for (const InvoiceRow &row : invoiceRows(sale)) {
+    for (const InvoiceRow &row : rows) {
         const int64_t unit = unitCents(sale, row.index);
         device.drawText(descriptionX, page.y(lineNumber), lineDescriptionText(sale, row.index),
             TextAlign::Left);

@@ -7,6 +7,7 @@
 #include "print/logic/print_device.h"
 
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,17 @@ void drawSignatures(PrintDevice &device, const InvoicePage &page, const InvoiceD
 // right, else the price in the second column. Returns the line after them.
 int drawItemRows(PrintDevice &device, const InvoicePage &page, const InvoiceData &data,
     int first, bool itemNumbers);
+// The same for `rows` only, a part of the sale's rows.
+int drawItemRows(PrintDevice &device, const InvoicePage &page, const InvoiceData &data,
+    const std::vector<InvoiceRow> &rows, int first, bool itemNumbers);
+
+// The item rows of a long invoice shared out over its pages: each page's
+// rows, the last page's last. `fits(lines, lastPage)` says whether that many
+// printed rows fit a page (the last page also holds the totals and the foot).
+// Every page but the last takes at least one row and leaves at least one for
+// the last; rows of an item with a count (two printed rows) are never split.
+std::vector<std::vector<InvoiceRow>> invoiceRowPages(const std::vector<InvoiceRow> &rows,
+    const std::function<bool(int lines, bool lastPage)> &fits);
 
 std::string wordText(const InvoiceData &data, int slot);
 std::string saleText(const char *field, size_t width);

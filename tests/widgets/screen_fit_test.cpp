@@ -7,6 +7,7 @@
 #include "accounts/widgets/account_payment_dialog.h"
 #include "accounts/widgets/customer_dialog.h"
 #include "accounts/widgets/customer_step_dialog.h"
+#include "accounts/widgets/mailmerge_dialog.h"
 #include "accounts/widgets/reminder_dialogs.h"
 #include "accounts/widgets/statement_dialogs.h"
 #include "exchange/widgets/export_dialogs.h"
@@ -508,6 +509,14 @@ const std::vector<Window> &windows()
                 return make<StatementDialog>(QStringLiteral("Statement"),
                     std::string("CUSTOMER: 100000000000  MRS. MARGARE WOODWARD-WORTHINGTON MOWBRAYS"),
                     lines, QStringLiteral("Print statement"), std::function<void()>(), parent);
+            } },
+        { "MailmergeDialog",
+            [](Counter &c, QWidget *parent) {
+                auto dialog = std::make_unique<MailmergeDialog>(
+                    MailmergeRange { 100000000000000000, 100000000000000000 }, c.shop.messages,
+                    MailmergeFileChooser(), parent);
+                dialog->textBox()->setPlainText(QString(990, QLatin1Char('W')));
+                return std::unique_ptr<QWidget>(std::move(dialog));
             } },
         { "ItemSummaryDialog",
             [](Counter &, QWidget *parent) {

@@ -32,7 +32,7 @@ constexpr int flag(UserControlItem item)
 //                          (the seven items of the Print submenu)
 //   Popup::Customers    -> accounts/widgets/customer_commands.cpp  connectCustomerCommands
 //                          (Add, Amend, Delete, Prune, the three Finds, Print
-//                          Customer details)
+//                          Customer details, Debtor letter 1, Debtor letter 2)
 //   Popup::Customers    -> reports/widgets/browse_commands.cpp     connectCustomerListCommands
 //                          (List from number, Alphabetically with the builder of
 //                          m2.dat the till hands it, By address)
@@ -73,7 +73,8 @@ constexpr int flag(UserControlItem item)
 //                          (Save basket, Reload basket)
 //   Popup::Utilities    -> till/widgets/utilities_commands.cpp     connectUtilitiesCommands
 //                          (Export is exchange/widgets/export_command.cpp's
-//                          runExport, called from there)
+//                          runExport, Mailmerge accounts/widgets/letter_commands.cpp's
+//                          runMailmerge, called from there)
 //   Popup::Help         -> till/widgets/help_commands.cpp          connectHelpCommands
 //   not on the menu     -> till/widgets/sale_screen_commands.cpp   connectSaleScreenCommands
 //                          (the sale buttons and keys), except LogOff, which

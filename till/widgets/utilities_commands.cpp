@@ -1,5 +1,6 @@
 #include "till/widgets/utilities_commands.h"
 
+#include "accounts/widgets/letter_commands.h"
 #include "exchange/widgets/export_command.h"
 #include "inventory/widgets/stock_picture_dialog.h"
 #include "print/widgets/custom_receipt_dialog.h"
@@ -47,6 +48,8 @@ void connectUtilitiesCommands(TillWindow &window, TillState &state, Messages &me
     });
     // "File reset" is on the menu and does nothing.
     window.registerCommand(Command::FileReset, [] {});
+    window.registerCommand(Command::Mailmerge,
+        [&window, &state, &messages] { runMailmerge(window.widget(), state, messages); });
     window.registerCommand(Command::CustomReceipt,
         [&window, &state, &messages] { runCustomReceiptDialog(window.widget(), state, messages); });
     window.registerCommand(Command::CustomizeLanguage,

@@ -2,7 +2,8 @@
 // The Utilities popup of the till window: the shop's set-up (configuration,
 // tax, print heading, custom receipt, receipt language, clerks and what they
 // may do), the history purge, backup and restore (which ends the till), the
-// export of items and customers (exchange/widgets), the three check-mark
+// export of items and customers (exchange/widgets), the mailmerge letters
+// (accounts/widgets), the three check-mark
 // toggles, the stock pictures, and "File reset",
 // which does nothing. The rest of the popup stays greyed until its work is
 // written.
