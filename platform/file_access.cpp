@@ -99,36 +99,41 @@ void FaultyFileAccess::faultSyncNumber(int n, Mode mode)
     syncMode_ = mode;
 }
 
-bool FaultyFileAccess::faultWrite()
+bool FaultyFileAccess::faultWrite(bool addsData)
 {
     ++writes_;
-    if (writeFault_ == 0 || writes_ != writeFault_)
+    if (writeFault_ == 0 || writes_ < writeFault_)
+        return false;
+    // A full disk still lets files be renamed, removed and cut shorter.
+    if (writes_ > writeFault_ && (writeMode_ != Mode::FailOnward || !addsData))
         return false;
     if (writeMode_ == Mode::Crash)
         _exit(kCrashExitCode);
-    errno = EIO;
+    errno = failureError_;
     return true;
 }
 
 bool FaultyFileAccess::faultSync()
 {
     ++syncs_;
-    if (syncFault_ == 0 || syncs_ != syncFault_)
+    if (syncFault_ == 0 || syncs_ < syncFault_)
+        return false;
+    if (syncs_ > syncFault_ && syncMode_ != Mode::FailOnward)
         return false;
     if (syncMode_ == Mode::Crash)
         _exit(kCrashExitCode);
-    errno = EIO;
+    errno = failureError_;
     return true;
 }
 
 ssize_t FaultyFileAccess::pwrite(int fd, const void *buffer, size_t size, off_t offset)
 {
-    return faultWrite() ? -1 : FileAccess::pwrite(fd, buffer, size, offset);
+    return faultWrite(true) ? -1 : FileAccess::pwrite(fd, buffer, size, offset);
 }
 
 ssize_t FaultyFileAccess::write(int fd, const void *buffer, size_t size)
 {
-    return faultWrite() ? -1 : FileAccess::write(fd, buffer, size);
+    return faultWrite(true) ? -1 : FileAccess::write(fd, buffer, size);
 }
 
 int FaultyFileAccess::fsync(int fd)
@@ -138,17 +143,17 @@ int FaultyFileAccess::fsync(int fd)
 
 int FaultyFileAccess::ftruncate(int fd, off_t length)
 {
-    return faultWrite() ? -1 : FileAccess::ftruncate(fd, length);
+    return faultWrite(false) ? -1 : FileAccess::ftruncate(fd, length);
 }
 
 int FaultyFileAccess::rename(const std::string &from, const std::string &to)
 {
-    return faultWrite() ? -1 : FileAccess::rename(from, to);
+    return faultWrite(false) ? -1 : FileAccess::rename(from, to);
 }
 
 int FaultyFileAccess::unlink(const std::string &path)
 {
-    return faultWrite() ? -1 : FileAccess::unlink(path);
+    return faultWrite(false) ? -1 : FileAccess::unlink(path);
 }
 
 } // namespace ovix

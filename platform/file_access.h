@@ -8,6 +8,8 @@
 
 #include <sys/types.h>
 
+#include <cerrno>
+
 #include <cstdint>
 #include <string>
 
@@ -38,17 +40,23 @@ FileAccess &fileAccess();
 void setFileAccess(FileAccess *access);
 
 // Counts writes (pwrite, write, ftruncate, rename, unlink) and syncs, and at a
-// chosen one either fails it with EIO or ends the process at once with
-// _exit(kCrashExitCode), before the operation reaches the disk.
+// chosen one either fails it (EIO unless told otherwise) or ends the process
+// at once with _exit(kCrashExitCode), before the operation reaches the disk.
 class FaultyFileAccess : public FileAccess {
 public:
-    enum class Mode { Fail, Crash };
+    // Fail: that one call fails. FailOnward: it fails and so does every later
+    // write of data (and every later sync, for a sync), as on a disk that
+    // stays full. Crash: the process ends.
+    enum class Mode { Fail, Crash, FailOnward };
     static constexpr int kCrashExitCode = 77;
 
     // Fault the `n`-th (1-based) mutating call; 0 = never.
     void faultWriteNumber(int n, Mode mode);
     // Fault the `n`-th (1-based) fsync; 0 = never.
     void faultSyncNumber(int n, Mode mode);
+
+    // The error a failing call reports: EIO, or ENOSPC for a full disk.
+    void setFailureError(int error) { failureError_ = error; }
 
     int writes() const { return writes_; }
     int syncs() const { return syncs_; }
@@ -61,7 +69,7 @@ public:
     int unlink(const std::string &path) override;
 
 private:
-    bool faultWrite();
+    bool faultWrite(bool addsData);
     bool faultSync();
 
     int writes_ = 0;
@@ -70,6 +78,7 @@ private:
     int syncFault_ = 0;
     Mode writeMode_ = Mode::Fail;
     Mode syncMode_ = Mode::Fail;
+    int failureError_ = EIO;
 };
 
 } // namespace ovix

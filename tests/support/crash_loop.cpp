@@ -1,0 +1,199 @@
+#include "support/crash_loop.h"
+
+#include "platform/data_dir.h"
+#include "platform/file_access.h"
+#include "platform/scripted_messages.h"
+#include "platform/undo_journal.h"
+#include "support/start_fixture.h"
+#include "support/test_support.h"
+
+#include <cerrno>
+#include <algorithm>
+#include <filesystem>
+#include <set>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace ovix::test {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void putBack(const std::string &folder, const Files &files)
+{
+    for (const auto &entry : fs::directory_iterator(folder))
+        fs::remove_all(entry.path());
+    for (const auto &[name, bytes] : files) {
+        const std::string path = folder + "/" + name;
+        if (bytes == "/")
+            fs::create_directories(path);
+        else
+            writeBytes(path, bytes);
+    }
+}
+
+// The folder's files without the temporaries of whole-file replacements.
+Files settled(const std::string &folder)
+{
+    Files files = snapshot(folder);
+    std::erase_if(files, [](const auto &entry) { return entry.first.ends_with(".new~"); });
+    return files;
+}
+
+// The names that differ between two snapshots, for the message.
+std::string differences(const Files &a, const Files &b)
+{
+    std::string names;
+    auto note = [&](const std::string &name) {
+        if (names.size() < 200)
+            names += (names.empty() ? "" : ", ") + name;
+    };
+    for (const auto &[name, bytes] : a) {
+        const auto found = b.find(name);
+        if (found == b.end() || found->second != bytes)
+            note(name);
+    }
+    for (const auto &[name, bytes] : b) {
+        if (!a.contains(name))
+            note(name);
+    }
+    return names;
+}
+
+struct Interruption {
+    enum class Kind { Crash, Fail, DiskFull } kind;
+    bool atSync;
+    int number;
+
+    std::string describe() const
+    {
+        static const char *const kKinds[] = {"crash", "failure", "full disk"};
+        return std::string(kKinds[static_cast<int>(kind)]) + " at " + (atSync ? "sync " : "write ")
+            + std::to_string(number);
+    }
+};
+
+void install(FaultyFileAccess &access, const Interruption &at)
+{
+    using Mode = FaultyFileAccess::Mode;
+    const Mode mode = at.kind == Interruption::Kind::Crash ? Mode::Crash
+        : at.kind == Interruption::Kind::Fail              ? Mode::Fail
+                                                           : Mode::FailOnward;
+    access.setFailureError(at.kind == Interruption::Kind::DiskFull ? ENOSPC : EIO);
+    if (at.atSync)
+        access.faultSyncNumber(at.number, mode);
+    else
+        access.faultWriteNumber(at.number, mode);
+}
+
+} // namespace
+
+CrashLoopCounts crashLoop(const std::string &folder, const PrepareWork &prepare,
+    std::string &faults, CrashLoopRules rules)
+{
+    CrashLoopCounts counts;
+    const Files initial = snapshot(folder);
+    Files before;
+    Files after;
+    std::set<std::string> usual; // what an uninterrupted run shows
+    {
+        Work work = prepare();
+        before = settled(folder);
+        FaultyFileAccess counting;
+        ScriptedMessages messages;
+        setFileAccess(&counting);
+        const bool done = work(messages);
+        setFileAccess(nullptr);
+        if (!done) {
+            faults += "the work failed without a fault: " + messages.lastText() + "\n";
+            return counts;
+        }
+        for (const ScriptedMessages::Shown &box : messages.shown)
+            usual.insert(box.text);
+        counts.writes = counting.writes();
+        counts.syncs = counting.syncs();
+        after = settled(folder);
+    }
+    if (before == after) {
+        faults += "the work changed nothing\n";
+        return counts;
+    }
+
+    std::vector<Interruption> interruptions;
+    for (const auto kind :
+        {Interruption::Kind::Crash, Interruption::Kind::Fail, Interruption::Kind::DiskFull}) {
+        for (int n = 1; n <= counts.writes; ++n)
+            interruptions.push_back({kind, false, n});
+        for (int n = 1; n <= counts.syncs; ++n)
+            interruptions.push_back({kind, true, n});
+    }
+    for (const Interruption &at : interruptions) {
+        putBack(folder, initial);
+        bool reportedSuccess = false;
+        bool told = false;
+        if (at.kind == Interruption::Kind::Crash) {
+            std::fflush(nullptr);
+            const pid_t child = fork();
+            if (child == 0) {
+                Work work = prepare();
+                FaultyFileAccess faulty;
+                install(faulty, at);
+                ScriptedMessages messages;
+                setFileAccess(&faulty);
+                const bool done = work(messages);
+                setFileAccess(nullptr);
+                _exit(done ? 0 : 1);
+            }
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            if (!WIFEXITED(status) || (WEXITSTATUS(status) > 1
+                    && WEXITSTATUS(status) != FaultyFileAccess::kCrashExitCode)) {
+                faults += at.describe() + ": the process ended abnormally\n";
+                continue;
+            }
+            reportedSuccess = WEXITSTATUS(status) == 0;
+            told = true; // the process is gone: nobody is left to tell
+        } else {
+            Work work = prepare();
+            FaultyFileAccess faulty;
+            install(faulty, at);
+            ScriptedMessages messages;
+            setFileAccess(&faulty);
+            reportedSuccess = work(messages);
+            setFileAccess(nullptr);
+            told = std::any_of(messages.shown.begin(), messages.shown.end(),
+                [&](const ScriptedMessages::Shown &box) { return !usual.contains(box.text); });
+        }
+        ++counts.interruptions;
+
+        // The next start.
+        const RecoveryResult recovery = recoverInterruptedWork(DataDir(folder));
+        if (!recovery.ok) {
+            faults += at.describe() + ": recovery failed: " + recovery.error + "\n";
+            continue;
+        }
+        const Files found = settled(folder);
+        if (found == after)
+            continue;
+        if (rules.logMayLagWhenTold && told) {
+            Files lagging = after;
+            const auto log = before.find("bun4.dat");
+            if (log != before.end())
+                lagging["bun4.dat"] = log->second;
+            if (found == lagging)
+                continue;
+        }
+        if (found != before)
+            faults += at.describe() + ": neither before nor after (" + differences(found, after)
+                + " differ from after; " + differences(found, before) + " from before)\n";
+        else if (reportedSuccess)
+            faults += at.describe() + ": reported success but nothing was kept\n";
+        else if (!told)
+            faults += at.describe() + ": nothing was kept and the clerk was not told\n";
+    }
+    putBack(folder, initial);
+    return counts;
+}
+
+} // namespace ovix::test
