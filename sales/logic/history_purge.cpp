@@ -79,4 +79,14 @@ bool purgeSalesHistory(const DataDir &dir, int year, Messages &messages)
     return allGone;
 }
 
+bool finishPendingPurge(const DataDir &dir, int year, Messages &messages)
+{
+    const std::string mark = dir.path(kHistoryPurgeMark);
+    if (!fileExists(mark))
+        return true;
+    if (!purgeSalesHistory(dir, year, messages))
+        return false;
+    return fileAccess().unlink(mark) == 0 && syncDirectory(dir.root());
+}
+
 } // namespace ovix

@@ -19,4 +19,13 @@ class Messages;
 // caller's to set back to 1.
 bool purgeSalesHistory(const DataDir &dir, int year, Messages &messages);
 
+// The mark a restore puts in the data folder together with the restored
+// files, and removes once the history is gone: while it is there the purge
+// is still to finish, even after a crash part-way through it.
+inline constexpr const char *kHistoryPurgeMark = "purge.pending";
+
+// Finishes a purge that a restore began (the mark is there): purges from
+// `year` back and removes the mark. True when no purge is left to do.
+bool finishPendingPurge(const DataDir &dir, int year, Messages &messages);
+
 } // namespace ovix

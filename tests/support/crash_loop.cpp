@@ -4,6 +4,8 @@
 #include "platform/file_access.h"
 #include "platform/scripted_messages.h"
 #include "platform/undo_journal.h"
+#include "platform/clock.h"
+#include "sales/logic/history_purge.h"
 #include "support/start_fixture.h"
 #include "support/test_support.h"
 
@@ -37,7 +39,10 @@ void putBack(const std::string &folder, const Files &files)
 Files settled(const std::string &folder)
 {
     Files files = snapshot(folder);
-    std::erase_if(files, [](const auto &entry) { return entry.first.ends_with(".new~"); });
+    std::erase_if(files, [](const auto &entry) {
+        return entry.first.ends_with(".new~") || entry.first.ends_with(".backup~")
+            || entry.first.ends_with(".restore~");
+    });
     return files;
 }
 
@@ -94,6 +99,14 @@ CrashLoopCounts crashLoop(const std::string &folder, const PrepareWork &prepare,
 {
     CrashLoopCounts counts;
     const Files initial = snapshot(folder);
+    std::vector<Files> others;
+    for (const std::string &other : rules.alsoPutBack)
+        others.push_back(snapshot(other));
+    const auto putAllBack = [&] {
+        putBack(folder, initial);
+        for (size_t i = 0; i < others.size(); ++i)
+            putBack(rules.alsoPutBack[i], others[i]);
+    };
     Files before;
     Files after;
     std::set<std::string> usual; // what an uninterrupted run shows
@@ -129,7 +142,7 @@ CrashLoopCounts crashLoop(const std::string &folder, const PrepareWork &prepare,
             interruptions.push_back({kind, true, n});
     }
     for (const Interruption &at : interruptions) {
-        putBack(folder, initial);
+        putAllBack();
         bool reportedSuccess = false;
         bool told = false;
         if (at.kind == Interruption::Kind::Crash) {
@@ -167,21 +180,35 @@ CrashLoopCounts crashLoop(const std::string &folder, const PrepareWork &prepare,
         }
         ++counts.interruptions;
 
-        // The next start.
-        const RecoveryResult recovery = recoverInterruptedWork(DataDir(folder));
+        // The next start: work cut short is undone, and a restore's purge
+        // of the old history finished.
+        const DataDir dir(folder);
+        const RecoveryResult recovery = recoverInterruptedWork(dir);
         if (!recovery.ok) {
             faults += at.describe() + ": recovery failed: " + recovery.error + "\n";
             continue;
         }
+        ScriptedMessages quiet;
+        finishPendingPurge(dir, localNow().year, quiet);
         const Files found = settled(folder);
         if (found == after)
             continue;
-        if (rules.logMayLagWhenTold && told) {
-            Files lagging = after;
-            const auto log = before.find("bun4.dat");
-            if (log != before.end())
-                lagging["bun4.dat"] = log->second;
-            if (found == lagging)
+        if (told && (rules.logMayLagWhenTold || rules.settingsMayLagWhenTold)) {
+            // The change kept, with the log short of its lines or the
+            // settings file as before.
+            Files expected = after;
+            Files seen = found;
+            if (rules.logMayLagWhenTold) {
+                expected.erase("bun4.dat");
+                seen.erase("bun4.dat");
+            }
+            bool lagging = seen == expected;
+            const auto oldSettings = before.find("wr.cfg");
+            if (!lagging && rules.settingsMayLagWhenTold && oldSettings != before.end()) {
+                expected["wr.cfg"] = oldSettings->second;
+                lagging = seen == expected;
+            }
+            if (lagging)
                 continue;
         }
         if (found != before)
@@ -192,7 +219,7 @@ CrashLoopCounts crashLoop(const std::string &folder, const PrepareWork &prepare,
         else if (!told)
             faults += at.describe() + ": nothing was kept and the clerk was not told\n";
     }
-    putBack(folder, initial);
+    putAllBack();
     return counts;
 }
 

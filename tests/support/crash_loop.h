@@ -7,16 +7,18 @@
 // as after it; a run that reported success must have left it as after, and
 // one that left it as before must have told the clerk.
 
-#include "platform/messages.h"
+#include "platform/scripted_messages.h"
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace ovix::test {
 
 // Loads what the writer needs from the folder (writing nothing) and returns
-// the work itself: true when it reports success. The messages answer OK/Yes.
-using Work = std::function<bool(Messages &messages)>;
+// the work itself: true when it reports success. The messages answer OK/Yes
+// unless the work scripts its own answers.
+using Work = std::function<bool(ScriptedMessages &messages)>;
 using PrepareWork = std::function<Work()>;
 
 struct CrashLoopCounts {
@@ -28,16 +30,25 @@ struct CrashLoopCounts {
 struct CrashLoopRules {
     // The work keeps its change when only the activity log (bun4.dat)
     // cannot take its lines, and tells the clerk so: a failed log write may
-    // leave the folder as after but with the log as before.
+    // leave the folder as after but with the log short of lines (a backup's
+    // copy of the log too).
     bool logMayLagWhenTold = false;
+    // The settings stay in use in memory when wr.cfg cannot be stored, and
+    // the clerk is told; the next store (at the latest when the till is
+    // switched off) writes them. A failed store may leave wr.cfg as before.
+    bool settingsMayLagWhenTold = false;
+    // Further folders the work changes (a backup's shop folder): put back
+    // before every run too, but not compared.
+    std::vector<std::string> alsoPutBack;
 };
 
 // Runs the loop over `folder`, which holds the shop as the work finds it
 // (it is put back before every run). Each fault found is added to `faults`
 // in words, e.g. "crash at write 7: neither before nor after (film.dat)".
-// The temporary of a whole-file replacement ("wr.cfg.new~") that a crash
-// leaves is not counted: the file itself is whole, and the next replacement
-// removes it.
+// The temporaries that a crash leaves of a whole-file replacement
+// ("wr.cfg.new~"), a backup ("film.dat.backup~") or a restore
+// ("film.dat.restore~") are not counted: the files themselves are whole, and
+// the next replacement, backup or restore removes them.
 CrashLoopCounts crashLoop(const std::string &folder, const PrepareWork &prepare,
     std::string &faults, CrashLoopRules rules = {});
 

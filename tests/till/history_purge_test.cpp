@@ -97,3 +97,21 @@ TEST(HistoryPurge, AFolderHoldingOtherFilesStaysAndIsToldAndTheRestGoes)
 }
 
 } // namespace
+
+// A restore's purge cut short by a crash is finished by the next start: the
+// mark that came in with the restored files says so.
+TEST(HistoryPurge, TheNextStartFinishesAPurgeThatARestoreBegan)
+{
+    TempDir shop;
+    makeDay(shop.path(), 2024, 3, 4);
+    writeBytes(shop.file("film.dat"), std::string(1874, '\1'));
+    const Files unmarked = snapshot(shop.path());
+    ScriptedMessages messages;
+    EXPECT_TRUE(finishPendingPurge(DataDir(shop.path()), 2024, messages));
+    EXPECT_EQ(snapshot(shop.path()), unmarked) << "no mark, nothing purged";
+
+    writeBytes(shop.file(kHistoryPurgeMark), "mark");
+    EXPECT_TRUE(finishPendingPurge(DataDir(shop.path()), 2024, messages));
+    EXPECT_EQ(namesIn(shop.path()), std::vector<std::string> {"film.dat"});
+    EXPECT_TRUE(messages.shown.empty());
+}

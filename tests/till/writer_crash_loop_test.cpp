@@ -78,12 +78,12 @@ protected:
 // Deletions, amendments of customers and balances keep their change when
 // only the activity log cannot take their lines, and say "Data file:
 // bun4.dat, not present.".
-const CrashLoopRules kLogMayLag {true};
+const CrashLoopRules kLogMayLag {true, false, {}};
 
 TEST_F(WriterCrashLoop, ItemsAddedAmendedAndDeleted)
 {
     expectWhole("item added", [](std::shared_ptr<TillState> state) -> Work {
-        return [state](Messages &messages) {
+        return [state](ScriptedMessages &messages) {
             const int64_t number = first(state->items.index());
             const auto item = readItem(*state, number, messages);
             if (!item)
@@ -95,7 +95,7 @@ TEST_F(WriterCrashLoop, ItemsAddedAmendedAndDeleted)
         };
     });
     expectWhole("item amended", [](std::shared_ptr<TillState> state) -> Work {
-        return [state](Messages &messages) {
+        return [state](ScriptedMessages &messages) {
             const int64_t number = first(state->items.index());
             const auto item = readItem(*state, number, messages);
             if (!item)
@@ -106,7 +106,7 @@ TEST_F(WriterCrashLoop, ItemsAddedAmendedAndDeleted)
         };
     });
     expectWhole("item deleted", [](std::shared_ptr<TillState> state) -> Work {
-        return [state](Messages &messages) {
+        return [state](ScriptedMessages &messages) {
             return deleteItem(*state, first(state->items.index()), messages);
         };
     }, kLogMayLag);
@@ -115,14 +115,14 @@ TEST_F(WriterCrashLoop, ItemsAddedAmendedAndDeleted)
 TEST_F(WriterCrashLoop, CustomersAddedAmendedDeletedAndTheirBalanceAmended)
 {
     expectWhole("customer added", [](std::shared_ptr<TillState> state) -> Work {
-        return [state](Messages &messages) {
+        return [state](ScriptedMessages &messages) {
             CustomerForm form = newCustomerForm(*state);
             form.name = "NEW CUSTOMER";
             return storeNewCustomer(*state, form, messages) == CustomerStoreOutcome::Stored;
         };
     });
     expectWhole("customer amended", [](std::shared_ptr<TillState> state) -> Work {
-        return [state](Messages &messages) {
+        return [state](ScriptedMessages &messages) {
             const int64_t number = first(state->customers.index());
             const auto customer = readCustomer(*state, number, messages);
             if (!customer)
@@ -134,12 +134,12 @@ TEST_F(WriterCrashLoop, CustomersAddedAmendedDeletedAndTheirBalanceAmended)
         };
     }, kLogMayLag);
     expectWhole("customer deleted", [](std::shared_ptr<TillState> state) -> Work {
-        return [state](Messages &messages) {
+        return [state](ScriptedMessages &messages) {
             return deleteCustomer(*state, first(state->customers.index()), messages);
         };
     }, kLogMayLag);
     expectWhole("balance amended", [](std::shared_ptr<TillState> state) -> Work {
-        return [state](Messages &messages) {
+        return [state](ScriptedMessages &messages) {
             return amendBalance(*state, first(state->customers.index()), "12.34", messages);
         };
     }, kLogMayLag);
@@ -148,7 +148,7 @@ TEST_F(WriterCrashLoop, CustomersAddedAmendedDeletedAndTheirBalanceAmended)
 TEST_F(WriterCrashLoop, SuppliersAddedAmendedAndDeleted)
 {
     expectWhole("supplier added", [](std::shared_ptr<TillState> state) -> Work {
-        return [state](Messages &messages) {
+        return [state](ScriptedMessages &messages) {
             const auto supplier = readSupplier(*state, first(state->suppliers.index()), "Supplier", messages);
             if (!supplier)
                 return false;
@@ -158,7 +158,7 @@ TEST_F(WriterCrashLoop, SuppliersAddedAmendedAndDeleted)
         };
     });
     expectWhole("supplier amended", [](std::shared_ptr<TillState> state) -> Work {
-        return [state](Messages &messages) {
+        return [state](ScriptedMessages &messages) {
             const int64_t number = first(state->suppliers.index());
             const auto supplier = readSupplier(*state, number, "Supplier", messages);
             if (!supplier)
@@ -169,7 +169,7 @@ TEST_F(WriterCrashLoop, SuppliersAddedAmendedAndDeleted)
         };
     });
     expectWhole("supplier deleted", [](std::shared_ptr<TillState> state) -> Work {
-        return [state](Messages &messages) {
+        return [state](ScriptedMessages &messages) {
             return deleteSupplier(*state, first(state->suppliers.index()), messages);
         };
     });
@@ -178,7 +178,7 @@ TEST_F(WriterCrashLoop, SuppliersAddedAmendedAndDeleted)
 TEST_F(WriterCrashLoop, SettingsAndTakings)
 {
     expectWhole("settings stored", [](std::shared_ptr<TillState> state) -> Work {
-        return [state](Messages &messages) {
+        return [state](ScriptedMessages &messages) {
             state->config.set(cfg::tillTakings, 123.45);
             return storeTillConfig(state->dir, state->config, messages, TillConfigStoreMoment::AfterStart);
         };

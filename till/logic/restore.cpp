@@ -18,6 +18,7 @@
 #include <strings.h>
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 namespace ovix {
@@ -79,6 +80,21 @@ bool resetTransactionNumber(const std::string &configCopy)
     return file.writeAt(at, one, sizeof one) && file.sync() && file.close();
 }
 
+// The mark of the purge to come, as a temporary file swapped in with the
+// restored files.
+bool writePurgeMark(const std::string &temporary, std::string &error)
+{
+    removeTemporary(temporary);
+    static constexpr std::string_view kText = "The sales history is cleared after a restore.\r\n";
+    File file = createFreshFile(temporary, kOwnerOnlyFileMode);
+    if (file.isOpen() && file.writeAt(0, kText.data(), kText.size()) && file.sync() && file.close()
+        && syncDirectory(parentDirectory(temporary)))
+        return true;
+    removeTemporary(temporary);
+    error = "Unable to write " + temporary;
+    return false;
+}
+
 } // namespace
 
 std::optional<std::string> backupFolderOfChoice(const std::string &chosenPath, Messages &messages)
@@ -131,16 +147,24 @@ RestoreResult restoreFromFolder(TillState &state, const std::string &folder, Mes
     }
 
     std::string error;
+    TemporaryCopy mark {kHistoryPurgeMark, dir.path(kHistoryPurgeMark) + kTemporarySuffix};
+    if (!writePurgeMark(mark.temporary, error)) {
+        removeCopies(copies);
+        reportProblem(messages, error + "\nNothing has been restored.");
+        return RestoreResult::Failed;
+    }
+    copies.push_back(std::move(mark));
     if (!swapInCopies(dir, copies, error)) {
         removeCopies(copies);
         reportProblem(messages, error + "\nNothing has been restored.");
         return RestoreResult::Failed;
     }
 
-    // The history of the replaced files goes now; the till must not store
+    // The history of the replaced files goes now (or, after a crash, at the
+    // next start: the mark came in with the files); the till must not store
     // anything of theirs either.
     state.dataReplaced = true;
-    purgeSalesHistory(dir, localNow().year, messages);
+    finishPendingPurge(dir, localNow().year, messages);
     state.config.set(cfg::nextTransactionNumber, 1);
     reportInfo(messages, "OVIX will now close down", "Restore complete");
     return RestoreResult::Restored;

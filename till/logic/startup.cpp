@@ -14,6 +14,7 @@
 #include "store/till_config_repair.h"
 #include "store/time_stamp.h"
 #include "sales/logic/archive_folders.h"
+#include "sales/logic/history_purge.h"
 #include "till/logic/damaged_config.h"
 #include "till/logic/day_summary.h"
 #include "till/logic/new_day.h"
@@ -70,6 +71,8 @@ bool openData(TillState &state, Messages &messages)
     }
     if (recovery.rolledBack)
         reportInfo(messages, "Work cut short by a crash was undone.", "Start-up");
+    // A restore whose purge of the old sales history was cut short.
+    finishPendingPurge(dir, now.year, messages);
 
     // Reading and checking: nothing is written here.
     if (!state.items.load(messages) || !state.customers.load(messages))
