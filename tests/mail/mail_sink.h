@@ -1,7 +1,8 @@
 #pragma once
 // A real mail server for the tests: tests/mail/smtp_sink.py (python3-aiosmtpd)
 // on 127.0.0.1 at a free port, keeping what it receives in a temporary folder.
-// It stops when the sink goes, and by itself after two minutes.
+// It stops when the sink goes, when the test program ends, and by itself after
+// ten minutes.
 
 #include "support/test_support.h"
 

@@ -99,6 +99,28 @@ TEST(SmtpMail, StartTlsWithALogInAgainstTheShopsOwnCertificate)
     EXPECT_EQ(sink.received(2, std::chrono::milliseconds(300)).size(), 1u);
 }
 
+TEST(SmtpMail, TlsFromTheFirstByteWithALogIn)
+{
+    test::TempDir keys;
+    if (!test::makeTestCertificate(keys))
+        GTEST_SKIP() << "/usr/bin/openssl is not installed: no certificate for the test";
+    MailSink sink({"--smtps", keys.file("cert.pem"), keys.file("key.pem"), "--login", "till",
+        "secret"});
+    ASSERT_NE(sink.port(), 0);
+    MailServer server = plainServer(sink);
+    server.encryption = MailEncryption::Tls;
+    server.userName = "till";
+    server.password = "secret";
+    server.trustedCertificate = keys.file("cert.pem");
+    std::atomic<bool> stop{false};
+    const MailResult result
+        = sendMail(server, {"shop@example.org", "office@example.org", kTricky}, stop);
+    ASSERT_EQ(result.outcome, MailOutcome::Sent) << result.words;
+    const auto mails = sink.received(1);
+    ASSERT_EQ(mails.size(), 1u);
+    EXPECT_EQ(mails[0].data, kTricky + "\r\n");
+}
+
 TEST(SmtpMail, ARefusedRecipientIsAProblemInTheServersWords)
 {
     MailSink sink({"--refuse", "nobody@example.org"});

@@ -1,12 +1,15 @@
 """A mail server for the tests: receives on 127.0.0.1 and keeps each message.
 
-Usage: smtp_sink.py FOLDER [--refuse ADDRESS] [--tls CERT KEY --login USER PASSWORD]
+Usage: smtp_sink.py FOLDER [--refuse ADDRESS]
+                    [--tls CERT KEY | --smtps CERT KEY] [--login USER PASSWORD]
 
 Writes the port it listens on to FOLDER/port once it accepts connections, and
 each message to FOLDER/NNN.from, NNN.to (one recipient a line) and NNN.data
-(the bytes after DATA, dot-stuffing undone). With --tls it offers STARTTLS,
-requires it, and requires a log-in (PLAIN or LOGIN) with the user and password
-given. It ends by itself after 120 seconds, or when FOLDER/stop appears.
+(the bytes after DATA, dot-stuffing undone). With --tls it offers STARTTLS and
+requires it; with --smtps the connection is secure from its first byte. With
+--login it requires a log-in (PLAIN or LOGIN) with the user and password given.
+It ends by itself after 600 seconds, when the test that started it is gone, or
+when FOLDER/stop appears.
 """
 import argparse
 import os
@@ -18,7 +21,7 @@ import time
 from aiosmtpd.controller import Controller
 from aiosmtpd.smtp import AuthResult
 
-LIFETIME_SECONDS = 120
+LIFETIME_SECONDS = 600
 
 
 def free_port():
@@ -58,13 +61,20 @@ def main():
     parser.add_argument("folder")
     parser.add_argument("--refuse")
     parser.add_argument("--tls", nargs=2)
+    parser.add_argument("--smtps", nargs=2)
     parser.add_argument("--login", nargs=2)
     args = parser.parse_args()
 
     kwargs = {}
-    if args.tls:
+    keys = args.tls or args.smtps
+    if keys:
         context = ssl.create_default_context(ssl.Purpose.CLIENT_AUTH)
-        context.load_cert_chain(args.tls[0], args.tls[1])
+        context.load_cert_chain(keys[0], keys[1])
+        if args.tls:
+            kwargs = dict(tls_context=context, require_starttls=True)
+        else:
+            kwargs = dict(ssl_context=context)
+    if args.login:
         user, password = args.login
         expected = (user.encode(), password.encode())
 
@@ -72,9 +82,10 @@ def main():
             given = (auth_data.login, auth_data.password)
             return AuthResult(success=given == expected)
 
-        kwargs = dict(tls_context=context, require_starttls=True,
-                      authenticator=authenticate, auth_required=True,
-                      auth_require_tls=True)
+        # aiosmtpd counts only STARTTLS as secure: over --smtps it would never
+        # offer AUTH, though the connection is secure from the start.
+        kwargs.update(authenticator=authenticate, auth_required=True,
+                      auth_require_tls=not args.smtps)
     for attempt in range(5):
         port = free_port()
         controller = Controller(Sink(args.folder, args.refuse), hostname="127.0.0.1",
@@ -90,7 +101,9 @@ def main():
     os.rename(os.path.join(args.folder, "port.part"), os.path.join(args.folder, "port"))
     end = time.monotonic() + LIFETIME_SECONDS
     stop = os.path.join(args.folder, "stop")
-    while time.monotonic() < end and not os.path.exists(stop):
+    parent = os.getppid()
+    while (time.monotonic() < end and not os.path.exists(stop)
+           and os.getppid() == parent):
         time.sleep(0.05)
     controller.stop()
     return 0
