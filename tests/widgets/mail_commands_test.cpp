@@ -192,25 +192,6 @@ TEST(MailCommands, DebtorEmailGoesToTheCustomersOwnAddress)
     EXPECT_EQ(till.sink.received(2, std::chrono::milliseconds(300)).size(), 1u);
 }
 
-TEST(MailCommands, ARefusedTargetIsShownWithTheServersWords)
-{
-    MailTill till;
-    ASSERT_NE(till.sink.port(), 0);
-    till.useSettings("nobody@example.org");
-    // The sink refuses nobody@example.org only when asked to: start another.
-    MailSink refusing({"--refuse", "nobody@example.org"});
-    ASSERT_NE(refusing.port(), 0);
-    std::string bytes = readBytes(till.file("wrmail.cfg"));
-    std::fill(bytes.begin() + 320, bytes.begin() + 400, '\0');
-    putText(bytes, 320, refusing.server());
-    writeBytes(till.file("wrmail.cfg"), bytes);
-    till.window.run(Command::EmailReport);
-    ASSERT_TRUE(till.waitForOutcomes(1));
-    EXPECT_EQ(till.outcomes()[0].caption, "Problem");
-    EXPECT_EQ(till.outcomes()[0].text,
-        "The mail server refused the mail: 550 5.1.1 No such mailbox here");
-}
-
 TEST(MailCommands, WithoutSettingsTheDialogComesFirstAndCancelSendsNothing)
 {
     MailTill till;

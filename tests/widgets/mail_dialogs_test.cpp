@@ -1,5 +1,5 @@
 // "Email target": what it shows from wrmail.cfg, what OK stores, and the
-// addresses it refuses.
+// addresses it refuses. (A mail command without settings: mail_commands_test.)
 
 #include "platform/scripted_messages.h"
 #include "sales/widgets/mail_setup.h"
@@ -75,26 +75,6 @@ TEST(MailDialogs, ALineBreakInAnAddressIsRefusedAndTheDialogStaysOpen)
     });
     EXPECT_FALSE(editMailSettings(nullptr, dir, messages));
     EXPECT_EQ(readBytes(shop.file("wrmail.cfg")), "");
-}
-
-TEST(MailDialogs, AMailWithoutSettingsAsksForThemAndCancelSendsNothing)
-{
-    TempDir shop;
-    DataDir dir(shop.path());
-    ScriptedMessages messages;
-    whenModalOpens<MailSetupDialog>([](MailSetupDialog *dialog) {
-        EXPECT_TRUE(clickNamed(dialog, "cancel"));
-    });
-    EXPECT_FALSE(mailSettingsForSending(nullptr, dir, messages));
-    EXPECT_TRUE(messages.shown.empty());
-
-    // With wrmail.cfg in place no dialog opens.
-    std::string bytes(560, '\0');
-    putText(bytes, 400, "office@example.org");
-    writeBytes(shop.file("wrmail.cfg"), bytes);
-    const std::optional<MailSettings> settings = mailSettingsForSending(nullptr, dir, messages);
-    ASSERT_TRUE(settings);
-    EXPECT_EQ(settings->target, "office@example.org");
 }
 
 } // namespace
