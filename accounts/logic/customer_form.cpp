@@ -1,6 +1,7 @@
 #include "accounts/logic/customer_form.h"
 
 #include "accounts/logic/customer_terms.h"
+#include "comms/logic/mail_settings.h"
 #include "platform/c_format.h"
 #include "platform/cp1252.h"
 #include "platform/leading_number.h"
@@ -96,6 +97,9 @@ std::optional<std::string> nameAndGroupProblem(const CustomerForm &form)
     const std::optional<int64_t> group = typedWholeNumber(form.group);
     if (!group || *group < kLowestGroup || *group > kHighestGroup)
         return "Invalid category (1-2000)";
+    // The address goes into the mail dialogue: a line break there would add commands.
+    if (holdsControlCharacter(form.email))
+        return kEmailControlProblem;
     return std::nullopt;
 }
 

@@ -85,6 +85,11 @@ std::optional<int64_t> formCustomerNumber(const CustomerForm &form);
 // category (1-2000)"), or nothing when it keeps them all.
 std::optional<std::string> newCustomerProblem(const CustomerForm &form);
 
+// Also refused, for a new customer and an amendment alike: an Email holding a
+// line break or other control character.
+inline constexpr const char *kEmailControlProblem
+    = "The email address must not hold a line break or other control character.";
+
 // The same for an amendment of customer `number`: the number must not have
 // changed ("Number cannot be changed"), then the name and group rules.
 std::optional<std::string> amendmentProblem(const CustomerForm &form, int64_t number);

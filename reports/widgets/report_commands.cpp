@@ -7,6 +7,7 @@
 #include "print/widgets/print_job.h"
 #include "reports/logic/category_units.h"
 #include "reports/logic/item_report.h"
+#include "reports/logic/items_csv_export.h"
 #include "reports/logic/report_print_request.h"
 #include "reports/logic/sales_report.h"
 #include "reports/widgets/report_dialogs.h"
@@ -177,6 +178,10 @@ void connectReportCommands(TillWindow &window, TillState &state, Messages &messa
         { Command::PeriodItemSummary, [context] { context->itemReport(ItemPeriod::Range); } },
         { Command::ItemsByCategoryDay, [context] { context->categoryReport(false); } },
         { Command::ItemsByCategoryMonth, [context] { context->categoryReport(true); } },
+        { Command::ExportDailyItemsCsv,
+            [context] { exportDailyItemsCsv(context->state.dir, localNow(), context->messages); } },
+        { Command::ExportWeeklyItemsCsv,
+            [context] { exportWeeklyItemsCsv(context->state.dir, localNow(), context->messages); } },
     };
     for (const auto &entry : commands)
         window.registerCommand(entry.command, entry.work);

@@ -151,6 +151,31 @@ TEST(CustomerMaintenance, TheFormsLimitsAreKeptInOrder)
     }
 }
 
+TEST(CustomerMaintenance, AnEmailThatCouldAddMailCommandsIsRefused)
+{
+    struct Case {
+        const char *email;
+        bool refused;
+    } cases[] = {
+        { "jones@example.org", false },
+        { "", false },
+        { "jones@example.org\r\nRCPT TO:<other@example.org>", true },
+        { "jones@example.org\n", true },
+        { "jones\t@example.org", true },
+        { "jones\x7F@example.org", true },
+    };
+    for (const Case &c : cases) {
+        CustomerForm form;
+        form.number = "5";
+        form.name = "JONES";
+        form.group = "1";
+        form.email = c.email;
+        const std::string expected = c.refused ? kEmailControlProblem : "";
+        EXPECT_EQ(newCustomerProblem(form).value_or(""), expected) << c.email;
+        EXPECT_EQ(amendmentProblem(form, 5).value_or(""), expected) << c.email;
+    }
+}
+
 TEST(CustomerMaintenance, ARefusalOrANumberInUseOrNoConfirmationWritesNothing)
 {
     CustomerShop shop;

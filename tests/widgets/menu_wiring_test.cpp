@@ -382,7 +382,9 @@ TEST(MenuWiring, TheTillBuildsTheCommandsItAlwaysHasAndEnablesTheirButtons)
         Command::PriceByWeight, Command::NonInventorySale, Command::VoidLine,
         Command::EmptyBasket, Command::OpenDrawer, Command::ToggleTrade, Command::RepeatLast,
         Command::AdjustPrice, Command::ScrollBack, Command::ScrollForwards,
-        Command::PreviousCategory, Command::NextCategory, Command::LogOff };
+        Command::PreviousCategory, Command::NextCategory, Command::LogOff, Command::EmailSetup,
+        Command::EmailReport, Command::EmailDailyItems, Command::DebtorEmail,
+        Command::ExportDailyItemsCsv, Command::ExportWeeklyItemsCsv };
     std::set<Command> built;
     for (int c = 0; c <= static_cast<int>(Command::LogOff); ++c) {
         const auto command = static_cast<Command>(c);

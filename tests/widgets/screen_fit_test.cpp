@@ -47,6 +47,7 @@
 #include "sales/logic/payment.h"
 #include "comms/logic/card_settings.h"
 #include "sales/widgets/card_setup_dialog.h"
+#include "sales/widgets/mail_setup_dialog.h"
 #include "sales/widgets/card_wait_dialog.h"
 #include "sales/widgets/cash_box.h"
 #include "sales/widgets/customer_pick_dialog.h"
@@ -376,6 +377,16 @@ const std::vector<Window> &windows()
                 shown.folder = "/home/shop/a rather long folder name/for the card terminal/cardeft";
                 return make<CardSetupDialog>(
                     shown, [](const CardSettings &) { return true; }, [] {}, parent);
+            } },
+        { "MailSetupDialog",
+            [](Counter &, QWidget *parent) {
+                MailSettings shown;
+                shown.server = std::string(79, 'm');
+                shown.target = std::string(79, 't');
+                shown.sender = std::string(79, 's');
+                shown.encryption = MailEncryption::StartTls;
+                return make<MailSetupDialog>(
+                    shown, [](const MailSettings &) { return true; }, parent);
             } },
         { "CardWaitDialog",
             [](Counter &, QWidget *parent) {

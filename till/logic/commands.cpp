@@ -18,6 +18,7 @@ constexpr int flag(UserControlItem item)
 // registering only commands of its popup (a popup whose items belong to
 // several subsystems is the till's, and its file calls into theirs):
 //   Popup::File         -> till/widgets/file_commands.cpp          connectFileCommands
+//                          (Email setup opens sales/widgets/mail_setup.h's dialog)
 //   Popup::Inventory    -> inventory/widgets/inventory_commands.cpp connectInventoryCommands
 //                          (New line, Amend, Delete, Add custom image, New
 //                          bundle, Inventory received, Inventory received by SKU 1)
@@ -31,8 +32,9 @@ constexpr int flag(UserControlItem item)
 //   Popup::Inventory    -> reports/widgets/inventory_print_commands.cpp connectInventoryPrintCommands
 //                          (the seven items of the Print submenu)
 //   Popup::Customers    -> accounts/widgets/customer_commands.cpp  connectCustomerCommands
-//                          (Add, Amend, Delete, Prune, the three Finds, Print
-//                          Customer details, Debtor letter 1, Debtor letter 2)
+//                          (Add, Amend, Delete, Prune, the three Finds, Debtor
+//                          email, Print Customer details, Debtor letter 1,
+//                          Debtor letter 2)
 //   Popup::Customers    -> reports/widgets/browse_commands.cpp     connectCustomerListCommands
 //                          (List from number, Alphabetically with the builder of
 //                          m2.dat the till hands it, By address)
@@ -51,7 +53,8 @@ constexpr int flag(UserControlItem item)
 //   Popup::Payments     -> accounts/widgets/account_payment_commands.cpp connectAccountPaymentCommands
 //                          (Balance payment, Balance pay on transaction)
 //   Popup::Reports      -> reports/widgets/report_commands.cpp     connectReportCommands
-//                          (the sales reports, the item summaries, items by category)
+//                          (the sales reports, the item summaries, items by
+//                          category, the daily and weekly items CSV exports)
 //   Popup::Reports      -> reports/widgets/stock_list_commands.cpp connectStockListCommands
 //                          (Reorder list, by order code, Out of stock, Special
 //                          orders, Sell by expired)
@@ -70,7 +73,9 @@ constexpr int flag(UserControlItem item)
 //                          (Previous activity summary, the log viewers and
 //                          printouts, Log file capacity)
 //   Popup::Activity     -> till/widgets/activity_commands.cpp      connectActivityCommands
-//                          (Save basket, Reload basket)
+//                          (Email report and Email daily items, which are
+//                          reports/widgets/mail_report_commands.cpp's, Save
+//                          basket, Reload basket)
 //   Popup::Utilities    -> till/widgets/utilities_commands.cpp     connectUtilitiesCommands
 //                          (Export is exchange/widgets/export_command.cpp's
 //                          runExport, Mailmerge accounts/widgets/letter_commands.cpp's

@@ -4,6 +4,7 @@
 #include "reports/widgets/closeout_commands.h"
 #include "reports/widgets/listing_font_command.h"
 #include "sales/logic/till_state.h"
+#include "sales/widgets/mail_setup.h"
 #include "sales/widgets/till_window.h"
 #include "till/logic/menu_toggles.h"
 
@@ -17,6 +18,8 @@ void connectFileCommands(TillWindow &window, TillState &state, Messages &message
         [&window, &state] { chooseListingFontSize(window.widget(), state.config); });
     window.registerCommand(Command::IndentListings,
         [&state, &messages] { chooseListingIndent(state.config, messages); });
+    window.registerCommand(Command::EmailSetup,
+        [&window, &state, &messages] { editMailSettings(window.widget(), state.dir, messages); });
     window.registerCommand(Command::ExitPrintReport, [&window, &state, &messages] {
         if (printStatusReportPage(state, messages) != PrintOutcome::Cancelled)
             window.widget()->close();
