@@ -310,7 +310,7 @@ AtomicFileWriter::AtomicFileWriter(std::string path, mode_t permissions)
     }
 }
 
-AtomicFileWriter::AtomicFileWriter(std::string path, ReplacedMode mode)
+AtomicFileWriter::AtomicFileWriter(const std::string &path, ReplacedMode mode)
     : AtomicFileWriter(path, replacedFileMode(path, mode))
 {
 }

@@ -129,7 +129,7 @@ public:
     // The new file gets the permission bits `permissions` (& 0777).
     AtomicFileWriter(std::string path, mode_t permissions);
     // The new file gets its permission bits as `mode` chooses them.
-    explicit AtomicFileWriter(std::string path, ReplacedMode mode = ReplacedMode::KeepOld);
+    explicit AtomicFileWriter(const std::string &path, ReplacedMode mode = ReplacedMode::KeepOld);
     ~AtomicFileWriter();
     AtomicFileWriter(const AtomicFileWriter &) = delete;
     AtomicFileWriter &operator=(const AtomicFileWriter &) = delete;

@@ -80,7 +80,7 @@ std::string lineOf(int y, int lineHeight)
 
 } // namespace
 
-RecordingPrintDevice::RecordingPrintDevice(RecordingPageSetup setup)
+RecordingPrintDevice::RecordingPrintDevice(const RecordingPageSetup &setup)
     : setup_(setup)
 {
 }

@@ -41,7 +41,7 @@ struct RecordingPageSetup {
 // character width; images are read as BMP headers only.
 class RecordingPrintDevice : public PrintDevice {
 public:
-    explicit RecordingPrintDevice(RecordingPageSetup setup = {});
+    explicit RecordingPrintDevice(const RecordingPageSetup &setup = {});
 
     int pageWidth() const override
     {

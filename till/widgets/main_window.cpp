@@ -83,6 +83,8 @@ MainWindow::MainWindow(TillState &state, Messages &messages, QWidget *parent)
     buildCentralArea();
     // Log off is the window's own; everything else is connected by the
     // subsystems (till/widgets/menu_wiring.h).
+    // The window's own override is meant here (it is final).
+    // cppcheck-suppress virtualCallInConstructor
     registerCommand(Command::LogOff, [this] { logOff(); });
     // A desktop log-out asks the program to keep its work before it is ended.
     connect(qApp, &QGuiApplication::commitDataRequest, this,

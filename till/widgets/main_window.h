@@ -38,7 +38,7 @@ struct ToolbarButton {
 };
 const std::vector<ToolbarButton> &toolbarButtons();
 
-class MainWindow : public QMainWindow, public TillWindow {
+class MainWindow final : public QMainWindow, public TillWindow {
 public:
     MainWindow(TillState &state, Messages &messages, QWidget *parent = nullptr);
     ~MainWindow() override;

@@ -215,6 +215,8 @@ SaleScreen::SaleScreen(
     window_.setMayAbandonSale([this] { return mayAbandonSale(basket_, messages_); });
     window_.setParkSale([this] { parkSale(); });
     window_.setSaleArea(this, itemBox_);
+    // The screen's own override is meant here (it is final).
+    // cppcheck-suppress virtualCallInConstructor
     totalsChanged();
     refreshButtons();
     layOut();

@@ -29,7 +29,7 @@ class QuickSelectPanel;
 class Sounds;
 class TotalsPanel;
 
-class SaleScreen : public QWidget, public BasketView {
+class SaleScreen final : public QWidget, public BasketView {
 public:
     // Builds the screen into `window` and makes the window's basket emptying
     // clear `basket`. The buttons stay disabled until refreshButtons() finds
