@@ -2,6 +2,7 @@
 
 #include "exchange/widgets/export_command.h"
 #include "inventory/widgets/stock_picture_dialog.h"
+#include "print/widgets/barcode_labels_command.h"
 #include "print/widgets/custom_receipt_dialog.h"
 #include "print/widgets/invoice_design_dialog.h"
 #include "print/widgets/language_dialog.h"
@@ -47,6 +48,8 @@ void connectUtilitiesCommands(TillWindow &window, TillState &state, Messages &me
     });
     // "File reset" is on the menu and does nothing.
     window.registerCommand(Command::FileReset, [] {});
+    window.registerCommand(Command::BarcodePrint,
+        [&window, &state, &messages] { runBarcodeLabels(window.widget(), state, messages); });
     window.registerCommand(Command::CustomReceipt,
         [&window, &state, &messages] { runCustomReceiptDialog(window.widget(), state, messages); });
     window.registerCommand(Command::CustomizeLanguage,
