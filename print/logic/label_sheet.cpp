@@ -77,12 +77,21 @@ void drawColumnLabel(PrintDevice &device, const LabelJob &job, const LabelValue 
     const int digitCount = static_cast<int>(digits.size());
     const int x = isEan(job) ? centre - 100 * module / 2 : centre - (digitCount + 2) * 12 * module / 2;
     drawBarcode(device, job, x, top, value.number);
-    const std::string number = isEan(job) ? digits : cformat("%" PRId64, value.number);
-    device.drawText(centre, top + (isEan(job) ? kColumnNumberDropEan : kColumnNumberDrop), number,
-        TextAlign::Centre);
+    std::string number = isEan(job) ? digits : cformat("%" PRId64, value.number);
     std::string text = value.text;
     if (showsPrice(job))
         text += " " + priceText(shop, value.priceCents);
+    const int numberTop = top + (isEan(job) ? kColumnNumberDropEan : kColumnNumberDrop);
+    if (job.format == LabelFormat::ThreeColumn) {
+        // Three column labels are as tall as the bars and one line of text:
+        // the description shares the number's line rather than run into the
+        // next row.
+        if (!text.empty())
+            number += "  " + text;
+        device.drawText(centre, numberTop, number, TextAlign::Centre);
+        return;
+    }
+    device.drawText(centre, numberTop, number, TextAlign::Centre);
     if (!text.empty())
         device.drawText(centre, top + kColumnTextDrop, text, TextAlign::Centre);
 }

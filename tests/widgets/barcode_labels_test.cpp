@@ -45,7 +45,7 @@ bool haveZbar()
 // What zbarimg reads in the picture file, one "TYPE:DIGITS" per symbol, sorted.
 std::vector<std::string> decoded(const std::string &picture)
 {
-    std::istringstream lines(commandOutput(std::string(kZbarimg) + " -q '" + picture + "'"));
+    std::istringstream lines(commandOutput(std::string(kZbarimg) + " -q '" + picture + "' 2>/dev/null"));
     std::vector<std::string> symbols;
     for (std::string line; std::getline(lines, line);) {
         if (!line.empty())
