@@ -284,6 +284,8 @@ inline constexpr Int64Field noSummaryBox{976};          // 1 = print instead of 
 // Lines per page of the list printer font, and the barcode label text size:
 // one slider value 10-200, 0 = the printer's default font.
 inline constexpr Int64Field listingLinesPerPage{992};
+// The same value as the barcode labels' text size ("Barcode" dialog).
+inline constexpr Int64Field labelTextSize = listingLinesPerPage;
 inline constexpr Int64Field lastItemNumber{1000};
 inline constexpr Int64Field lastCustomerNumber{1008};
 inline constexpr Int64Field drawerInUse{1016}; // 1 = on

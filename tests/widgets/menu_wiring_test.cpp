@@ -374,7 +374,7 @@ TEST(MenuWiring, TheTillBuildsTheCommandsItAlwaysHasAndEnablesTheirButtons)
         Command::AddDiscount, Command::AddNote, Command::AssociateCustomer, Command::SaveBasket,
         Command::ReloadBasket, Command::Configuration, Command::TaxSetup,
         Command::StorePrintHeading, Command::FileReset, Command::CustomReceipt, Command::Export,
-        Command::PurgeTransactionHistory, Command::Backup, Command::Restore,
+        Command::PurgeTransactionHistory, Command::Backup, Command::Restore, Command::BarcodePrint,
         Command::CustomizeLanguage, Command::Invoices, Command::OperatorSetup, Command::UserControl,
         Command::SoundEffects, Command::ButtonTips, Command::ChangeInbuiltStockPicture,
         Command::HiResPicture, Command::HelpContents, Command::HelpUsingHelp,

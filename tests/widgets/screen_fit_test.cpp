@@ -28,6 +28,7 @@
 #include "platform/widgets/wrapping_check_box.h"
 #include "print/logic/custom_receipt_settings.h"
 #include "print/logic/language_customization.h"
+#include "print/widgets/barcode_dialog.h"
 #include "print/widgets/custom_receipt_dialog.h"
 #include "print/widgets/invoice_design_dialog.h"
 #include "print/widgets/language_dialog.h"
@@ -646,6 +647,10 @@ const std::vector<Window> &windows()
             } },
         { "ListingFontDialog",
             [](Counter &, QWidget *parent) { return make<ListingFontDialog>(0, parent); } },
+        { "BarcodeDialog",
+            [](Counter &, QWidget *parent) {
+                return make<BarcodeDialog>(100, std::function<bool(const LabelEntry &)>(), parent);
+            } },
         { "CategoryChoiceDialog",
             [](Counter &c, QWidget *parent) {
                 std::vector<std::string> names;

@@ -3,6 +3,7 @@
 #include "accounts/widgets/letter_commands.h"
 #include "exchange/widgets/export_command.h"
 #include "inventory/widgets/stock_picture_dialog.h"
+#include "print/widgets/barcode_labels_command.h"
 #include "print/widgets/custom_receipt_dialog.h"
 #include "print/widgets/invoice_design_dialog.h"
 #include "print/widgets/language_dialog.h"
@@ -50,6 +51,8 @@ void connectUtilitiesCommands(TillWindow &window, TillState &state, Messages &me
     window.registerCommand(Command::FileReset, [] {});
     window.registerCommand(Command::Mailmerge,
         [&window, &state, &messages] { runMailmerge(window.widget(), state, messages); });
+    window.registerCommand(Command::BarcodePrint,
+        [&window, &state, &messages] { runBarcodeLabels(window.widget(), state, messages); });
     window.registerCommand(Command::CustomReceipt,
         [&window, &state, &messages] { runCustomReceiptDialog(window.widget(), state, messages); });
     window.registerCommand(Command::CustomizeLanguage,
