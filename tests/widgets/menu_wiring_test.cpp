@@ -372,7 +372,7 @@ TEST(MenuWiring, TheTillBuildsTheCommandsItAlwaysHasAndEnablesTheirButtons)
         Command::ReprintLastReceipt, Command::RefundBasket,
         Command::AddDiscount, Command::AddNote, Command::AssociateCustomer, Command::SaveBasket,
         Command::ReloadBasket, Command::Configuration, Command::TaxSetup,
-        Command::StorePrintHeading, Command::FileReset, Command::CustomReceipt, Command::Export,
+        Command::StorePrintHeading, Command::FileReset, Command::CustomReceipt, Command::Export, Command::Import,
         Command::PurgeTransactionHistory, Command::Backup, Command::Restore,
         Command::CustomizeLanguage, Command::Invoices, Command::OperatorSetup, Command::UserControl,
         Command::SoundEffects, Command::ButtonTips, Command::ChangeInbuiltStockPicture,

@@ -72,8 +72,9 @@ constexpr int flag(UserControlItem item)
 //   Popup::Activity     -> till/widgets/activity_commands.cpp      connectActivityCommands
 //                          (Save basket, Reload basket)
 //   Popup::Utilities    -> till/widgets/utilities_commands.cpp     connectUtilitiesCommands
-//                          (Export is exchange/widgets/export_command.cpp's
-//                          runExport, called from there)
+//                          (Export and Import are exchange/widgets'
+//                          runExport and runImport, export_command.cpp and
+//                          import_command.cpp, called from there)
 //   Popup::Help         -> till/widgets/help_commands.cpp          connectHelpCommands
 //   not on the menu     -> till/widgets/sale_screen_commands.cpp   connectSaleScreenCommands
 //                          (the sale buttons and keys), except LogOff, which

@@ -1,6 +1,7 @@
 #include "till/widgets/utilities_commands.h"
 
 #include "exchange/widgets/export_command.h"
+#include "exchange/widgets/import_command.h"
 #include "inventory/widgets/stock_picture_dialog.h"
 #include "print/widgets/custom_receipt_dialog.h"
 #include "print/widgets/invoice_design_dialog.h"
@@ -59,6 +60,14 @@ void connectUtilitiesCommands(TillWindow &window, TillState &state, Messages &me
         Command::UserControl, [&window, &state] { runUserControl(window.widget(), state); });
     window.registerCommand(Command::Export,
         [&window, &state, &messages] { runExport(window.widget(), state, messages); });
+    // After an import the till ends as "Exit" does, so that the next start
+    // reads the new file and builds its index afresh.
+    window.registerCommand(Command::Import, [&window, &state, &messages] {
+        if (!runImport(window.widget(), state, messages))
+            return;
+        if (!window.widget()->close())
+            QApplication::quit();
+    });
     // The window sets the check marks after each command and reads the
     // tooltip setting each time a tip is about to show.
     window.registerCommand(Command::SoundEffects, [&state] { toggleSoundEffects(state.config); });
