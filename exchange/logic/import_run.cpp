@@ -112,7 +112,9 @@ bool ImportRun::replaceFile(Messages &messages)
                                     kItemImportBackup));
         return false;
     }
-    const bool committed = out_->commit();
+    // Once the new file stands under its name it is the shop's file, whole,
+    // even when the folder could not be synced after the rename.
+    const bool committed = out_->commit() || out_->inPlace();
     out_.reset();
     if (!committed) {
         reportProblem(messages, cformat("Not able to write to %s", name));
