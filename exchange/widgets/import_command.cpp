@@ -91,11 +91,14 @@ bool runImport(QWidget *parent, Shop &shop, Messages &messages)
     const ImportResult result = run.finish(messages);
     if (result.outcome != ImportOutcome::Imported)
         return false;
+    // The report is saved whatever it holds, so that one left by an earlier
+    // import of the same file never stands for this one; it is shown when a
+    // line was not taken.
+    std::string error;
+    const std::string savedAs = saveImportReport(source->path, result, &error)
+        ? "Saved as " + importReportPath(source->path)
+        : "Not saved: " + error;
     if (!result.rejections.empty()) {
-        std::string error;
-        const std::string savedAs = saveImportReport(source->path, result, &error)
-            ? "Saved as " + importReportPath(source->path)
-            : "Not saved: " + error;
         ImportReportDialog report(importReportText(source->path, result), savedAs, parent);
         report.exec();
     }
