@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the full build, then the
-# logic tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# logic tests again under AddressSanitizer and UndefinedBehaviorSanitizer, then
+# each libFuzzer target for a few seconds (scripts/fuzz.sh).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -13,4 +14,5 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 status=0
 ctest --test-dir build --output-on-failure --timeout 300 -j "$(nproc)" || status=1
 ctest --test-dir build-asan --output-on-failure --timeout 600 -j "$(nproc)" || status=1
+scripts/fuzz.sh 10 || status=1
 exit $status

@@ -140,6 +140,9 @@ public:
     bool write(std::string_view bytes);
     // Puts the new file in place of the old one; true when all of it is done.
     bool commit();
+    // True once the new file stands under its name, even when commit() then
+    // failed to sync the folder.
+    bool inPlace() const { return committed_; }
 
     // What failed ("cannot write PATH: reason", PATH the file replaced), and
     // its errno; empty and 0 while nothing has.

@@ -11,6 +11,7 @@
 #include "accounts/widgets/reminder_dialogs.h"
 #include "accounts/widgets/statement_dialogs.h"
 #include "exchange/widgets/export_dialogs.h"
+#include "exchange/widgets/import_dialogs.h"
 #include "inventory/logic/bundle_form.h"
 #include "inventory/logic/supplier_form.h"
 #include "inventory/widgets/advanced_search_dialog.h"
@@ -773,6 +774,24 @@ const std::vector<Window> &windows()
         { "ExportFieldDialog",
             [](Counter &, QWidget *parent) {
                 return make<ExportFieldDialog>(ExportChoice {}, ExportFieldDialog::Check(), parent);
+            } },
+        { "ImportMappingDialogItems",
+            [](Counter &, QWidget *parent) {
+                return make<ImportMappingDialog>(ImportSubject::Items, 24,
+                    std::string(300, 'W') + ",SKU", parent);
+            } },
+        { "ImportMappingDialogCustomers",
+            [](Counter &, QWidget *parent) {
+                return make<ImportMappingDialog>(ImportSubject::Customers, 18, "1,SMITH", parent);
+            } },
+        { "ImportReportDialog",
+            [](Counter &, QWidget *parent) {
+                std::string report = "Import of /home/shop/SUPPLIER.TXT\r\n";
+                for (int line = 1; line <= 200; ++line)
+                    report += "Line " + std::to_string(line) + ", column 2: " + std::string(150, 'r')
+                        + "\r\n";
+                return make<ImportReportDialog>(report,
+                    "Saved as /home/shop/SUPPLIER.TXT.rejected.txt", parent);
             } },
     };
     return all;

@@ -77,9 +77,11 @@ constexpr int flag(UserControlItem item)
 //                          reports/widgets/mail_report_commands.cpp's, Save
 //                          basket, Reload basket)
 //   Popup::Utilities    -> till/widgets/utilities_commands.cpp     connectUtilitiesCommands
-//                          (Export is exchange/widgets/export_command.cpp's
-//                          runExport, Mailmerge accounts/widgets/letter_commands.cpp's
-//                          runMailmerge, called from there)
+//                          (Export and Import are exchange/widgets'
+//                          runExport and runImport, export_command.cpp and
+//                          import_command.cpp; Mailmerge is
+//                          accounts/widgets/letter_commands.cpp's runMailmerge;
+//                          all called from there)
 //   Popup::Help         -> till/widgets/help_commands.cpp          connectHelpCommands
 //   not on the menu     -> till/widgets/sale_screen_commands.cpp   connectSaleScreenCommands
 //                          (the sale buttons and keys), except LogOff, which

@@ -2,6 +2,7 @@
 
 #include "accounts/widgets/letter_commands.h"
 #include "exchange/widgets/export_command.h"
+#include "exchange/widgets/import_command.h"
 #include "inventory/widgets/stock_picture_dialog.h"
 #include "print/widgets/barcode_labels_command.h"
 #include "print/widgets/custom_receipt_dialog.h"
@@ -65,6 +66,14 @@ void connectUtilitiesCommands(TillWindow &window, TillState &state, Messages &me
         Command::UserControl, [&window, &state] { runUserControl(window.widget(), state); });
     window.registerCommand(Command::Export,
         [&window, &state, &messages] { runExport(window.widget(), state, messages); });
+    // After an import the till ends as "Exit" does, so that the next start
+    // reads the new file and builds its index afresh.
+    window.registerCommand(Command::Import, [&window, &state, &messages] {
+        if (!runImport(window.widget(), state, messages))
+            return;
+        if (!window.widget()->close())
+            QApplication::quit();
+    });
     // The window sets the check marks after each command and reads the
     // tooltip setting each time a tip is about to show.
     window.registerCommand(Command::SoundEffects, [&state] { toggleSoundEffects(state.config); });
