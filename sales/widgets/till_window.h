@@ -6,14 +6,18 @@
 #include "till/logic/commands.h"
 
 #include <functional>
+#include <memory>
 
 class QWidget;
 
 namespace ovix {
 
+class BackgroundJobs;
+
 class TillWindow {
 public:
-    virtual ~TillWindow() = default;
+    TillWindow();
+    virtual ~TillWindow();
 
     // Connects `work` to `command` (replacing what was there) and enables it.
     virtual void registerCommand(Command command, std::function<void()> work) = 0;
@@ -24,6 +28,18 @@ public:
     virtual void setTenderAmountBox(QWidget *amountBox) = 0;
     // Gives the item box the focus back, when the window is shown.
     virtual void focusItemBox() = 0;
+    // The jobs that run beside the till (mails, uploads), posting back to
+    // the window's thread; made on first use.
+    BackgroundJobs &backgroundJobs();
+
+protected:
+    // Stops the jobs (within their bound) and drops what they post later.
+    // A window that used backgroundJobs() calls this first in its destructor,
+    // while its widget still exists.
+    void endBackgroundJobs();
+
+private:
+    std::unique_ptr<BackgroundJobs> jobs_;
 };
 
 } // namespace ovix

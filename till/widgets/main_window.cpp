@@ -89,7 +89,12 @@ MainWindow::MainWindow(TillState &state, Messages &messages, QWidget *parent)
         [this](QSessionManager &) { sessionEnding(); });
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // Mails and uploads still running are stopped while the window they
+    // report to still exists.
+    endBackgroundJobs();
+}
 
 void MainWindow::buildMenus()
 {
