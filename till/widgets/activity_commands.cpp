@@ -3,6 +3,7 @@
 #include "reports/widgets/closeout_commands.h"
 #include "sales/logic/item_entry.h"
 #include "sales/widgets/till_window.h"
+#include "till/widgets/head_office_upload_commands.h"
 
 namespace ovix {
 
@@ -13,6 +14,7 @@ void connectActivityCommands(
         Command::ActivitySummary, [&window, &state] { showStatusScreen(window.widget(), state); });
     window.registerCommand(Command::PrintActivitySummary,
         [&state, &messages] { printStatusReportPage(state, messages); });
+    connectHeadOfficeUploadCommands(window, state, messages);
     window.registerCommand(Command::SaveBasket, [&entry] { entry.saveBasket(); });
     window.registerCommand(Command::ReloadBasket, [&entry] { entry.reloadBasket(); });
 }
