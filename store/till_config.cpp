@@ -70,6 +70,7 @@ constexpr TillConfigFieldSpan kFields[] = {
     OVIX_FIELD(startOfDayTill),
     OVIX_FIELD(categoryTakingsHistory),
     OVIX_FIELD(takingsHistory),
+    OVIX_FIELD(headOfficeUpload),
     OVIX_FIELD(receiptPrinterDevice),
     OVIX_FIELD(receiptPrinterDriver),
     OVIX_FIELD(invoiceFontFace),

@@ -59,7 +59,10 @@
 //   3346-7953   per-category takings history: 18 categories x 32 days (double),
 //               category 0 first, day 0 (most recent) first in each row
 //   7954-11161  daily takings history: 401 doubles, newest first
-//  11162-32433  reserved, unused by any setting
+//  11162-32399  reserved, unused by any setting
+//  32400-32411  head-office upload choices, 0 or 2: daily overview, daily item
+//               list, reorder list (int32[3])
+//  32412-32433  reserved
 //  32434-32633  receipt printer device name (text 200)
 //  32634-32833  receipt printer driver name (text 200; ends where the invoice
 //               font begins)
@@ -156,7 +159,7 @@
 //   42542-42549 reserved
 // Every other byte is reserved. Settings that have no place yet (user-control
 // flags, statement and letter options, upload choices, tip index, ...) take
-// reserved bytes that no range above claims, e.g. 11162-32433 or 42362-42537.
+// reserved bytes that no range above claims, e.g. 11162-32399 or 42362-42537.
 
 #include <array>
 #include <bit>
@@ -327,6 +330,9 @@ inline constexpr DoubleArrayField<kCategoryCount * kCategoryHistoryDays>
     categoryTakingsHistory{3346};
 // Entry 0 is the most recent trading day before today.
 inline constexpr DoubleArrayField<kTakingsHistoryDays> takingsHistory{7954};
+// Whether each head-office report is uploaded (2) or not (0), in the order
+// daily overview, daily item list, reorder list (see comms/logic/upload_config.h).
+inline constexpr Int32ArrayField<3> headOfficeUpload{32400};
 
 // Receipt printer, custom receipt, pole display and drawer.
 inline constexpr TextField<200> receiptPrinterDevice{32434};

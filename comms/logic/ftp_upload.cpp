@@ -13,6 +13,9 @@ namespace {
 
 constexpr long kConnectTimeoutSeconds = 30;
 constexpr long kStalledSeconds = 60;
+// How long an active-mode upload waits for the server to open the data
+// connection to us.
+constexpr long kAcceptTimeoutMilliseconds = 20000;
 
 bool hasControlCharacter(std::string_view text)
 {
@@ -168,9 +171,16 @@ FtpResult uploadByFtp(FtpJob &job, const std::atomic<bool> &stop)
     curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(handle, CURLOPT_UPLOAD, 1L);
     curl_easy_setopt(handle, CURLOPT_TRANSFERTEXT, 0L);
-    // Passive data connections: libcurl 7.88's active mode (Debian 12) now and
-    // then fails to take the server's connection and waits out the timeout.
-    curl_easy_setopt(handle, CURLOPT_FTPPORT, static_cast<char *>(nullptr));
+    if (job.activeMode) {
+        // "-": our side of the control connection's address, any free port.
+        curl_easy_setopt(handle, CURLOPT_FTPPORT, "-");
+        curl_easy_setopt(handle, CURLOPT_ACCEPTTIMEOUT_MS, kAcceptTimeoutMilliseconds);
+    } else {
+        // Passive data connections: libcurl 7.88's active mode (Debian 12) now
+        // and then fails to take the server's connection and waits out the
+        // timeout.
+        curl_easy_setopt(handle, CURLOPT_FTPPORT, static_cast<char *>(nullptr));
+    }
     curl_easy_setopt(
         handle, CURLOPT_FTP_CREATE_MISSING_DIRS, static_cast<long>(CURLFTP_CREATE_DIR_NONE));
     curl_easy_setopt(handle, CURLOPT_FTP_FILEMETHOD, static_cast<long>(CURLFTPMETHOD_SINGLECWD));

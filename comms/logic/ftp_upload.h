@@ -16,6 +16,9 @@ struct FtpJob {
     std::string remoteFolder; // changed to after log-on; "" = stay in the log-on folder
     std::string remoteName; // name of the file on the server
     File file; // open for reading: the bytes sent, from its start
+    // Active mode: the server opens the data connection to us (PORT/EPRT).
+    // Off: passive mode, we open it to the server (the publisher's way).
+    bool activeMode = false;
 };
 
 enum class UploadOutcome { // with the texts the publisher logs for each
@@ -42,9 +45,10 @@ struct FtpResult {
 
 // Logs in with the job's user name and password, changes to the remote
 // folder (which is never created) and stores the file under the remote name
-// in binary (image) mode over a passive data connection, replacing a file
-// of that name. Setting `stop` abandons the upload within about a second (it
-// then counts as failed).
+// in binary (image) mode over a passive data connection (an active one when
+// the job asks), replacing a file of that name. A server that stops answering
+// is given up on within about a minute. Setting `stop` abandons the upload
+// within about a second (it then counts as failed).
 FtpResult uploadByFtp(FtpJob &job, const std::atomic<bool> &stop);
 
 } // namespace ovix

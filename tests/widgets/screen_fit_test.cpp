@@ -77,6 +77,7 @@
 #include "till/widgets/print_heading_dialog.h"
 #include "till/widgets/tax_control_dialog.h"
 #include "till/widgets/tips_dialog.h"
+#include "till/widgets/upload_config_dialog.h"
 #include "till/widgets/user_control_dialog.h"
 #include "widgets/test_screens.h"
 
@@ -329,6 +330,11 @@ const std::vector<Window> &windows()
             [](Counter &c, QWidget *parent) {
                 return make<TaxControlDialog>(loadTaxControl(c.shop.state.config),
                     QStringLiteral("GST 1"), QStringLiteral("GST 2"), parent);
+            } },
+        { "UploadConfigDialog",
+            [](Counter &c, QWidget *parent) {
+                return make<UploadConfigDialog>(
+                    uploadSettingsForm(c.shop.state.config, UploadConfig()), parent);
             } },
         { "PrintHeadingDialog",
             [](Counter &c, QWidget *parent) {

@@ -5,6 +5,7 @@
 #include "sales/logic/item_entry.h"
 #include "sales/logic/till_state.h"
 #include "sales/widgets/till_window.h"
+#include "till/widgets/head_office_upload_commands.h"
 
 namespace ovix {
 
@@ -19,6 +20,7 @@ void connectActivityCommands(
         [&window, &state, &messages] { emailDailyReport(window, state, messages); });
     window.registerCommand(Command::EmailDailyItems,
         [&window, &state, &messages] { emailDailyItems(window, state, messages); });
+    connectHeadOfficeUploadCommands(window, state, messages);
     window.registerCommand(Command::SaveBasket, [&entry] { entry.saveBasket(); });
     window.registerCommand(Command::ReloadBasket, [&entry] { entry.reloadBasket(); });
 }

@@ -2,8 +2,9 @@
 // The Activity popup of the till window, as far as it is built: "Activity
 // summary" (F12, the status screen) and "Print activity summary" (the printed
 // status report), "Save basket" (^W) and "Reload basket" (^X), which keep the
-// sale being rung up. The previous summaries, e-mailed and uploaded reports
-// and the log files stay greyed until their work is written.
+// sale being rung up, and the head-office report set-up and upload
+// (head_office_upload_commands.h). The e-mailed reports stay greyed until
+// their work is written.
 
 namespace ovix {
 
