@@ -116,12 +116,7 @@ void printDebtorLetter(PrintDevice &device, DebtorLetter letter, const DebtorLet
 
 PrintRequest letterPrintRequest(const Shop &shop, const char *kind)
 {
-    PrintRequest request = documentPrintRequest(shop.config, shop.dir, PrintDocument::Other);
-    request.kind = kind;
-    request.printer = PrinterChoice::Dialog;
-    request.copies = 1;
-    request.preview = true;
-    return request;
+    return previewedPrintRequest(shop.config, shop.dir, kind);
 }
 
 } // namespace ovix

@@ -108,12 +108,7 @@ void printReceivedReport(PrintDevice &device, const std::string &storeName,
 
 PrintRequest receivedReportPrintRequest(const Shop &shop)
 {
-    PrintRequest request = documentPrintRequest(shop.config, shop.dir, PrintDocument::Other);
-    request.kind = "received";
-    request.printer = PrinterChoice::Dialog;
-    request.copies = 1;
-    request.preview = true;
-    return request;
+    return previewedPrintRequest(shop.config, shop.dir, "received");
 }
 
 } // namespace ovix

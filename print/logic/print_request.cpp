@@ -69,4 +69,14 @@ PrintRequest kitchenPrintRequest(const DataDir &dataDir)
     return request;
 }
 
+PrintRequest previewedPrintRequest(const TillConfig &config, const DataDir &dataDir, const char *kind)
+{
+    PrintRequest request = documentPrintRequest(config, dataDir, PrintDocument::Other);
+    request.kind = kind;
+    request.printer = PrinterChoice::Dialog;
+    request.copies = 1;
+    request.preview = true;
+    return request;
+}
+
 } // namespace ovix

@@ -52,6 +52,10 @@ PrintRequest documentPrintRequest(
 // copies of the "Receipts" settings (1 to 3 documents in all).
 PrintRequest automaticPrintRequest(
     const TillConfig &config, const DataDir &dataDir, PrintDocument document);
+// A report, list or letter: shown in the print preview first, then sent
+// through the print dialog as one copy, or to a PDF file in printouts/ when
+// no printer is installed; `kind` names the PDF file ("closeout", ...).
+PrintRequest previewedPrintRequest(const TillConfig &config, const DataDir &dataDir, const char *kind);
 // The additional standard receipt for the kitchen: always the default
 // printer, without the dialog, one copy; on the roll's page as a PDF file.
 PrintRequest kitchenPrintRequest(const DataDir &dataDir);

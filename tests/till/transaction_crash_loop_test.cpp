@@ -4,75 +4,32 @@
 
 #include "accounts/logic/account_payment.h"
 #include "inventory/logic/stock_receipt.h"
-#include "platform/clock.h"
 #include "reports/logic/closeout.h"
 #include "reports/logic/takings_history.h"
 #include "sales/logic/complete_transaction.h"
 #include "sales/refund_fixture.h"
-#include "store/data_set.h"
-#include "support/crash_loop.h"
 #include "support/recording_sale_devices.h"
-#include "support/start_fixture.h"
 #include "till/logic/backup.h"
 #include "till/logic/restore.h"
-#include "till/logic/startup.h"
+#include "till/crash_loop_shop.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <memory>
-
 namespace ovix::test {
 namespace {
 
-const LocalTime kDay = at(2024, 3, 5, 10);
+const LocalTime kDay = kCrashLoopDay;
 
-class TransactionCrashLoop : public ShopStart {
+// With one sale already in today's archive.
+class TransactionCrashLoop : public CrashLoopShop {
 protected:
-    void SetUp() override
+    void beforeTheWork(TillState &state, ScriptedMessages &messages) override
     {
-        ShopStart::SetUp();
-        ScriptedMessages messages;
-        ASSERT_TRUE(addDemoShop(DataDir(folder.path()), at(2024, 3, 4), messages))
-            << messages.lastText();
-        TillState state(folder.path());
-        ASSERT_TRUE(start(state, kDay, messages)) << messages.lastText();
-        // One sale already in today's archive.
         Basket sale {};
         SaleShop::ringUpNonInventory(sale, "GIFT WRAP", 2.50f);
         SaleShop::pay(sale, "Cash");
         ASSERT_EQ(completeTransaction(state, sale, messages), CompletionResult::Archived);
-        shutdownTill(state, messages);
-    }
-
-    std::shared_ptr<TillState> load() const
-    {
-        auto state = std::make_shared<TillState>(folder.path());
-        ScriptedMessages quiet;
-        setFixedLocalTime(kDay);
-        EXPECT_TRUE(openData(*state, quiet)) << quiet.lastText();
-        return state;
-    }
-
-    static int64_t first(const RecordIndex &index)
-    {
-        for (const IndexEntry &entry : index.entries()) {
-            if (entry.number > 0)
-                return entry.number;
-        }
-        return 0;
-    }
-
-    void expectWhole(const char *writer, const std::function<Work(std::shared_ptr<TillState>)> &make,
-        CrashLoopRules rules = {})
-    {
-        std::string faults;
-        const CrashLoopCounts counts
-            = crashLoop(folder.path(), [&] { return make(load()); }, faults, rules);
-        std::printf("%s: %d writes, %d syncs, %d interruptions checked\n", writer, counts.writes,
-            counts.syncs, counts.interruptions);
-        EXPECT_EQ(faults, "") << writer;
-        EXPECT_GT(counts.interruptions, 0) << writer;
     }
 };
 
@@ -156,20 +113,11 @@ TEST_F(TransactionCrashLoop, BackupAndRestore)
         ASSERT_EQ(completeTransaction(*state, sale, messages), CompletionResult::Archived);
         shutdownTill(*state, messages);
     }
-    std::string faults;
-    const CrashLoopCounts counts = crashLoop(
-        backup,
-        [&]() -> Work {
-            auto state = load();
-            return [state, backup](ScriptedMessages &messages) {
-                return backupToFolder(*state, backup, kDay, messages);
-            };
-        },
-        faults, CrashLoopRules {true, false, {folder.path()}});
-    std::printf("backup: %d writes, %d syncs, %d interruptions checked\n", counts.writes,
-        counts.syncs, counts.interruptions);
-    EXPECT_EQ(faults, "");
-    EXPECT_GT(counts.interruptions, 0);
+    expectWhole("backup", [backup](std::shared_ptr<TillState> state) -> Work {
+        return [state, backup](ScriptedMessages &messages) {
+            return backupToFolder(*state, backup, kDay, messages);
+        };
+    }, CrashLoopRules {true, false, {folder.path()}}, backup);
 
     // A restore from that backup, taken before the shop's last sale.
     expectWhole("restore", [backup](std::shared_ptr<TillState> state) -> Work {

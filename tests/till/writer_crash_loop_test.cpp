@@ -10,70 +10,17 @@
 #include "inventory/logic/item_maintenance.h"
 #include "inventory/logic/supplier_form.h"
 #include "inventory/logic/supplier_maintenance.h"
-#include "platform/clock.h"
-#include "platform/scripted_messages.h"
 #include "reports/logic/takings_history.h"
-#include "store/data_set.h"
 #include "store/till_config_file.h"
-#include "support/crash_loop.h"
-#include "support/start_fixture.h"
-#include "till/logic/startup.h"
+#include "till/crash_loop_shop.h"
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace ovix::test {
 namespace {
 
-const LocalTime kDay = at(2024, 3, 5, 10);
-
-// The sample shop, started once today, so that the next start of the same
-// day writes nothing before the work.
-class WriterCrashLoop : public ShopStart {
-protected:
-    void SetUp() override
-    {
-        ShopStart::SetUp();
-        ScriptedMessages messages;
-        ASSERT_TRUE(addDemoShop(DataDir(folder.path()), at(2024, 3, 4), messages))
-            << messages.lastText();
-        TillState state(folder.path());
-        ASSERT_TRUE(start(state, kDay, messages)) << messages.lastText();
-        shutdownTill(state, messages);
-    }
-
-    // The shop loaded as a start loads it, without the start's own writes.
-    std::shared_ptr<TillState> load() const
-    {
-        auto state = std::make_shared<TillState>(folder.path());
-        ScriptedMessages quiet;
-        setFixedLocalTime(kDay);
-        EXPECT_TRUE(openData(*state, quiet)) << quiet.lastText();
-        return state;
-    }
-
-    static int64_t first(const RecordIndex &index, int skip = 0)
-    {
-        for (const IndexEntry &entry : index.entries()) {
-            if (entry.number > 0 && skip-- == 0)
-                return entry.number;
-        }
-        return 0;
-    }
-
-    void expectWhole(const char *writer, const std::function<Work(std::shared_ptr<TillState>)> &make,
-        CrashLoopRules rules = {})
-    {
-        std::string faults;
-        const CrashLoopCounts counts
-            = crashLoop(folder.path(), [&] { return make(load()); }, faults, rules);
-        std::printf("%s: %d writes, %d syncs, %d interruptions checked\n", writer, counts.writes,
-            counts.syncs, counts.interruptions);
-        EXPECT_EQ(faults, "") << writer;
-        EXPECT_GT(counts.interruptions, 0) << writer;
-    }
-};
+using WriterCrashLoop = CrashLoopShop;
+const LocalTime kDay = kCrashLoopDay;
 
 // Deletions, amendments of customers and balances keep their change when
 // only the activity log cannot take their lines, and say "Data file:
