@@ -48,7 +48,7 @@ bool copyOver(const std::string &from, const std::string &to)
 
 } // namespace
 
-ImportRun::ImportRun(Shop &shop, const ImportSource &source, ImportPlan plan)
+ImportRun::ImportRun(Shop &shop, const ImportSource &source, const ImportPlan &plan)
     : shop_(shop)
     , source_(source)
     , scanner_(source.bytes, plan, makeTimeStamp(localNow()),

@@ -51,7 +51,7 @@ struct ImportResult {
 class ImportRun {
 public:
     // `source` and `shop` must outlive the run.
-    ImportRun(Shop &shop, const ImportSource &source, ImportPlan plan);
+    ImportRun(Shop &shop, const ImportSource &source, const ImportPlan &plan);
     ~ImportRun();
     ImportRun(const ImportRun &) = delete;
     ImportRun &operator=(const ImportRun &) = delete;

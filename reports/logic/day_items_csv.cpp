@@ -54,14 +54,17 @@ DayItemsCsv dayItemsCsv(const DataDir &dir, int year, int month, int day, bool w
     // The lines of each transaction number, in file order, so that each
     // transaction finds its lines without a walk over the whole day.
     std::unordered_map<int64_t, std::vector<size_t>> linesOf;
-    for (size_t i = 0; i < lines->size(); ++i)
-        linesOf[(*lines)[i].transactionNumber].push_back(i);
+    for (size_t i = 0; i < lines->size(); ++i) {
+        const int64_t number = (*lines)[i].transactionNumber; // a copy: the field is packed
+        linesOf[number].push_back(i);
+    }
 
     for (const TransactionRecord &sale : *transactions) {
         const char kind = sale.paymentType[0];
         if (kind == 'P' || kind == 'R')
             continue;
-        const auto found = linesOf.find(sale.transactionNumber);
+        const int64_t number = sale.transactionNumber;
+        const auto found = linesOf.find(number);
         if (found == linesOf.end())
             continue;
         for (const size_t i : found->second)

@@ -68,7 +68,7 @@ std::vector<int64_t> numbersOf(const std::vector<CustomerRecord> &customers)
 {
     std::vector<int64_t> numbers;
     for (const CustomerRecord &record : customers)
-        numbers.push_back(record.number);
+        numbers.push_back(int64_t {record.number}); // a copy: the field is packed
     return numbers;
 }
 

@@ -50,7 +50,8 @@ TEST(ImportLines, LinesEndAtLineFeedsWithOrWithoutCarriageReturn)
     EXPECT_EQ(countImportLines(text), 5);
     EXPECT_EQ(countImportLines("a\nb\n"), 2);
     // A line of exactly the longest length is still read.
-    ImportLineReader exact(std::string(kLongestImportLine, 'y') + "\n");
+    const std::string longest = std::string(kLongestImportLine, 'y') + "\n";
+    ImportLineReader exact(longest); // reads the bytes where they are
     ASSERT_TRUE(exact.next(line));
     EXPECT_FALSE(line.tooLong);
 }

@@ -121,7 +121,8 @@ std::string checkAfterKill(const std::string &folder, int64_t customer, size_t &
     size_t lineTotal = 0;
     float lastBalance = NAN;
     for (const TransactionRecord &sale : *sales) {
-        if (!numbers.insert(sale.transactionNumber).second)
+        const int64_t number = sale.transactionNumber; // a copy: the field is packed
+        if (!numbers.insert(number).second)
             faults += cformat("number %lld twice; ", static_cast<long long>(sale.transactionNumber));
         const size_t own = linesOfTransaction(*lines, sale.transactionNumber).size();
         if (own != static_cast<size_t>(sale.lineCount))
@@ -135,7 +136,7 @@ std::string checkAfterKill(const std::string &folder, int64_t customer, size_t &
         faults += cformat("%zu lines for %zu; ", lines->size(), lineTotal);
     std::set<int64_t> indexed;
     for (const YearIndexEntry &entry : *index)
-        indexed.insert(entry.transactionNumber);
+        indexed.insert(int64_t {entry.transactionNumber});
     std::set<int64_t> low;
     for (const int64_t number : numbers)
         low.insert(static_cast<int32_t>(number));
