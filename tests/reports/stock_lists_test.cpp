@@ -175,7 +175,7 @@ TEST_F(StockListPages, EachListPrintsItsHeadingColumnsAndLines)
         { StockListKind::Reorder, "reports/data/reorder_list.txt" },
         { StockListKind::ReorderByOrderCode, "reports/data/reorder_list_by_order_code.txt" },
         { StockListKind::OutOfStock, "reports/data/out_of_stock_list.txt" },
-        { StockListKind::SpecialOrders, "reports/data/special_order_list.txt" },
+        { StockListKind::SpecialOrders, "reports/data/customer_order_list.txt" },
         { StockListKind::SellByExpired, "reports/data/sell_by_list.txt" },
     };
     for (const auto &[kind, golden] : lists) {
