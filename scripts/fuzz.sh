@@ -12,7 +12,8 @@ seconds=${1:-10}
 export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1 CCACHE_COMPILERCHECK=content
 cmake -S . -B build-fuzz -G Ninja -DOVIX_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
-cmake --build build-fuzz --parallel "$(nproc)"
+targets=$(cd tests/fuzz/corpus && ls)
+cmake --build build-fuzz --parallel "$(nproc)" --target $targets
 
 found=$(mktemp -d)
 trap 'rm -rf "$found"' EXIT
