@@ -63,6 +63,30 @@ TEST(SmtpMail, APlainMailArrivesWholeWithItsEnvelope)
     EXPECT_EQ(mails[0].data, kTricky + "\r\n");
 }
 
+// The sink's server, encrypted and logged on to as "till", trusting the
+// test's own certificate.
+MailServer securedServer(const MailSink &sink, MailEncryption encryption,
+    const std::string &password, const test::TempDir &keys)
+{
+    MailServer server = plainServer(sink);
+    server.encryption = encryption;
+    server.userName = "till";
+    server.password = password;
+    server.trustedCertificate = keys.file("cert.pem");
+    return server;
+}
+
+void expectOneMailArrives(const MailServer &server, MailSink &sink)
+{
+    std::atomic<bool> stop{false};
+    const MailResult result
+        = sendMail(server, {"shop@example.org", "office@example.org", kTricky}, stop);
+    ASSERT_EQ(result.outcome, MailOutcome::Sent) << result.words;
+    const auto mails = sink.received(1);
+    ASSERT_EQ(mails.size(), 1u);
+    EXPECT_EQ(mails[0].data, kTricky + "\r\n");
+}
+
 TEST(SmtpMail, StartTlsWithALogInAgainstTheShopsOwnCertificate)
 {
     test::TempDir keys;
@@ -71,19 +95,10 @@ TEST(SmtpMail, StartTlsWithALogInAgainstTheShopsOwnCertificate)
     MailSink sink({"--tls", keys.file("cert.pem"), keys.file("key.pem"), "--login", "till",
         "s3cret pass"});
     ASSERT_NE(sink.port(), 0);
-    MailServer server = plainServer(sink);
-    server.encryption = MailEncryption::StartTls;
-    server.userName = "till";
-    server.password = "s3cret pass";
-    server.trustedCertificate = keys.file("cert.pem");
-    std::atomic<bool> stop{false};
-    const MailResult result
-        = sendMail(server, {"shop@example.org", "office@example.org", kTricky}, stop);
-    ASSERT_EQ(result.outcome, MailOutcome::Sent) << result.words;
-    const auto mails = sink.received(1);
-    ASSERT_EQ(mails.size(), 1u);
-    EXPECT_EQ(mails[0].data, kTricky + "\r\n");
+    MailServer server = securedServer(sink, MailEncryption::StartTls, "s3cret pass", keys);
+    expectOneMailArrives(server, sink);
 
+    std::atomic<bool> stop{false};
     // Without encryption that server takes nothing.
     server.encryption = MailEncryption::None;
     server.userName.clear();
@@ -107,18 +122,7 @@ TEST(SmtpMail, TlsFromTheFirstByteWithALogIn)
     MailSink sink({"--smtps", keys.file("cert.pem"), keys.file("key.pem"), "--login", "till",
         "secret"});
     ASSERT_NE(sink.port(), 0);
-    MailServer server = plainServer(sink);
-    server.encryption = MailEncryption::Tls;
-    server.userName = "till";
-    server.password = "secret";
-    server.trustedCertificate = keys.file("cert.pem");
-    std::atomic<bool> stop{false};
-    const MailResult result
-        = sendMail(server, {"shop@example.org", "office@example.org", kTricky}, stop);
-    ASSERT_EQ(result.outcome, MailOutcome::Sent) << result.words;
-    const auto mails = sink.received(1);
-    ASSERT_EQ(mails.size(), 1u);
-    EXPECT_EQ(mails[0].data, kTricky + "\r\n");
+    expectOneMailArrives(securedServer(sink, MailEncryption::Tls, "secret", keys), sink);
 }
 
 TEST(SmtpMail, ARefusedRecipientIsAProblemInTheServersWords)
