@@ -26,7 +26,8 @@ void checkLookUps(const CustomerIndex &customers, const std::string &file)
             check(byNumber.candidates[0].number == record.number);
         }
         const std::string pattern = readText(record.name).substr(0, 3);
-        for (CustomerSearchOrder order : { CustomerSearchOrder::BySlot, CustomerSearchOrder::ByNumber }) {
+        for (CustomerSearchOrder order :
+             { CustomerSearchOrder::BySlot, CustomerSearchOrder::ByNumber }) {
             const CustomerLookup byName
                 = lookUpCustomers(customers, pattern, order, true, messages);
             int64_t lastSlot = -1;

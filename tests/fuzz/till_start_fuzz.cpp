@@ -37,8 +37,7 @@ constexpr const char *kFiles[] = {
 
 using Files = std::map<std::string, std::string>;
 
-// The folder without the copies of a damaged wr.cfg and the day's archive
-// folders a start makes.
+// The folder without the copies of a damaged wr.cfg that a start keeps.
 Files withoutCopies(Files files)
 {
     std::erase_if(files, [](const auto &file) {
