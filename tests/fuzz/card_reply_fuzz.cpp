@@ -34,10 +34,12 @@ public:
             if (state != ovix::CardReplyWatch::State::Waiting)
                 return state;
         }
+        gaveUp = true;
         return std::nullopt;
     }
 
     std::string request;
+    bool gaveUp = false;
 
 private:
     static std::optional<std::string> readFile(const std::string &name)
@@ -140,6 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         config.set(cfg::cardVerbose, (kind & 16) ? 2.0 : 0.0);
         result.approved = cardRefundExchange(
             config, DataDir(folder), 42, cents, (kind & 8) != 0, program, messages);
+        result.cancelled = program.gaveUp;
         check(requestedCents(program.request) == cents);
         check(program.request.find("\n2=20\n") != std::string::npos);
         break;
@@ -178,6 +181,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::optional<int> code = expectedCode(reply, noDigit);
     const bool approved = code && *code < 4;
     check(result.approved == approved);
+    check(result.cancelled == program.gaveUp);
     if (result.cancelled) {
         check(reply.empty());
         check(messages.shown.size() == (kind % 3 == 2 ? 4u : 0u));

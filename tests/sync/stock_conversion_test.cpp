@@ -100,7 +100,9 @@ TEST_F(Conversion, OnlyFreeSlotsGiveAnEmptyDocumentOrAnEmptyFile)
     EXPECT_TRUE(converted);
 }
 
-TEST_F(Conversion, MarkupIsEscapedInXmlTextsButNotInDatesNorInCsv)
+// A damaged record's date would otherwise open an element of its own and the
+// web site could not read the stock file.
+TEST_F(Conversion, MarkupIsEscapedInEveryXmlTextButNotInCsv)
 {
     std::string item = blankRecord(7);
     putText(item, at::description, "FISH & CHIPS <HOT>");
@@ -125,8 +127,8 @@ TEST_F(Conversion, MarkupIsEscapedInXmlTextsButNotInDatesNorInCsv)
               "<sku1>A&quot;B&apos;C</sku1>\r\n"
               "<category>&lt;&amp;&gt;</category>\r\n"
               "<format>&apos;</format>\r\n"
-              "<date_added><d>&</date_added>\r\n"
-              "<last_used>'l\"</last_used>\r\n"
+              "<date_added>&lt;d&gt;&amp;</date_added>\r\n"
+              "<last_used>&apos;l&quot;</last_used>\r\n"
               "<order_code>&quot;</order_code>\r\n"
               "<location>&amp;&amp;</location>\r\n"
               "<website>a.test/?x=1&amp;y=2</website>\r\n"
