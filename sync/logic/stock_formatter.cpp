@@ -46,6 +46,21 @@ void appendEscaped(std::string &out, std::string_view text)
     out.append(text.data() + start, text.size() - start);
 }
 
+// A name that can stand in a tag: not empty, and no blank, control character
+// or character of the markup itself, any of which would end the tag early or
+// make a document the web site cannot read.
+bool fitsInTag(std::string_view name)
+{
+    if (name.empty())
+        return false;
+    for (unsigned char c : name) {
+        if (c <= 0x20 || c == 0x7F || c == '<' || c == '>' || c == '&' || c == '"' || c == '\''
+            || c == '/' || c == '=')
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 StockFormatter::StockFormatter(const SyncConfig &config)
@@ -54,7 +69,10 @@ StockFormatter::StockFormatter(const SyncConfig &config)
     for (int i = 0; i < kOptionalFieldCount; ++i)
         included_[i] = config.isIncluded(static_cast<OptionalField>(i));
     for (int i = 0; i < kElementCount; ++i) {
-        const std::string name = fromQString(config.elementName(static_cast<Element>(i)));
+        const auto element = static_cast<Element>(i);
+        std::string name = fromQString(config.elementName(element));
+        if (!fitsInTag(name))
+            name = fromQString(defaultElementName(element));
         openTags_[i] = "<" + name + ">";
         closeTags_[i] = "</" + name + ">\r\n";
     }

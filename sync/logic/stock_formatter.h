@@ -7,7 +7,9 @@
 // dates too, has & < > " ' written as entities, so that no record can open or
 // close an element of its own (a date the till wrote holds none of them and
 // goes out unchanged); CSV values are neither quoted nor escaped. Numbers use
-// the C locale: "%.2f" for prices.
+// the C locale: "%.2f" for prices. An element name that is empty or holds a
+// blank, a control character or one of < > & " ' / = (typed so, or from a
+// damaged vx.cfg) is replaced by its default name, so that the tags stay tags.
 
 #include "sync/logic/sync_config.h"
 

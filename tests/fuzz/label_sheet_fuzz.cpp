@@ -59,7 +59,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     check(job.start >= 0 && job.start <= kLabelRangeLimit);
     check(job.finish >= 0 && job.finish <= kLabelRangeLimit);
     check(job.source == LabelSource::RepeatItem ? job.start > 0 : job.finish >= job.start);
-    check(job.quantity >= 0 && job.quantity <= kMostLabelsInOnePrint);
+    // Only a repeat prints Quantity copies.
+    check(job.quantity >= 0);
+    if (job.source == LabelSource::RepeatItem)
+        check(job.quantity <= kMostLabelsInOnePrint);
     if (job.source == LabelSource::AllValues)
         check(job.finish - job.start < kMostLabelsInOnePrint);
     check(job.originX >= 1 && job.originX <= 20000 && job.originY >= 1 && job.originY <= 20000);

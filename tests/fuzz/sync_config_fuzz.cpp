@@ -1,10 +1,13 @@
 // vx.cfg over any bytes, as the publisher starts with it: the block kept is
 // the file's bytes (zero past a short file), texts are at most one slot,
 // an upload name the publisher accepts never leaves the shop folder, its log
-// keeps its bounds, and what it stores it reads back byte for byte.
+// keeps its bounds, the element names it holds never break the stock file's
+// tags, and what it stores it reads back byte for byte.
 
 #include "fuzz/settings_fuzz.h"
 
+#include "store/item_record.h"
+#include "sync/logic/stock_formatter.h"
 #include "sync/logic/sync_session.h"
 #include "sync/logic/upload_name.h"
 
@@ -60,6 +63,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(!name.contains(u'/') && !name.contains(u'\\') && name != u"." && name != u"..");
         check(!name.contains(QChar(0)));
     }
+
+    // One item with every field, in XML with the names read: each element
+    // opens and closes with one tag of its own.
+    SyncConfig xml = config;
+    xml.setFileFormat(FileFormat::Xml);
+    for (int field = 0; field < kOptionalFieldCount; ++field)
+        xml.setIncluded(static_cast<OptionalField>(field), true);
+    const StockFormatter formatter(xml);
+    ItemRecord record {};
+    record.number = 1;
+    std::string stock;
+    formatter.appendHeader(stock);
+    check(formatter.appendItem(stock, record));
+    formatter.appendFooter(stock);
+    const size_t tags = 3 + 2 * (3 + kOptionalFieldCount);
+    check(static_cast<size_t>(std::count(stock.begin(), stock.end(), '<')) == tags);
+    check(static_cast<size_t>(std::count(stock.begin(), stock.end(), '>')) == tags);
 
     SyncSession session(shop);
     session.start();

@@ -182,6 +182,43 @@ TEST_F(Conversion, ElementNamesComeFromTheSettingsInWindows1252)
               "culo>\r\n</document>");
 }
 
+// A name that would end its tag early, typed so or read from a damaged
+// vx.cfg, gives way to the default name; any other name is kept as typed.
+TEST_F(Conversion, ElementNamesThatWouldBreakTheirTagsAreReplacedByTheDefaults)
+{
+    const struct {
+        const char *typed;
+        const char *written;
+    } cases[] = {
+        { "remarks", "remarks" },
+        { "g:notes", "g:notes" },
+        { "x-y_z.1", "x-y_z.1" },
+        { "", "notes" },
+        { "my notes", "notes" },
+        { "a<b", "notes" },
+        { "a>b", "notes" },
+        { "a&b", "notes" },
+        { "a\"b", "notes" },
+        { "a'b", "notes" },
+        { "a/b", "notes" },
+        { "a=b", "notes" },
+        { "a\tb", "notes" },
+        { "a\x7f", "notes" },
+    };
+    for (const auto &each : cases) {
+        SyncConfig xml = settings(FileFormat::Xml);
+        for (int i = 0; i < kOptionalFieldCount; ++i)
+            xml.setIncluded(static_cast<OptionalField>(i), i == int(OptionalField::Notes));
+        xml.setElementName(Element::Notes, QString::fromLatin1(each.typed));
+        std::string item = blankRecord(3);
+        putText(item, at::description, "X");
+        EXPECT_EQ(convert(item, xml),
+            kDeclaration + "<item>\r\n<number>3</number>\r\n<description>X</description>\r\n<"
+                + each.written + "></" + each.written + ">\r\n</item>\r\n</document>")
+            << each.typed;
+    }
+}
+
 TEST_F(Conversion, NumbersAsPrintfWritesThem)
 {
     std::string item = blankRecord(INT64_MAX);
