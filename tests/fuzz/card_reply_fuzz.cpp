@@ -50,13 +50,16 @@ private:
     std::string_view reply_;
 };
 
-// The cents of the request's "3=" line, which must be there.
-int64_t requestedCents(const std::string &request)
+// The cents of the request's amount line of `key` ("3" the amount, "4" the
+// cash back), which must be there.
+int64_t requestedCents(const std::string &request, const std::string &key = "3")
 {
-    const size_t at = request.find("\n3=");
+    const std::string line = "\n" + key + "=";
+    const size_t at = request.find(line);
     check(at != std::string::npos);
     const size_t end = request.find('\n', at + 1);
-    std::string_view amount(request.data() + at + 3, end - at - 3);
+    check(end != std::string::npos);
+    std::string_view amount(request.data() + at + line.size(), end - at - line.size());
     const bool negative = !amount.empty() && amount.front() == '-';
     if (negative)
         amount.remove_prefix(1);
@@ -134,6 +137,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             (kind & 16) != 0, ApprovalNotice::Text);
         check(program.request == cardRequestText(request));
         check(requestedCents(program.request) == cents);
+        if (request.type == CardRequestType::SaleWithCashBack)
+            check(requestedCents(program.request, "4") == request.cashBackCents);
         break;
     }
     case 1: {
