@@ -50,8 +50,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const size_t comma = std::min(read.find(',', start), read.size());
         const std::string_view digits = read.substr(start, comma - start);
         unsigned value = 0;
-        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-        if (!digits.empty() && error == std::errc() && end == digits.data() + digits.size() && value < 256)
+        const auto [end, error]
+            = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+        if (!digits.empty() && error == std::errc() && end == digits.data() + digits.size()
+            && value < 256)
             check(static_cast<unsigned char>(bytes[item]) == value);
         if (digits.empty())
             check(bytes[item] == '\0');
@@ -64,11 +66,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         size_t from = 0;
         for (;;) {
             const size_t comma = text.find(',', from);
-            const std::string_view item
-                = withoutBlanks(text.substr(from, comma == std::string_view::npos ? text.npos : comma - from));
+            const std::string_view item = withoutBlanks(
+                text.substr(from, comma == std::string_view::npos ? text.npos : comma - from));
             int64_t value = 0;
             if (!item.empty()) {
-                const auto [end, error] = std::from_chars(item.data(), item.data() + item.size(), value);
+                const auto [end, error]
+                    = std::from_chars(item.data(), item.data() + item.size(), value);
                 check(error == std::errc() && end == item.data() + item.size());
                 check(value >= 0 && value < 256);
             }

@@ -21,7 +21,10 @@ using ovix::fuzz::check;
 // then polls a few times as the till would.
 class ReplyingProgram : public ovix::CardReplyWaiter {
 public:
-    explicit ReplyingProgram(std::string_view reply) : reply_(reply) { }
+    explicit ReplyingProgram(std::string_view reply)
+        : reply_(reply)
+    {
+    }
 
     std::optional<ovix::CardReplyWatch::State> wait(ovix::CardReplyWatch &watch) override
     {
@@ -85,7 +88,8 @@ std::optional<int> expectedCode(std::string_view reply, bool &noDigit)
             continue;
         if (at > 0 && static_cast<unsigned char>(reply[at - 1]) >= '0')
             continue;
-        const auto digit = [&](size_t i) { return i < reply.size() && reply[i] >= '0' && reply[i] <= '9'; };
+        const auto digit
+            = [&](size_t i) { return i < reply.size() && reply[i] >= '0' && reply[i] <= '9'; };
         if (!digit(at + 2)) {
             noDigit = true;
             return std::nullopt;
@@ -165,7 +169,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         TillConfig config;
         config.setText(cfg::eftFolder, folder);
         result = referencedCardTransaction(config, DataDir(folder), program, messages);
-        const std::string request = referencedCardRequestText(typed[0], typed[1], typed[2], typed[3]);
+        const std::string request
+            = referencedCardRequestText(typed[0], typed[1], typed[2], typed[3]);
         if (request.empty()) {
             check(!fileExists(folder + "/" + kCardRequestName));
             check(messages.lastText() == "Invalid entry");

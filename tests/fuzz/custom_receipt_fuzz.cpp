@@ -28,8 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     using namespace ovix;
     // Texts, cutter sequence and field lines; the receipt options; the text,
     // blank and address lines, cutter port and the rest of the custom options.
-    const TillConfig config = fuzz::configFrom(fuzz::bytesOf(data, size),
-        { { 33034, 280 }, { 40630, 48 }, { 40870, 76 } });
+    const TillConfig config = fuzz::configFrom(
+        fuzz::bytesOf(data, size), { { 33034, 280 }, { 40630, 48 }, { 40870, 76 } });
     const CustomReceiptSettings shown = loadCustomReceiptSettings(config);
     for (const std::string &line : shown.lines) {
         const int value = std::stoi(line);

@@ -28,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     check(again.lines == design.lines && again.barcode == design.barcode
         && again.boxEncased == design.boxEncased && again.customLogo == design.customLogo
         && again.headerFont == design.headerFont && again.standardLogo == design.standardLogo
-        && again.fontFace == design.fontFace.substr(0, kInvoiceFontFaceLength) && again.fontPoints == design.fontPoints);
+        && again.fontFace == design.fontFace.substr(0, kInvoiceFontFaceLength)
+        && again.fontPoints == design.fontPoints);
     TillConfig second = stored;
     applyInvoiceDesign(second, again);
     check(second.view() == stored.view());

@@ -84,11 +84,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     RecordingPrintDevice device;
     int asked = 0;
     const LabelShopTexts shop { typed[9], "$" };
-    const int pages = drawLabelSheets(device, job, values, shop, [&asked] { return ++asked < 1000; });
+    const int pages
+        = drawLabelSheets(device, job, values, shop, [&asked] { return ++asked < 1000; });
     const auto perSheet = static_cast<size_t>(job.labelsPerSheet);
     const size_t expectedPages = (values.size() + perSheet - 1) / perSheet;
     check(static_cast<size_t>(pages) == expectedPages);
     check(static_cast<size_t>(asked) == (expectedPages > 0 ? expectedPages - 1 : 0));
-    check(device.operationsOf(PrintOperation::Kind::NewPage).size() == (pages > 0 ? pages - 1u : 0u));
+    check(
+        device.operationsOf(PrintOperation::Kind::NewPage).size() == (pages > 0 ? pages - 1u : 0u));
     return 0;
 }

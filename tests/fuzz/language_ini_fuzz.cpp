@@ -53,7 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int slot = 1; slot <= kCustomizableWordSlots; ++slot)
         check(edited.word(slot) == words.word(slot).substr(0, kReceiptWordWidth - 1));
     check(edited.word(0) == words.word(0));
-    check(edited.bytes().substr(36 * kReceiptWordWidth) == words.bytes().substr(36 * kReceiptWordWidth));
+    check(edited.bytes().substr(36 * kReceiptWordWidth)
+        == words.bytes().substr(36 * kReceiptWordWidth));
     check(applied.get(cfg::receiptLanguage) == dialog.languageIndex);
     check(storeReceiptWords(shop, edited));
     check(loadReceiptWords(shop, again, dialog.languageIndex) && again == edited);

@@ -60,7 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     }
     size_t items = 0;
-    for (size_t at = stock->find("<item>"); at != std::string::npos; at = stock->find("<item>", at + 1))
+    for (size_t at = stock->find("<item>"); at != std::string::npos;
+         at = stock->find("<item>", at + 1))
         ++items;
     check(items == inUse);
     // Every element opens and closes with its own tag and nothing else: the

@@ -1,6 +1,7 @@
 // upload.cfg over any bytes: the block is always 5040 bytes, texts at most
-// their slot (a damaged slot may lack its NUL) with no NUL, the named slots never spill into the reserved bytes,
-// and what is read is written and read back unchanged, byte for byte.
+// their slot (a damaged slot may lack its NUL) with no NUL, the named slots
+// never spill into the reserved bytes, and what is read is written and read
+// back unchanged, byte for byte.
 
 #include "fuzz/settings_fuzz.h"
 
@@ -24,8 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     check(bytes.substr(0, kept) == input.substr(0, kept));
     check(bytes.find_first_not_of('\0', kept) == std::string_view::npos);
 
-    std::string texts[3 + kHeadOfficeReportCount] = { config.server(), config.userName(),
-        config.password() };
+    std::string texts[3 + kHeadOfficeReportCount]
+        = { config.server(), config.userName(), config.password() };
     for (int report = 0; report < kHeadOfficeReportCount; ++report)
         texts[3 + report] = config.fileName(static_cast<HeadOfficeReport>(report));
     for (const std::string &text : texts) {
