@@ -57,8 +57,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     check(messages.shown.empty());
     check(job.start >= 0 && job.start <= kLabelRangeLimit);
-    check(job.finish >= 0 && job.finish <= kLabelRangeLimit);
-    check(job.source == LabelSource::RepeatItem ? job.start > 0 : job.finish >= job.start);
+    // A repeat prints Start only, Quantity times; a range runs Start to Finish.
+    if (job.source == LabelSource::RepeatItem)
+        check(job.start > 0);
+    else
+        check(job.finish >= job.start && job.finish <= kLabelRangeLimit);
     // Only a repeat prints Quantity copies.
     check(job.quantity >= 0);
     if (job.source == LabelSource::RepeatItem)
