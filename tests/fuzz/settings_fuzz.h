@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -35,8 +36,8 @@ inline std::string_view bytesOf(const uint8_t *data, size_t size)
 }
 
 // A folder made once per process: under $TMPDIR when set, else in memory
-// (/dev/shm) where the writers' syncs cost little, else under /tmp. Each
-// process makes its own and leaves it behind.
+// (/dev/shm) where the writers' syncs cost little, else under /tmp. It is
+// removed when the process ends normally (a crash leaves it to look at).
 inline const std::string &scratchFolder()
 {
     static const std::string folder = [] {
@@ -46,6 +47,14 @@ inline const std::string &scratchFolder()
             base = "/dev/shm";
         std::string pattern = base + "/ovixfuzz.XXXXXX";
         check(mkdtemp(pattern.data()) != nullptr);
+        // Kept where the string's destructor cannot reach before the handler runs.
+        static char removed[4096];
+        check(pattern.size() < sizeof removed);
+        std::memcpy(removed, pattern.c_str(), pattern.size() + 1);
+        std::atexit([] {
+            std::error_code ignored;
+            std::filesystem::remove_all(removed, ignored);
+        });
         return pattern;
     }();
     return folder;
