@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace ovix {
 
@@ -129,6 +130,27 @@ bool isPlainFileName(std::string_view name)
             return false;
     }
     return true;
+}
+
+bool isShopFileName(std::string_view name)
+{
+    static constexpr std::string_view kShopFiles[] = {
+        "film.dat", "member.dat", "mans.dat", "wr.cfg", "address.vt", "language.ini",
+        "resn.dat", "basket.sav", "bun4.dat", "bun2.dat", "thedaily.dat", "base.dat",
+        "saleslog.dat", "itemslog.dat", "ininvent.dat", "temp2.dat", "f2.dat", "m2.dat",
+        "receipt.bmp", "letter.bmp", "wrmail.cfg", "upload.cfg", "input.txt", "output.txt",
+        "ports.cfg", "ovix.jnl", "vx.cfg", "inventor.dat", "printouts", "help",
+    };
+    std::string lower(name);
+    for (char &c : lower) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    if (std::find(std::begin(kShopFiles), std::end(kShopFiles), lower) != std::end(kShopFiles))
+        return true;
+    if (!lower.empty() && lower.find_first_not_of("0123456789") == std::string::npos)
+        return true;
+    return lower.ends_with(".new~");
 }
 
 std::optional<UploadConfig> readUploadConfig(const DataDir &dir)

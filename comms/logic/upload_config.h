@@ -86,6 +86,13 @@ private:
 // character.
 bool isPlainFileName(std::string_view name);
 
+// Whether `name`, in any letter case, is one of the shop's own files or
+// folders in the shop folder (records, settings, logs, the undo journal, the
+// card exchange files, the archive's year folders, the programs' temporary
+// files ending in ".new~"): a report file written under it would replace
+// what the shop keeps there.
+bool isShopFileName(std::string_view name);
+
 // upload.cfg as stored: nothing when it is missing or cannot be read. A
 // shorter file gives what it holds, the rest zero; a longer one its first
 // 5040 bytes.

@@ -36,6 +36,18 @@ bool sameName(std::string_view a, std::string_view b)
     return true;
 }
 
+// An absolute path with no control character in it.
+bool isUsableDevicePath(std::string_view path)
+{
+    if (path.empty() || path.front() != '/')
+        return false;
+    for (unsigned char c : path) {
+        if (c < 0x20 || c == 0x7F)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 PortMap::PortMap()
@@ -66,7 +78,7 @@ void PortMap::applyOverrides(std::string_view text)
             continue;
         std::string_view name = trimmed(line.substr(0, equals));
         std::string_view path = trimmed(line.substr(equals + 1));
-        if (path.empty())
+        if (!isUsableDevicePath(path))
             continue;
         for (int index = 0; index < kPortCount; ++index) {
             if (sameName(name, portName(index)))

@@ -13,7 +13,11 @@
 //
 // Port names are matched whatever their case; blanks around the name and the
 // path are ignored; empty lines, lines starting with '#' and lines naming no
-// known port are skipped. A missing or unreadable ports.cfg means the defaults.
+// known port are skipped. A path that is not absolute (it would be found
+// from the data folder, among the shop's files) or that holds a control
+// character (a NUL would open another file than the one named) is skipped
+// too, and the port keeps what it had. A missing or unreadable ports.cfg
+// means the defaults.
 
 #include <array>
 #include <string>

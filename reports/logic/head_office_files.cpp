@@ -97,7 +97,7 @@ std::optional<std::vector<std::string>> writeHeadOfficeFiles(const TillState &st
         const std::optional<std::string> text = reportText(report, state, messages, now);
         if (!text)
             return std::nullopt;
-        if (!isPlainFileName(name)
+        if (!isPlainFileName(name) || isShopFileName(name)
             || !replaceFileAtomically(state.dir.path(toUtf8(name)), *text)) {
             reportProblem(messages, cannotWrite(report));
             return std::nullopt;

@@ -41,7 +41,8 @@ std::optional<std::string> reorderListText(const DataDir &dir, const std::string
 // selected." (caption "Problem") when none is chosen and named, or a report
 // that could not be built or written, with its message ("Unable to produce
 // report file.", "Unable to produce items file.", "Unable to produce reorder
-// file.", caption "Problem"; a name with a folder part cannot be written).
+// file.", caption "Problem"; a name with a folder part or the name of one of
+// the shop's own files, as a damaged upload.cfg may hold, is not written).
 // Files written before a failure stay in the folder.
 std::optional<std::vector<std::string>> writeHeadOfficeFiles(const TillState &state,
     const UploadConfig &upload, Messages &messages, const LocalTime &now);

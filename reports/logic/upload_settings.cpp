@@ -39,6 +39,11 @@ bool saveUploadSettings(const DataDir &dir, TillConfig &config, UploadConfig &up
             reportProblem(messages, "Please enter a file name without a folder.");
             return false;
         }
+        if (isShopFileName(name)) {
+            reportProblem(messages,
+                "The shop keeps its own file under that name: please enter another name.");
+            return false;
+        }
     }
     UploadConfig changed = upload;
     changed.setServer(form.server);

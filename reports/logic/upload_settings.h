@@ -33,7 +33,9 @@ struct UploadSettingsForm {
 UploadSettingsForm uploadSettingsForm(const TillConfig &config, const UploadConfig &upload);
 
 // OK: a file name with a folder part or a control character is refused with
-// "Please enter a file name without a folder." (caption "Problem"); otherwise
+// "Please enter a file name without a folder." (caption "Problem"), and the
+// name of one of the shop's own files (isShopFileName) with "The shop keeps
+// its own file under that name: please enter another name."; otherwise
 // the texts are put into `upload`, which replaces upload.cfg ("Unable to
 // create UPLOAD.CFG", caption "Problem", when it cannot be written), and only
 // then are the choices set in `config` (2 when chosen, else 0). False, with

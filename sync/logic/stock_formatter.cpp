@@ -46,6 +46,21 @@ void appendEscaped(std::string &out, std::string_view text)
     out.append(text.data() + start, text.size() - start);
 }
 
+// A name that can stand in a tag: not empty, and no blank, control character
+// or character of the markup itself, any of which would end the tag early or
+// make a document the web site cannot read.
+bool fitsInTag(std::string_view name)
+{
+    if (name.empty())
+        return false;
+    for (unsigned char c : name) {
+        if (c <= 0x20 || c == 0x7F || c == '<' || c == '>' || c == '&' || c == '"' || c == '\''
+            || c == '/' || c == '=')
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 StockFormatter::StockFormatter(const SyncConfig &config)
@@ -54,7 +69,10 @@ StockFormatter::StockFormatter(const SyncConfig &config)
     for (int i = 0; i < kOptionalFieldCount; ++i)
         included_[i] = config.isIncluded(static_cast<OptionalField>(i));
     for (int i = 0; i < kElementCount; ++i) {
-        const std::string name = fromQString(config.elementName(static_cast<Element>(i)));
+        const auto element = static_cast<Element>(i);
+        std::string name = fromQString(config.elementName(element));
+        if (!fitsInTag(name))
+            name = fromQString(defaultElementName(element));
         openTags_[i] = "<" + name + ">";
         closeTags_[i] = "</" + name + ">\r\n";
     }
@@ -86,11 +104,10 @@ void StockFormatter::close(std::string &out, Element element) const
         out += ',';
 }
 
-void StockFormatter::appendText(
-    std::string &out, Element element, std::string_view text, Text kind) const
+void StockFormatter::appendText(std::string &out, Element element, std::string_view text) const
 {
     open(out, element);
-    if (format_ == FileFormat::Xml && kind == Text::Escaped)
+    if (format_ == FileFormat::Xml)
         appendEscaped(out, text);
     else
         out.append(text);
@@ -128,15 +145,15 @@ bool StockFormatter::appendItem(std::string &out, const ItemRecord &record) cons
     }
 
     appendWhole(out, Element::Number, number);
-    appendText(out, Element::Description, fieldText(record.description), Text::Escaped);
+    appendText(out, Element::Description, fieldText(record.description));
     if (included(OptionalField::Sku1))
-        appendText(out, Element::Sku1, fieldText(record.sku1), Text::Escaped);
+        appendText(out, Element::Sku1, fieldText(record.sku1));
     if (included(OptionalField::Sku2))
-        appendText(out, Element::Sku2, fieldText(record.sku2), Text::Escaped);
+        appendText(out, Element::Sku2, fieldText(record.sku2));
     if (included(OptionalField::Sku3))
-        appendText(out, Element::Sku3, fieldText(record.sku3), Text::Escaped);
+        appendText(out, Element::Sku3, fieldText(record.sku3));
     if (included(OptionalField::Sku4))
-        appendText(out, Element::Sku4, fieldText(record.sku4), Text::Escaped);
+        appendText(out, Element::Sku4, fieldText(record.sku4));
     if (included(OptionalField::CostPrice))
         appendMoney(out, Element::CostPrice, record.cost_price);
     if (included(OptionalField::TradePrice))
@@ -152,25 +169,25 @@ bool StockFormatter::appendItem(std::string &out, const ItemRecord &record) cons
     if (included(OptionalField::DisplayCategory))
         appendWhole(out, Element::DisplayCategory, record.display_category);
     if (included(OptionalField::Category))
-        appendText(out, Element::Category, fieldText(record.category), Text::Escaped);
+        appendText(out, Element::Category, fieldText(record.category));
     if (included(OptionalField::Format))
-        appendText(out, Element::Format, fieldText(record.format), Text::Escaped);
+        appendText(out, Element::Format, fieldText(record.format));
     if (included(OptionalField::DateAdded))
-        appendText(out, Element::DateAdded, fieldText(record.date_added), Text::AsStored);
+        appendText(out, Element::DateAdded, fieldText(record.date_added));
     if (included(OptionalField::LastUsed))
-        appendText(out, Element::LastUsed, fieldText(record.last_used), Text::AsStored);
+        appendText(out, Element::LastUsed, fieldText(record.last_used));
     if (included(OptionalField::OrderCode))
-        appendText(out, Element::OrderCode, fieldText(record.order_code), Text::Escaped);
+        appendText(out, Element::OrderCode, fieldText(record.order_code));
     if (included(OptionalField::MinimumOrder))
         appendWhole(out, Element::MinimumOrder, record.minimum_order);
     if (included(OptionalField::TotalSold))
         appendWhole(out, Element::TotalSold, record.total_sold);
     if (included(OptionalField::Location))
-        appendText(out, Element::Location, fieldText(record.location), Text::Escaped);
+        appendText(out, Element::Location, fieldText(record.location));
     if (included(OptionalField::Website))
-        appendText(out, Element::Website, fieldText(record.website), Text::Escaped);
+        appendText(out, Element::Website, fieldText(record.website));
     if (included(OptionalField::Notes))
-        appendText(out, Element::Notes, fieldText(record.notes), Text::Escaped);
+        appendText(out, Element::Notes, fieldText(record.notes));
 
     if (format_ == FileFormat::Xml) {
         out += closeTags_[static_cast<size_t>(Element::Item)];

@@ -3,9 +3,13 @@
 // with the fields, element names and format chosen in vx.cfg.
 //
 // Text fields go out as stored, single-byte Windows-1252, read no further than
-// their width (a damaged record may hold no NUL). In XML the texts other than
-// the two dates have & < > " ' written as entities; CSV values are neither
-// quoted nor escaped. Numbers use the C locale: "%.2f" for prices.
+// their width (a damaged record may hold no NUL). In XML every text, the two
+// dates too, has & < > " ' written as entities, so that no record can open or
+// close an element of its own (a date the till wrote holds none of them and
+// goes out unchanged); CSV values are neither quoted nor escaped. Numbers use
+// the C locale: "%.2f" for prices. An element name that is empty or holds a
+// blank, a control character or one of < > & " ' / = (typed so, or from a
+// damaged vx.cfg) is replaced by its default name, so that the tags stay tags.
 
 #include "sync/logic/sync_config.h"
 
@@ -38,13 +42,11 @@ public:
     void appendFooter(std::string &out) const;
 
 private:
-    enum class Text { Escaped, AsStored };
-
     bool included(OptionalField field) const
     {
         return included_[static_cast<size_t>(field)];
     }
-    void appendText(std::string &out, Element element, std::string_view text, Text kind) const;
+    void appendText(std::string &out, Element element, std::string_view text) const;
     void appendWhole(std::string &out, Element element, int64_t value) const;
     void appendMoney(std::string &out, Element element, float value) const;
     void open(std::string &out, Element element) const;

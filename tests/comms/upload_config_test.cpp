@@ -159,6 +159,32 @@ TEST(UploadConfig, PlainFileNames)
         EXPECT_EQ(isPlainFileName(c.name), c.plain) << c.name;
 }
 
+TEST(UploadConfig, TheShopsOwnFileNames)
+{
+    const struct {
+        const char *name;
+        bool shops;
+    } cases[] = {
+        { "Activity.txt", false },
+        { "Dlyitems.txt", false },
+        { "film.dat.txt", false },
+        { "12a", false },
+        { "new~", false },
+        { "film.dat", true },
+        { "FILM.DAT", true },
+        { "Wr.Cfg", true },
+        { "member.dat", true },
+        { "ovix.jnl", true },
+        { "upload.cfg", true },
+        { "output.txt", true },
+        { "2026", true },
+        { "Reorder.txt.new~", true },
+        { "printouts", true },
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(isShopFileName(c.name), c.shops) << c.name;
+}
+
 TEST(UploadConfig, NotWrittenWhenTheFolderIsMissing)
 {
     TempDir folder;

@@ -76,5 +76,39 @@ TEST(PortMap, DefaultsAndOverrides)
     EXPECT_EQ(map.devicePath(9), "/dev/usb/lp0");
 }
 
+TEST(PortMap, PathsThatNameNoDeviceAreSkipped)
+{
+    const struct {
+        const char *line;
+        const char *path; // COM1's device afterwards
+    } cases[] = {
+        { "COM1=/dev/ttyUSB0", "/dev/ttyUSB0" },
+        { "COM1=/home/shop/pole", "/home/shop/pole" },
+        // Found from the data folder: film.dat or the undo journal.
+        { "COM1=film.dat", "/dev/ttyS0" },
+        { "COM1=../ovix/wr.cfg", "/dev/ttyS0" },
+        { "COM1=~/pole", "/dev/ttyS0" },
+        // The file opened would not be the one written.
+        { "COM1=/dev/ttyUSB0\x01", "/dev/ttyS0" },
+        { "COM1=/dev/tty\tUSB0", "/dev/ttyS0" },
+        { "COM1=/dev/ttyUSB0\x7f", "/dev/ttyS0" },
+    };
+    for (const auto &each : cases) {
+        PortMap map;
+        map.applyOverrides(each.line);
+        EXPECT_EQ(map.devicePath(0), each.path) << each.line;
+    }
+
+    // A NUL inside the path: everything after it would be dropped on opening.
+    const char withNul[] = "COM2=/dev/ttyS5\0/x\nCOM3=/dev/ttyACM0\n";
+    PortMap map;
+    map.applyOverrides(std::string_view(withNul, sizeof withNul - 1));
+    EXPECT_EQ(map.devicePath(1), "/dev/ttyS1");
+    EXPECT_EQ(map.devicePath(2), "/dev/ttyACM0");
+    // A skipped line leaves the port as an earlier line set it.
+    map.applyOverrides("COM3=relative\n");
+    EXPECT_EQ(map.devicePath(2), "/dev/ttyACM0");
+}
+
 } // namespace
 } // namespace ovix

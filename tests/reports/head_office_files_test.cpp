@@ -254,6 +254,9 @@ TEST_F(HeadOfficeFiles, EachFailureEndsWithItsMessageAndNothingFurther)
             "Data file film.dat, not present.", "Fatal error" },
         { "a name reaching out of the shop folder", true, false, true, "../Activity.txt", true,
             "Unable to produce report file.", "Problem" },
+        // As a damaged upload.cfg may name it: the item file would be replaced.
+        { "the name of the shop's item file", true, false, true, "FILM.DAT", true,
+            "Unable to produce report file.", "Problem" },
     };
     for (const auto &c : cases) {
         std::filesystem::remove(archive.folder.file("film.dat"));
@@ -262,8 +265,10 @@ TEST_F(HeadOfficeFiles, EachFailureEndsWithItsMessageAndNothingFurther)
             writeFilm({ { .number = 1, .description = "TEA", .quantity = 0, .reorder = 1 } });
         choose(c.overview, c.items, c.reorder);
         upload.setFileName(HeadOfficeReport::DailyOverview, c.overviewName);
+        const std::string film = file("film.dat");
         ScriptedMessages told;
         EXPECT_FALSE(writeHeadOfficeFiles(state, upload, told, kNow)) << c.what;
+        EXPECT_EQ(file("film.dat"), film) << c.what;
         EXPECT_EQ(told.lastText(), c.text) << c.what;
         EXPECT_EQ(told.lastCaption(), c.caption) << c.what;
         EXPECT_EQ(told.shown.size(), 1u) << c.what;
@@ -325,6 +330,8 @@ TEST(UploadSettings, ARefusedOrUnwrittenOkChangesNothing)
             "Please enter a file name without a folder." },
         { "a control character", folder.path(), "A\r\n.TXT",
             "Please enter a file name without a folder." },
+        { "the shop's customer file", folder.path(), "Member.dat",
+            "The shop keeps its own file under that name: please enter another name." },
         { "upload.cfg cannot be made", folder.file("gone"), "A.TXT",
             "Unable to create UPLOAD.CFG" },
     };

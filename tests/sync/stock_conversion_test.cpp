@@ -100,7 +100,9 @@ TEST_F(Conversion, OnlyFreeSlotsGiveAnEmptyDocumentOrAnEmptyFile)
     EXPECT_TRUE(converted);
 }
 
-TEST_F(Conversion, MarkupIsEscapedInXmlTextsButNotInDatesNorInCsv)
+// A damaged record's date would otherwise open an element of its own and the
+// web site could not read the stock file.
+TEST_F(Conversion, MarkupIsEscapedInEveryXmlTextButNotInCsv)
 {
     std::string item = blankRecord(7);
     putText(item, at::description, "FISH & CHIPS <HOT>");
@@ -125,8 +127,8 @@ TEST_F(Conversion, MarkupIsEscapedInXmlTextsButNotInDatesNorInCsv)
               "<sku1>A&quot;B&apos;C</sku1>\r\n"
               "<category>&lt;&amp;&gt;</category>\r\n"
               "<format>&apos;</format>\r\n"
-              "<date_added><d>&</date_added>\r\n"
-              "<last_used>'l\"</last_used>\r\n"
+              "<date_added>&lt;d&gt;&amp;</date_added>\r\n"
+              "<last_used>&apos;l&quot;</last_used>\r\n"
               "<order_code>&quot;</order_code>\r\n"
               "<location>&amp;&amp;</location>\r\n"
               "<website>a.test/?x=1&amp;y=2</website>\r\n"
@@ -178,6 +180,43 @@ TEST_F(Conversion, ElementNamesComeFromTheSettingsInWindows1252)
               "culo>\r\n<number>3</number>\r\n<d\x80sc?>X</d\x80sc?>\r\n"
               "<remarks></remarks>\r\n</art\xED"
               "culo>\r\n</document>");
+}
+
+// A name that would end its tag early, typed so or read from a damaged
+// vx.cfg, gives way to the default name; any other name is kept as typed.
+TEST_F(Conversion, ElementNamesThatWouldBreakTheirTagsAreReplacedByTheDefaults)
+{
+    const struct {
+        const char *typed;
+        const char *written;
+    } cases[] = {
+        { "remarks", "remarks" },
+        { "g:notes", "g:notes" },
+        { "x-y_z.1", "x-y_z.1" },
+        { "", "notes" },
+        { "my notes", "notes" },
+        { "a<b", "notes" },
+        { "a>b", "notes" },
+        { "a&b", "notes" },
+        { "a\"b", "notes" },
+        { "a'b", "notes" },
+        { "a/b", "notes" },
+        { "a=b", "notes" },
+        { "a\tb", "notes" },
+        { "a\x7f", "notes" },
+    };
+    for (const auto &each : cases) {
+        SyncConfig xml = settings(FileFormat::Xml);
+        for (int i = 0; i < kOptionalFieldCount; ++i)
+            xml.setIncluded(static_cast<OptionalField>(i), i == int(OptionalField::Notes));
+        xml.setElementName(Element::Notes, QString::fromLatin1(each.typed));
+        std::string item = blankRecord(3);
+        putText(item, at::description, "X");
+        EXPECT_EQ(convert(item, xml),
+            kDeclaration + "<item>\r\n<number>3</number>\r\n<description>X</description>\r\n<"
+                + each.written + "></" + each.written + ">\r\n</item>\r\n</document>")
+            << each.typed;
+    }
 }
 
 TEST_F(Conversion, NumbersAsPrintfWritesThem)
