@@ -105,8 +105,9 @@ inline std::string wrapJournalBody(std::string_view body)
     return journal;
 }
 
-// One input as several files: the parts between the lines "\n--\n" (the
-// last ones missing when there are fewer).
+// One input as several files: the parts between the lines "\n--\n", at most
+// `count` of them (the last takes the rest). Files past the parts present are
+// missing.
 inline std::vector<std::string> splitParts(std::string_view input, size_t count)
 {
     constexpr std::string_view kCut = "\n--\n";
@@ -119,7 +120,6 @@ inline std::vector<std::string> splitParts(std::string_view input, size_t count)
         input.remove_prefix(cut + kCut.size());
     }
     parts.emplace_back(input);
-    parts.resize(count);
     return parts;
 }
 
