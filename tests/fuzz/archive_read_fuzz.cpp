@@ -6,7 +6,8 @@
 // look-up finds a transaction exactly when its first index entry names this
 // day and the day's sales log holds it, with its own lines; the lists keep to
 // the index and their limit; an archived transaction loads into a basket
-// with at most 400 lines. Then a sale is appended as the till appends one:
+// with at most 400 lines; the number offered to the next sale is held by no
+// entry or record, whatever wr.cfg says. Then a sale is appended as the till appends one:
 // torn ends are cut off into side files, the whole records before them stay,
 // and the new index entry, record and lines come last.
 
@@ -20,6 +21,7 @@
 #include "sales/logic/sales_archive.h"
 #include "sales/logic/transaction_lists.h"
 #include "sales/logic/transaction_lookup.h"
+#include "sales/logic/transaction_numbers.h"
 #include "store/fixed_text.h"
 #include "store/till_config.h"
 
@@ -172,6 +174,37 @@ void checkReaders(const DataDir &dir, const std::vector<std::string> &parts)
     }
 }
 
+// The number a new sale takes is held by no index entry and no record of the
+// day, whatever wr.cfg offers.
+void checkFreeNumber(const DataDir &dir, const std::vector<std::string> &parts)
+{
+    std::set<int64_t> held;
+    if (parts.size() > 0) {
+        for (const YearIndexEntry &entry : indexEntries(parts[0]))
+            held.insert(+entry.transactionNumber);
+    }
+    if (parts.size() > 1) {
+        for (const TransactionRecord &record : wholeRecords<TransactionRecord>(parts[1], 0))
+            held.insert(+record.transactionNumber);
+    }
+    LocalTime today;
+    today.year = kDay.year;
+    today.month = kDay.month;
+    today.day = kDay.day;
+    std::vector<int32_t> offers = {1, 5, 0, -3, 2147483647};
+    if (!held.empty())
+        offers.push_back(static_cast<int32_t>(*held.begin()));
+    ArchivedNumbers numbers;
+    for (int32_t wanted : offers) {
+        const std::optional<int32_t> free = numbers.firstFree(dir, today, wanted);
+        must(free.has_value() && *free >= 1 && held.count(*free) == 0);
+        // Above every number held, the one offered is taken as it is.
+        const int64_t offered = std::max(wanted, 1);
+        if (held.empty() || *held.rbegin() < offered)
+            must(*free == offered);
+    }
+}
+
 // A sale appended over whatever is there.
 void checkAppend(const DataDir &dir, const std::vector<std::string> &parts)
 {
@@ -239,6 +272,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const DataDir dir(root);
     checkReaders(dir, parts);
+    checkFreeNumber(dir, parts);
     checkAppend(dir, parts);
     return 0;
 }
