@@ -1,11 +1,17 @@
 // The typed numbers and amounts over any text: the till's leading numbers,
 // the settings pages' whole and decimal numbers, the question for a whole
 // number in bounds, the amount boxes typed in cents, the change shown for a
-// tender, the transaction number asked for or chosen from a list, and the
-// money rounding every total goes through. The input's first eight bytes
+// tender, the transaction number asked for or chosen from a list, the item
+// and supplier prompts, the price without tax reckoned from a typed price,
+// and the money rounding every total goes through. The input's first eight bytes
 // also serve as a number (an amount, bounds) where one is needed.
 
 #include "archive_fuzz.h"
+#include "inventory/logic/item_form.h"
+#include "inventory/logic/item_maintenance.h"
+#include "inventory/logic/price_reckoner.h"
+#include "inventory/logic/supplier_form.h"
+#include "inventory/logic/supplier_maintenance.h"
 #include "platform/ask_number.h"
 #include "platform/c_format.h"
 #include "platform/leading_number.h"
@@ -214,6 +220,62 @@ void checkTransactionNumbers(std::string_view text)
     }
 }
 
+// Cents of a "%.2f" text, or -1 when it is none.
+int64_t centsOfText(const std::string &text)
+{
+    const size_t point = text.find('.');
+    if (point == std::string::npos || point == 0 || text.size() - point != 3)
+        return -1;
+    const std::optional<int64_t> whole = ovix::wholeNumber(text.substr(0, point));
+    const std::optional<int64_t> part = ovix::wholeNumber(text.substr(point + 1));
+    if (!whole || !part || *whole < 0 || *part < 0)
+        return -1;
+    return *whole * 100 + *part;
+}
+
+// The price without tax, times one plus the rate, is the typed price within
+// half a cent's worth of the rounding.
+void checkPriceReckoner(std::string_view text, int64_t rateOne, int64_t rateTwo, int ticks)
+{
+    const std::string plain = ovix::priceWithoutTax(text, false, false, rateOne, rateTwo);
+    if (plain == "0.0")
+        return;
+    const int64_t typed = centsOfText(plain);
+    must(typed > 0);
+    const bool one = ticks & 1;
+    const bool two = ticks & 2;
+    const auto clamp = [](int64_t rate) {
+        return rate > 0 ? std::min<int64_t>(rate, 1000000000) : 0;
+    };
+    const int64_t rate = (one ? clamp(rateOne) : 0) + (two ? clamp(rateTwo) : 0);
+    const int64_t without = centsOfText(ovix::priceWithoutTax(text, one, two, rateOne, rateTwo));
+    must(without >= 0 && without <= typed);
+    const __int128 back = static_cast<__int128>(without) * (10000 + rate);
+    const __int128 wanted = static_cast<__int128>(typed) * 10000;
+    const __int128 apart = back > wanted ? back - wanted : wanted - back;
+    must(apart * 2 <= 10000 + rate);
+}
+
+void checkPrompts(std::string_view text)
+{
+    const ovix::ItemPromptAnswer item = ovix::readItemPrompt(text);
+    must(item.number == 0 || item.description.empty());
+    if (item.number != 0) {
+        must(item.number >= 1 && item.number <= ovix::kMaxRecordNumber);
+        must(ovix::wholeNumber(text) == item.number);
+    } else if (ovix::trimBlanks(text).empty()) {
+        must(item.description.empty());
+    } else {
+        must(item.description == text);
+    }
+    const std::optional<int64_t> supplier = ovix::supplierPromptNumber(text);
+    if (supplier) {
+        const ovix::LeadingNumber leading
+            = ovix::parseLeadingNumber(text.substr(0, ovix::kSupplierNumberWidth));
+        must(*supplier > 0 && !leading.outOfRange && leading.value == *supplier);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -234,5 +296,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     checkCents(number, amount);
     checkChange(amount, size >= 8 ? text.substr(8) : text);
     checkTransactionNumbers(text);
+    checkPrompts(text);
+    if (size >= 8)
+        checkPriceReckoner(text.substr(8), number >> 32, number & 0xFFFFFF, data[0] & 3);
     return 0;
 }
