@@ -33,9 +33,8 @@ void useCNumericLocale()
 
 double roundMoney(double amount)
 {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.2f", amount);
-    return std::strtod(text, nullptr);
+    // The whole text: a fixed buffer would cut the digits of a huge amount.
+    return std::strtod(cformat("%.2f", amount).c_str(), nullptr);
 }
 
 int64_t moneyCents(double amount)

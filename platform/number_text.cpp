@@ -1,6 +1,7 @@
 #include "platform/number_text.h"
 
 #include <charconv>
+#include <cmath>
 
 namespace ovix {
 
@@ -29,7 +30,9 @@ std::optional<double> decimalNumber(std::string_view text)
     double value = 0;
     auto [end, error]
         = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+    // from_chars also takes "inf" and "nan", which no amount or rate is.
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()
+        || !std::isfinite(value))
         return std::nullopt;
     return value;
 }

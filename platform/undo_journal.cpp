@@ -13,6 +13,10 @@
 #include <set>
 #include <string_view>
 
+#include <climits>
+#include <cstdlib>
+#include <sys/stat.h>
+
 namespace ovix {
 
 // The journal file:
@@ -228,10 +232,46 @@ bool removeJournal(const DataDir &dir, std::string &error)
     return true;
 }
 
+// Whether `path` (a name in the data folder `root`) lies in that folder once
+// the links on the way are followed, and the link `path` itself is too when
+// `throughLast`, as an open for writing follows it. A name whose folder is
+// missing lies nowhere and passes: nothing can be written or removed there.
+bool landsInside(const std::string &root, const std::string &path, bool throughLast)
+{
+    char resolved[PATH_MAX];
+    if (::realpath(root.c_str(), resolved) == nullptr)
+        return false;
+    const std::string inside(resolved);
+    std::string where;
+    struct stat st;
+    if (throughLast && ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        // A link that leads nowhere would have its target created.
+        if (::realpath(path.c_str(), resolved) == nullptr)
+            return false;
+        where = resolved;
+    } else {
+        const std::string folder = parentDirectory(path);
+        if (::realpath(folder.c_str(), resolved) == nullptr)
+            return errno == ENOENT;
+        where = resolved;
+    }
+    return inside == "/" || where == inside
+        || where.compare(0, inside.size() + 1, inside + "/") == 0;
+}
+
 // Puts every saved file back as it was. Every step writes absolute bytes or
 // lengths, so running it again after a crash part-way gives the same result.
 bool restore(const DataDir &dir, const std::vector<SavedFile> &files, std::string &error)
 {
+    // Links in the folder (a data set copied carelessly, or planted beside a
+    // forged journal) must not carry a restore to files of someone else's.
+    for (const SavedFile &saved : files) {
+        const std::string path = dir.path(saved.name);
+        if (!landsInside(dir.root(), path, saved.existed)) {
+            error = "Not restored: " + path + " leads out of the data folder.";
+            return false;
+        }
+    }
     std::set<std::string> folders;
     for (const SavedFile &saved : files) {
         const std::string path = dir.path(saved.name);

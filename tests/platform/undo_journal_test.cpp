@@ -9,6 +9,7 @@
 #include <map>
 #include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace ovix;
 using ovix::test::TempDir;
@@ -457,6 +458,61 @@ TEST(FileTransaction, AJournalNamingFilesOutsideTheDataFolderIsNotFollowed)
     lying[8 + 8 + 4 + 2 + 8 + 1 + 8 + 4 + 8] = '\x7F';
     test::writeBytes(data + "/" + kJournalName, lying);
     EXPECT_TRUE(recoverInterruptedWork(DataDir(data)).removedInvalid);
+}
+
+TEST(FileTransaction, RecoveryWritesNothingThroughALinkOutOfTheDataFolder)
+{
+    struct Case {
+        const char *what;
+        HandEntry entry;
+        bool restored; // else refused, the journal kept for the clerk to see
+    };
+    const Case cases[] = {
+        {"a record through a folder link", {"elsewhere/film.dat", 1, 8, 0, "XX"}, false},
+        {"a whole file through a file link", {"member.dat", 3, 2, 0, "XX"}, false},
+        {"a created file through a folder link", {"elsewhere/film.dat", 0, 0, 0, ""}, false},
+        {"a new file through a dangling link", {"nowhere.dat", 1, 2, 0, "XX"}, false},
+        {"a link that stays inside", {"inner/wr.cfg", 1, 4, 0, "XX"}, true},
+        {"the file link itself removed", {"member.dat", 0, 0, 0, ""}, true},
+    };
+    for (const Case &c : cases) {
+        TempDir outer;
+        const std::string data = outer.file("data");
+        ASSERT_EQ(mkdir(data.c_str(), 0700), 0);
+        ASSERT_EQ(mkdir(outer.file("outside").c_str(), 0700), 0);
+        test::writeBytes(outer.file("outside/film.dat"), "keep me!");
+        test::writeBytes(outer.file("outside/member.dat"), "keep me!");
+        ASSERT_EQ(mkdir((data + "/real").c_str(), 0700), 0);
+        test::writeBytes(data + "/real/wr.cfg", "wwww");
+        ASSERT_EQ(symlink("../outside", (data + "/elsewhere").c_str()), 0);
+        ASSERT_EQ(symlink("../outside/member.dat", (data + "/member.dat").c_str()), 0);
+        ASSERT_EQ(symlink("../outside/new.dat", (data + "/nowhere.dat").c_str()), 0);
+        ASSERT_EQ(symlink("real", (data + "/inner").c_str()), 0);
+        test::writeBytes(data + "/" + kJournalName, handMadeJournal({c.entry}));
+
+        RecoveryResult result = recoverInterruptedWork(DataDir(data));
+        EXPECT_EQ(result.ok, c.restored) << c.what;
+        EXPECT_EQ(test::readBytes(outer.file("outside/film.dat")), "keep me!") << c.what;
+        EXPECT_EQ(test::readBytes(outer.file("outside/member.dat")), "keep me!") << c.what;
+        EXPECT_FALSE(fileExists(outer.file("outside/new.dat"))) << c.what;
+        EXPECT_EQ(fileExists(data + "/" + kJournalName), !c.restored) << c.what;
+        if (!c.restored) {
+            EXPECT_NE(result.error.find("leads out of the data folder"), std::string::npos)
+                << c.what;
+        }
+    }
+}
+
+TEST(FileTransaction, RecoveryThroughALinkInsideRestoresTheFileItLeadsTo)
+{
+    TempDir dir;
+    ASSERT_EQ(mkdir(dir.file("real").c_str(), 0700), 0);
+    test::writeBytes(dir.file("real/wr.cfg"), "wwwwww");
+    ASSERT_EQ(symlink("real", dir.file("inner").c_str()), 0);
+    test::writeBytes(dir.file(kJournalName), handMadeJournal({{"inner/wr.cfg", 3, 4, 1, "AB"}}));
+    RecoveryResult result = recoverInterruptedWork(DataDir(dir.path()));
+    ASSERT_TRUE(result.ok && result.rolledBack) << result.error;
+    EXPECT_EQ(test::readBytes(dir.file("real/wr.cfg")), "wABw");
 }
 
 TEST(FileTransaction, RefusesUnusableRequestsAndASecondOpenUpdate)

@@ -129,6 +129,28 @@ TEST(GeneralPage, StartPointsAreStoredMinusOneAndOnlyForRealNumbers)
     EXPECT_EQ(getI64(block(config), 1000), 99999999999999999);
 }
 
+TEST(GeneralPage, AmountsThatAreNoNumberOrPastTheirFieldAreRefused)
+{
+    TillConfig config = handBuiltBlock();
+    GeneralPageInput input = loadGeneralPage(config);
+    input.startOfDayTill = "150.25";
+    input.conversionRate = "1.5";
+    applyGeneralPage(config, input, kToday);
+    const std::string before = block(config);
+    for (const char *typed : {"inf", "INFINITY", "nan", "-inf", "1e5"}) {
+        input.startOfDayTill = typed;
+        input.conversionRate = typed;
+        applyGeneralPage(config, input, kToday);
+        EXPECT_EQ(block(config), before) << typed;
+    }
+    // Fifty digits: a double, but far past what the float till total holds.
+    input.startOfDayTill = "1" + std::string(50, '0');
+    input.conversionRate = "1.5";
+    applyGeneralPage(config, input, kToday);
+    EXPECT_EQ(block(config), before);
+    EXPECT_FLOAT_EQ(config.get(cfg::startOfDayTill), 150.25f);
+}
+
 TEST(GeneralPage, CategoryNamesNeedThreeCharactersAndKeepTheFirstThreeInUpperCase)
 {
     TillConfig config = handBuiltBlock();

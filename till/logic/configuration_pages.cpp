@@ -8,6 +8,7 @@
 
 #include <charconv>
 #include <cinttypes>
+#include <limits>
 #include <optional>
 #include <string_view>
 
@@ -89,8 +90,9 @@ void applyGeneralPage(TillConfig &config, const GeneralPageInput &input, const L
     if (input.itemCategoryIndex >= 0 && input.itemCategoryIndex < kCategoryCount)
         config.set(cfg::defaultItemCategory, input.itemCategoryIndex + 1);
 
+    // The till total is kept as a float: a number past its range is refused.
     std::optional<double> till = decimalNumber(input.startOfDayTill);
-    if (till && *till >= 0)
+    if (till && *till >= 0 && *till <= std::numeric_limits<float>::max())
         config.set(cfg::startOfDayTill, static_cast<float>(roundMoney(*till)));
 
     config.setText(cfg::taxOneName, input.taxOneName);
