@@ -14,5 +14,5 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 status=0
 ctest --test-dir build --output-on-failure --timeout 300 -j "$(nproc)" || status=1
 ctest --test-dir build-asan --output-on-failure --timeout 600 -j "$(nproc)" || status=1
-scripts/fuzz.sh 10 || status=1
+scripts/fuzz.sh 4 || status=1
 exit $status
