@@ -23,7 +23,7 @@ DataDir::DataDir(std::string root) : root_(std::move(root))
 
 static bool exists(const std::string &path)
 {
-    struct stat st;
+    struct stat st {};
     return ::stat(path.c_str(), &st) == 0;
 }
 

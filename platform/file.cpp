@@ -51,7 +51,7 @@ File &File::operator=(File &&other) noexcept
 
 int64_t File::size()
 {
-    struct stat st;
+    struct stat st {};
     if (fd_ < 0 || fstat(fd_, &st) != 0) {
         error_ = fd_ < 0 ? EBADF : errno;
         return -1;
@@ -168,7 +168,7 @@ bool File::truncate(int64_t length)
 
 int File::permissions()
 {
-    struct stat st;
+    struct stat st {};
     if (fd_ < 0 || fstat(fd_, &st) != 0) {
         error_ = fd_ < 0 ? EBADF : errno;
         return -1;
@@ -200,19 +200,19 @@ bool File::close()
 
 bool fileExists(const std::string &path)
 {
-    struct stat st;
+    struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 bool isDirectory(const std::string &path)
 {
-    struct stat st;
+    struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 int64_t fileSize(const std::string &path)
 {
-    struct stat st;
+    struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
         return -1;
     return st.st_size;
@@ -292,7 +292,7 @@ bool makeFolders(const std::string &path)
 
 mode_t replacedFileMode(const std::string &path, ReplacedMode mode)
 {
-    struct stat old;
+    struct stat old {};
     if (mode == ReplacedMode::KeepOld && ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
         return old.st_mode & 0777;
     return kOwnerOnlyFileMode;

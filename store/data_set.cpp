@@ -33,7 +33,7 @@ std::string recordBytes(const Record &record)
 template <typename Record>
 Record freeRecord()
 {
-    Record record;
+    Record record {};
     std::memset(&record, 0, sizeof record);
     record.number = -1;
     return record;

@@ -293,7 +293,7 @@ ItemEntry::Outcome ItemEntry::addOne(
 {
     if (refuseWhenFull())
         return Outcome::BasketFull;
-    ItemRecord record;
+    ItemRecord record {};
     if (!findItem(number, boxText, record))
         return Outcome::Refused;
     if (record.record_kind == kBundleKind) {
@@ -533,7 +533,7 @@ bool ItemEntry::associateCustomer(int64_t number)
     const std::optional<int64_t> slot = state_.customers.slotOf(number);
     if (!slot)
         return false;
-    CustomerRecord customer;
+    CustomerRecord customer {};
     if (!state_.customers.readRecord(*slot, customer, messages_))
         return false;
     associateCustomer(customer);
