@@ -89,7 +89,7 @@ bool visitRecord(Visit &visit, int64_t slot, const Record &record)
 
 inline bool liveRecord(const char *record)
 {
-    int64_t number;
+    int64_t number = 0;
     std::memcpy(&number, record, sizeof number);
     return number > 0;
 }

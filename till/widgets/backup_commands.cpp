@@ -72,7 +72,7 @@ void runHistoryPurge(TillState &state, Messages &messages)
                           MessageKind::Warning))
         return;
     const LocalTime now = localNow();
-    bool purged;
+    bool purged = false;
     {
         BusyCursor busy;
         purged = purgeSalesHistory(state.dir, now.year, messages);

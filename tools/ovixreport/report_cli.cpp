@@ -59,8 +59,11 @@ CalendarDay dayOf(const std::string &text)
     std::vector<std::string> parts;
     const char separator = text.find('/') != std::string::npos ? '/' : '-';
     size_t start = 0;
-    for (size_t at; (at = text.find(separator, start)) != std::string::npos; start = at + 1)
+    for (size_t at = text.find(separator); at != std::string::npos;
+         at = text.find(separator, start)) {
         parts.push_back(text.substr(start, at - start));
+        start = at + 1;
+    }
     parts.push_back(text.substr(start));
     if (parts.size() != 3)
         throw bad;
