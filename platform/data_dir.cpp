@@ -29,7 +29,7 @@ static bool exists(const std::string &path)
 
 std::string DataDir::resolveComponent(const std::string &folder, const std::string &name) const
 {
-    const std::string exact = folder + "/" + name;
+    std::string exact = folder + "/" + name;
     if (exists(exact))
         return exact;
     DIR *dir = opendir(folder.c_str());

@@ -136,7 +136,7 @@ std::string takeRequest(const std::string &path)
         return {};
     std::ostringstream bytes;
     bytes << in.rdbuf();
-    const std::string text = bytes.str();
+    std::string text = bytes.str();
     const std::string end = "99=0";
     if (text.size() < end.size() || text.compare(text.size() - end.size(), end.size(), end) != 0)
         return {};
