@@ -64,7 +64,8 @@ int64_t File::readSomeAt(int64_t offset, void *buffer, size_t size)
     auto *out = static_cast<char *>(buffer);
     size_t done = 0;
     while (done < size) {
-        ssize_t n = fileAccess().pread(fd_, out + done, size - done, offset + done);
+        ssize_t n = fileAccess().pread(
+            fd_, out + done, size - done, offset + static_cast<int64_t>(done));
         if (n < 0) {
             error_ = errno;
             return -1;
@@ -109,7 +110,8 @@ bool File::writeAt(int64_t offset, const void *buffer, size_t size)
     size_t done = 0;
     bool written = true;
     while (done < size) {
-        ssize_t n = fileAccess().pwrite(fd_, in + done, size - done, offset + done);
+        ssize_t n = fileAccess().pwrite(
+            fd_, in + done, size - done, offset + static_cast<int64_t>(done));
         if (n <= 0) {
             error_ = n < 0 ? errno : EIO;
             written = false;

@@ -138,7 +138,9 @@ void drawTill(QPainter &painter, const QRectF &area)
     const QColor tiles[] = { kPayment, kRemoval, kBasket, kPricing, kRefund, kUtility };
     for (int i = 0; i < 6; ++i) {
         painter.setBrush(tiles[i].lighter(130));
-        painter.drawRoundedRect(QRectF(26 + (i % 3) * 23, 33 + (i / 3) * 12, 19, 9), 2, 2);
+        const int row = i / 3;
+        const int column = i % 3;
+        painter.drawRoundedRect(QRectF(26 + column * 23, 33 + row * 12, 19, 9), 2, 2);
     }
     painter.setBrush(Qt::white);
     painter.drawRoundedRect(QRectF(26, 18, 65, 10), 2, 2);

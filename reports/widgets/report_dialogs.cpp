@@ -261,7 +261,7 @@ SalesReportDialog::SalesReportDialog(const std::string &title, const SalesReport
                 box->addItem(shown(text));
             box->setCurrentIndex(box->count() > 0 ? 0 : -1);
             grid->addWidget(box, row + 1, column + 1);
-            lists_[static_cast<size_t>(row * kSalesColumns + column)] = box;
+            lists_[static_cast<size_t>(row) * kSalesColumns + static_cast<size_t>(column)] = box;
         }
     }
     layout->addLayout(grid);
