@@ -1,5 +1,6 @@
 #include "platform/file.h"
 
+#include "platform/error_text.h"
 #include "platform/file_access.h"
 
 #include <cerrno>
@@ -354,7 +355,7 @@ bool AtomicFileWriter::fail(const char *step, int err)
     // The first failure is the one worth telling; later calls only repeat it.
     if (errorNumber_ == 0) {
         errorNumber_ = err;
-        error_ = std::string(step) + " " + path_ + ": " + std::strerror(err);
+        error_ = std::string(step) + " " + path_ + ": " + errorText(err);
     }
     if (!committed_)
         abandon();
@@ -392,7 +393,7 @@ bool copyToNewFile(const std::string &from, const std::string &to, int *errorNum
         if (errorNumber)
             *errorNumber = err;
         if (error)
-            *error = std::string(step) + " " + path + ": " + std::strerror(err);
+            *error = std::string(step) + " " + path + ": " + errorText(err);
         return false;
     };
     File source = File::open(from, File::Mode::Read);
