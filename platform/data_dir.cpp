@@ -36,7 +36,8 @@ std::string DataDir::resolveComponent(const std::string &folder, const std::stri
     if (!dir)
         return exact;
     std::string match;
-    while (dirent *entry = readdir(dir)) {
+    // readdir is safe on a stream no other thread reads.
+    while (dirent *entry = readdir(dir)) { // NOLINT(concurrency-mt-unsafe): our own stream
         if (strcasecmp(entry->d_name, name.c_str()) == 0) {
             match = folder + "/" + entry->d_name;
             break;

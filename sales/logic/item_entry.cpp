@@ -198,7 +198,8 @@ bool ItemEntry::priceOf(const ItemRecord &record, AddMode mode, float &price)
             price = trade;
         }
     }
-    if (mode == AddMode::Free) {
+    // Two different reasons for no charge, kept apart.
+    if (mode == AddMode::Free) { // NOLINT(bugprone-branch-clone)
         price = 0;
     } else if (record.buy_one_get_one_free != 0
         && nextUnitIsFreeUnderBuyOneGetOne(basket_, record.number)) {
