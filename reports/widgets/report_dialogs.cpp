@@ -87,7 +87,8 @@ QPushButton *addButton(QHBoxLayout *row, const QString &caption, std::function<v
     auto *button = new QPushButton(caption, parent);
     row->addWidget(button);
     if (work)
-        QObject::connect(button, &QPushButton::clicked, parent, [work] { work(); });
+        QObject::connect(
+            button, &QPushButton::clicked, parent, [work = std::move(work)] { work(); });
     else
         button->setEnabled(false);
     return button;

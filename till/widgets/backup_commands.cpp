@@ -48,7 +48,7 @@ void runBackup(Shop &shop, Messages &messages)
 }
 
 bool runRestore(QWidget *parent, TillState &state, Messages &messages,
-                std::function<QString()> chooseFile)
+                const std::function<QString()> &chooseFile)
 {
     if (!messages.confirm(kRestoreNoticeText, kRestoreNoticeCaption, MessageKind::Information))
         return false;
