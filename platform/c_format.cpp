@@ -37,7 +37,11 @@ void useCNumericLocale()
 double roundMoney(double amount)
 {
     char text[64];
-    std::snprintf(text, sizeof text, "%.2f", amount);
+    const int length = std::snprintf(text, sizeof text, "%.2f", amount);
+    // An amount of more than 60 digits (only a damaged file holds one) has no
+    // cents to round, and its text would be cut short.
+    if (length <= 0 || length >= static_cast<int>(sizeof text))
+        return amount;
     return std::strtod(text, nullptr);
 }
 
