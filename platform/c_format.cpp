@@ -8,8 +8,9 @@
 
 namespace ovix {
 
-// NOLINTNEXTLINE(cert-dcl50-cpp): printf's format language, checked by the compiler
-// through the format attribute of its declaration.
+// printf's format language, its arguments checked by the compiler through the format
+// attribute of the declaration.
+// NOLINTNEXTLINE(cert-dcl50-cpp)
 std::string cformat(const char *format, ...)
 {
     char small[256];

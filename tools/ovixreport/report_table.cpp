@@ -121,8 +121,9 @@ std::optional<PreparedReport> statusReport(const ReportJob &job)
 }
 
 // To add a report, add its row here (--help lists it in this order).
-// NOLINTNEXTLINE(cert-err58-cpp): built before main(); without the memory for it the
-// program ends before it has read a file.
+// Built before main(): without the memory for it the program ends before it has
+// read a file.
+// NOLINTNEXTLINE(cert-err58-cpp)
 const ReportRow kRows[] = {
     { "sales", "sales report over --from to --to", ReportDates::Range, false, false,
         [](const ReportJob &job) { return salesReport(job, SalesReportKind::Shop); } },
