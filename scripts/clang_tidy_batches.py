@@ -209,12 +209,14 @@ def check(paths, source, cache, keys):
             blocks = findings(run.stdout + run.stderr)
             # The unit's own lines only #include the sources it checks.
             blocks = {k: v for k, v in blocks.items() if not k.startswith(target + ":")}
-            if run.returncode != 0 and not blocks and len(part) == 1:
+            # Status 1 with nothing shown: findings in the library's headers, which
+            # are filtered out. Anything else unexplained is a failure of the tool.
+            failed = run.returncode not in (0, 1) or "Stack dump" in run.stderr
+            if failed and not blocks:
                 blocks = {"clang-tidy failed on " + " ".join(part):
                           [run.stdout + run.stderr]}
             found.update(blocks)
-            if run.returncode == 0 or blocks:
-                remember_clean(part, blocks, cache, keys)
+            remember_clean(part, blocks, cache, keys)
         return found, len(parts)
 
 
