@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the full build, then the
 # logic tests again under AddressSanitizer and UndefinedBehaviorSanitizer, then
-# each libFuzzer target for a few seconds (scripts/fuzz.sh).
+# each libFuzzer target for a few seconds (scripts/fuzz.sh). cppcheck and clang-tidy
+# run as tests of the full build (scripts/cppcheck.sh, scripts/clang-tidy.sh).
 set -euo pipefail
 cd "$(dirname "$0")"
 

@@ -24,8 +24,9 @@ void ConsoleMessages::printLine(std::FILE *stream, std::string_view caption, std
     while (!line.empty() && line.back() == '\n')
         line.pop_back();
     line.push_back('\n');
-    std::fwrite(line.data(), 1, line.size(), stream);
-    std::fflush(stream);
+    // A console that cannot be written to has nobody reading it to tell.
+    (void)std::fwrite(line.data(), 1, line.size(), stream);
+    (void)std::fflush(stream);
 }
 
 void ConsoleMessages::show(std::string_view text, std::string_view caption, MessageKind kind)

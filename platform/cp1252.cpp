@@ -50,8 +50,8 @@ char32_t decodeUtf8(std::string_view text, size_t &position)
     unsigned char lead = byteAt(position++);
     if (lead < 0x80)
         return lead;
-    int length;
-    char32_t c;
+    int length = 0;
+    char32_t c = 0;
     unsigned char low = 0x80;  // allowed range of the second byte
     unsigned char high = 0xBF;
     if (lead >= 0xC2 && lead <= 0xDF) {

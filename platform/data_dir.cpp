@@ -23,20 +23,21 @@ DataDir::DataDir(std::string root) : root_(std::move(root))
 
 static bool exists(const std::string &path)
 {
-    struct stat st;
+    struct stat st {};
     return ::stat(path.c_str(), &st) == 0;
 }
 
 std::string DataDir::resolveComponent(const std::string &folder, const std::string &name) const
 {
-    const std::string exact = folder + "/" + name;
+    std::string exact = folder + "/" + name;
     if (exists(exact))
         return exact;
     DIR *dir = opendir(folder.c_str());
     if (!dir)
         return exact;
     std::string match;
-    while (dirent *entry = readdir(dir)) {
+    // readdir is safe on a stream no other thread reads.
+    while (dirent *entry = readdir(dir)) { // NOLINT(concurrency-mt-unsafe): our own stream
         if (strcasecmp(entry->d_name, name.c_str()) == 0) {
             match = folder + "/" + entry->d_name;
             break;

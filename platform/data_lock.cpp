@@ -17,7 +17,7 @@ bool DataFolderLock::tryLock(const std::string &folder)
     unlock();
     error_ = 0;
     heldElsewhere_ = false;
-    int fd;
+    int fd = -1;
     do {
         fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     } while (fd < 0 && errno == EINTR);
@@ -25,7 +25,7 @@ bool DataFolderLock::tryLock(const std::string &folder)
         error_ = errno;
         return false;
     }
-    int result;
+    int result = -1;
     do {
         result = ::flock(fd, LOCK_EX | LOCK_NB);
     } while (result != 0 && errno == EINTR);

@@ -1,5 +1,6 @@
 #include "platform/file.h"
 
+#include "platform/error_text.h"
 #include "platform/file_access.h"
 
 #include <cerrno>
@@ -51,7 +52,7 @@ File &File::operator=(File &&other) noexcept
 
 int64_t File::size()
 {
-    struct stat st;
+    struct stat st {};
     if (fd_ < 0 || fstat(fd_, &st) != 0) {
         error_ = fd_ < 0 ? EBADF : errno;
         return -1;
@@ -64,7 +65,8 @@ int64_t File::readSomeAt(int64_t offset, void *buffer, size_t size)
     auto *out = static_cast<char *>(buffer);
     size_t done = 0;
     while (done < size) {
-        ssize_t n = fileAccess().pread(fd_, out + done, size - done, offset + done);
+        ssize_t n = fileAccess().pread(
+            fd_, out + done, size - done, offset + static_cast<int64_t>(done));
         if (n < 0) {
             error_ = errno;
             return -1;
@@ -109,7 +111,8 @@ bool File::writeAt(int64_t offset, const void *buffer, size_t size)
     size_t done = 0;
     bool written = true;
     while (done < size) {
-        ssize_t n = fileAccess().pwrite(fd_, in + done, size - done, offset + done);
+        ssize_t n = fileAccess().pwrite(
+            fd_, in + done, size - done, offset + static_cast<int64_t>(done));
         if (n <= 0) {
             error_ = n < 0 ? errno : EIO;
             written = false;
@@ -168,7 +171,7 @@ bool File::truncate(int64_t length)
 
 int File::permissions()
 {
-    struct stat st;
+    struct stat st {};
     if (fd_ < 0 || fstat(fd_, &st) != 0) {
         error_ = fd_ < 0 ? EBADF : errno;
         return -1;
@@ -200,19 +203,19 @@ bool File::close()
 
 bool fileExists(const std::string &path)
 {
-    struct stat st;
+    struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 bool isDirectory(const std::string &path)
 {
-    struct stat st;
+    struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 int64_t fileSize(const std::string &path)
 {
-    struct stat st;
+    struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
         return -1;
     return st.st_size;
@@ -292,7 +295,7 @@ bool makeFolders(const std::string &path)
 
 mode_t replacedFileMode(const std::string &path, ReplacedMode mode)
 {
-    struct stat old;
+    struct stat old {};
     if (mode == ReplacedMode::KeepOld && ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
         return old.st_mode & 0777;
     return kOwnerOnlyFileMode;
@@ -352,7 +355,7 @@ bool AtomicFileWriter::fail(const char *step, int err)
     // The first failure is the one worth telling; later calls only repeat it.
     if (errorNumber_ == 0) {
         errorNumber_ = err;
-        error_ = std::string(step) + " " + path_ + ": " + std::strerror(err);
+        error_ = std::string(step) + " " + path_ + ": " + errorText(err);
     }
     if (!committed_)
         abandon();
@@ -390,7 +393,7 @@ bool copyToNewFile(const std::string &from, const std::string &to, int *errorNum
         if (errorNumber)
             *errorNumber = err;
         if (error)
-            *error = std::string(step) + " " + path + ": " + std::strerror(err);
+            *error = std::string(step) + " " + path + ": " + errorText(err);
         return false;
     };
     File source = File::open(from, File::Mode::Read);

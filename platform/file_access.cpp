@@ -9,7 +9,7 @@ namespace ovix {
 
 int FileAccess::open(const std::string &path, int flags, mode_t mode)
 {
-    int fd;
+    int fd = -1;
     do {
         fd = ::open(path.c_str(), flags | O_CLOEXEC, mode);
     } while (fd < 0 && errno == EINTR);
@@ -23,7 +23,7 @@ int FileAccess::close(int fd)
 
 ssize_t FileAccess::pread(int fd, void *buffer, size_t size, off_t offset)
 {
-    ssize_t n;
+    ssize_t n = -1;
     do {
         n = ::pread(fd, buffer, size, offset);
     } while (n < 0 && errno == EINTR);
@@ -32,7 +32,7 @@ ssize_t FileAccess::pread(int fd, void *buffer, size_t size, off_t offset)
 
 ssize_t FileAccess::pwrite(int fd, const void *buffer, size_t size, off_t offset)
 {
-    ssize_t n;
+    ssize_t n = -1;
     do {
         n = ::pwrite(fd, buffer, size, offset);
     } while (n < 0 && errno == EINTR);
@@ -41,7 +41,7 @@ ssize_t FileAccess::pwrite(int fd, const void *buffer, size_t size, off_t offset
 
 ssize_t FileAccess::write(int fd, const void *buffer, size_t size)
 {
-    ssize_t n;
+    ssize_t n = -1;
     do {
         n = ::write(fd, buffer, size);
     } while (n < 0 && errno == EINTR);
@@ -50,7 +50,7 @@ ssize_t FileAccess::write(int fd, const void *buffer, size_t size)
 
 int FileAccess::fsync(int fd)
 {
-    int r;
+    int r = -1;
     do {
         r = ::fsync(fd);
     } while (r < 0 && errno == EINTR);

@@ -1,6 +1,7 @@
 #include "platform/undo_journal.h"
 
 #include "platform/crc32.h"
+#include "platform/error_text.h"
 #include "platform/file.h"
 #include "platform/file_access.h"
 
@@ -67,7 +68,7 @@ std::atomic<int> openTransactions{0};
 
 std::string describe(const std::string &what, const std::string &name, int err)
 {
-    return what + " " + name + ": " + std::strerror(err);
+    return what + " " + name + ": " + errorText(err);
 }
 
 // A name inside the data folder: relative, with no "." or ".." parts.

@@ -6,7 +6,7 @@ packages=(cmake ninja-build g++ ccache pkg-config qt6-base-dev qt6-serialport-de
           qt6-charts-dev libqt6opengl6-dev
           libcurl4-openssl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core
           xvfb xauth xdotool socat poppler-utils python3-pyftpdlib python3-aiosmtpd openssl
-          alsa-utils cppcheck zbar-tools clang-14 libclang-rt-14-dev)
+          alsa-utils cppcheck clang-tidy-14 clang-tools-14 zbar-tools clang-14 libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -92,7 +92,7 @@ std::vector<CustomerCandidate> searchByName(
         reportFatal(messages, "Data file: member.dat, not present.");
         return found;
     }
-    CustomerRecord record;
+    CustomerRecord record {};
     for (const int64_t slot : slots) {
         if (slot < resumeAt)
             continue;
@@ -126,7 +126,7 @@ CustomerLookup lookUpCustomers(const CustomerIndex &customers, std::string_view 
         result.byNumber = true;
         std::optional<int64_t> slot
             = parsed.outOfRange ? std::nullopt : customers.slotOf(parsed.value);
-        CustomerRecord record;
+        CustomerRecord record {};
         if (slot && customers.readRecord(*slot, record, messages))
             result.candidates.push_back(candidateOf(record, *slot));
         return result;

@@ -33,7 +33,7 @@ std::string recordBytes(const Record &record)
 template <typename Record>
 Record freeRecord()
 {
-    Record record;
+    Record record {};
     std::memset(&record, 0, sizeof record);
     record.number = -1;
     return record;
@@ -187,6 +187,8 @@ bool rebuildRecordFile(const CheckedFile &checked, const char *name, Messages &m
             Record record = stored;
             const bool keep = record.number > 0 && seen.insert(record.number).second;
             tidy(record, keep);
+            // The bytes decide: a record whose bytes are unchanged is not rewritten.
+            // NOLINTNEXTLINE(bugprone-suspicious-memory-comparison): packed, no padding
             if (std::memcmp(&record, &stored, sizeof record) == 0)
                 return true;
             writeFailed = !file.writeAt(slot * kSize, &record, sizeof record);

@@ -343,7 +343,7 @@ int32_t pictureOf(const DemoItem &demo)
 
 ItemRecord makeItem(int64_t number, const DemoItem &demo, const LocalTime &now)
 {
-    ItemRecord item;
+    ItemRecord item {};
     std::memset(&item, 0, sizeof item);
     item.number = number;
     writeText(item.description, demo.description);
@@ -370,7 +370,7 @@ ItemRecord makeItem(int64_t number, const DemoItem &demo, const LocalTime &now)
 
 ItemRecord makeHamper(const LocalTime &now)
 {
-    ItemRecord hamper;
+    ItemRecord hamper {};
     std::memset(&hamper, 0, sizeof hamper);
     hamper.number = kHamper;
     writeText(hamper.description, "CHRISTMAS GIFT HAMPER");
@@ -392,7 +392,7 @@ ItemRecord makeHamper(const LocalTime &now)
 
 CustomerRecord makeCustomer(int64_t number, const DemoCustomer &demo, const LocalTime &now)
 {
-    CustomerRecord customer;
+    CustomerRecord customer {};
     std::memset(&customer, 0, sizeof customer);
     customer.number = number;
     writeText(customer.name, demo.name);
@@ -419,7 +419,7 @@ CustomerRecord makeCustomer(int64_t number, const DemoCustomer &demo, const Loca
 
 SupplierRecord makeSupplier(int64_t number, const DemoSupplier &demo)
 {
-    SupplierRecord supplier;
+    SupplierRecord supplier {};
     std::memset(&supplier, 0, sizeof supplier);
     supplier.number = number;
     writeText(supplier.name, demo.name);

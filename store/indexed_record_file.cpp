@@ -17,7 +17,7 @@ namespace {
 
 int64_t storedNumber(const void *record)
 {
-    int64_t number;
+    int64_t number = 0;
     std::memcpy(&number, record, sizeof number);
     return number;
 }

@@ -105,7 +105,7 @@ constexpr const char *kDefaultWords[kReceiptLanguageCount][kDefaultWordCount] = 
         "De introducci\xF3n del efectivo", // 9
         "Pago: Efectivo", // 10
         "Pago: transferencia bancaria", // 11
-        "Pago: cr\xE9" "dito", // 12
+        "Pago: cr\351dito", // 12
         "Pago: Credit", // 13
         "Pago: con dinero en efectivo CH", // 14
         "Pago: transferencia bancaria con dinero en efectivo", // 15

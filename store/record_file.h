@@ -81,7 +81,7 @@ public:
     bool remove(size_t position, Messages &messages)
     {
         if constexpr (requires(const Record &removed) { Kind::removalLogLine(removed); }) {
-            Record removed;
+            Record removed {};
             if (!removeAt(position, &removed, messages))
                 return false;
             appendRemovalToLog(Kind::removalLogLine(removed), messages);

@@ -89,7 +89,7 @@ bool visitRecord(Visit &visit, int64_t slot, const Record &record)
 
 inline bool liveRecord(const char *record)
 {
-    int64_t number;
+    int64_t number = 0;
     std::memcpy(&number, record, sizeof number);
     return number > 0;
 }
@@ -157,7 +157,7 @@ ScanResult scanRecordBytes(
 template <typename Record, typename Visit>
 ScanResult forEachRecord(const std::string &path, const ScanOptions &options, Visit &&visit)
 {
-    Record record;
+    Record record {};
     return scanRecordBytes(path, sizeof(Record), options, [&](int64_t slot, const char *bytes) {
         std::memcpy(&record, bytes, sizeof record);
         return detail::visitRecord(visit, slot, static_cast<const Record &>(record));

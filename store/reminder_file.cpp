@@ -10,7 +10,7 @@ namespace ovix {
 
 ReminderRecord blankReminderRecord(int number)
 {
-    ReminderRecord record;
+    ReminderRecord record {};
     std::memset(&record, 0, sizeof record);
     record.number = number;
     return record;
@@ -70,7 +70,7 @@ ReminderShiftResult shiftReminderDays(const DataDir &dir, int elapsedDays)
 
     std::string bytes = blankReminderFileBytes();
     for (int from = elapsedDays; from < kReminderDays; ++from) {
-        ReminderRecord record;
+        ReminderRecord record {};
         std::memcpy(&record, old->data() + from * kReminderRecordSize, sizeof record);
         record.number = from - elapsedDays;
         putRecord(bytes, record.number, record);

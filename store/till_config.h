@@ -326,7 +326,7 @@ inline constexpr FloatField eftBalancePaymentsCount{3070};
 inline constexpr FloatField startOfDayTill{3342};
 // Row c (display category 0-17) holds 32 days, most recent first:
 // index c * 32 + day (see categoryHistoryIndex).
-inline constexpr DoubleArrayField<kCategoryCount * kCategoryHistoryDays>
+inline constexpr DoubleArrayField<size_t { kCategoryCount } * kCategoryHistoryDays>
     categoryTakingsHistory{3346};
 // Entry 0 is the most recent trading day before today.
 inline constexpr DoubleArrayField<kTakingsHistoryDays> takingsHistory{7954};

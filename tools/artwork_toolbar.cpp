@@ -165,8 +165,8 @@ void envelope(QPainter &p)
 void barChart(QPainter &p)
 {
     const struct {
-        double x;
-        double top;
+        double x = 0;
+        double top = 0;
         QColor colour;
     } bars[] = {
         { 6, 11, kRefund },

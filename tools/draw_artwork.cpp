@@ -138,7 +138,9 @@ void drawTill(QPainter &painter, const QRectF &area)
     const QColor tiles[] = { kPayment, kRemoval, kBasket, kPricing, kRefund, kUtility };
     for (int i = 0; i < 6; ++i) {
         painter.setBrush(tiles[i].lighter(130));
-        painter.drawRoundedRect(QRectF(26 + (i % 3) * 23, 33 + (i / 3) * 12, 19, 9), 2, 2);
+        const int row = i / 3;
+        const int column = i % 3;
+        painter.drawRoundedRect(QRectF(26 + column * 23, 33 + row * 12, 19, 9), 2, 2);
     }
     painter.setBrush(Qt::white);
     painter.drawRoundedRect(QRectF(26, 18, 65, 10), 2, 2);
@@ -287,7 +289,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: draw_artwork <folder> [contact-sheet.png]\n");
+        (void)std::fprintf(stderr, "usage: draw_artwork <folder> [contact-sheet.png]\n");
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
@@ -297,16 +299,16 @@ int main(int argc, char **argv)
         QDir().mkpath(path.section(QLatin1Char('/'), 0, -2));
         const QImage flat = picture.image.convertToFormat(QImage::Format_RGB888);
         if (!flat.save(path, "BMP")) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            (void)std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return 1;
         }
     }
     if (!writeResourceList(folder, pictures)) {
-        std::fprintf(stderr, "cannot write the resource list\n");
+        (void)std::fprintf(stderr, "cannot write the resource list\n");
         return 1;
     }
     if (argc > 2 && !contactSheet(pictures).save(QString::fromLocal8Bit(argv[2]))) {
-        std::fprintf(stderr, "cannot write the contact sheet\n");
+        (void)std::fprintf(stderr, "cannot write the contact sheet\n");
         return 1;
     }
     return 0;

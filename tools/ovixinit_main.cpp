@@ -48,11 +48,11 @@ int main(int argc, char **argv)
     const std::string_view option = argc > 1 ? argv[1] : "";
     if (argc > 2 || (!option.empty() && option != "--demo" && option != "--rebuild" &&
                      option != "--help")) {
-        std::fputs(kUsage, stderr);
+        (void)std::fputs(kUsage, stderr);
         return kBadUsage;
     }
     if (option == "--help") {
-        std::fputs(kUsage, stdout);
+        (void)std::fputs(kUsage, stdout);
         return kSuccess;
     }
 

@@ -43,7 +43,7 @@ FoundCustomer stepThrough(
     const Shop &shop, const CustomerLookup &found, Messages &messages, const CustomerScreens &screens)
 {
     for (const CustomerCandidate &candidate : found.candidates) {
-        CustomerRecord customer;
+        CustomerRecord customer {};
         if (!shop.customers.readRecord(candidate.slot, customer, messages))
             return {};
         switch (screens.showStep(customer)) {

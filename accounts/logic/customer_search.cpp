@@ -25,7 +25,7 @@ Status visitEverySlot(const CustomerIndex &customers, Visit &&visit)
     if (scan.status != ScanResult::Status::ReadFailed)
         return Status::Complete;
     File file = File::open(customers.filePath(), File::Mode::Read);
-    CustomerRecord record;
+    CustomerRecord record {};
     for (int64_t slot = scan.slotsRead; file.isOpen() && slot < customers.slotCount(); ++slot) {
         if (!file.readAt(slot * static_cast<int64_t>(sizeof record), &record, sizeof record))
             break;

@@ -60,7 +60,7 @@ bool owesForDebtorLetter(const CustomerRecord &customer, Messages &messages)
 
 std::string debtorLetterDate(const LocalTime &today)
 {
-    const std::string shown = formatLocaleDate(today.year, today.month, today.day, "MMM d yyyy");
+    std::string shown = formatLocaleDate(today.year, today.month, today.day, "MMM d yyyy");
     if (!shown.empty())
         return shown;
     return cformat("%d/%d/%d", today.day, today.month, today.year);

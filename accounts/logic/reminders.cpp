@@ -111,6 +111,7 @@ std::vector<ReminderEntry> reminderEntries(const ReminderRecord &record)
 {
     std::vector<ReminderEntry> entries;
     const int count = reminderCount(record);
+    entries.reserve(static_cast<size_t>(std::max(count, 0)));
     for (int i = 0; i < count; ++i)
         entries.push_back({ entryText(record.customer_text[i]), entryText(record.item_text[i]) });
     return entries;

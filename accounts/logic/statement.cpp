@@ -35,7 +35,7 @@ void selectDocumentFont(PrintDevice &device, bool bold, Messages &messages)
 
 std::string dayText(const ArchiveDay &day, const char *fallback)
 {
-    const std::string text = formatLocaleDate(day.year, day.month, day.day, "ddd d MMM yy");
+    std::string text = formatLocaleDate(day.year, day.month, day.day, "ddd d MMM yy");
     if (!text.empty())
         return text;
     return cformat(fallback, day.day, day.month, day.year);

@@ -72,7 +72,7 @@ bool exportFieldsChosen(const ExportChoice &choice, Messages &messages)
 
 std::string defaultExportFileName(ExportSubject subject, ExportFormat format)
 {
-    const std::string stem = subject == ExportSubject::Items ? "INVENTOR" : "CUSTOMER";
+    std::string stem = subject == ExportSubject::Items ? "INVENTOR" : "CUSTOMER";
     switch (format) {
     case ExportFormat::Text: return stem + ".TXT";
     case ExportFormat::Html: return stem + ".HTM";

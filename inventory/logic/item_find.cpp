@@ -85,7 +85,7 @@ int64_t stepThrough(const ItemIndex &items, const ItemSearchResult &result, Mess
         return 0;
     }
     for (const ItemMatch &match : result.matches) {
-        ItemRecord item;
+        ItemRecord item {};
         if (!items.readRecord(match.slot, item, messages))
             return 0;
         switch (screens.showStep(item)) {

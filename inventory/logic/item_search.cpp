@@ -29,7 +29,7 @@ constexpr SkuField kSkus[4] = {
 
 int64_t numberOf(const char *record)
 {
-    int64_t number;
+    int64_t number = 0;
     std::memcpy(&number, record, sizeof number);
     return number;
 }

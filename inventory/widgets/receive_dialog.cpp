@@ -16,7 +16,7 @@ namespace ovix {
 
 namespace {
 
-QComboBox *numberList(QWidget *parent, const char *name, QStringList entries, int current)
+QComboBox *numberList(QWidget *parent, const char *name, const QStringList &entries, int current)
 {
     auto *list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(name));

@@ -100,7 +100,7 @@ ReceivedReportDialog::ReceivedReportDialog(const std::string &title,
     row->addStretch(1);
     row->addWidget(ok);
     layout->addLayout(row);
-    connect(printButton, &QPushButton::clicked, this, [print] {
+    connect(printButton, &QPushButton::clicked, this, [print = std::move(print)] {
         if (print)
             print();
     });

@@ -41,7 +41,8 @@ int StockPictureDialog::chosenNumber() const
 }
 
 void changeStockPicture(
-    QWidget *parent, const DataDir &dir, Messages &messages, std::function<QString()> chooseFile)
+    QWidget *parent, const DataDir &dir, Messages &messages,
+    const std::function<QString()> &chooseFile)
 {
     StockPictureDialog dialog(dir, parent);
     if (dialog.exec() != QDialog::Accepted || dialog.chosenNumber() == 0)

@@ -34,6 +34,6 @@ private:
 // either step changes nothing. `chooseFile` gives the file (empty when
 // cancelled); by default a file dialog filtered on "Bitmap files (*.bmp)".
 void changeStockPicture(QWidget *parent, const DataDir &dir, Messages &messages,
-    std::function<QString()> chooseFile = {});
+    const std::function<QString()> &chooseFile = {});
 
 } // namespace ovix

@@ -51,6 +51,7 @@ void storeColumns(TillConfig &config, Int32Field field, std::string_view typed)
 std::vector<std::string> drawerPrinterModelEntries()
 {
     std::vector<std::string> entries;
+    entries.reserve(kDrawerPrinterModels.size());
     for (const DrawerPrinterModel &model : kDrawerPrinterModels)
         entries.push_back(std::string(model.model) + ": " + model.sequence);
     return entries;

@@ -67,7 +67,7 @@ std::string ean13Digits(int64_t number)
     if (number < 0)
         return "";
     char text[32];
-    std::snprintf(text, sizeof text, "%012" PRId64, number);
+    (void)std::snprintf(text, sizeof text, "%012" PRId64, number); // at most 19 digits
     std::string digits(text, 12);
     digits += static_cast<char>('0' + ean13CheckDigit(digits));
     return digits;

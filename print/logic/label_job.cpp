@@ -39,7 +39,7 @@ bool readRange(const RecordFile<Record> &file, int64_t low, int64_t high, Messag
         return false;
     for (size_t position = range->first; position < range->last; ++position) {
         const IndexEntry entry = file.index()[position];
-        Record record;
+        Record record {};
         if (!file.readRecord(entry.slot, record, messages))
             return false;
         take(entry.number, record);

@@ -44,7 +44,7 @@ int memoryInput(std::string_view bytes)
 
 bool waitWithTimeout(pid_t child)
 {
-    const timespec pause { 0, 20 * 1000 * 1000 };
+    const timespec pause { 0, 20L * 1000 * 1000 };
     for (int waited = 0; waited < RawPrinter::kTimeoutSeconds * 50; ++waited) {
         int status = 0;
         pid_t done = ::waitpid(child, &status, WNOHANG);
@@ -74,6 +74,7 @@ bool RawPrinter::sendJob(const std::string &queue, std::string_view bytes)
     for (const char *word : { "-o", "raw", "-t", "OVIX" })
         words.push_back(word);
     std::vector<char *> argv;
+    argv.reserve(words.size() + 1);
     for (std::string &word : words)
         argv.push_back(word.data());
     argv.push_back(nullptr);

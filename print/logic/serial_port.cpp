@@ -76,7 +76,7 @@ bool SerialPort::open(const std::string &path)
         return false;
     // Judged on what was opened, not on the name, so that no link or rename
     // between a look and the open can turn a data file into the "port".
-    struct stat opened;
+    struct stat opened {};
     if (::fstat(fd, &opened) != 0 || !S_ISCHR(opened.st_mode)) {
         access.close(fd);
         errno = ENOTTY;

@@ -121,7 +121,7 @@ CustomReceiptDialog::CustomReceiptDialog(const CustomReceiptSettings &shown,
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     preview_ = buttons->addButton(QStringLiteral("Preview"), QDialogButtonBox::ActionRole);
     preview_->setObjectName(QStringLiteral("preview"));
-    connect(preview_, &QPushButton::clicked, this, [this, preview] {
+    connect(preview_, &QPushButton::clicked, this, [this, preview = std::move(preview)] {
         if (preview)
             preview(settings());
     });

@@ -68,7 +68,7 @@ PoleConfigurationPage::PoleConfigurationPage(const PoleConfigurationPageInput &s
 
     preview_ = new QPushButton(QStringLiteral("Preview"), this);
     preview_->setObjectName(QStringLiteral("preview"));
-    connect(preview_, &QPushButton::clicked, this, [this, preview] {
+    connect(preview_, &QPushButton::clicked, this, [this, preview = std::move(preview)] {
         if (preview)
             preview(input());
     });

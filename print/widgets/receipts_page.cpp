@@ -88,7 +88,7 @@ ReceiptsPage::ReceiptsPage(const ReceiptsPageInput &shown,
 
     logoButton_ = new QPushButton(QStringLiteral("Select logo bitmap file"), this);
     logoButton_->setObjectName(QStringLiteral("selectLogo"));
-    connect(logoButton_, &QPushButton::clicked, this, [chooseLogo] {
+    connect(logoButton_, &QPushButton::clicked, this, [chooseLogo = std::move(chooseLogo)] {
         if (chooseLogo)
             chooseLogo();
     });

@@ -69,7 +69,7 @@ public:
             const IndexEntry entry = index[position++];
             if (!mayGiveRow(entry.slot))
                 continue;
-            Record record;
+            Record record {};
             if (!file_.readRecord(entry.slot, record, messages))
                 return std::nullopt;
             if (record.number <= 0)
@@ -144,7 +144,7 @@ public:
         Page page;
         const size_t whole = static_cast<size_t>(got) / kListFileRecordSize;
         for (size_t i = 0; i < whole; ++i) {
-            ListFileRecord record;
+            ListFileRecord record {};
             std::memcpy(&record, bytes + i * kListFileRecordSize, sizeof record);
             page.rows.push_back(makeRow(record.number, readText(record.name),
                 readText(record.column1), readText(record.column2)));

@@ -40,7 +40,7 @@ std::optional<ChosenDay> askDay(
 std::optional<std::string> askFileName(
     Messages &messages, const char *caption, const std::string &proposed)
 {
-    const std::optional<std::string> typed
+    std::optional<std::string> typed
         = messages.askText("Enter the file name:", caption, proposed);
     if (!typed || typed->empty())
         return std::nullopt;

@@ -103,8 +103,9 @@ void connectActivityLogCommands(TillWindow &window, Shop &shop, Messages &messag
         { Command::PrintOldLogFile, LogPrintout::OldLog },
     };
     for (const auto &[command, printout] : printouts) {
-        window.registerCommand(
-            command, [&shop, &messages, printout] { printLog(shop, printout, messages); });
+        window.registerCommand(command, [&shop, &messages, printout = printout] {
+            printLog(shop, printout, messages);
+        });
     }
     window.registerCommand(
         Command::LogFileCapacity, [&shop, parent] { chooseLogCapacity(shop, parent); });

@@ -57,7 +57,7 @@ void showBrowseList(QWidget *parent, const Shop &shop, BrowseList list, Messages
 }
 
 void connectInventoryListCommands(
-    TillWindow &window, Shop &shop, Messages &messages, BrowseHooks hooks)
+    TillWindow &window, Shop &shop, Messages &messages, const BrowseHooks &hooks)
 {
     TillWindow *till = &window;
     window.registerCommand(Command::InventoryListFromNumber, [till, &shop, &messages, hooks] {
@@ -90,7 +90,7 @@ void showItemsInSkus(QWidget *parent, const Shop &shop, Messages &messages, cons
 }
 
 void connectCustomerListCommands(TillWindow &window, Shop &shop, Messages &messages,
-    BrowseHooks hooks, CustomerListFileBuilder buildCustomerListFile)
+    const BrowseHooks &hooks, CustomerListFileBuilder buildCustomerListFile)
 {
     TillWindow *till = &window;
     window.registerCommand(Command::CustomerListFromNumber, [till, &shop, &messages, hooks] {
@@ -121,7 +121,7 @@ void connectSupplierListCommand(TillWindow &window, Shop &shop, Messages &messag
 }
 
 void connectScreenListReportCommands(
-    TillWindow &window, Shop &shop, Messages &messages, BrowseHooks hooks)
+    TillWindow &window, Shop &shop, Messages &messages, const BrowseHooks &hooks)
 {
     TillWindow *till = &window;
     window.registerCommand(Command::OutstandingBalances, [till, &shop, &messages, hooks] {

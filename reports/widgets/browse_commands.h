@@ -36,7 +36,7 @@ using CustomerListFileBuilder = std::function<bool(QWidget *parent)>;
 // The Inventory popup's list items, after its maintenance and searches: List
 // from number, List alphabetically and List by category.
 void connectInventoryListCommands(
-    TillWindow &window, Shop &shop, Messages &messages, BrowseHooks hooks);
+    TillWindow &window, Shop &shop, Messages &messages, const BrowseHooks &hooks);
 
 // Inventory "Find in SKUs": asks "SKU or fragment:" and lists the items whose
 // SKUs contain it ("Inventory list by format").
@@ -46,14 +46,14 @@ void showItemsInSkus(
 // Customers' List from number, Alphabetically (only when `buildCustomerListFile`
 // is given; otherwise it stays greyed) and By address.
 void connectCustomerListCommands(TillWindow &window, Shop &shop, Messages &messages,
-    BrowseHooks hooks, CustomerListFileBuilder buildCustomerListFile);
+    const BrowseHooks &hooks, CustomerListFileBuilder buildCustomerListFile);
 
 // Suppliers "List".
 void connectSupplierListCommand(TillWindow &window, Shop &shop, Messages &messages);
 
 // Reports "Outstanding balances" and "Highest volume products".
 void connectScreenListReportCommands(
-    TillWindow &window, Shop &shop, Messages &messages, BrowseHooks hooks);
+    TillWindow &window, Shop &shop, Messages &messages, const BrowseHooks &hooks);
 
 // Opens `list` (BrowseList::open) and, when it has rows, shows it in the
 // browse window over `parent` until it is closed; a click on a number on file

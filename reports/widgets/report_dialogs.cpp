@@ -87,7 +87,8 @@ QPushButton *addButton(QHBoxLayout *row, const QString &caption, std::function<v
     auto *button = new QPushButton(caption, parent);
     row->addWidget(button);
     if (work)
-        QObject::connect(button, &QPushButton::clicked, parent, [work] { work(); });
+        QObject::connect(
+            button, &QPushButton::clicked, parent, [work = std::move(work)] { work(); });
     else
         button->setEnabled(false);
     return button;
@@ -261,7 +262,7 @@ SalesReportDialog::SalesReportDialog(const std::string &title, const SalesReport
                 box->addItem(shown(text));
             box->setCurrentIndex(box->count() > 0 ? 0 : -1);
             grid->addWidget(box, row + 1, column + 1);
-            lists_[static_cast<size_t>(row * kSalesColumns + column)] = box;
+            lists_[static_cast<size_t>(row) * kSalesColumns + static_cast<size_t>(column)] = box;
         }
     }
     layout->addLayout(grid);

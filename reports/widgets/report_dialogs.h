@@ -123,11 +123,11 @@ public:
     // Row 0 Day, 1 Month, 2 Year; column as kSalesColumnCaptions.
     QComboBox *list(int row, int column) const
     {
-        return lists_[static_cast<size_t>(row * kSalesColumns + column)];
+        return lists_[static_cast<size_t>(row) * kSalesColumns + static_cast<size_t>(column)];
     }
 
 private:
-    std::array<QComboBox *, 3 * kSalesColumns> lists_ {};
+    std::array<QComboBox *, size_t { 3 } * kSalesColumns> lists_ {};
 };
 
 // Units by category: two columns of nine categories, Print and OK.

@@ -45,7 +45,7 @@ void connectStockListCommands(TillWindow &window, TillState &state, Messages &me
         { Command::SellByExpired, StockListKind::SellByExpired },
     };
     for (const auto &[command, kind] : lists) {
-        window.registerCommand(command, [&window, &state, &messages, kind] {
+        window.registerCommand(command, [&window, &state, &messages, kind = kind] {
             showStockList(window.widget(), state, kind, messages);
         });
     }

@@ -23,7 +23,7 @@ StockListDialog::StockListDialog(
     // Long lists are laid out once, not line by line.
     list_->setUniformItemSizes(true);
     QStringList rows;
-    rows.reserve(static_cast<qsizetype>(list.lines.size() + 1));
+    rows.reserve(static_cast<qsizetype>(list.lines.size()) + 1);
     if (list.headingRow)
         rows.append(toQString(*list.headingRow));
     for (const std::string &line : list.lines)

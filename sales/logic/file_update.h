@@ -92,7 +92,7 @@ public:
     template <class RecordFile, class Record>
     void rewriteRecord(RecordFile &file, int64_t slot, const Record &record)
     {
-        static_assert(sizeof(Record) > 0);
+        static_assert(sizeof(Record) > 0); // NOLINT(bugprone-sizeof-expression): complete type
         rewrites_.push_back({ file.fileName(), slot, static_cast<int64_t>(file.recordSize()),
             [&file, slot, record](
                 Messages &messages) { return file.writeRecord(slot, record, messages); } });

@@ -198,7 +198,8 @@ bool ItemEntry::priceOf(const ItemRecord &record, AddMode mode, float &price)
             price = trade;
         }
     }
-    if (mode == AddMode::Free) {
+    // Two different reasons for no charge, kept apart.
+    if (mode == AddMode::Free) { // NOLINT(bugprone-branch-clone)
         price = 0;
     } else if (record.buy_one_get_one_free != 0
         && nextUnitIsFreeUnderBuyOneGetOne(basket_, record.number)) {
@@ -293,7 +294,7 @@ ItemEntry::Outcome ItemEntry::addOne(
 {
     if (refuseWhenFull())
         return Outcome::BasketFull;
-    ItemRecord record;
+    ItemRecord record {};
     if (!findItem(number, boxText, record))
         return Outcome::Refused;
     if (record.record_kind == kBundleKind) {
@@ -533,7 +534,7 @@ bool ItemEntry::associateCustomer(int64_t number)
     const std::optional<int64_t> slot = state_.customers.slotOf(number);
     if (!slot)
         return false;
-    CustomerRecord customer;
+    CustomerRecord customer {};
     if (!state_.customers.readRecord(*slot, customer, messages_))
         return false;
     associateCustomer(customer);

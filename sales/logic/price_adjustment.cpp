@@ -135,7 +135,7 @@ std::optional<LastLineItem> readLastLineItem(
         reportProblem(messages, cformat("%" PRId64, item.number), "Invalid entry");
         return std::nullopt;
     }
-    ItemRecord record;
+    ItemRecord record {};
     if (!state.items.readRecord(*slot, record, messages))
         return std::nullopt;
     if (record.number != item.number) {

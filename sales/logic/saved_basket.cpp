@@ -149,7 +149,11 @@ bool loadSavedBasket(const Shop &shop, Basket &saved, Messages &messages)
             continue;
         const std::string named
             = cformat("%" PRId64 " %s", number, toUtf8(lineDescriptionText(saved, line)).c_str());
-        dropped = dropped.empty() ? named : named + ", " + dropped;
+        // The latest dropped line is named first.
+        if (dropped.empty())
+            dropped = named;
+        else
+            dropped.insert(0, named + ", ");
         removeBasketLine(saved, line);
     }
     if (!dropped.empty()) {

@@ -19,12 +19,12 @@ double roundTaxAmount(double amount, bool noTaxRounding)
     const bool upwards = last > '4' && last <= '9';
     if (upwards)
         text[length - 1] = '9';
-    std::snprintf(text, sizeof text, "%.2f", std::strtod(text, nullptr));
+    (void)std::snprintf(text, sizeof text, "%.2f", std::strtod(text, nullptr)); // shorter
     double rounded = std::strtod(text, nullptr);
     if (upwards && noTaxRounding) {
         // The cent gained by the 9 goes back: towards zero on either side.
         rounded = text[0] == '-' ? rounded + 0.01 : rounded - 0.01;
-        std::snprintf(text, sizeof text, "%.2f", rounded);
+        (void)std::snprintf(text, sizeof text, "%.2f", rounded); // within a cent of it
         rounded = std::strtod(text, nullptr);
     }
     return rounded;

@@ -64,7 +64,8 @@ CardSetupDialog::CardSetupDialog(const CardSettings &shown,
         QPushButton *button = namedButton(
             QStringLiteral("Referenced transaction"), QStringLiteral("referenced"), this);
         button->setEnabled(shown.active);
-        connect(button, &QPushButton::clicked, this, [referenced] { referenced(); });
+        connect(button, &QPushButton::clicked, this,
+            [referenced = std::move(referenced)] { referenced(); });
         auto *row = new QHBoxLayout;
         row->addWidget(button);
         row->addStretch();

@@ -37,7 +37,7 @@ QString money(const Basket &basket, BasketTotal which)
 DiscountDialog::DiscountDialog(
     TillWindow &window, TransactionDiscount discount, const Basket &basket, ItemEntry &entry)
     : TenderSideDialog(window)
-    , discount_(std::move(discount))
+    , discount_(discount)
     , entry_(entry)
 {
     setWindowTitle(QStringLiteral("Discount total"));

@@ -1,6 +1,7 @@
 #include "sync/logic/item_file_copy.h"
 
 #include "platform/data_dir.h"
+#include "platform/error_text.h"
 #include "platform/file.h"
 #include "store/item_record.h"
 
@@ -17,7 +18,7 @@ constexpr int kRecordReadAttempts = 20;
 bool fail(std::string *error, const std::string &what, int err)
 {
     if (error)
-        *error = what + ": " + std::strerror(err);
+        *error = what + ": " + errorText(err);
     return false;
 }
 

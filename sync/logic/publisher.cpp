@@ -26,7 +26,7 @@ std::string utf8(const QString &text)
 QString producedFileLine(const std::string &path)
 {
     const QString whole = QFileInfo(QString::fromStdString(path)).absoluteFilePath();
-    const QString line = QStringLiteral("File: ") + whole;
+    QString line = QStringLiteral("File: ") + whole;
     if (line.size() <= PublishLog::kMaxLineLength)
         return line;
     return QStringLiteral("File: ...") + line.right(PublishLog::kMaxLineLength - 9);

@@ -38,7 +38,7 @@ bool convertStockFile(const std::string &copyPath, const std::string &outputPath
         return failed(log, kOutputFailed);
 
     std::string text;
-    text.reserve(kFlushSize + 64 * 1024);
+    text.reserve(kFlushSize + size_t { 64 } * 1024);
     formatter.appendHeader(text);
     // Free slots (numbers of 0 or less) are left out of the stock file.
     bool outputFailed = false;

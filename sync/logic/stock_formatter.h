@@ -53,7 +53,7 @@ private:
     void close(std::string &out, Element element) const;
 
     FileFormat format_;
-    std::array<bool, kOptionalFieldCount> included_;
+    std::array<bool, kOptionalFieldCount> included_ {};
     std::array<std::string, kElementCount> openTags_; // "<name>" in Windows-1252
     std::array<std::string, kElementCount> closeTags_; // "</name>" CR LF
 };

@@ -22,7 +22,7 @@ constexpr size_t kElementNamesOffset = 13280;
 constexpr size_t kFtpUserNameOffset = 35120;
 constexpr size_t kFtpPasswordOffset = 35640;
 constexpr size_t kRemoteFolderOffset = 36160;
-constexpr size_t kTextSlotBytes = kConfigTextSlotUnits * 2;
+constexpr size_t kTextSlotBytes = size_t { kConfigTextSlotUnits } * 2;
 
 constexpr int32_t kOn = 2;
 constexpr int32_t kOff = 0;
@@ -76,8 +76,9 @@ QString SyncConfig::textAt(size_t offset) const
     std::array<char16_t, kConfigTextSlotUnits> units {};
     int length = 0;
     for (; length < kConfigTextSlotUnits; ++length) {
-        const auto low = static_cast<unsigned char>(bytes_[offset + 2 * length]);
-        const auto high = static_cast<unsigned char>(bytes_[offset + 2 * length + 1]);
+        const size_t at = offset + 2 * static_cast<size_t>(length);
+        const auto low = static_cast<unsigned char>(bytes_[at]);
+        const auto high = static_cast<unsigned char>(bytes_[at + 1]);
         units[length] = static_cast<char16_t>(low | (high << 8));
         if (units[length] == 0)
             break;

@@ -13,8 +13,8 @@ namespace ovix {
 
 bool isSameFolder(const std::string &first, const std::string &second)
 {
-    struct stat a;
-    struct stat b;
+    struct stat a {};
+    struct stat b {};
     return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0
         && S_ISDIR(a.st_mode) && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
@@ -31,7 +31,7 @@ bool copyToTemporary(const std::string &from, const std::string &temporary, std:
 
 void removeTemporary(const std::string &temporary)
 {
-    struct stat st;
+    struct stat st {};
     if (::lstat(temporary.c_str(), &st) == 0)
         fileAccess().unlink(temporary);
 }

@@ -84,7 +84,7 @@ std::vector<QuickSelectSlot> walkQuickSelectItems(
         const IndexEntry entry = index[position];
         if (entry.number < 1)
             continue;
-        ItemRecord record;
+        ItemRecord record {};
         if (!items.readRecord(entry.slot, record, quiet))
             continue;
         const int64_t stored = record.number;

@@ -91,7 +91,7 @@ public:
 
 private:
     struct Entry {
-        int32_t category;
+        int32_t category = 0;
         QuickSelectSlot slot;
     };
 

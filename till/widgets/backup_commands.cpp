@@ -48,7 +48,7 @@ void runBackup(Shop &shop, Messages &messages)
 }
 
 bool runRestore(QWidget *parent, TillState &state, Messages &messages,
-                std::function<QString()> chooseFile)
+                const std::function<QString()> &chooseFile)
 {
     if (!messages.confirm(kRestoreNoticeText, kRestoreNoticeCaption, MessageKind::Information))
         return false;
@@ -72,7 +72,7 @@ void runHistoryPurge(TillState &state, Messages &messages)
                           MessageKind::Warning))
         return;
     const LocalTime now = localNow();
-    bool purged;
+    bool purged = false;
     {
         BusyCursor busy;
         purged = purgeSalesHistory(state.dir, now.year, messages);

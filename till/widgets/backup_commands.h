@@ -23,7 +23,7 @@ void runBackup(Shop &shop, Messages &messages);
 // cancels) and restores from its folder. True when the files were restored:
 // the caller then ends the till at once, storing nothing.
 bool runRestore(QWidget *parent, TillState &state, Messages &messages,
-                std::function<QString()> chooseFile = {});
+                const std::function<QString()> &chooseFile = {});
 
 // Asks "All history will be purged and the transaction set to 1" (caption
 // "Important"); on OK clears the history, sets the next transaction number to

@@ -269,7 +269,7 @@ void SaleScreen::parkSale()
     // the standard error, where the system keeps it.
     std::string error;
     if (!entry_.parkBasket(&error))
-        std::fprintf(stderr, "ovixtill: the sale in progress could not be parked in %s: %s\n",
+        (void)std::fprintf(stderr, "ovixtill: the sale in progress could not be parked in %s: %s\n",
             kSavedBasketName, error.c_str());
 }
 

@@ -1,6 +1,7 @@
 #include "till/widgets/till_application.h"
 
 #include "platform/data_lock.h"
+#include "platform/error_text.h"
 #include "platform/messages.h"
 #include "platform/stop_signals.h"
 #include "platform/widgets/qt_messages.h"
@@ -125,14 +126,14 @@ int TillApplication::run()
         if (lock.heldElsewhere()) {
             // No window: the till already running on the folder is the one
             // the shop is looking at. One line says why this start ended.
-            std::fprintf(stderr,
+            (void)std::fprintf(stderr,
                 "ovixtill: the data folder %s is in use by another till (or by ovixinit); "
                 "only one till runs on a folder at a time.\n",
                 dataFolder_.c_str());
             return 0;
         }
         reportProblem(messages,
-            "Unable to open the data folder " + dataFolder_ + ": " + std::strerror(lock.error()));
+            "Unable to open the data folder " + dataFolder_ + ": " + errorText(lock.error()));
         return 1;
     }
 

@@ -91,7 +91,7 @@ bool parse(int argc, char *argv[], Options &options, bool &help)
             continue;
         }
         if (index + 1 >= argc) {
-            std::fprintf(stderr, "ovixcardsim: %s needs a value\n", arg.c_str());
+            (void)std::fprintf(stderr, "ovixcardsim: %s needs a value\n", arg.c_str());
             return false;
         }
         const char *value = argv[++index];
@@ -112,12 +112,13 @@ bool parse(int argc, char *argv[], Options &options, bool &help)
         } else if (arg == "--count" && number(value, 1, 1000000000, parsed)) {
             options.count = parsed;
         } else {
-            std::fprintf(stderr, "ovixcardsim: bad option %s %s (see --help)\n", arg.c_str(), value);
+            (void)std::fprintf(
+                stderr, "ovixcardsim: bad option %s %s (see --help)\n", arg.c_str(), value);
             return false;
         }
     }
     if (options.folder.empty()) {
-        std::fprintf(stderr, "ovixcardsim: --folder is needed (see --help)\n");
+        (void)std::fprintf(stderr, "ovixcardsim: --folder is needed (see --help)\n");
         return false;
     }
     return true;
@@ -136,7 +137,7 @@ std::string takeRequest(const std::string &path)
         return {};
     std::ostringstream bytes;
     bytes << in.rdbuf();
-    const std::string text = bytes.str();
+    std::string text = bytes.str();
     const std::string end = "99=0";
     if (text.size() < end.size() || text.compare(text.size() - end.size(), end.size(), end) != 0)
         return {};
@@ -191,12 +192,12 @@ int main(int argc, char *argv[])
     if (!parse(argc, argv, options, help))
         return 2;
     if (help) {
-        std::fputs(kUsage, stdout);
+        (void)std::fputs(kUsage, stdout);
         return 0;
     }
     if (::mkdir(options.folder.c_str(), 0700) != 0 && errno != EEXIST) {
-        std::fprintf(stderr, "ovixcardsim: cannot create %s: %s\n", options.folder.c_str(),
-            std::strerror(errno));
+        (void)std::fprintf(stderr, "ovixcardsim: cannot create %s: %s\n", options.folder.c_str(),
+            std::strerror(errno)); // NOLINT(concurrency-mt-unsafe): one thread
         return 1;
     }
     const std::string reply
@@ -204,7 +205,7 @@ int main(int argc, char *argv[])
     const std::string requestPath = options.folder + "/input.txt";
     const std::string replyPath = options.folder + "/output.txt";
     std::printf("ovixcardsim: watching %s\n", options.folder.c_str());
-    std::fflush(stdout);
+    (void)std::fflush(stdout);
     for (long answered = 0; options.count == 0 || answered < options.count;) {
         const std::string request = takeRequest(requestPath);
         if (request.empty()) {
@@ -213,17 +214,18 @@ int main(int argc, char *argv[])
         }
         ++answered;
         std::printf("request: %s\n", oneLine(request).c_str());
-        std::fflush(stdout);
+        (void)std::fflush(stdout);
         if (options.never)
             continue;
         pause(options.delay);
         if (!writeReply(replyPath, reply, options)) {
-            std::fprintf(stderr, "ovixcardsim: cannot write %s: %s\n", replyPath.c_str(),
-                std::strerror(errno));
+            (void)std::fprintf(stderr, "ovixcardsim: cannot write %s: %s\n",
+                replyPath.c_str(),
+                std::strerror(errno)); // NOLINT(concurrency-mt-unsafe): one thread
             return 1;
         }
         std::printf("reply: %s\n", oneLine(reply).c_str());
-        std::fflush(stdout);
+        (void)std::fflush(stdout);
     }
     return 0;
 }

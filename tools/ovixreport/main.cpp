@@ -17,7 +17,7 @@ namespace {
 void keepQtFailures(QtMsgType type, const QMessageLogContext &, const QString &text)
 {
     if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "ovixreport: %s\n", text.toLocal8Bit().constData());
+        (void)std::fprintf(stderr, "ovixreport: %s\n", text.toLocal8Bit().constData());
 }
 
 } // namespace

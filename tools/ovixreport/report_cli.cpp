@@ -55,20 +55,25 @@ std::optional<long long> wholeNumber(const std::string &text)
 // "DD/MM/YYYY" (as the till's dialogs write days) or "YYYY-MM-DD".
 CalendarDay dayOf(const std::string &text)
 {
-    const BadArguments bad { "bad date '" + text + "': write DD/MM/YYYY or YYYY-MM-DD" };
+    const auto bad = [&text] {
+        return BadArguments { "bad date '" + text + "': write DD/MM/YYYY or YYYY-MM-DD" };
+    };
     std::vector<std::string> parts;
     const char separator = text.find('/') != std::string::npos ? '/' : '-';
     size_t start = 0;
-    for (size_t at; (at = text.find(separator, start)) != std::string::npos; start = at + 1)
+    for (size_t at = text.find(separator); at != std::string::npos;
+         at = text.find(separator, start)) {
         parts.push_back(text.substr(start, at - start));
+        start = at + 1;
+    }
     parts.push_back(text.substr(start));
     if (parts.size() != 3)
-        throw bad;
+        throw bad();
     std::optional<long long> numbers[3];
     for (int i = 0; i < 3; ++i) {
         numbers[i] = parts[i].size() <= 4 ? wholeNumber(parts[i]) : std::nullopt;
         if (!numbers[i])
-            throw bad;
+            throw bad();
     }
     CalendarDay day;
     if (separator == '/')
@@ -76,7 +81,7 @@ CalendarDay dayOf(const std::string &text)
     else
         day = { int(*numbers[0]), int(*numbers[1]), int(*numbers[2]) };
     if (day.year < 2000 || day.year > 4000 || !isRealDay(day))
-        throw bad;
+        throw bad();
     return day;
 }
 
@@ -158,13 +163,13 @@ Options parse(const std::vector<std::string> &args)
 
 void printHelp(std::FILE *out)
 {
-    std::fputs("Usage: ovixreport REPORT (--pdf FILE | --printer NAME) [options]\n"
+    (void)std::fputs("Usage: ovixreport REPORT (--pdf FILE | --printer NAME) [options]\n"
                "Prints one report of a shop folder without locking it or writing to it.\n\n"
                "Reports:\n",
         out);
     for (const ReportRow &row : reportRows())
-        std::fprintf(out, "  %-18s %s\n", row.name, row.description);
-    std::fputs("\nOptions:\n"
+        (void)std::fprintf(out, "  %-18s %s\n", row.name, row.description);
+    (void)std::fputs("\nOptions:\n"
                "  --shop DIR         the shop folder (default: the current folder)\n"
                "  --pdf FILE         write the report to this PDF file\n"
                "  --printer NAME     print on this installed printer\n"
@@ -238,7 +243,7 @@ int printToPdf(PrintRequest request, const PageDrawing &draw, const std::string 
     const fs::path target = fs::absolute(path);
     std::string scratch = (target.parent_path() / ".ovixreport-XXXXXX").string();
     if (!::mkdtemp(scratch.data())) {
-        std::fprintf(err, "ovixreport: cannot write in %s\n", target.parent_path().c_str());
+        (void)std::fprintf(err, "ovixreport: cannot write in %s\n", target.parent_path().c_str());
         return kReportNotPrinted;
     }
     request.printer = PrinterChoice::DefaultPrinter;
@@ -252,10 +257,10 @@ int printToPdf(PrintRequest request, const PageDrawing &draw, const std::string 
         std::error_code error;
         fs::rename(result.pdfFiles.front(), target, error);
         if (!error) {
-            std::fprintf(out, "Printed to %s\n", target.c_str());
+            (void)std::fprintf(out, "Printed to %s\n", target.c_str());
             status = kReportPrinted;
         } else {
-            std::fprintf(err, "ovixreport: cannot write %s: %s\n", target.c_str(),
+            (void)std::fprintf(err, "ovixreport: cannot write %s: %s\n", target.c_str(),
                 error.message().c_str());
         }
     }
@@ -276,7 +281,7 @@ int printOnPrinter(PrintRequest request, const PageDrawing &draw, const std::str
     request.pdfFolder.clear();
     if (runPrintJob(request, draw, messages).outcome != PrintOutcome::Printed)
         return kReportNotPrinted;
-    std::fprintf(out, "Printed on %s\n", name.c_str());
+    (void)std::fprintf(out, "Printed on %s\n", name.c_str());
     return kReportPrinted;
 }
 
@@ -315,7 +320,7 @@ int runReportCli(const std::vector<std::string> &args, std::FILE *out, std::FILE
             return printToPdf(report->request, report->draw, options.pdf, messages, out, err);
         return printOnPrinter(report->request, report->draw, options.printer, messages, out);
     } catch (const BadArguments &bad) {
-        std::fprintf(err, "ovixreport: %s\n", bad.message.c_str());
+        (void)std::fprintf(err, "ovixreport: %s\n", bad.message.c_str());
         return kReportBadArguments;
     }
 }
