@@ -1,5 +1,5 @@
 // Sales, refunds, account payments, stock receipts, the takings amendment,
-// petty cash, backups and restores, interrupted at each of their writes
+// petty cash, the closeout, backups and restores, interrupted at each of their writes
 // and syncs by a crash, a failing disk and a full one (support/crash_loop.h).
 
 #include "accounts/logic/account_payment.h"
@@ -8,6 +8,7 @@
 #include "reports/logic/takings_history.h"
 #include "sales/logic/complete_transaction.h"
 #include "sales/refund_fixture.h"
+#include "store/fixed_text.h"
 #include "support/recording_sale_devices.h"
 #include "till/logic/backup.h"
 #include "till/logic/restore.h"
@@ -20,6 +21,28 @@ namespace ovix::test {
 namespace {
 
 const LocalTime kDay = kCrashLoopDay;
+
+// Item `number` rung up at its shelf price, untaxed, as a line with stock
+// behind it.
+void ringUpItem(const TillState &state, Basket &basket, int64_t number)
+{
+    ScriptedMessages quiet;
+    ItemRecord item {};
+    const auto slot = state.items.slotOf(number);
+    ASSERT_TRUE(slot && state.items.readRecord(*slot, item, quiet)) << quiet.lastText();
+    BasketLine line;
+    line.itemNumber = number;
+    line.description = readText(item.description).substr(0, 39);
+    line.cost = item.cost_price;
+    line.nonTaxable = item.retail_price;
+    line.total = item.retail_price;
+    addToRunningTotal(basket, BasketTotal::NonTaxable, line.total);
+    addToRunningTotal(basket, BasketTotal::Subtotal, line.total);
+    addToRunningTotal(basket, BasketTotal::Total, line.total);
+    basket.setTotal(BasketTotal::Cost, basket.total(BasketTotal::Cost) + line.cost);
+    setBasketLine(basket, basket.lineCount, line);
+    ++basket.lineCount;
+}
 
 // With one sale already in today's archive.
 class TransactionCrashLoop : public CrashLoopShop {
@@ -51,6 +74,17 @@ TEST_F(TransactionCrashLoop, SalesRefundsAndAccountPayments)
             return completeTransaction(*state, sale, messages) == CompletionResult::Archived;
         };
     }, kLogMayLag);
+    expectWhole("sale of stock", [](std::shared_ptr<TillState> state) -> Work {
+        return [state](ScriptedMessages &messages) {
+            Basket sale {};
+            ringUpItem(*state, sale, first(state->items.index()));
+            ringUpItem(*state, sale, first(state->items.index(), 1));
+            ringUpItem(*state, sale, first(state->items.index()));
+            SaleShop::ringUpNonInventory(sale, "CARD", 1.25f);
+            SaleShop::pay(sale, "Split", 1.00f);
+            return completeTransaction(*state, sale, messages) == CompletionResult::Archived;
+        };
+    }, kLogMayLag);
     expectWhole("refund", [](std::shared_ptr<TillState> state) -> Work {
         return [state](ScriptedMessages &messages) {
             Basket returned {};
@@ -58,6 +92,19 @@ TEST_F(TransactionCrashLoop, SalesRefundsAndAccountPayments)
             RecordingSaleDevices devices;
             ScriptedRefundPrompts prompts;
             prompts.choice = refundIn(RefundForm::Cash);
+            return refundBasket(*state, returned, messages, devices, prompts)
+                == RefundResult::Refunded;
+        };
+    }, kLogMayLag);
+    expectWhole("refund of stock to an account", [](std::shared_ptr<TillState> state) -> Work {
+        return [state](ScriptedMessages &messages) {
+            Basket returned {};
+            ringUpItem(*state, returned, first(state->items.index()));
+            ringUpItem(*state, returned, first(state->items.index(), 1));
+            RecordingSaleDevices devices;
+            ScriptedRefundPrompts prompts;
+            prompts.choice = refundIn(RefundForm::Credit);
+            prompts.customer = first(state->customers.index());
             return refundBasket(*state, returned, messages, devices, prompts)
                 == RefundResult::Refunded;
         };
@@ -96,6 +143,12 @@ TEST_F(TransactionCrashLoop, StockReceiptsTakingsAndPettyCash)
             return recordPettyCash(*state, messages);
         };
     }, kSettingsMayLag);
+    expectWhole("closeout", [](std::shared_ptr<TillState> state) -> Work {
+        return [state](ScriptedMessages &messages) {
+            return logCloseout(state->dir, closeoutFigures(state->config), {2, "ANNE"}, kDay,
+                messages);
+        };
+    });
 }
 
 TEST_F(TransactionCrashLoop, BackupAndRestore)
