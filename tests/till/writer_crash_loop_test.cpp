@@ -29,7 +29,11 @@ const LocalTime kDay = kCrashLoopDay;
 // Deletions, amendments of customers and balances keep their change when
 // only the activity log cannot take their lines, and say "Data file:
 // bun4.dat, not present.".
-const CrashLoopRules kLogMayLag {true, false, {}};
+const CrashLoopRules kLogMayLag = [] {
+    CrashLoopRules rules;
+    rules.logMayLagWhenTold = true;
+    return rules;
+}();
 
 TEST_F(WriterCrashLoop, ItemsAddedAmendedAndDeleted)
 {

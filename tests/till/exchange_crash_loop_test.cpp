@@ -1,8 +1,10 @@
 // Imports run to their end (the new film.dat or member.dat swapped in, the
-// merged items appended, the report saved beside the imported file),
-// interrupted at each of their writes and syncs by a crash, a failing disk
-// and a full one (support/crash_loop.h).
+// merged items appended, the report saved beside the imported file) and an
+// export over an older one, interrupted at each of their writes and syncs by
+// a crash, a failing disk and a full one (support/crash_loop.h).
 
+#include "exchange/logic/export_choice.h"
+#include "exchange/logic/export_file.h"
 #include "exchange/logic/import_fields.h"
 #include "exchange/logic/import_run.h"
 #include "exchange/logic/import_source.h"
@@ -38,8 +40,10 @@ bool importToTheEnd(Shop &shop, const std::string &path, ImportSubject subject, 
             break;
     }
     const ImportResult result = run.finish(messages);
-    if (result.outcome != ImportOutcome::Imported)
+    if (result.outcome != ImportOutcome::Imported) {
+        EXPECT_EQ(messages.lastCaption(), "Problem") << messages.lastText();
         return false;
+    }
     std::string error;
     if (!saveImportReport(source->path, result, &error))
         messages.show("Not saved: " + error, "Import", MessageKind::Information);
@@ -47,9 +51,9 @@ bool importToTheEnd(Shop &shop, const std::string &path, ImportSubject subject, 
     return true;
 }
 
-using ImportCrashLoop = CrashLoopShop;
+using ExchangeCrashLoop = CrashLoopShop;
 
-TEST_F(ImportCrashLoop, ItemsReplacedAndMergedAndCustomersReplaced)
+TEST_F(ExchangeCrashLoop, ItemsReplacedAndMergedAndCustomersReplaced)
 {
     // The file comes from outside the data folder, and its report is saved
     // beside it.
@@ -61,6 +65,8 @@ TEST_F(ImportCrashLoop, ItemsReplacedAndMergedAndCustomersReplaced)
         ImportSubject subject;
         bool merge;
     };
+    CrashLoopRules rules;
+    rules.alsoPutBack = {stick.path()};
     for (const Case &c : {Case {"item import (replace)", ImportSubject::Items, false},
              Case {"item import (merge)", ImportSubject::Items, true},
              Case {"customer import", ImportSubject::Customers, false}}) {
@@ -68,8 +74,30 @@ TEST_F(ImportCrashLoop, ItemsReplacedAndMergedAndCustomersReplaced)
             return [state, path, c](ScriptedMessages &messages) {
                 return importToTheEnd(*state, path, c.subject, c.merge, messages);
             };
-        }, CrashLoopRules {false, false, {stick.path()}});
+        }, rules);
     }
+}
+
+TEST_F(ExchangeCrashLoop, AnExportOverTheOneOfYesterday)
+{
+    TempDir stick;
+    const std::string path = stick.file("INVENTOR.XML");
+    writeBytes(path, "the export of yesterday\r\n");
+    ExportChoice choice;
+    choice.subject = ExportSubject::Items;
+    choice.format = ExportFormat::Xml;
+    choice.start = 1;
+    choice.finish = 100000000000000000;
+    choice.fields.fill(true);
+    expectWhole("export", [&](std::shared_ptr<TillState> state) -> Work {
+        return [state, path, choice](ScriptedMessages &messages) {
+            const bool exported = exportRecords(*state, choice, path, messages);
+            if (!exported) {
+                EXPECT_EQ(messages.lastText(), "Unable to open file.");
+            }
+            return exported;
+        };
+    }, {}, stick.path());
 }
 
 } // namespace
