@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace ovix {
 
@@ -58,6 +59,20 @@ bool IndexedRecordFile::replacePlaceholder(const std::string &path, Messages &me
         return false;
     }
     return true;
+}
+
+IndexedRecordFile::Memory IndexedRecordFile::memory() const
+{
+    return { index_, slotNumbers_, keys_, lookup_, lookupText_ };
+}
+
+void IndexedRecordFile::restoreMemory(Memory kept)
+{
+    index_ = std::move(kept.index);
+    slotNumbers_ = std::move(kept.slotNumbers);
+    keys_ = std::move(kept.keys);
+    lookup_ = std::move(kept.lookup);
+    lookupText_ = std::move(kept.lookupText);
 }
 
 bool IndexedRecordFile::load(Messages &messages)

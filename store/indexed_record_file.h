@@ -114,6 +114,32 @@ public:
     std::optional<RecordIndex::Range> walkRange(
         int64_t low, int64_t high, Messages &messages) const;
 
+    // The look-up: text -> live slots in ascending order.
+    struct TextHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view text) const
+        {
+            return std::hash<std::string_view>()(text);
+        }
+    };
+    using LookupMap
+        = std::unordered_map<std::string, std::vector<int64_t>, TextHash, std::equal_to<>>;
+
+    // What the index, key table and look-up hold in memory. An update that
+    // is undone takes it back with restoreMemory(): the undo journal puts the
+    // disk back as it was (at once, or at the next start or transaction when
+    // the disk refuses even the undo), so memory must not follow the file as
+    // a failed update left it.
+    struct Memory {
+        RecordIndex index;
+        std::vector<int64_t> slotNumbers;
+        std::vector<char> keys;
+        LookupMap lookup;
+        std::vector<std::string> lookupText;
+    };
+    Memory memory() const;
+    void restoreMemory(Memory kept);
+
 protected:
     const DataDir &dir() const
     {
@@ -146,15 +172,6 @@ protected:
     void appendRemovalToLog(const std::string &line, Messages &messages) const;
 
 private:
-    struct TextHash {
-        using is_transparent = void;
-        size_t operator()(std::string_view text) const
-        {
-            return std::hash<std::string_view>()(text);
-        }
-    };
-    using LookupMap
-        = std::unordered_map<std::string, std::vector<int64_t>, TextHash, std::equal_to<>>;
 
     bool replacePlaceholder(const std::string &path, Messages &messages);
     // Writes `record` at `slot`; on a failed append the file is cut back to

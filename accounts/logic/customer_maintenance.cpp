@@ -5,7 +5,6 @@
 #include "platform/cp1252.h"
 #include "platform/file.h"
 #include "platform/messages.h"
-#include "platform/scripted_messages.h"
 #include "platform/undo_journal.h"
 #include "store/activity_log.h"
 #include "store/fixed_text.h"
@@ -16,6 +15,7 @@
 #include <cinttypes>
 #include <cstring>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace ovix {
@@ -29,8 +29,8 @@ struct UpdateFiles {
 
 // One change of member.dat at `slot`, with wr.cfg and the activity log as
 // `files` says: all protected in one FileTransaction, `write` run, then
-// committed. When anything fails the files are put back and the customer index
-// is read again from the disk.
+// committed. When anything fails the files are put back, and the customer index
+// as it was before the write.
 bool runCustomerUpdate(Shop &shop, int64_t slot, UpdateFiles files,
     const std::function<bool(Messages &)> &write, Messages &messages)
 {
@@ -45,20 +45,18 @@ bool runCustomerUpdate(Shop &shop, int64_t slot, UpdateFiles files,
         reportProblem(messages, work.error());
         return false;
     }
-    const auto reload = [&] {
-        ScriptedMessages quiet;
-        if (!shop.customers.load(quiet))
-            reportFatal(messages, quiet.lastText());
-    };
+    // Memory goes back with the files: the journal puts them back as they
+    // were, now or, when even the undo fails, at the next transaction or start.
+    IndexedRecordFile::Memory kept = shop.customers.memory();
     if (!write(messages)) {
         if (!work.rollback())
             reportProblem(messages, work.error());
-        reload();
+        shop.customers.restoreMemory(std::move(kept));
         return false;
     }
     if (!work.commit()) {
         reportProblem(messages, work.error());
-        reload();
+        shop.customers.restoreMemory(std::move(kept));
         return false;
     }
     return true;

@@ -8,6 +8,7 @@
 #include "store/time_stamp.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace ovix {
 
@@ -104,19 +105,37 @@ bool ImportRun::replaceFile(Messages &messages)
         reportProblem(messages, cformat("Not able to write to %s", name));
         return false;
     }
-    // The item file replaced stays as temp2.dat until the next replacing import.
-    if (scanner_.plan().subject == ImportSubject::Items
-        && !copyOver(targetPath_, shop_.dir.path(kItemImportBackup))) {
-        out_.reset();
-        reportProblem(messages, cformat("Not able to copy %s to %s; nothing was imported.", name,
-                                    kItemImportBackup));
-        return false;
+    const bool items = scanner_.plan().subject == ImportSubject::Items;
+    // The item file replaced stays as temp2.dat until the next replacing
+    // import. Its copy and the new item file go in together under the undo
+    // journal: a failure or a crash between the two leaves neither, so
+    // temp2.dat never holds the file still in use while an older copy is lost.
+    std::optional<FileTransaction> work;
+    if (items) {
+        work.emplace(shop_.dir);
+        work->protectWholeFile(kItemImportBackup);
+        work->protectWholeFile(name);
+        if (!work->begin()) {
+            out_.reset();
+            reportProblem(messages, cformat("Not able to write to %s\n%s", name,
+                                        work->error().c_str()));
+            return false;
+        }
+        if (!copyOver(targetPath_, shop_.dir.path(kItemImportBackup))) {
+            out_.reset();
+            work->rollback();
+            reportProblem(messages, cformat("Not able to copy %s to %s; nothing was imported.",
+                                        name, kItemImportBackup));
+            return false;
+        }
     }
     // Once the new file stands under its name it is the shop's file, whole,
     // even when the folder could not be synced after the rename.
-    const bool committed = out_->commit() || out_->inPlace();
+    const bool inPlace = out_->commit() || out_->inPlace();
     out_.reset();
-    if (!committed) {
+    if (!inPlace || (work && !work->commit())) {
+        if (work)
+            work->rollback();
         reportProblem(messages, cformat("Not able to write to %s", name));
         return false;
     }

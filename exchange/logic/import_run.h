@@ -10,7 +10,9 @@
 // Nothing in the data folder changes before finish(). A replacing import
 // writes the new file under a temporary name (AtomicFileWriter) and puts it in
 // place only when at least one record was taken; the item file it replaces is
-// first copied whole to temp2.dat. A merge keeps the new items in memory and
+// first copied whole to temp2.dat, and the copy and the new file are put in
+// place together under the undo journal (one FileTransaction), so a failure or
+// a crash leaves both as they were or both new. A merge keeps the new items in memory and
 // appends them to film.dat in one FileTransaction, so a failure or a crash
 // leaves film.dat as it was. Cancelling (destroying the run before finish())
 // removes the temporary file and changes nothing. After an import the till

@@ -3,10 +3,11 @@
 #include "platform/data_dir.h"
 #include "platform/file.h"
 #include "platform/messages.h"
-#include "platform/scripted_messages.h"
 #include "platform/undo_journal.h"
 #include "store/activity_log.h"
 #include "store/indexed_record_file.h"
+
+#include <utility>
 
 namespace ovix {
 
@@ -24,16 +25,18 @@ bool runRecordUpdate(const DataDir &dir, IndexedRecordFile &file, const RecordUp
         reportProblem(messages, work.error());
         return false;
     }
+    // Memory goes back with the files: the journal puts them back as they
+    // were, now or, when even the undo fails, at the next transaction or start.
+    IndexedRecordFile::Memory kept = file.memory();
     if (!write(messages)) {
         if (!work.rollback())
             reportProblem(messages, work.error());
+        file.restoreMemory(std::move(kept));
         return false;
     }
     if (!work.commit()) {
         reportProblem(messages, work.error());
-        ScriptedMessages quiet;
-        if (!file.load(quiet))
-            reportFatal(messages, quiet.lastText());
+        file.restoreMemory(std::move(kept));
         return false;
     }
     return true;

@@ -2,9 +2,9 @@
 // One change of a single record of film.dat or mans.dat, made all or nothing:
 // the record's bytes (and any whole files or the activity log named with it)
 // are protected in the undo journal before the first byte is written, and a
-// failure anywhere puts the files back. When undoing after a failed commit
-// leaves memory unsure, the record file's index is read again, so memory
-// follows the disk.
+// failure anywhere puts the files back, and the record file's index, keys
+// and look-up as they were before the write: the journal makes the disk so
+// even when the undo itself fails (at the next transaction or start).
 
 #include <cstdint>
 #include <functional>

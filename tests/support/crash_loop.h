@@ -5,7 +5,11 @@
 // call and every later write). After each, the next start's recovery runs
 // and the whole data folder must be exactly as before the work or exactly
 // as after it; a run that reported success must have left it as after, and
-// one that left it as before must have told the clerk.
+// one that left it as before must have told the clerk, and the work done
+// again from there (by the same till after a failure, by the next start
+// after a crash) must leave it exactly as after. A failure the till lives
+// through is undone there and then: no undo journal and no temporary file
+// is left for the next start.
 
 #include "platform/scripted_messages.h"
 
@@ -25,6 +29,8 @@ struct CrashLoopCounts {
     int writes = 0; // mutating calls of one uninterrupted run
     int syncs = 0;
     int interruptions = 0; // runs interrupted and checked
+    int keptByCrash = 0; // crashes after which the work stood whole
+    int doneAgain = 0; // runs that kept nothing, then done again
 };
 
 struct CrashLoopRules {
@@ -38,8 +44,13 @@ struct CrashLoopRules {
     // switched off) writes them. A failed store may leave wr.cfg as before.
     bool settingsMayLagWhenTold = false;
     // Further folders the work changes (a backup's shop folder): put back
-    // before every run too, but not compared.
+    // before every run and before the work is done again, but not compared.
     std::vector<std::string> alsoPutBack;
+    // The next start's own checks of the folder as the work left it (every
+    // record file loads, the archive is whole, no transaction number twice),
+    // run once on each different folder that kept the work; the faults in
+    // words, empty when it all holds. It may change the folder.
+    std::function<std::string(const std::string &folder)> nextStart;
 };
 
 // Runs the loop over `folder`, which holds the shop as the work finds it

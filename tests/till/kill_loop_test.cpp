@@ -5,28 +5,22 @@
 // wholly there or wholly absent, no record torn, no transaction number twice.
 
 #include "accounts/logic/account_payment.h"
-#include "platform/c_format.h"
-#include "platform/file.h"
 #include "platform/file_access.h"
 #include "platform/scripted_messages.h"
 #include "sales/logic/complete_transaction.h"
-#include "sales/logic/sales_archive.h"
 #include "sales/refund_fixture.h"
-#include "store/customer_record.h"
 #include "store/data_set.h"
-#include "store/till_config.h"
 #include "support/recording_sale_devices.h"
 #include "support/start_fixture.h"
 #include "till/logic/startup.h"
+#include "till/next_start_check.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <random>
-#include <set>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -90,73 +84,7 @@ int64_t firstCustomer(const TillState &state)
     }
 }
 
-class KillLoop : public ShopStart {
-public:
-    using ShopStart::start;
-};
-
-// What the next start finds; empty when it all holds together.
-std::string checkAfterKill(const std::string &folder, int64_t customer, size_t &transactions)
-{
-    ScriptedMessages messages;
-    TillState state(folder);
-    if (!KillLoop::start(state, kDay, messages))
-        return "the next start failed: " + messages.lastText();
-    const DataDir &dir = state.dir;
-    std::string faults;
-    const auto sales = readDayTransactions(dir, 2024, 3, 5);
-    const auto lines = readDayLines(dir, 2024, 3, 5);
-    const auto index = readYearIndex(dir, 2024);
-    if (!sales || !lines || !index)
-        return "the archive cannot be read";
-    // A missing file (nothing archived yet) has size -1, and is whole.
-    const int64_t salesSize = fileSize(dir.path(dayFileName(2024, 3, 5, kSalesLogName)));
-    const int64_t linesSize = fileSize(dir.path(dayFileName(2024, 3, 5, kItemsLogName)));
-    if (salesSize > 0 && salesSize % static_cast<int64_t>(sizeof(TransactionRecord)) != 0)
-        faults += cformat("torn saleslog.dat (%lld bytes); ", static_cast<long long>(salesSize));
-    if (linesSize > 0 && linesSize % static_cast<int64_t>(sizeof(SoldItemRecord)) != 0)
-        faults += cformat("torn itemslog.dat (%lld bytes); ", static_cast<long long>(linesSize));
-
-    std::set<int64_t> numbers;
-    size_t lineTotal = 0;
-    float lastBalance = NAN;
-    for (const TransactionRecord &sale : *sales) {
-        const int64_t number = sale.transactionNumber; // a copy: the field is packed
-        if (!numbers.insert(number).second)
-            faults += cformat("number %lld twice; ", static_cast<long long>(sale.transactionNumber));
-        const size_t own = linesOfTransaction(*lines, sale.transactionNumber).size();
-        if (own != static_cast<size_t>(sale.lineCount))
-            faults += cformat("transaction %lld has %zu of its %d lines; ",
-                static_cast<long long>(sale.transactionNumber), own, sale.lineCount);
-        lineTotal += static_cast<size_t>(sale.lineCount);
-        if (sale.paymentType[0] == 'P')
-            lastBalance = sale.balanceAfter;
-    }
-    if (lineTotal != lines->size())
-        faults += cformat("%zu lines for %zu; ", lines->size(), lineTotal);
-    std::set<int64_t> indexed;
-    for (const YearIndexEntry &entry : *index)
-        indexed.insert(int64_t {entry.transactionNumber});
-    std::set<int64_t> low;
-    for (const int64_t number : numbers)
-        low.insert(static_cast<int32_t>(number));
-    if (indexed != low || index->size() != sales->size())
-        faults += "the year index and the day's records differ; ";
-    if (state.config.get(cfg::todayTransactionCount) != static_cast<int64_t>(sales->size()))
-        faults += cformat("%lld transactions counted for %zu archived; ",
-            static_cast<long long>(state.config.get(cfg::todayTransactionCount)), sales->size());
-
-    CustomerRecord record {};
-    const auto slot = state.customers.slotOf(customer);
-    if (!slot || !state.customers.readRecord(*slot, record, messages))
-        faults += "the customer cannot be read; ";
-    else if (!std::isnan(lastBalance) && moneyCents(record.balance) != moneyCents(lastBalance))
-        faults += cformat("balance %.2f after a payment leaving %.2f; ", double(record.balance),
-            double(lastBalance));
-    transactions = sales->size();
-    shutdownTill(state, messages);
-    return faults;
-}
+using KillLoop = ShopStart;
 
 TEST_F(KillLoop, EveryKillLeavesWholeOperationsAndANumberUsedOnce)
 {
@@ -205,8 +133,9 @@ TEST_F(KillLoop, EveryKillLeavesWholeOperationsAndANumberUsedOnce)
         else
             ++exits; // it stopped on its own: a failure it met
         ASSERT_FALSE(WIFEXITED(status)) << "the till stopped with " << WEXITSTATUS(status);
-        const std::string faults = checkAfterKill(folder.path(), customer, transactions);
-        ASSERT_EQ(faults, "") << "after kill " << kills;
+        const NextStartFindings found = checkNextStart(folder.path(), kDay);
+        transactions = found.numbers.size();
+        ASSERT_EQ(found.faults, "") << "after kill " << kills;
     }
     std::printf("Kill loop: %d kills, %zu transactions archived and checked after each\n", kills,
         transactions);

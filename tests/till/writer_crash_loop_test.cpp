@@ -6,6 +6,8 @@
 #include "accounts/logic/balance_amendment.h"
 #include "accounts/logic/customer_form.h"
 #include "accounts/logic/customer_maintenance.h"
+#include "inventory/logic/bundle_form.h"
+#include "inventory/logic/bundle_maintenance.h"
 #include "inventory/logic/item_form.h"
 #include "inventory/logic/item_maintenance.h"
 #include "inventory/logic/supplier_form.h"
@@ -16,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace ovix::test {
 namespace {
 
@@ -25,7 +29,11 @@ const LocalTime kDay = kCrashLoopDay;
 // Deletions, amendments of customers and balances keep their change when
 // only the activity log cannot take their lines, and say "Data file:
 // bun4.dat, not present.".
-const CrashLoopRules kLogMayLag {true, false, {}};
+const CrashLoopRules kLogMayLag = [] {
+    CrashLoopRules rules;
+    rules.logMayLagWhenTold = true;
+    return rules;
+}();
 
 TEST_F(WriterCrashLoop, ItemsAddedAmendedAndDeleted)
 {
@@ -120,6 +128,104 @@ TEST_F(WriterCrashLoop, SuppliersAddedAmendedAndDeleted)
             return deleteSupplier(*state, first(state->suppliers.index()), messages);
         };
     });
+}
+
+// The number of the first bundle on file, 0 when there is none.
+int64_t firstBundle(const TillState &state)
+{
+    for (const IndexEntry &entry : state.items.index().entries()) {
+        ScriptedMessages quiet;
+        ItemRecord record {};
+        if (entry.number > 0 && state.items.readRecord(entry.slot, record, quiet)
+            && record.record_kind == kBundleRecordKind)
+            return entry.number;
+    }
+    return 0;
+}
+
+TEST_F(WriterCrashLoop, BundlesAddedAmendedAndDeleted)
+{
+    ASSERT_GT(firstBundle(*load()), 0);
+    expectWhole("bundle added", [](std::shared_ptr<TillState> state) -> Work {
+        return [state](ScriptedMessages &messages) {
+            BundleForm form = newBundleForm(state->config, state->items, kDay);
+            form.number = "987655";
+            form.description = "NEW HAMPER";
+            form.components[0].number = std::to_string(first(state->items.index()));
+            form.components[1].number = std::to_string(first(state->items.index(), 1));
+            return storeNewBundle(*state, form, messages).outcome == StoreOutcome::Stored;
+        };
+    });
+    expectWhole("bundle amended", [](std::shared_ptr<TillState> state) -> Work {
+        return [state](ScriptedMessages &messages) {
+            const int64_t number = firstBundle(*state);
+            const auto bundle = readItem(*state, number, messages);
+            if (!bundle)
+                return false;
+            BundleForm form = formOfBundle(*bundle, kDay);
+            form.description = "RENAMED HAMPER";
+            form.components[5].number = std::to_string(first(state->items.index()));
+            return storeAmendedBundle(*state, number, form, messages).outcome
+                == StoreOutcome::Stored;
+        };
+    });
+    expectWhole("bundle deleted", [](std::shared_ptr<TillState> state) -> Work {
+        return [state](ScriptedMessages &messages) {
+            return deleteItem(*state, firstBundle(*state), messages);
+        };
+    }, kLogMayLag);
+}
+
+// A bitmap of 2 x 2 pixels, 24 bits each.
+std::string smallBitmap()
+{
+    std::string bytes(70, '\0');
+    const auto put = [&bytes](size_t at, uint32_t value) {
+        for (int i = 0; i < 4; ++i)
+            bytes[at + static_cast<size_t>(i)] = static_cast<char>(value >> (8 * i));
+    };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put(2, 70);
+    put(10, 54);
+    put(14, 40);
+    put(18, 2);
+    put(22, 2);
+    bytes[26] = 1;
+    bytes[28] = 24;
+    for (size_t at = 54; at < bytes.size(); ++at)
+        bytes[at] = '\x5A';
+    return bytes;
+}
+
+TEST_F(WriterCrashLoop, AnItemGivenAPictureOfItsOwn)
+{
+    // The picture comes from outside the data folder (a memory stick).
+    TempDir stick;
+    writeBytes(stick.file("LOGO.BMP"), smallBitmap());
+    const std::string source = stick.file("LOGO.BMP");
+    expectWhole("item picture", [source](std::shared_ptr<TillState> state) -> Work {
+        return [state, source](ScriptedMessages &messages) {
+            return attachPicture(*state, first(state->items.index(), 2), source, messages);
+        };
+    });
+}
+
+TEST_F(WriterCrashLoop, ACustomersCreditLimitAndTermsAmended)
+{
+    expectWhole("credit terms amended", [](std::shared_ptr<TillState> state) -> Work {
+        return [state](ScriptedMessages &messages) {
+            const int64_t number = first(state->customers.index(), 1);
+            const auto customer = readCustomer(*state, number, messages);
+            if (!customer)
+                return false;
+            CustomerForm form = formOfRecord(*customer);
+            form.creditLimit = "750";
+            form.termsIndex = 3;
+            return storeAmendedCustomer(*state, number, form, messages)
+                == CustomerStoreOutcome::Stored;
+        };
+    }, kLogMayLag);
 }
 
 TEST_F(WriterCrashLoop, SettingsAndTakings)
