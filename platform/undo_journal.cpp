@@ -244,7 +244,7 @@ bool landsInside(const std::string &root, const std::string &path, bool throughL
         return false;
     const std::string inside(resolved);
     std::string where;
-    struct stat st;
+    struct stat st {};
     if (throughLast && ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
         // A link that leads nowhere would have its target created.
         if (::realpath(path.c_str(), resolved) == nullptr)

@@ -35,7 +35,8 @@ QString money(const Basket &basket, BasketTotal which)
 } // namespace
 
 DiscountDialog::DiscountDialog(
-    TillWindow &window, TransactionDiscount discount, const Basket &basket, ItemEntry &entry)
+    TillWindow &window, const TransactionDiscount &discount, const Basket &basket,
+    ItemEntry &entry)
     : TenderSideDialog(window)
     , discount_(discount)
     , entry_(entry)

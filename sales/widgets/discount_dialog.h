@@ -16,7 +16,8 @@ class DiscountDialog : public TenderSideDialog {
 public:
     // `entry` must outlive the dialog.
     DiscountDialog(
-        TillWindow &window, TransactionDiscount discount, const Basket &basket, ItemEntry &entry);
+        TillWindow &window, const TransactionDiscount &discount, const Basket &basket,
+        ItemEntry &entry);
 
     QLineEdit *amountBox() const
     {
